@@ -1,0 +1,1 @@
+int WinMain(int, char**) { return 0; }

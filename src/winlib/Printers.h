@@ -1,0 +1,79 @@
+// The printer object: the system's CUPS queues plus a built-in PDF printer that is always
+// present (last in the list), page geometry in device pixels, and the print job.
+// The canvas origin is the corner of the printable area; pages print at true size, never scaled.
+#pragma once
+
+#include "Graphics.h"
+
+// GetDeviceCaps indexes used by the program.
+enum TDeviceCap { HORZSIZE = 4, VERTSIZE = 6, LOGPIXELSX = 88, LOGPIXELSY = 90, PHYSICALWIDTH = 110,
+                  PHYSICALHEIGHT = 111, PHYSICALOFFSETX = 112, PHYSICALOFFSETY = 113 };
+
+enum TPrinterOrientation { poPortrait, poLandscape };
+
+struct TPrinterPaper {
+    AnsiString Name;        // "A4", "Letter", ...
+    double WidthMm = 210;   // portrait width
+    double HeightMm = 297;
+};
+
+class TPrinterImpl;
+
+class TPrinter : public TObject {
+public:
+    TPrinter();
+    ~TPrinter() override;
+    TPrinter(const TPrinter&) = delete;
+    TPrinter& operator=(const TPrinter&) = delete;
+
+    // Names in list order, taken once when the object is created.
+    const TStringList& Printers() const { return printers_; }
+    int PrinterIndex() const { return index_; }
+    void SetPrinterIndex(int i);            // -1 selects the default printer
+    // Makes the named printer current with that printer's default settings; false when unknown.
+    bool SetPrinterByName(const AnsiString& Name);
+    bool IsPdfPrinter() const;              // the built-in PDF printer is current
+
+    int PageWidth() const;                  // printable width in device pixels
+    int PageHeight() const;
+    int GetDeviceCaps(int Index) const;     // HORZSIZE/VERTSIZE in whole mm of the printable area
+    int Resolution() const;                 // device pixels per inch
+
+    TPrinterOrientation Orientation() const;
+    void SetOrientation(TPrinterOrientation o);
+    AnsiString PaperName() const;
+    bool SetPaperName(const AnsiString& Name); // a known paper name ("A4", "A3", "B5", "Letter", ...)
+    static std::vector<TPrinterPaper> KnownPapers();
+
+    // The built-in PDF printer writes this file (default: "RuliformDocument.pdf" in the current folder).
+    AnsiString OutputFileName() const { return outputFile_; }
+    void SetOutputFileName(const AnsiString& f) { outputFile_ = f; }
+
+    const AnsiString& Title() const { return title_; }
+    void SetTitle(const AnsiString& t) { title_ = t; }
+    void BeginDoc();   // EPrinter when a job is running or the printer cannot start
+    void NewPage();
+    void EndDoc();
+    void Abort();      // drops the running job: no document and no queue entry remain
+    bool Printing() const { return printing_; }
+    bool Aborted() const { return aborted_; }
+    int PageNumber() const { return pageNumber_; }
+    TCanvas* Canvas(); // the page canvas while printing
+
+    TPrinterImpl* Impl() { return impl_.get(); }
+
+private:
+    std::unique_ptr<TPrinterImpl> impl_;
+    TStringList printers_;
+    int index_ = -1;
+    AnsiString title_;
+    AnsiString outputFile_;
+    bool printing_ = false, aborted_ = false;
+    int pageNumber_ = 0;
+    std::unique_ptr<TCanvas> canvas_;
+};
+
+// The application's printer object (created on first use).
+TPrinter* Printer();
+// Name of the built-in PDF printer as it appears in the list.
+extern const char* const PdfPrinterName;
