@@ -79,22 +79,28 @@ private:
 class TFont : public TPersistent {
 public:
     const AnsiString& Name() const { return name_; }
-    void SetName(const AnsiString& n) { name_ = n; }
+    void SetName(const AnsiString& n) { name_ = n; Changed(); }
     int Height() const { return height_; }
-    void SetHeight(int h) { height_ = h; }
+    void SetHeight(int h) { height_ = h; Changed(); }
     int Size() const;      // -MulDiv(Height, 72, PixelsPerInch)
     void SetSize(int pt);  // Height = -MulDiv(pt, PixelsPerInch, 72)
     TFontStyles Style() const { return style_; }
-    void SetStyle(TFontStyles s) { style_ = s; }
+    void SetStyle(TFontStyles s) { style_ = s; Changed(); }
     TColor Color() const { return color_; }
-    void SetColor(TColor c) { color_ = c; }
+    void SetColor(TColor c) { color_ = c; Changed(); }
     int Charset() const { return charset_; }
-    void SetCharset(int c) { charset_ = c; }
+    void SetCharset(int c) { charset_ = c; Changed(); }
     int PixelsPerInch() const { return ppi_; }
     void SetPixelsPerInch(int p) { ppi_ = p; }
-    void Assign(TPersistent* Source) override; // copies name, height, style, colour, charset
+    // Copies name, height, style, colour and charset, then reports one change.
+    void Assign(TPersistent* Source) override;
+    // Lets a control follow changes of its font; runs no program handler.
+    std::function<void()> OnChange;
 
 private:
+    void Changed() {
+        if (OnChange) OnChange();
+    }
     AnsiString name_ = "ＭＳ Ｐゴシック";
     int height_ = -12;
     TFontStyles style_ = 0;

@@ -1,0 +1,151 @@
+// Windows, the application object and the screen.
+#pragma once
+
+#include "ExtCtrls.h"
+#include "Menus.h"
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TPosition { poDesigned, poDefault, poScreenCenter, poMainFormCenter, poOwnerFormCenter };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* AOwner);
+    ~TForm() override; // runs OnDestroy (guarded) when the form was created
+
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState s);
+    // The bounds the window has in the normal state, also while it is maximised.
+    TRect NormalBounds() const;
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle b);
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int w);
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle f);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition p) { position_ = p; }
+    bool AlphaBlend() const { return alphaBlend_; }
+    void SetAlphaBlend(bool a);
+    int AlphaBlendValue() const { return alphaBlendValue_; }
+    void SetAlphaBlendValue(int v);
+    void SetMinimumSize(int w, int h); // Constraints
+    TWinControl* ActiveControl() const;
+    void SetActiveControl(TWinControl* c);
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* m) { menu_ = m; }
+    void SetCaption(const AnsiString& c) override;
+    void SetVisible(bool v) override;
+
+    int ShowModal(); // runs a nested loop until ModalResult is set or the form closes
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int r); // a non-zero result ends ShowModal
+    void Close();               // runs OnClose; caHide hides, the main form's close ends the program
+    bool Active() const;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+
+    // Runs OnCreate under the guard of the original library: an exception is shown with the
+    // application's exception box and the form goes on to exist. Application::CreateForm calls it.
+    void DoCreate();
+
+private:
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TFormStyle formStyle_ = fsNormal;
+    TPosition position_ = poDesigned;
+    int borderWidth_ = 0;
+    bool alphaBlend_ = false;
+    int alphaBlendValue_ = 255;
+    int modalResult_ = 0;
+    bool created_ = false;
+    TMainMenu* menu_ = nullptr;
+};
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+    // Creates the toolkit's application object; argv is kept for ParamStr.
+    void Initialize(int argc, char** argv);
+    bool Initialized() const;
+    const AnsiString& Title() const { return title_; }
+    void SetTitle(const AnsiString& t);
+    bool MainFormOnTaskBar() const { return mainFormOnTaskBar_; }
+    void SetMainFormOnTaskBar(bool m) { mainFormOnTaskBar_ = m; }
+    TForm* MainForm() const { return mainForm_; }
+
+    // Creates a form owned by the application; the first one becomes the main form.
+    template <class T> void CreateForm(T*& Reference) {
+        Reference = new T(this);
+        if (!mainForm_) mainForm_ = Reference;
+        forms_.push_back(Reference);
+        Reference->DoCreate();
+    }
+    void Run();        // shows the main form and runs the message loop until it closes
+    void Terminate();  // ends the loop; asked for before Run, it takes effect when Run starts
+    bool Terminated() const { return terminated_; }
+    void ProcessMessages();
+    // Destroys the forms in reverse order of creation (their OnDestroy runs).
+    void DestroyForms();
+
+    int ParamCount() const { return static_cast<int>(params_.size()) - 1; }
+    AnsiString ParamStr(int i) const; // 0 = the program file; "" beyond the last
+    AnsiString ExeName() const { return ParamStr(0); }
+
+    // The standard exception box: shows the message with the application's title.
+    void ShowException(const std::exception& E);
+    // Catches whatever the running handler threw and shows it; used by the layer around every
+    // handler that a user's action runs.
+    void HandleException();
+    const AnsiString& Hint() const { return hint_; }
+    void SetHint(const AnsiString& h); // runs OnHint
+    TNotifyEvent OnHint;
+
+private:
+    AnsiString title_, hint_;
+    bool mainFormOnTaskBar_ = true, terminated_ = false;
+    TForm* mainForm_ = nullptr;
+    std::vector<TForm*> forms_;
+    std::vector<AnsiString> params_;
+};
+
+extern TApplication* Application;
+
+// Runs a handler the way a user's action does: any exception is shown with the exception box.
+template <class F> void RunGuarded(F&& f) {
+    try {
+        f();
+    } catch (...) {
+        Application->HandleException();
+    }
+}
+
+class TScreen : public TComponent {
+public:
+    TScreen() : TComponent(nullptr) {}
+    int Width() const;
+    int Height() const;
+    int PixelsPerInch() const { return ScreenPixelsPerInchX(); }
+    const TStringList& Fonts(); // installed font families, sorted
+    TForm* ActiveForm() const;
+
+private:
+    TStringList fonts_;
+};
+
+extern TScreen* Screen;
+
+TPoint GetCursorPos();
+void SetCursorPosForTest(TPoint p); // makes GetCursorPos answer p until cleared
+void ClearCursorPosForTest();
