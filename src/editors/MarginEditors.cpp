@@ -1,0 +1,88 @@
+// The four margin boxes: parsing, coupling, the margin fields, the printable size, and the
+// spin buttons that step a margin by one millimetre.
+#include "NumberText.h"
+#include "shell/Unit1.h"
+
+namespace {
+double MinimumFor(TForm1* f, TEdit* box) {
+    return (box == f->eSpaceT || box == f->eSpaceB) ? f->PhysOffsetY / f->PxPerMmY : f->PhysOffsetX / f->PxPerMmX;
+}
+} // namespace
+
+void TForm1::eSpaceTChange(TObject* Sender) {
+    TEdit* boxes[] = {eSpaceT, eSpaceL, eSpaceR, eSpaceB};
+    TEdit* sender = nullptr;
+    for (TEdit* b : boxes)
+        if (Sender == b) sender = b;
+    if (sender) {
+        double v;
+        if (!TryStrToFloat(sender->Text(), v)) sender->SetText(TwoDigitText(MinimumFor(this, sender)));
+        if (CheckBox1->Checked()) {
+            const AnsiString t = sender->Text();
+            if (sender == eSpaceT) {
+                eSpaceL->SetText(t), eSpaceR->SetText(t), eSpaceB->SetText(t);
+            } else if (sender == eSpaceL) {
+                eSpaceT->SetText(t), eSpaceR->SetText(t), eSpaceB->SetText(t);
+            } else if (sender == eSpaceR) {
+                eSpaceL->SetText(t), eSpaceT->SetText(t), eSpaceB->SetText(t);
+            } else {
+                eSpaceL->SetText(t), eSpaceR->SetText(t), eSpaceT->SetText(t);
+            }
+        } else {
+            if (CheckBox9->Checked()) {
+                if (sender == eSpaceT) eSpaceB->SetText(eSpaceT->Text());
+                if (sender == eSpaceB) eSpaceT->SetText(eSpaceB->Text());
+            }
+            if (CheckBox10->Checked()) {
+                if (sender == eSpaceL) eSpaceR->SetText(eSpaceL->Text());
+                if (sender == eSpaceR) eSpaceL->SetText(eSpaceR->Text());
+            }
+        }
+    }
+    MarginTop = TwoDigitValue(StrToFloat(eSpaceT->Text()));
+    MarginLeft = TwoDigitValue(StrToFloat(eSpaceL->Text()));
+    MarginRight = TwoDigitValue(StrToFloat(eSpaceR->Text()));
+    MarginBottom = TwoDigitValue(StrToFloat(eSpaceB->Text()));
+    DrawableHeight = static_cast<int>(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
+                                      (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
+    DrawableWidth =
+        static_cast<int>(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
+    FillLimitLabels();
+    // Lower the cell counts to what fits; a cell size of 0 has no count, so that direction waits.
+    const double mmX = StrToFloat(eMmX->Text());
+    if (mmX > 0) {
+        const int fitX = static_cast<int>(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX));
+        if (fitX < StrToInt(eDotX->Text())) eDotX->SetText(IntToStr(fitX));
+    }
+    const double mmY = StrToFloat(eMmY->Text());
+    if (mmY > 0) {
+        const int fitY = static_cast<int>(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY));
+        if (fitY < StrToInt(eDotY->Text())) eDotY->SetText(IntToStr(fitY));
+    }
+    UpdatePreview();
+}
+
+namespace {
+TEdit* BoxOfSpinButton(TForm1* f, TObject* Sender) {
+    auto* c = dynamic_cast<TComponent*>(Sender);
+    if (!c) return nullptr;
+    const AnsiString& n = c->Name();
+    if (n == "CSpinButton1") return f->eSpaceT;
+    if (n == "CSpinButton2") return f->eSpaceL;
+    if (n == "CSpinButton3") return f->eSpaceR;
+    if (n == "CSpinButton4") return f->eSpaceB;
+    return nullptr;
+}
+} // namespace
+
+void TForm1::CSpinButton1UpClick(TObject* Sender) {
+    if (TEdit* box = BoxOfSpinButton(this, Sender)) box->SetText(FullText(StrToFloat(box->Text()) + 1.0));
+}
+
+void TForm1::CSpinButton1DownClick(TObject* Sender) {
+    TEdit* box = BoxOfSpinButton(this, Sender);
+    if (!box) return;
+    box->SetText(FullText(StrToFloat(box->Text()) - 1.0));
+    const double minimum = MinimumFor(this, box);
+    if (TwoDigitValue(minimum) > StrToFloat(box->Text())) box->SetText(TwoDigitText(minimum));
+}

@@ -1,0 +1,148 @@
+// The live preview: the page rebuilt at screen scale on every edit and paint, zoom and panning.
+#include "Unit1.h"
+
+#include "Abitmap.h"
+#include "PreviewRenderers.h"
+
+namespace {
+constexpr long double kInchPerMm = 0.03937007874015748L;
+
+// The selected zoom as a factor. With no selected item (a stored index out of range) the
+// default 40 % stands in, since no zoom text can be read.
+double ZoomFactor(TComboBox* zoom) {
+    const AnsiString text = zoom->ItemIndex() >= 0 ? zoom->Text() : AnsiString("40");
+    return StrToFloat(text) * 0.01;
+}
+
+// The paper length rounded to three significant digits, as the preview sizes it.
+double RoundedPaperMm(int printableMm, int offsetPx, double pxPerMm) {
+    return StrToFloat(FloatToStrF(printableMm + 2 * offsetPx / pxPerMm, ffGeneral, 3, 0));
+}
+} // namespace
+
+void TForm1::ApplyPreviewSize() {
+    const long double zoom = ZoomFactor(ComboBox1);
+    const double w = RoundedPaperMm(PrinterRef->GetDeviceCaps(HORZSIZE), PhysOffsetX, PxPerMmX);
+    const double h = RoundedPaperMm(PrinterRef->GetDeviceCaps(VERTSIZE), PhysOffsetY, PxPerMmY);
+    PreViewBox->SetWidth(static_cast<int>(ScreenPixelsPerInchX() * kInchPerMm * w * zoom));
+    PreViewBox->SetHeight(static_cast<int>(ScreenPixelsPerInchY() * kInchPerMm * h * zoom));
+}
+
+void TForm1::UpdatePreview() {
+    ApplyPreviewSize();
+    PreviewBitmap->SetSize(PreViewBox->Width(), PreViewBox->Height());
+    const float s = static_cast<float>(ScreenPixelsPerInchX() * kInchPerMm * ZoomFactor(ComboBox1));
+    const int T = static_cast<int>(static_cast<int>(MarginTop + FrameInsetTop) * s) - 1;
+    const int L = static_cast<int>(static_cast<int>(MarginLeft + FrameInsetLeft) * s) - 1;
+    const int R = static_cast<int>(static_cast<int>(MarginRight + FrameInsetRight) * s);
+    const int B = static_cast<int>(static_cast<int>(MarginBottom + FrameInsetBottom) * s);
+    const int W = PreviewBitmap->Width(), H = PreviewBitmap->Height();
+    TCanvas* c = PreviewBitmap->Canvas();
+    c->Brush()->SetColor(PaperColor);
+    c->Brush()->SetStyle(bsSolid);
+    c->FillRect(TRect(0, 0, W, H));
+
+    if (!CheckBlank->Checked()) DrawPreviewPattern(this, PageControl1->ActivePageIndex());
+
+    c->Pen()->SetColor(0xFF0000);
+    c->Pen()->SetWidth(1);
+    c->Pen()->SetStyle(psDot);
+    if (!BGImageCheckBox1->Checked()) {
+        c->Brush()->SetColor(PaperColor);
+        c->Brush()->SetStyle(bsSolid);
+        c->FillRect(TRect(0, 0, W, T));
+        c->FillRect(TRect(0, H - B, W, H));
+        c->FillRect(TRect(0, 0, L, H));
+        c->FillRect(TRect(W - R, 0, W, H));
+    }
+    c->Brush()->SetStyle(bsClear);
+    if (SpaceLineView1->Checked()) {
+        c->MoveTo(0, T);
+        c->LineTo(W, T);
+        c->MoveTo(0, H - B);
+        c->LineTo(W, H - B);
+        c->MoveTo(L, 0);
+        c->LineTo(L, H);
+        c->MoveTo(W - R, 0);
+        c->LineTo(W - R, H);
+    }
+    c->Pen()->SetWidth(1);
+    PreViewBox->Canvas()->Draw(0, 0, PreviewBitmap);
+}
+
+void TForm1::PreViewBoxPaint(TObject*) {
+    StatusBar1->Panels(1)->Text = "総印刷枚数：" + IntToStr(ReadPrintCount(PageControl1->ActivePageIndex()));
+    StatusBar1->PanelsChanged();
+    UpdatePreview();
+}
+
+void TForm1::GraphPenStyleChange(TObject*) { UpdatePreview(); }
+void TForm1::CheckBlankClick(TObject*) { UpdatePreview(); }
+void TForm1::View(TObject*) { UpdatePreview(); }
+
+void TForm1::ComboBox1Change(TObject*) {
+    ApplyPreviewSize();
+    ScrollBox1->SetVertRange(PreViewBox->Height() + 30);
+    ScrollBox1->SetHorzRange(PreViewBox->Width() + 30);
+    UpdatePreview();
+}
+
+void TForm1::ToolZoomButton1Click(TObject* Sender) {
+    if (ComboBox1->ItemIndex() > 0) {
+        ComboBox1->SetItemIndex(ComboBox1->ItemIndex() - 1);
+        ComboBox1Change(Sender);
+    }
+    ComboBox1Change(Sender);
+}
+
+void TForm1::ToolZoomButton2Click(TObject* Sender) {
+    if (ComboBox1->ItemIndex() < ComboBox1->ItemCount() - 1) {
+        ComboBox1->SetItemIndex(ComboBox1->ItemIndex() + 1);
+        ComboBox1Change(Sender);
+    }
+    ComboBox1Change(Sender);
+}
+
+void TForm1::PreViewBoxMouseDown(TObject*, TMouseButton Button, TShiftState, int X, int Y) {
+    if (Button != mbRight) return;
+    PanDragging = true;
+    PanStartX = X;
+    PanStartY = Y;
+}
+
+void TForm1::PreViewBoxMouseMove(TObject*, TShiftState, int X, int Y) {
+    if (!PanDragging) return;
+    ScrollBox1->SetVertPosition(ScrollBox1->VertPosition() + PanStartY - Y);
+    ScrollBox1->SetHorzPosition(ScrollBox1->HorzPosition() + PanStartX - X);
+}
+
+void TForm1::PreViewBoxMouseUp(TObject*, TMouseButton Button, TShiftState, int, int) {
+    if (Button == mbRight) PanDragging = false;
+}
+
+void TForm1::SpaceLineView1Click(TObject*) {
+    SpaceLineView1->SetChecked(!SpaceLineView1->Checked());
+    UpdatePreview();
+}
+
+void TForm1::MenuViewZoomClick(TObject*) {
+    MenuViewZoom->SetChecked(!MenuViewZoom->Checked());
+    ToolBar3->SetVisible(!ToolBar3->Visible());
+}
+
+void TForm1::MenuViewPrintClick(TObject*) {
+    MenuViewPrint->SetChecked(!MenuViewPrint->Checked());
+    ToolBar1->SetVisible(!ToolBar1->Visible());
+}
+
+void TForm1::MenuViewFile1Click(TObject*) {
+    MenuViewFile1->SetChecked(!MenuViewFile1->Checked());
+    ToolBar4->SetVisible(!ToolBar4->Visible());
+}
+
+void TForm1::FormResize(TObject*) {
+    if (StatusBar1->PanelCount() > 0) {
+        StatusBar1->Panels(0)->Width = StatusBar1->Width() - 400;
+        StatusBar1->PanelsChanged();
+    }
+}

@@ -1,0 +1,99 @@
+// Printer metrics and the ways the user changes the printer.
+#include "Unit1.h"
+
+#include "editors/NumberText.h"
+
+void TForm1::FillLimitLabels() {
+    const double mmX = StrToFloat(eMmX->Text());
+    const double mmY = StrToFloat(eMmY->Text());
+    // A cell size of 0 (a moment while "0.5" is typed) has no finite count: that label waits.
+    if (mmX > 0)
+        Label14->SetCaption("MaxX:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX))) + "px");
+    if (mmY > 0)
+        Label12->SetCaption("MaxY:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY))) +
+                            "px");
+    const double dotY = StrToFloat(eDotY->Text());
+    if (dotY != 0) Label10->SetCaption("MaxY:" + TwoDigitText(DrawableHeight / dotY / PxPerMmY) + "mm");
+    const int dotX = StrToInt(eDotX->Text());
+    if (dotX != 0) Label9->SetCaption("MaxX:" + TwoDigitText(IntDiv(DrawableWidth, dotX) / PxPerMmX) + "mm");
+}
+
+void TForm1::RefreshPrinterMetrics() {
+    const int pageWidth = PrinterRef->PageWidth(), pageHeight = PrinterRef->PageHeight();
+    PxPerMmX = static_cast<double>(pageWidth) / PrinterRef->GetDeviceCaps(HORZSIZE);
+    PxPerMmY = static_cast<double>(pageHeight) / PrinterRef->GetDeviceCaps(VERTSIZE);
+    PhysOffsetX = PrinterRef->GetDeviceCaps(PHYSICALOFFSETX);
+    PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
+    DrawableHeight = static_cast<int>(pageHeight + 2.0 * PhysOffsetY -
+                                      (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
+    DrawableWidth = static_cast<int>(pageWidth + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
+    EditPrinterIndex = PrinterRef->PrinterIndex();
+
+    const double minY = PhysOffsetY / PxPerMmY, minX = PhysOffsetX / PxPerMmX;
+    struct Box {
+        TEdit* edit;
+        double minimum;
+    };
+    for (const Box& b : {Box{eSpaceT, minY}, Box{eSpaceL, minX}, Box{eSpaceR, minX}, Box{eSpaceB, minY}}) {
+        if (StrToFloat(b.edit->Text()) < b.minimum) b.edit->SetText(TwoDigitText(b.minimum));
+    }
+    lSpace_mm->SetCaption("最低" + TwoDigitText(minX) + "mm");
+    FillLimitLabels();
+
+    const int dotX = StrToInt(eDotX->Text());
+    if (dotX != 0) {
+        const double limitX = IntDiv(DrawableWidth, dotX) / PxPerMmX;
+        if (TwoDigitValue(limitX) < StrToFloat(eMmX->Text())) eMmX->SetText(TwoDigitText(limitX));
+    }
+    const double dotY = StrToFloat(eDotY->Text());
+    if (dotY != 0) {
+        const double limitY = DrawableHeight / dotY / PxPerMmY;
+        if (TwoDigitValue(limitY) < StrToFloat(eMmY->Text())) eMmY->SetText(TwoDigitText(limitY));
+    }
+    UpdatePreview();
+    StatusBar1->Invalidate();
+}
+
+void TForm1::PrinterMenuItemClick(TObject* Sender) {
+    auto* item = dynamic_cast<TMenuItem*>(Sender);
+    if (!item) return;
+    PrinterRef->SetPrinterByName(item->Hint());
+    RefreshPrinterMetrics();
+}
+
+void TForm1::PrintSetupExecute(TObject*) {
+    if (PrinterSetupDialog1->Execute()) RefreshPrinterMetrics();
+}
+
+void TForm1::PrinterSetup1Click(TObject* Sender) { PrintSetupExecute(Sender); }
+
+void TForm1::PrintDialog1Show(TObject*) { RefreshPrinterMetrics(); }
+
+void TForm1::PrintDialog1Close(TObject*) { RefreshPrinterMetrics(); }
+
+void TForm1::StatusBar1Click(TObject*) {
+    TRect r = StatusBar1->ClientRect();
+    const TPoint origin = StatusBar1->ClientOrigin();
+    r = TRect(r.Left + origin.x, r.Top + origin.y, r.Right + origin.x, r.Bottom + origin.y);
+    const TPoint cursor = GetCursorPos();
+    if (!(r.Left < cursor.x && cursor.x < r.Right && r.Top < cursor.y && cursor.y < r.Bottom)) return;
+    std::vector<int> lefts;
+    int edge = r.Left;
+    const int count = StatusBar1->PanelCount();
+    for (int i = 0; i < count; ++i) {
+        lefts.push_back(edge);
+        Application->ProcessMessages();
+        edge = (i == count - 1) ? r.Right : edge + StatusBar1->Panels(i)->Width;
+        if (cursor.x < edge) {
+            if (i == 3) PopupMenu2->Popup(lefts[3], r.Top);
+            return;
+        }
+        if (!(cursor.x > edge)) return; // exactly on a boundary: no panel
+    }
+}
+
+void TForm1::N12Click(TObject*) {
+    ShowMessage("PageWidth\t" + IntToStr(PrinterRef->PageWidth()) + "\n" + "PageHeight\t" +
+                IntToStr(PrinterRef->PageHeight()) + "\n" + "mmWidth\t" + IntToStr(PrinterRef->GetDeviceCaps(HORZSIZE)) +
+                "\nmmHeight\t" + IntToStr(PrinterRef->GetDeviceCaps(VERTSIZE)));
+}

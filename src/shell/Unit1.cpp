@@ -1,0 +1,174 @@
+// The main window's life: creation in the order the program depends on, and release.
+#include "Unit1.h"
+
+#include "Abitmap.h"
+#include "Yxfile.h"
+#include "editors/NumberText.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(TComponent* Owner) : TForm(Owner) {
+    SetName("Form1");
+    SetCaption("Ruliform");
+    SetMinimumSize(800, 600);
+    SetFormStyle(fsMDIForm);
+    SetAlphaBlend(true);
+    SetAlphaBlendValue(255);
+    SetBounds(0, 0, 800, 600);
+    BuildMenus();
+    BuildDialogs();
+    BuildToolBars();
+    BuildStatusBar();
+    BuildPaperPages();
+    BuildSettingsPages();
+    BuildPreviewArea();
+    PageControl1->SetActivePageIndex(0);
+    PageControl2->SetActivePageIndex(0);
+    PageControl3->SetActivePageIndex(0);
+    PageControl4->SetActivePageIndex(0);
+    VersionText = "1.31";
+    BindHandlers();
+    Realign();
+}
+
+TForm1::~TForm1() {
+    // The text items' fonts belong to the text items; the containers only release their storage.
+    TextPositions.clear();
+    TextFonts.clear();
+}
+
+void TForm1::BindHandlers() {
+    OnCreate = Bind(this, &TForm1::FormCreate);
+    OnDestroy = Bind(this, &TForm1::Int);
+    OnResize = Bind(this, &TForm1::FormResize);
+
+    ToolButton1->SetAction(PrintSetup);
+    PrintSetup->OnExecute = Bind(this, &TForm1::PrintSetupExecute);
+    PrinterSetup1->OnClick = Bind(this, &TForm1::PrinterSetup1Click);
+    PrintDialog1->OnShow = Bind(this, &TForm1::PrintDialog1Show);
+    PrintDialog1->OnClose = Bind(this, &TForm1::PrintDialog1Close);
+    StatusBar1->OnClick = Bind(this, &TForm1::StatusBar1Click);
+    N12->OnClick = Bind(this, &TForm1::N12Click);
+    Exit1->OnClick = Bind(this, &TForm1::Exit1Click);
+
+    PreViewBox->OnPaint = Bind(this, &TForm1::PreViewBoxPaint);
+    PageControl1->OnChange = Bind(this, &TForm1::PreViewBoxPaint);
+    for (TCheckBox* c : {CheckGraphPaper1, CheckMultiline1, CheckMultiline2, HeadCheck1})
+        c->OnClick = Bind(this, &TForm1::PreViewBoxPaint);
+    for (TComboBox* c : {GraphPenStyle, ComboBox8, ComboBox3, ComboBox6, ComboBox11})
+        c->OnChange = Bind(this, &TForm1::GraphPenStyleChange);
+    for (TCheckBox* c : {CheckBlank, CheckBox4, CheckBox5, CheckBox8})
+        c->OnClick = Bind(this, &TForm1::CheckBlankClick);
+    for (TEdit* e : {HeadText1, HeadText2, EditFrameScale1, Edit35, Edit36})
+        e->OnChange = Bind(this, &TForm1::View);
+    CheckBox11->OnClick = Bind(this, &TForm1::View);
+    ComboBox1->OnChange = Bind(this, &TForm1::ComboBox1Change);
+    ToolZoomButton1->OnClick = Bind(this, &TForm1::ToolZoomButton1Click);
+    ToolZoomButton2->OnClick = Bind(this, &TForm1::ToolZoomButton2Click);
+    for (TControl* c : std::initializer_list<TControl*>{PreViewBox, ScrollBox1}) {
+        c->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+            PreViewBoxMouseDown(s, b, sh, x, y);
+        };
+        c->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { PreViewBoxMouseMove(s, sh, x, y); };
+        c->OnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+            PreViewBoxMouseUp(s, b, sh, x, y);
+        };
+    }
+    SpaceLineView1->OnClick = Bind(this, &TForm1::SpaceLineView1Click);
+    MenuViewZoom->OnClick = Bind(this, &TForm1::MenuViewZoomClick);
+    MenuViewPrint->OnClick = Bind(this, &TForm1::MenuViewPrintClick);
+    MenuViewFile1->OnClick = Bind(this, &TForm1::MenuViewFile1Click);
+
+    for (TEdit* e : {eSpaceT, eSpaceL, eSpaceR, eSpaceB})
+        e->OnChange = Bind(this, &TForm1::eSpaceTChange);
+    for (TCSpinButton* s : {CSpinButton1, CSpinButton2, CSpinButton3, CSpinButton4}) {
+        s->OnUpClick = Bind(this, &TForm1::CSpinButton1UpClick);
+        s->OnDownClick = Bind(this, &TForm1::CSpinButton1DownClick);
+    }
+}
+
+void TForm1::FormCreate(TObject*) {
+    // 1. The debug tool bar only for "/debug" as the first argument, in this case exactly.
+    DebugToolBar->SetVisible(Application->ParamStr(1) == "/debug");
+    // 2. Double buffering is the layer's default; the frame-type pages lose their tabs.
+    SetDoubleBuffered(true);
+    CriticalFocus = true;
+    for (int i = 0; i < PageControl5->PageCount(); ++i) PageControl5->Pages(i)->SetTabVisible(false);
+    // 3.
+    PrinterRef = Printer();
+    // 4. The printer pop-up menu, built once.
+    const TStringList& printers = PrinterRef->Printers();
+    for (int i = 0; i < printers.Count(); ++i) {
+        auto* item = new TMenuItem(PopupMenu2);
+        item->SetCaption("    " + printers[i]);
+        item->SetHint(printers[i]);
+        item->OnClick = Bind(this, &TForm1::PrinterMenuItemClick);
+        PopupMenu2->Items()->Add(item);
+    }
+    // 5.-7.
+    ComboBox3->SetItemIndex(0);
+    PrinterRef->SetTitle("RuliformDocument");
+    EditPrinterIndex = PrinterRef->PrinterIndex();
+    // 8. The preview and background bitmaps.
+    PreviewBitmap = new TABitmap();
+    BGBitmap = new TABitmap();
+    PreviewBitmap->Canvas()->Font()->SetHeight(12);
+    // 9.
+    PxPerMmX = static_cast<double>(PrinterRef->PageWidth()) / PrinterRef->GetDeviceCaps(HORZSIZE);
+    PxPerMmY = static_cast<double>(PrinterRef->PageHeight()) / PrinterRef->GetDeviceCaps(VERTSIZE);
+    // 10. A first preview size.
+    PreViewBox->SetWidth(PrinterRef->PageWidth() / 8);
+    PreViewBox->SetHeight(PrinterRef->PageHeight() / 8);
+    PreviewBitmap->SetSize(PreViewBox->Width(), PreViewBox->Height());
+    PreViewBox->SetLeft(15);
+    PreViewBox->SetTop(15);
+    // 11.-13.
+    Panel2->SetColor(ColorDialog1->Color());
+    PageControl1->SetActivePageIndex(0);
+    MarginTop = MarginLeft = MarginRight = MarginBottom = 0.0;
+    PaperColor = 0xFFFFFF;
+    // 14.-16.
+    PhysOffsetX = PrinterRef->GetDeviceCaps(PHYSICALOFFSETX);
+    PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
+    DrawableHeight = static_cast<int>(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
+                                      (MarginTop + MarginBottom) * PxPerMmY);
+    DrawableWidth = static_cast<int>(PrinterRef->PageWidth() + 2.0 * PhysOffsetX -
+                                     (MarginLeft + MarginRight) * PxPerMmX);
+    FrameInsetLeft = FrameInsetRight = FrameInsetTop = FrameInsetBottom = 0.0;
+    // 17.
+    SetLineColor(Panel2->Color());
+    // 18. The printer's minimum margins, each through the margin handler.
+    eSpaceT->SetText(TwoDigitText(PhysOffsetY / PxPerMmY));
+    eSpaceL->SetText(TwoDigitText(PhysOffsetX / PxPerMmX));
+    eSpaceR->SetText(TwoDigitText(PhysOffsetX / PxPerMmX));
+    eSpaceB->SetText(TwoDigitText(PhysOffsetY / PxPerMmY));
+    // 19.-21.
+    lSpace_mm->SetCaption("最低" + TwoDigitText(PhysOffsetX / PxPerMmX) + "mm");
+    GraphPenStyle->SetItemIndex(0);
+    FillLimitLabels();
+    // 22.-23.
+    OpenDatabase();
+    IniFile = new TIniFile(ProgramDataFolder() + "/Ruliform.ini");
+    // 25.2 The guarded tail.
+    try {
+        UpDown5->SetMax(UpDown4->Position());
+    } catch (...) {
+    }
+    // 26. The preview size.
+    ApplyPreviewSize();
+    ScrollBox1->SetVertRange(PreViewBox->Height() + 30);
+    ScrollBox1->SetHorzRange(PreViewBox->Width() + 30);
+}
+
+void TForm1::Int(TObject*) {
+    delete PreviewBitmap;
+    PreviewBitmap = nullptr;
+    delete BGBitmap;
+    BGBitmap = nullptr;
+    delete IniFile;
+    IniFile = nullptr;
+}
+
+void TForm1::SetLineColor(TColor Color) { Panel2->SetColor(Color); }
+
+void TForm1::Exit1Click(TObject*) { Close(); }

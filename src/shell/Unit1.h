@@ -1,0 +1,239 @@
+// The main window: it holds every setting of the program in its controls and fields.
+#pragma once
+
+#include "winlib/ComCtrls.h"
+#include "winlib/Dialogs.h"
+#include "winlib/ExtCtrls.h"
+#include "winlib/Forms.h"
+#include "winlib/IniFiles.h"
+#include "winlib/Menus.h"
+#include "winlib/PrintDialogs.h"
+#include "winlib/Printers.h"
+#include "winlib/StdCtrls.h"
+
+struct sqlite3;
+class TABitmap;
+class YxDraw;
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* Owner);
+    ~TForm1() override;
+
+    // --- published controls (the names every handler and renderer uses) ---
+    TControlBar* ControlBar1;
+    TToolBar *ToolBar1, *ToolBar2, *ToolBar3, *ToolBar4, *DebugToolBar;
+    TToolButton *ToolButton1, *ToolButton2, *ToolZoomButton1, *ToolZoomButton2;
+    TToolButton *ToolButton6, *ToolButton7, *ToolButton8;
+    TComboBox* ComboBox1; // zoom
+    TMainMenu* MainMenu1;
+    TMenuItem *MenuFile, *MenuView, *MenuSettings, *MenuHelp;
+    TMenuItem *Print1, *PrinterSetup1, *N11, *N12, *Exit1;
+    TMenuItem *SpaceLineView1, *MenuViewZoom, *MenuViewPrint, *MenuViewFile1;
+    TMenuItem *N3, *CheckUpdate1, *CriticalFocus1, *CheckTransparentClose1, *Skin;
+    TMenuItem *Skin0, *Skin1, *Skin2, *Skin3, *Skin4, *Skin5, *Skin6, *Skin7;
+    TMenuItem *UpdateCheck1, *SiteJump1, *WebForum1, *MailTo1, *About1;
+    TPopupMenu* PopupMenu2;
+    TStatusBar* StatusBar1;
+    TActionList* ActionList1;
+    TAction *PrintSetup, *PrintOut, *LineColorChange;
+    TColorDialog *ColorDialog1, *ColorDialog2;
+    TFontDialog *FontDialog1, *FontDialog2, *FontDialog3;
+    TOpenPictureDialog* OpenPictureDialog1;
+    TPrintDialog* PrintDialog1;
+    TPrinterSetupDialog* PrinterSetupDialog1;
+
+    // left side
+    TPanel* Panel6;
+    TPageControl* PageControl1;
+    TCheckBox* CheckBlank;
+    TTabSheet *TabSheet1, *TabSheet2, *TabSheet3, *TabSheet4, *TabSheet5, *TabSheet6, *TabSheet7;
+    TTabSheet *TabSheet8, *TabSheet9, *TabSheet10, *TabSheet11, *TabSheet12;
+    // graph paper
+    TPageControl* PageControl2;
+    TLabel *Label3, *Label4, *Label5, *Label6, *Label9, *Label10, *Label12, *Label14;
+    TEdit *eDotX, *eDotY, *eMmX, *eMmY, *Edit32, *Edit1, *Edit27, *Edit33;
+    TUpDown *UpDown6, *UpDown7, *UpDown1, *UpDown11;
+    TGroupBox* GroupBox1;
+    TComboBox *GraphPenStyle, *ComboBox8;
+    TCheckBox* CheckGraphPaper1;
+    TPanel *ExColorPanel1, *ExColorPanel1Y;
+    TButton *Button1, *Button7;
+    // log paper
+    TEdit *Edit8, *Edit9, *Edit12, *Edit11, *Edit10, *Edit20;
+    TComboBox* ComboBox4;
+    TRadioButton *RadioButton5, *RadioButton6;
+    TCheckBox *CheckBox6, *CheckBox7;
+    // manuscript paper
+    TEdit *Edit4, *Edit5, *Edit6, *Edit7, *Edit28;
+    TUpDown *UpDown3, *UpDown4, *UpDown5;
+    TLabel* Label15;
+    TCheckBox* CheckBox3;
+    TButton* Button8;
+    // multi-line paper
+    TPageControl* PageControl3;
+    TEdit *EditFiveLineCount, *EditLineCount1, *EditFiveLineLSpace, *EditFiveLineSpace, *EditLineSize;
+    TCSpinButton *CSpinButton8, *CSpinButton5, *CSpinButton6, *CSpinButton7;
+    TComboBox *ComboBox3, *ComboBox6, *ComboBox11;
+    TCheckBox *CheckMultiline1, *CheckMultiline2;
+    TEdit *Edit3, *EditLineSizeEx, *Edit31, *Edit34;
+    TUpDown* UpDown2;
+    TPanel *ExColorPanel2, *Panel7;
+    TButton *Button2, *Button13, *Button14, *Button15;
+    TGroupBox* GroupBoxIndividual;
+    TListBox* ListBox1;
+    // slanted paper
+    TEdit *Edit13, *Edit29, *Edit30;
+    TUpDown *UpDown12, *UpDown13;
+    TComboBox* ComboBox7;
+    TCheckBox* CheckBox8;
+    // grid
+    TEdit *Edit14, *Edit15, *Edit16, *Edit17, *Edit18, *Edit19;
+    TUpDown *UpDown9, *UpDown10;
+    TCheckBox *CheckBox4, *CheckBox5;
+    // arcs
+    TEdit *Edit24, *Edit25, *Edit26, *Edit37, *Edit38;
+    TUpDown* UpDown17;
+    TLabel* Label54;
+    TComboBox *ComboBox5, *ComboBox9, *ComboBoxCardinalPoint;
+    // text page
+    TListBox* TntListBox1;
+    TToolBar* ToolBarText;
+    TToolButton *ToolButton9, *ToolButton10;
+
+    // centre
+    TPanel* Panel3;
+    TScrollBox* ScrollBox1;
+    TPaintBox* PreViewBox;
+
+    // right side
+    TPageControl* PageControl4;
+    TTabSheet *TabSheet13, *TabSheet14, *TabSheet15;
+    TScrollBox* ScrollBox2;
+    TPanel* Panel5;
+    TLabel *Label41, *Label42, *Label43, *Label44, *Label45;
+    TGroupBox *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5, *GroupBox6, *GroupBox7, *GroupBox8;
+    TLabel *lSpT, *lSpL, *lSpR, *lSpB, *lSpace_mm;
+    TEdit *eSpaceT, *eSpaceL, *eSpaceR, *eSpaceB;
+    TCSpinButton *CSpinButton1, *CSpinButton2, *CSpinButton3, *CSpinButton4;
+    TCheckBox *CheckBox1, *CheckBox9, *CheckBox10;
+    TPanel *Panel2, *Panel1;
+    TButton *ColorChangeButton, *Button3;
+    TEdit* Edit2;
+    TUpDown* UpDown8;
+    TCheckBox* CheckBox2;
+    TEdit* TntEdit1;
+    TButton* Button10;
+    TRadioButton *RadioButton7, *RadioButton8, *RadioButton9, *RadioButton10, *RadioButton11;
+    // background
+    TPanel* Panel4;
+    TEdit *Edit23, *Edit21, *Edit22, *Edit39, *Edit40;
+    TButton *Button4, *Button5, *Button6, *Button9, *Button11, *Button12;
+    TCheckBox *BGImageCheckBox1, *BGImageCheckBox2;
+    TTrackBar* TrackBar1;
+    // frame
+    TCheckBox* CheckBoxHeader;
+    TRadioButton *FrameRadio1, *FrameRadio2, *FrameRadio3;
+    TPageControl* PageControl5;
+    TTabSheet *TabSheet16, *TabSheet17, *TabSheet18;
+    TEdit *HeadText1, *HeadText2, *EditFrameScale1, *Edit35, *Edit36;
+    TCheckBox *HeadCheck1, *CheckScale1, *CheckScale2, *CheckScale3, *CheckScale4, *CheckBox11;
+    TRadioGroup* RadioGroup1;
+
+    // --- handlers ---
+    void FormCreate(TObject* Sender);
+    void Int(TObject* Sender);
+    void FormResize(TObject* Sender);
+    // printer metrics and choice
+    void RefreshPrinterMetrics();
+    void PrinterMenuItemClick(TObject* Sender);
+    void PrintSetupExecute(TObject* Sender);
+    void PrinterSetup1Click(TObject* Sender);
+    void PrintDialog1Show(TObject* Sender);
+    void PrintDialog1Close(TObject* Sender);
+    void StatusBar1Click(TObject* Sender);
+    void N12Click(TObject* Sender);
+    // database
+    void OpenDatabase();
+    int ReadPrintCount(int Kind);
+    void AddPrintCount(int Kind);
+    // preview
+    void UpdatePreview();
+    void PreViewBoxPaint(TObject* Sender);
+    void GraphPenStyleChange(TObject* Sender);
+    void CheckBlankClick(TObject* Sender);
+    void View(TObject* Sender);
+    void ComboBox1Change(TObject* Sender);
+    void ToolZoomButton1Click(TObject* Sender);
+    void ToolZoomButton2Click(TObject* Sender);
+    void PreViewBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void PreViewBoxMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void PreViewBoxMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void SpaceLineView1Click(TObject* Sender);
+    void MenuViewZoomClick(TObject* Sender);
+    void MenuViewPrintClick(TObject* Sender);
+    void MenuViewFile1Click(TObject* Sender);
+    void Exit1Click(TObject* Sender);
+    // margins (the coupling boxes and spin buttons)
+    void eSpaceTChange(TObject* Sender);
+    void CSpinButton1UpClick(TObject* Sender);
+    void CSpinButton1DownClick(TObject* Sender);
+    void SetLineColor(TColor Color);
+
+    // --- private fields shared with the renderers and editors ---
+    bool PanDragging = false;
+    int PanStartX = 0, PanStartY = 0;
+    YxDraw* CurrentSkin = nullptr;
+    int EditPrinterIndex = 0;
+    AnsiString VersionText;
+    sqlite3* DbHandle = nullptr;
+    AnsiString SqlText;
+    TIniFile* IniFile = nullptr;
+    AnsiString BGImage;
+    int BGAlpha = 0;
+    int BGRoted = 0;
+    double BGWidth = 0, BGHeight = 0;
+    double BGLeft = 0, BGTop = 0;
+    int MarkPos = 0;
+    int FrameIndex = 0;
+    bool CriticalFocus = false;
+    bool TransparentClose = false;
+    TPrinter* PrinterRef = nullptr;
+    TABitmap* PreviewBitmap = nullptr;
+    TABitmap* BGBitmap = nullptr;
+    double PxPerMmX = 0, PxPerMmY = 0;
+    double MarginLeft = 0, MarginTop = 0, MarginBottom = 0, MarginRight = 0;
+    double FrameInsetTop = 0, FrameInsetBottom = 0, FrameInsetLeft = 0, FrameInsetRight = 0;
+    TColor PaperColor = 0;
+    int DrawableWidth = 0, DrawableHeight = 0;
+    int PhysOffsetX = 0, PhysOffsetY = 0;
+    double LogMinX = 0, LogMinY = 0;
+    int LogGroupsX = 0, LogGroupsY = 0;
+    std::vector<TPoint> TextPositions;
+    std::vector<TFont*> TextFonts;
+
+private:
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildStatusBar();
+    void BuildPaperPages();
+    void BuildGraphPage();
+    void BuildLogPage();
+    void BuildManuscriptPage();
+    void BuildMultiLinePage();
+    void BuildSlantPage();
+    void BuildGridPage();
+    void BuildArcPage();
+    void BuildTextPage();
+    void BuildPreviewArea();
+    void BuildSettingsPages();
+    void BuildPageSettingsTab();
+    void BuildBackgroundTab();
+    void BuildFrameTab();
+    void BuildDialogs();
+    void BindHandlers();
+    void ApplyPreviewSize(); // the size rule of the preview box
+    void FillLimitLabels();
+};
+
+extern TForm1* Form1;
