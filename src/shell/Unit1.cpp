@@ -43,6 +43,9 @@ void TForm1::BindHandlers() {
     OnResize = Bind(this, &TForm1::FormResize);
 
     ToolButton1->SetAction(PrintSetup);
+    ToolButton2->SetAction(PrintOut);
+    PrintOut->OnExecute = Bind(this, &TForm1::PrintOutExecute);
+    Print1->OnClick = Bind(this, &TForm1::PrintOutExecute);
     PrintSetup->OnExecute = Bind(this, &TForm1::PrintSetupExecute);
     PrinterSetup1->OnClick = Bind(this, &TForm1::PrinterSetup1Click);
     PrintDialog1->OnShow = Bind(this, &TForm1::PrintDialog1Show);
@@ -81,6 +84,34 @@ void TForm1::BindHandlers() {
 
     for (TEdit* e : {eSpaceT, eSpaceL, eSpaceR, eSpaceB})
         e->OnChange = Bind(this, &TForm1::eSpaceTChange);
+    for (TEdit* e : {Edit32, Edit33, Edit20, EditLineSize, EditLineSizeEx, Edit13, Edit29, Edit30, Edit14, Edit15,
+                     Edit16, Edit17, Edit18, Edit19, Edit24, Edit25, Edit37, Edit38})
+        e->OnChange = Bind(this, &TForm1::OnChenge);
+    for (TComboBox* c : {ComboBox7, ComboBox5, ComboBox9})
+        c->OnChange = Bind(this, &TForm1::OnChenge);
+    RadioButton5->OnClick = Bind(this, &TForm1::OnChenge);
+    RadioButton6->OnClick = Bind(this, &TForm1::OnChenge);
+    BGImageCheckBox1->OnClick = Bind(this, &TForm1::OnChenge);
+    for (TEdit* e : {Edit1, Edit27, Edit3, Edit23, TntEdit1})
+        e->OnChange = Bind(this, &TForm1::Edit1Change);
+    auto keys = [](TEdit* e, TForm1* f, void (TForm1::*fn)(TObject*, char&)) {
+        e->OnKeyPress = [f, fn](TObject* s, char& k) { (f->*fn)(s, k); };
+    };
+    keys(eDotX, this, &TForm1::eDotXKeyPress);
+    keys(eDotY, this, &TForm1::eDotYKeyPress);
+    keys(eMmX, this, &TForm1::eMmXKeyPress);
+    keys(eMmY, this, &TForm1::eMmYKeyPress);
+    keys(eSpaceT, this, &TForm1::eSpaceTKeyPress);
+    keys(eSpaceL, this, &TForm1::eSpaceLKeyPress);
+    keys(eSpaceR, this, &TForm1::eSpaceRKeyPress);
+    keys(eSpaceB, this, &TForm1::eSpaceBKeyPress);
+    eDotX->OnChange = Bind(this, &TForm1::eDotXChange);
+    eDotY->OnChange = Bind(this, &TForm1::eDotYChange);
+    eMmX->OnChange = Bind(this, &TForm1::eMmXChange);
+    eMmY->OnChange = Bind(this, &TForm1::eMmYChange);
+    Button1->OnClick = Bind(this, &TForm1::Button1Click);
+    Button7->OnClick = Bind(this, &TForm1::Button7Click);
+    Button2->OnClick = Bind(this, &TForm1::Button2Click);
     for (TCSpinButton* s : {CSpinButton1, CSpinButton2, CSpinButton3, CSpinButton4}) {
         s->OnUpClick = Bind(this, &TForm1::CSpinButton1UpClick);
         s->OnDownClick = Bind(this, &TForm1::CSpinButton1DownClick);

@@ -153,6 +153,8 @@ public:
     void PrintDialog1Close(TObject* Sender);
     void StatusBar1Click(TObject* Sender);
     void N12Click(TObject* Sender);
+    // print job
+    void PrintOutExecute(TObject* Sender);
     // database
     void OpenDatabase();
     int ReadPrintCount(int Kind);
@@ -174,6 +176,25 @@ public:
     void MenuViewPrintClick(TObject* Sender);
     void MenuViewFile1Click(TObject* Sender);
     void Exit1Click(TObject* Sender);
+    // shared edit handlers
+    void OnChenge(TObject* Sender);
+    void Edit1Change(TObject* Sender);
+    void eDotXKeyPress(TObject* Sender, char& Key);
+    void eDotYKeyPress(TObject* Sender, char& Key);
+    void eMmXKeyPress(TObject* Sender, char& Key);
+    void eMmYKeyPress(TObject* Sender, char& Key);
+    void eSpaceTKeyPress(TObject* Sender, char& Key);
+    void eSpaceLKeyPress(TObject* Sender, char& Key);
+    void eSpaceRKeyPress(TObject* Sender, char& Key);
+    void eSpaceBKeyPress(TObject* Sender, char& Key);
+    // graph paper cells
+    void eDotXChange(TObject* Sender);
+    void eDotYChange(TObject* Sender);
+    void eMmXChange(TObject* Sender);
+    void eMmYChange(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void Button7Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
     // margins (the coupling boxes and spin buttons)
     void eSpaceTChange(TObject* Sender);
     void CSpinButton1UpClick(TObject* Sender);
