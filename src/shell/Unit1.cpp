@@ -112,6 +112,25 @@ void TForm1::BindHandlers() {
     Button1->OnClick = Bind(this, &TForm1::Button1Click);
     Button7->OnClick = Bind(this, &TForm1::Button7Click);
     Button2->OnClick = Bind(this, &TForm1::Button2Click);
+
+    LineColorChange->OnExecute = Bind(this, &TForm1::LineColorChangeExecute);
+    ColorChangeButton->OnClick = Bind(this, &TForm1::ColorChangeButtonClick);
+    N3->OnClick = Bind(this, &TForm1::N3Click);
+    Button3->OnClick = Bind(this, &TForm1::Button3Click);
+    RadioButton11->OnClick = Bind(this, &TForm1::RadioButton11Click);
+    RadioButton7->OnClick = Bind(this, &TForm1::RadioButton7Click);
+    RadioButton9->OnClick = Bind(this, &TForm1::RadioButton9Click);
+    RadioButton10->OnClick = Bind(this, &TForm1::RadioButton10Click);
+    RadioButton8->OnClick = Bind(this, &TForm1::RadioButton8Click);
+    Button10->OnClick = Bind(this, &TForm1::Button10Click);
+    CheckBoxHeader->OnClick = Bind(this, &TForm1::CheckBoxHeaderClick);
+    RadioGroup1->OnClick = Bind(this, &TForm1::CheckBoxHeaderClick);
+    for (TRadioButton* r : {FrameRadio1, FrameRadio2, FrameRadio3})
+        r->OnClick = Bind(this, &TForm1::FrameRadio1Click);
+    for (TCheckBox* c : {CheckScale1, CheckScale2, CheckScale3, CheckScale4})
+        c->OnClick = Bind(this, &TForm1::CheckScale1Click);
+    for (TCheckBox* c : {CheckBox2, CheckBox6, CheckBox7})
+        c->OnClick = Bind(this, &TForm1::CheckBox7Click);
     for (TCSpinButton* s : {CSpinButton1, CSpinButton2, CSpinButton3, CSpinButton4}) {
         s->OnUpClick = Bind(this, &TForm1::CSpinButton1UpClick);
         s->OnDownClick = Bind(this, &TForm1::CSpinButton1DownClick);
@@ -199,7 +218,5 @@ void TForm1::Int(TObject*) {
     delete IniFile;
     IniFile = nullptr;
 }
-
-void TForm1::SetLineColor(TColor Color) { Panel2->SetColor(Color); }
 
 void TForm1::Exit1Click(TObject*) { Close(); }

@@ -199,7 +199,22 @@ public:
     void eSpaceTChange(TObject* Sender);
     void CSpinButton1UpClick(TObject* Sender);
     void CSpinButton1DownClick(TObject* Sender);
+    // page settings panel
     void SetLineColor(TColor Color);
+    void LineColorChangeExecute(TObject* Sender);
+    void ColorChangeButtonClick(TObject* Sender);
+    void N3Click(TObject* Sender);
+    void Button3Click(TObject* Sender);
+    void RadioButton11Click(TObject* Sender);
+    void RadioButton7Click(TObject* Sender);
+    void RadioButton9Click(TObject* Sender);
+    void RadioButton10Click(TObject* Sender);
+    void RadioButton8Click(TObject* Sender);
+    void Button10Click(TObject* Sender);
+    void FrameRadio1Click(TObject* Sender);
+    void CheckBoxHeaderClick(TObject* Sender);
+    void CheckScale1Click(TObject* Sender);
+    void CheckBox7Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;
@@ -255,6 +270,7 @@ private:
     void BindHandlers();
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
+    void SetScaleInsets(); // the ruler-scale bands from the four scale boxes
 };
 
 extern TForm1* Form1;
