@@ -10,6 +10,7 @@
 #include "winlib/PrintDialogs.h"
 #include "winlib/Printers.h"
 #include "winlib/StdCtrls.h"
+#include "winlib/SysUtils.h"
 
 struct sqlite3;
 class TABitmap;
