@@ -199,9 +199,14 @@ void TForm1::FormCreate(TObject*) {
     // 22.-23.
     OpenDatabase();
     IniFile = new TIniFile(ProgramDataFolder() + "/Ruliform.ini");
+    // 24. The start-up update check's option.
+    CheckUpdate1->SetChecked(IniFile->ReadBool("Ruliform", "UpdateCheck", true));
+    // 25.1 The settings pass; an error here ends the creation (the layer shows it).
+    ReadSettings();
     // 25.2 The guarded tail.
     try {
         UpDown5->SetMax(UpDown4->Position());
+        ScrollBox2->SetColor(clBtnFace);
     } catch (...) {
     }
     // 26. The preview size.
@@ -211,6 +216,8 @@ void TForm1::FormCreate(TObject*) {
 }
 
 void TForm1::Int(TObject*) {
+    // A refused write ends here with its message; the objects then live until the process ends.
+    WriteSettings();
     delete PreviewBitmap;
     PreviewBitmap = nullptr;
     delete BGBitmap;

@@ -145,6 +145,11 @@ public:
     void FormCreate(TObject* Sender);
     void Int(TObject* Sender);
     void FormResize(TObject* Sender);
+    // settings file
+    void ReadSettings();
+    void WriteSettings();
+    void ApplySkinScheme(int Scheme);
+    void RestoreBackgroundPicture();
     // printer metrics and choice
     void RefreshPrinterMetrics();
     void PrinterMenuItemClick(TObject* Sender);
