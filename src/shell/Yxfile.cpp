@@ -111,8 +111,11 @@ AnsiString GetSpecialFolder(int kind) {
 }
 
 AnsiString ProgramDataFolder() {
-    const AnsiString exeFolder = GetSpecialFolder(0);
-    if (!exeFolder.empty() && ::access(exeFolder.c_str(), W_OK) == 0) return exeFolder;
+    return ProgramDataFolder(GetSpecialFolder(0));
+}
+
+AnsiString ProgramDataFolder(const AnsiString& programFolder) {
+    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0) return programFolder;
     AnsiString config = Env("XDG_CONFIG_HOME");
     if (config.empty() || config[0] != '/') config = HomeFolder() + "/.config";
     const AnsiString folder = WithoutTrailingSlash(config) + "/Ruliform";

@@ -13,3 +13,5 @@ AnsiString GetSpecialFolder(int kind);
 // to (a copy unpacked somewhere), else $XDG_CONFIG_HOME/Ruliform or ~/.config/Ruliform, created
 // when missing (an installed copy, whose folder belongs to the system).
 AnsiString ProgramDataFolder();
+// The same choice for a given program folder.
+AnsiString ProgramDataFolder(const AnsiString& programFolder);
