@@ -67,14 +67,18 @@ static void ExpectLoaded(const TABitmap& b) {
     EXPECT_EQ(At(b, 1, 1), (Pixel{1, 2, 3, 0}));
 }
 
-TEST(TABitmap, LoadsAndAssignsTwentyFourBitPicturesAsThirtyTwoBit) {
+TEST(TABitmap, AssignedTwentyFourBitPictureBecomesThirtyTwoBit) {
     TBitmap src;
     Make24(src);
-
     TABitmap assigned;
     assigned.Assign(&src);
     ExpectLoaded(assigned);
+    EXPECT_EQ(src.PixelFormat(), pf24bit); // the source is not touched
+}
 
+TEST(TABitmap, LoadedTwentyFourBitFileBecomesThirtyTwoBit) {
+    TBitmap src;
+    Make24(src);
     TMemoryStream stream;
     src.SaveToStream(&stream);
     stream.SetPosition(0);
