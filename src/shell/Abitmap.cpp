@@ -14,8 +14,8 @@ void TABitmap::Do32() {
 
 void TABitmap::SetSize(int w, int h) {
     Do32();
-    // Width first, then height, both keeping the top-left part.
-    TBitmap::SetSize(w, Height());
+    // One reallocation: setting width and height one after the other keeps the same top-left
+    // pixels and only costs a second copy of a page-sized picture.
     TBitmap::SetSize(w, h);
 }
 
