@@ -1,4 +1,4 @@
-#include "abitmap_helpers.h"
+#include "test_abitmap_helpers.h"
 
 #include "winlib/SysUtils.h"
 

@@ -1,6 +1,6 @@
 // Every vectorised blend against its plain twin, bit for bit, over random pixels, opacities and
 // rectangles that cross every edge.
-#include "abitmap_helpers.h"
+#include "test_abitmap_helpers.h"
 
 #include <gtest/gtest.h>
 
