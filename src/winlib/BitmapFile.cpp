@@ -1,0 +1,8 @@
+#include "Graphics.h"
+#include "SysUtils.h"
+void TBitmap::LoadFromStream(TStream*) {
+    throw EInvalidGraphic("Bitmap image is not valid");
+}
+void TBitmap::SaveToStream(TStream*) {
+    throw EInvalidGraphicOperation("not yet");
+}
