@@ -97,6 +97,10 @@ QPainter* TPrinterCanvasImpl::Painter() {
     return owner_->painter.isActive() ? &owner_->painter : nullptr;
 }
 
+QPaintDevice* TPrinterCanvasImpl::MetricsDevice() {
+    return owner_->printer.get();
+}
+
 TRect TPrinterCanvasImpl::Bounds() {
     const QRect area = owner_->Geometry().printable;
     return TRect(0, 0, area.width(), area.height());
