@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <unistd.h>
@@ -79,7 +80,10 @@ void TPrinter::Abort() {
     // Also called from error paths, so a printer that is not printing is left alone quietly.
     if (!printing_) return;
     // Without its spool file Qt's CUPS engine has nothing to submit when the painter ends.
-    if (!impl_->spoolFile.isEmpty()) QFile::remove(impl_->spoolFile);
+    if (!impl_->spoolFile.isEmpty())
+        QFile::remove(impl_->spoolFile);
+    else if (!IsPdfPrinter())
+        qWarning("Ruliform: the spool file of the aborted job was not found; CUPS gets the job");
     impl_->painter.end();
     if (!impl_->partFile.isEmpty()) QFile::remove(impl_->partFile);
     impl_->partFile.clear();
