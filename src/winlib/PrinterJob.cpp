@@ -42,7 +42,7 @@ void TPrinter::BeginDoc() {
         throw EPrinter(IsPdfPrinter() ? "Cannot create file \"" + outputFile_ + "\""
                                       : "Printer \"" + printers_[index_] + "\" cannot start");
     }
-    if (!IsPdfPrinter()) impl_->spoolFile = NewWrittenFile(before);
+    if (!IsPdfPrinter()) impl_->spoolFile = NewCupsTempFile(before);
     printing_ = true;
     aborted_ = false;
     pageNumber_ = 1;
