@@ -1,0 +1,15 @@
+#include "PrintRenderers.h"
+
+#include "Unit1.h"
+#include "render/Unit4.h"
+
+void DrawPrintPattern(TForm1*, int Index) {
+    // The renderers read the main window through Form1 themselves.
+    switch (Index) {
+    case 0:
+        PrintGraphPaper();
+        break;
+    default:
+        break; // the paper renderers join here as they are built
+    }
+}
