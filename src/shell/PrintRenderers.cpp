@@ -3,13 +3,13 @@
 #include "Unit1.h"
 #include "render/Unit4.h"
 
-void DrawPrintPattern(TForm1*, int Index) {
+bool DrawPrintPattern(TForm1*, int Index) {
     // The renderers read the main window through Form1 themselves.
     switch (Index) {
     case 0:
         PrintGraphPaper();
-        break;
+        return true;
     default:
-        break; // the paper renderers join here as they are built
+        return false; // the paper renderers join here as they are built
     }
 }

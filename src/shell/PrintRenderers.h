@@ -3,7 +3,6 @@
 
 class TForm1;
 
-// Draws the pattern of paper kind Index (0 graph ... 7 text) on the printer's canvas of the
-// running job; an index outside 0 to 7, or a kind whose renderer is not there, draws nothing.
-// Errors of a renderer (a count that is not a number ...) reach the caller.
-void DrawPrintPattern(TForm1* Form, int Index);
+// Draws the pattern of paper kind Index on the printer's canvas. Returns true when a renderer
+// ran for a kind that is counted (0 to 6); an index outside 0 to 7 draws nothing.
+bool DrawPrintPattern(TForm1* Form, int Index);

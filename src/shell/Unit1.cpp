@@ -43,6 +43,9 @@ void TForm1::BindHandlers() {
     OnResize = Bind(this, &TForm1::FormResize);
 
     ToolButton1->SetAction(PrintSetup);
+    ToolButton2->SetAction(PrintOut);
+    PrintOut->OnExecute = Bind(this, &TForm1::PrintOutExecute);
+    Print1->OnClick = Bind(this, &TForm1::PrintOutExecute);
     PrintSetup->OnExecute = Bind(this, &TForm1::PrintSetupExecute);
     PrinterSetup1->OnClick = Bind(this, &TForm1::PrinterSetup1Click);
     PrintDialog1->OnShow = Bind(this, &TForm1::PrintDialog1Show);
@@ -81,6 +84,53 @@ void TForm1::BindHandlers() {
 
     for (TEdit* e : {eSpaceT, eSpaceL, eSpaceR, eSpaceB})
         e->OnChange = Bind(this, &TForm1::eSpaceTChange);
+    for (TEdit* e : {Edit32, Edit33, Edit20, EditLineSize, EditLineSizeEx, Edit13, Edit29, Edit30, Edit14, Edit15,
+                     Edit16, Edit17, Edit18, Edit19, Edit24, Edit25, Edit37, Edit38})
+        e->OnChange = Bind(this, &TForm1::OnChenge);
+    for (TComboBox* c : {ComboBox7, ComboBox5, ComboBox9})
+        c->OnChange = Bind(this, &TForm1::OnChenge);
+    RadioButton5->OnClick = Bind(this, &TForm1::OnChenge);
+    RadioButton6->OnClick = Bind(this, &TForm1::OnChenge);
+    BGImageCheckBox1->OnClick = Bind(this, &TForm1::OnChenge);
+    for (TEdit* e : {Edit1, Edit27, Edit3, Edit23, TntEdit1})
+        e->OnChange = Bind(this, &TForm1::Edit1Change);
+    auto keys = [](TEdit* e, TForm1* f, void (TForm1::*fn)(TObject*, char&)) {
+        e->OnKeyPress = [f, fn](TObject* s, char& k) { (f->*fn)(s, k); };
+    };
+    keys(eDotX, this, &TForm1::eDotXKeyPress);
+    keys(eDotY, this, &TForm1::eDotYKeyPress);
+    keys(eMmX, this, &TForm1::eMmXKeyPress);
+    keys(eMmY, this, &TForm1::eMmYKeyPress);
+    keys(eSpaceT, this, &TForm1::eSpaceTKeyPress);
+    keys(eSpaceL, this, &TForm1::eSpaceLKeyPress);
+    keys(eSpaceR, this, &TForm1::eSpaceRKeyPress);
+    keys(eSpaceB, this, &TForm1::eSpaceBKeyPress);
+    eDotX->OnChange = Bind(this, &TForm1::eDotXChange);
+    eDotY->OnChange = Bind(this, &TForm1::eDotYChange);
+    eMmX->OnChange = Bind(this, &TForm1::eMmXChange);
+    eMmY->OnChange = Bind(this, &TForm1::eMmYChange);
+    Button1->OnClick = Bind(this, &TForm1::Button1Click);
+    Button7->OnClick = Bind(this, &TForm1::Button7Click);
+    Button2->OnClick = Bind(this, &TForm1::Button2Click);
+
+    LineColorChange->OnExecute = Bind(this, &TForm1::LineColorChangeExecute);
+    ColorChangeButton->OnClick = Bind(this, &TForm1::ColorChangeButtonClick);
+    N3->OnClick = Bind(this, &TForm1::N3Click);
+    Button3->OnClick = Bind(this, &TForm1::Button3Click);
+    RadioButton11->OnClick = Bind(this, &TForm1::RadioButton11Click);
+    RadioButton7->OnClick = Bind(this, &TForm1::RadioButton7Click);
+    RadioButton9->OnClick = Bind(this, &TForm1::RadioButton9Click);
+    RadioButton10->OnClick = Bind(this, &TForm1::RadioButton10Click);
+    RadioButton8->OnClick = Bind(this, &TForm1::RadioButton8Click);
+    Button10->OnClick = Bind(this, &TForm1::Button10Click);
+    CheckBoxHeader->OnClick = Bind(this, &TForm1::CheckBoxHeaderClick);
+    RadioGroup1->OnClick = Bind(this, &TForm1::CheckBoxHeaderClick);
+    for (TRadioButton* r : {FrameRadio1, FrameRadio2, FrameRadio3})
+        r->OnClick = Bind(this, &TForm1::FrameRadio1Click);
+    for (TCheckBox* c : {CheckScale1, CheckScale2, CheckScale3, CheckScale4})
+        c->OnClick = Bind(this, &TForm1::CheckScale1Click);
+    for (TCheckBox* c : {CheckBox2, CheckBox6, CheckBox7})
+        c->OnClick = Bind(this, &TForm1::CheckBox7Click);
     for (TCSpinButton* s : {CSpinButton1, CSpinButton2, CSpinButton3, CSpinButton4}) {
         s->OnUpClick = Bind(this, &TForm1::CSpinButton1UpClick);
         s->OnDownClick = Bind(this, &TForm1::CSpinButton1DownClick);
@@ -149,9 +199,14 @@ void TForm1::FormCreate(TObject*) {
     // 22.-23.
     OpenDatabase();
     IniFile = new TIniFile(ProgramDataFolder() + "/Ruliform.ini");
+    // 24. The start-up update check's option.
+    CheckUpdate1->SetChecked(IniFile->ReadBool("Ruliform", "UpdateCheck", true));
+    // 25.1 The settings pass; an error here ends the creation (the layer shows it).
+    ReadSettings();
     // 25.2 The guarded tail.
     try {
         UpDown5->SetMax(UpDown4->Position());
+        ScrollBox2->SetColor(clBtnFace);
     } catch (...) {
     }
     // 26. The preview size.
@@ -161,6 +216,8 @@ void TForm1::FormCreate(TObject*) {
 }
 
 void TForm1::Int(TObject*) {
+    // A refused write ends here with its message; the objects then live until the process ends.
+    WriteSettings();
     delete PreviewBitmap;
     PreviewBitmap = nullptr;
     delete BGBitmap;
@@ -168,7 +225,5 @@ void TForm1::Int(TObject*) {
     delete IniFile;
     IniFile = nullptr;
 }
-
-void TForm1::SetLineColor(TColor Color) { Panel2->SetColor(Color); }
 
 void TForm1::Exit1Click(TObject*) { Close(); }

@@ -10,6 +10,7 @@
 #include "winlib/PrintDialogs.h"
 #include "winlib/Printers.h"
 #include "winlib/StdCtrls.h"
+#include "winlib/SysUtils.h"
 
 struct sqlite3;
 class TABitmap;
@@ -144,6 +145,11 @@ public:
     void FormCreate(TObject* Sender);
     void Int(TObject* Sender);
     void FormResize(TObject* Sender);
+    // settings file
+    void ReadSettings();
+    void WriteSettings();
+    void ApplySkinScheme(int Scheme);
+    void RestoreBackgroundPicture();
     // printer metrics and choice
     void RefreshPrinterMetrics();
     void PrinterMenuItemClick(TObject* Sender);
@@ -153,6 +159,8 @@ public:
     void PrintDialog1Close(TObject* Sender);
     void StatusBar1Click(TObject* Sender);
     void N12Click(TObject* Sender);
+    // print job
+    void PrintOutExecute(TObject* Sender);
     // database
     void OpenDatabase();
     int ReadPrintCount(int Kind);
@@ -174,11 +182,45 @@ public:
     void MenuViewPrintClick(TObject* Sender);
     void MenuViewFile1Click(TObject* Sender);
     void Exit1Click(TObject* Sender);
+    // shared edit handlers
+    void OnChenge(TObject* Sender);
+    void Edit1Change(TObject* Sender);
+    void eDotXKeyPress(TObject* Sender, char& Key);
+    void eDotYKeyPress(TObject* Sender, char& Key);
+    void eMmXKeyPress(TObject* Sender, char& Key);
+    void eMmYKeyPress(TObject* Sender, char& Key);
+    void eSpaceTKeyPress(TObject* Sender, char& Key);
+    void eSpaceLKeyPress(TObject* Sender, char& Key);
+    void eSpaceRKeyPress(TObject* Sender, char& Key);
+    void eSpaceBKeyPress(TObject* Sender, char& Key);
+    // graph paper cells
+    void eDotXChange(TObject* Sender);
+    void eDotYChange(TObject* Sender);
+    void eMmXChange(TObject* Sender);
+    void eMmYChange(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void Button7Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
     // margins (the coupling boxes and spin buttons)
     void eSpaceTChange(TObject* Sender);
     void CSpinButton1UpClick(TObject* Sender);
     void CSpinButton1DownClick(TObject* Sender);
+    // page settings panel
     void SetLineColor(TColor Color);
+    void LineColorChangeExecute(TObject* Sender);
+    void ColorChangeButtonClick(TObject* Sender);
+    void N3Click(TObject* Sender);
+    void Button3Click(TObject* Sender);
+    void RadioButton11Click(TObject* Sender);
+    void RadioButton7Click(TObject* Sender);
+    void RadioButton9Click(TObject* Sender);
+    void RadioButton10Click(TObject* Sender);
+    void RadioButton8Click(TObject* Sender);
+    void Button10Click(TObject* Sender);
+    void FrameRadio1Click(TObject* Sender);
+    void CheckBoxHeaderClick(TObject* Sender);
+    void CheckScale1Click(TObject* Sender);
+    void CheckBox7Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;
@@ -234,6 +276,7 @@ private:
     void BindHandlers();
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
+    void SetScaleInsets(); // the ruler-scale bands from the four scale boxes
 };
 
 extern TForm1* Form1;

@@ -1,0 +1,13 @@
+// The background picture as the settings pass restores it.
+#include "Unit1.h"
+
+#include "Abitmap.h"
+#include "BackgroundPicture.h"
+
+void TForm1::RestoreBackgroundPicture() {
+    // A picture that cannot be loaded is skipped without a message; the stored path stays.
+    LoadBackgroundPicture(BGImage, BGBitmap, /*Guarded=*/true);
+}
+
+// The colour schemes join with the owner-drawn chrome; until then every scheme looks standard.
+void TForm1::ApplySkinScheme(int) {}

@@ -1,0 +1,65 @@
+// The print command: the requested number of identical sheets as one job, counted per paper kind.
+#include "Unit1.h"
+
+#include "PrintRenderers.h"
+
+namespace {
+// A margin strip in printer pixels: the margin as typed, less 0.1 mm.
+int Strip(const AnsiString& marginText, double pxPerMm) {
+    return static_cast<int>(static_cast<int>(StrToFloat(marginText) * pxPerMm) - 0.1 * pxPerMm);
+}
+} // namespace
+
+void TForm1::PrintOutExecute(TObject*) {
+    if (!PrintDialog1->Execute()) return;
+    if (PrinterRef->PrinterIndex() != EditPrinterIndex) {
+        const int answer = MessageBox("編集時のプリンターではありません\n設定と異なる物が印刷されるかもしれません\n処理を続行しますか？",
+                                      "Ruliform - Printerエラー", MB_YESNO);
+        if (answer != IDYES) return;
+    }
+    RefreshPrinterMetrics();
+    TCanvas* c = PrinterRef->Canvas();
+    c->Pen()->SetWidth(1);
+    const int T = Strip(eSpaceT->Text(), PxPerMmY);
+    const int L = Strip(eSpaceL->Text(), PxPerMmX);
+    const int R = Strip(eSpaceR->Text(), PxPerMmX);
+    const int B = Strip(eSpaceB->Text(), PxPerMmY);
+
+    PrinterRef->BeginDoc();
+    // A job that has begun is never left open: an error drops it before it is shown, so no
+    // half-written document or stuck queue entry remains.
+    try {
+        c = PrinterRef->Canvas();
+        c->Pen()->SetWidth(1);
+        int pagesDone = 0;
+        while (StrToInt(Edit2->Text()) > pagesDone) {
+            c->Brush()->SetColor(clWhite);
+            c->FillRect(TRect(0, 0, DrawableWidth, DrawableHeight));
+            c->Pen()->SetColor(ColorDialog1->Color());
+            c->Brush()->SetColor(ColorDialog1->Color());
+            if (!BGImageCheckBox1->Checked()) {
+                const int pw = PrinterRef->PageWidth(), ph = PrinterRef->PageHeight();
+                c->Brush()->SetColor(clWhite);
+                c->FillRect(TRect(0, 0, pw, T - 1));
+                c->FillRect(TRect(0, ph - B + 1, pw, ph));
+                c->FillRect(TRect(0, 0, L - 1, ph));
+                c->FillRect(TRect(pw - R + 1, 0, pw, ph));
+            }
+            if (!CheckBlank->Checked()) {
+                const int kind = PageControl1->ActivePageIndex();
+                if (DrawPrintPattern(this, kind)) AddPrintCount(kind);
+            }
+            c->Brush()->SetColor(clWhite);
+            if (StrToInt(Edit2->Text()) == PrinterRef->PageNumber()) {
+                PrinterRef->EndDoc();
+                return;
+            }
+            PrinterRef->NewPage();
+            ++pagesDone;
+        }
+        PrinterRef->EndDoc();
+    } catch (...) {
+        if (PrinterRef->Printing()) PrinterRef->Abort();
+        throw;
+    }
+}
