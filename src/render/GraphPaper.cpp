@@ -91,11 +91,11 @@ void PreviewGraphPaper() {
     // Any failure (a count or size that is not a number, an interval of 0, ...) is reported
     // here; what was drawn stays and the rest of the preview is still built.
     try {
-        TCanvas* c = f->PreviewBitmap->Canvas();
-        c->Pen()->SetColor(LineColor(f));
-        c->Brush()->SetStyle(bsClear);
         const double sx = PreviewScaleX(f), sy = PreviewScaleY(f);
         const TPageSurface page = PreviewSurface(f, sx, sy);
+        TCanvas* c = page.Canvas;
+        c->Pen()->SetColor(LineColor(f));
+        c->Brush()->SetStyle(bsClear);
         GraphLines g = ReadGraphLines(f);
         g.ordinaryPx = page.Thickness(ParseThickness(f->Edit32->Text()));
         g.emphasisPx = page.Thickness(ParseThickness(f->Edit33->Text()));
