@@ -249,7 +249,8 @@ bool TControlImpl::KeyPressed(QKeyEvent* ev) {
     if (key == 0) return false;
     char k = key;
     RunGuarded([&] { TKeyPressEvent(wc->OnKeyPress)(wc, k); });
-    return k == 0;
+    if (k == 0) return true;
+    return k != key && ReplaceKey(k);
 }
 
 bool TControlImpl::eventFilter(QObject* obj, QEvent* ev) {
@@ -276,6 +277,7 @@ bool TControlImpl::eventFilter(QObject* obj, QEvent* ev) {
         break;
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
+        if (from != widget_) break;
         // Switching windows is not a move of the focus inside the window.
         auto reason = static_cast<QFocusEvent*>(ev)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;

@@ -77,6 +77,8 @@ class TControlImpl : public QObject {
   protected:
     // Turns a key press into OnKeyPress. Returns true when the key was consumed.
     virtual bool KeyPressed(QKeyEvent* ev);
+    // The OnKeyPress handler replaced the key with another one; true when that one was typed here.
+    virtual bool ReplaceKey(char) { return false; }
     // The client size the layout last saw; a real change realigns the children and runs OnResize.
     QSize knownSize_;
     friend class TControl;
