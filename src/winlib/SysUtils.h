@@ -24,6 +24,7 @@ RULIFORM_EXCEPTION(EListError, Exception)
 RULIFORM_EXCEPTION(EMathError, Exception)
 RULIFORM_EXCEPTION(EIntError, Exception)
 RULIFORM_EXCEPTION(EDivByZero, EIntError)     // integer division or modulo by zero
+RULIFORM_EXCEPTION(EIntOverflow, EIntError)   // INT_MIN / -1, the one quotient that does not fit
 RULIFORM_EXCEPTION(EZeroDivide, EMathError)   // floating division by zero where the program checks it
 RULIFORM_EXCEPTION(EInvalidOp, EMathError)
 RULIFORM_EXCEPTION(EOutOfResources, Exception)
@@ -73,6 +74,11 @@ bool FileExists(const AnsiString& FileName);
 // Integer division and modulo that raise EDivByZero instead of killing the process.
 int IntDiv(int a, int b);
 int IntMod(int a, int b);
+
+// Turns a hardware integer-division fault anywhere in the program into EDivByZero thrown at the
+// faulting instruction, so the nearest catch handles it instead of the process dying. Needs code
+// compiled with -fnon-call-exceptions. Safe to call more than once.
+void InstallFaultHandlers();
 
 // Code page 932 (with its NEC and IBM extensions) <-> UTF-8. Bytes that cannot be converted
 // become '?', so a damaged file never stops the program.

@@ -1,0 +1,79 @@
+// A small modal form: printer, and either the output file (print) or paper and orientation (setup).
+#include "PrinterChoiceForm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QString Q(const AnsiString& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+bool RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& Choice) {
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(Kind == TPrinterChoiceKind::Print ? "印刷" : "プリンターの設定");
+    auto* form = new QFormLayout(&dialog);
+
+    auto* printers = new QComboBox(&dialog);
+    for (const AnsiString& name : P->Printers().Items())
+        printers->addItem(Q(name));
+    printers->setCurrentIndex(P->PrinterIndex());
+    form->addRow("プリンター名(&N):", printers);
+    const int pdfIndex = P->Printers().IndexOf(PdfPrinterName);
+
+    QLineEdit* file = nullptr;
+    QComboBox* papers = nullptr;
+    QComboBox* orientation = nullptr;
+    if (Kind == TPrinterChoiceKind::Print) {
+        file = new QLineEdit(Q(P->OutputFileName()), &dialog);
+        auto* browse = new QPushButton("参照(&B)...", &dialog);
+        auto* row = new QHBoxLayout;
+        row->addWidget(file);
+        row->addWidget(browse);
+        form->addRow("出力ファイル(&F):", row);
+        auto enableFile = [=](int index) {
+            file->setEnabled(index == pdfIndex);
+            browse->setEnabled(index == pdfIndex);
+        };
+        enableFile(printers->currentIndex());
+        QObject::connect(printers, &QComboBox::currentIndexChanged, &dialog, enableFile);
+        QObject::connect(browse, &QPushButton::clicked, &dialog, [&dialog, file] {
+            const QString name =
+                QFileDialog::getSaveFileName(&dialog, "出力ファイル", file->text(), "PDF (*.pdf)");
+            if (!name.isEmpty()) file->setText(name);
+        });
+    } else {
+        papers = new QComboBox(&dialog);
+        for (const TPrinterPaper& paper : TPrinter::KnownPapers())
+            papers->addItem(Q(paper.Name));
+        if (papers->findText(Q(P->PaperName())) < 0) papers->addItem(Q(P->PaperName()));
+        papers->setCurrentText(Q(P->PaperName()));
+        form->addRow("用紙サイズ(&Z):", papers);
+        orientation = new QComboBox(&dialog);
+        orientation->addItems({"縦", "横"});
+        orientation->setCurrentIndex(P->Orientation() == poLandscape ? 1 : 0);
+        form->addRow("印刷の向き(&O):", orientation);
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+
+    if (dialog.exec() != QDialog::Accepted) return false;
+    Choice.PrinterName = printers->currentText().toStdString();
+    if (file) Choice.FileName = file->text().toStdString();
+    if (papers) Choice.PaperName = papers->currentText().toStdString();
+    if (orientation) Choice.Orientation = orientation->currentIndex() == 1 ? poLandscape : poPortrait;
+    return true;
+}

@@ -1,0 +1,56 @@
+// The printer object: the list snapshot, the current printer and the application's instance.
+#include "PrinterImpl.h"
+#include "SysUtils.h"
+
+#include <QCoreApplication>
+
+TPrinter::TPrinter() : impl_(std::make_unique<TPrinterImpl>()), outputFile_("RuliformDocument.pdf") {
+    impl_->entries = EnumeratePrinters(impl_->defaultIndex);
+    for (const TPrinterEntry& e : impl_->entries)
+        printers_.Add(e.name.toStdString());
+    index_ = impl_->defaultIndex;
+    impl_->printer = TPrinterImpl::CreatePrinter(impl_->entries[index_]);
+    // The canvas lives as long as the printer so its pen, brush and font carry over between jobs.
+    canvas_ = std::make_unique<TCanvas>();
+    canvas_->SetImpl(std::make_unique<TPrinterCanvasImpl>(impl_.get()));
+}
+
+TPrinter::~TPrinter() {
+    if (printing_) Abort();
+}
+
+void TPrinter::SetPrinterIndex(int i) {
+    if (printing_) throw EPrinter("Printing in progress");
+    const int count = static_cast<int>(impl_->entries.size());
+    if (i == -1) i = impl_->defaultIndex;
+    if (i < 0 || i >= count) throw EPrinter("Printer selected is not valid");
+    impl_->printer = TPrinterImpl::CreatePrinter(impl_->entries[i]);
+    index_ = i;
+}
+
+bool TPrinter::SetPrinterByName(const AnsiString& Name) {
+    const int i = printers_.IndexOf(Name);
+    if (i < 0) return false;
+    SetPrinterIndex(i);
+    return true;
+}
+
+bool TPrinter::IsPdfPrinter() const {
+    return impl_->entries[index_].pdf;
+}
+
+namespace {
+std::unique_ptr<TPrinter> thePrinter;
+void ReleasePrinter() {
+    thePrinter.reset();
+}
+} // namespace
+
+TPrinter* Printer() {
+    if (!thePrinter) {
+        thePrinter = std::make_unique<TPrinter>();
+        // Qt's print engines must go before the application object does.
+        if (QCoreApplication::instance()) qAddPostRoutine(ReleasePrinter);
+    }
+    return thePrinter.get();
+}
