@@ -10,12 +10,15 @@ namespace {
 // 1/25.4, in extended precision as the preview's size rule uses it.
 constexpr long double kInchPerMm = 0.03937007874015748L;
 
-long double PreviewScale(int pixelsPerInch, TForm1* form) { return pixelsPerInch * kInchPerMm * PreviewZoom(form); }
+long double PreviewScale(int pixelsPerInch, TForm1* form) {
+    return pixelsPerInch * kInchPerMm * PreviewZoom(form);
+}
 } // namespace
 
 int ToPixel(double Value) {
     // The negated test also catches NaN.
-    if (!(Value > -2147483649.0 && Value < 2147483648.0)) throw EInvalidOp("Invalid floating point operation");
+    if (!(Value > -2147483649.0 && Value < 2147483648.0))
+        throw EInvalidOp("Invalid floating point operation");
     return static_cast<int>(Value);
 }
 
@@ -25,9 +28,15 @@ double PreviewZoom(TForm1* Form) {
     return StrToFloat(text) * 0.01;
 }
 
-double PreviewScaleX(TForm1* Form) { return static_cast<double>(PreviewScale(ScreenPixelsPerInchX(), Form)); }
-double PreviewScaleY(TForm1* Form) { return static_cast<double>(PreviewScale(ScreenPixelsPerInchY(), Form)); }
-float PreviewScaleSingle(TForm1* Form) { return static_cast<float>(PreviewScale(ScreenPixelsPerInchX(), Form)); }
+double PreviewScaleX(TForm1* Form) {
+    return static_cast<double>(PreviewScale(ScreenPixelsPerInchX(), Form));
+}
+double PreviewScaleY(TForm1* Form) {
+    return static_cast<double>(PreviewScale(ScreenPixelsPerInchY(), Form));
+}
+float PreviewScaleSingle(TForm1* Form) {
+    return static_cast<float>(PreviewScale(ScreenPixelsPerInchX(), Form));
+}
 
 TPageSurface PrintSurface(TForm1* Form) {
     TPageSurface s;
@@ -67,7 +76,8 @@ int StackCount(double W) {
 
 void ForEachStackLine(double Across, double W, const std::function<void(int Offset)>& Draw) {
     const int n = StackCount(W);
-    for (int j = 0; j < n; ++j) Draw(ToPixel(Across - W * 0.5 + j));
+    for (int j = 0; j < n; ++j)
+        Draw(ToPixel(Across - W * 0.5 + j));
 }
 
 void StackedHorizontal(TCanvas* Canvas, int X1, int X2, double Y, double W) {
@@ -99,8 +109,14 @@ double ParseThickness(const AnsiString& Text, double Default) {
     return TryStrToFloat(Text, v) ? v : Default;
 }
 
-TColor LineColor(TForm1* Form) { return Form->Panel2->Color(); }
+TColor LineColor(TForm1* Form) {
+    return Form->Panel2->Color();
+}
 
-int FontHeightPx(double SizeMm, double Scale) { return ToPixel(SizeMm * Scale); }
+int FontHeightPx(double SizeMm, double Scale) {
+    return ToPixel(SizeMm * Scale);
+}
 
-void SetFontSizeMm(TFont* Font, double SizeMm, double Scale) { Font->SetHeight(FontHeightPx(SizeMm, Scale)); }
+void SetFontSizeMm(TFont* Font, double SizeMm, double Scale) {
+    Font->SetHeight(FontHeightPx(SizeMm, Scale));
+}

@@ -56,8 +56,8 @@ float PreviewScaleSingle(TForm1* Form);
 // Left, Top, Right and Bottom stay in floating point; truncate only the final coordinate.
 struct TPageSurface {
     TCanvas* Canvas = nullptr;
-    double ScaleX = 0; // pixels per millimetre across
-    double ScaleY = 0; // pixels per millimetre down
+    double ScaleX = 0;            // pixels per millimetre across
+    double ScaleY = 0;            // pixels per millimetre down
     double Left = 0, Top = 0;     // content origin, pixels
     double Right = 0, Bottom = 0; // content bands at the far edges, pixels
     int Width = 0, Height = 0;    // canvas extent, pixels

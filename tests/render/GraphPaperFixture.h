@@ -13,7 +13,7 @@
 #include <cmath>
 
 class GraphPaperTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         for (TEdit* e : {f->eDotX, f->eDotY, f->eMmX, f->eMmY, f->Edit32, f->Edit33, f->Edit1, f->Edit27})

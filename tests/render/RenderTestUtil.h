@@ -40,7 +40,8 @@ inline std::vector<Run> ColumnsAt(TCanvas* c, int y, int width, TColor backgroun
 
 inline std::vector<int> Firsts(const std::vector<Run>& runs) {
     std::vector<int> v;
-    for (const Run& r : runs) v.push_back(r.first);
+    for (const Run& r : runs)
+        v.push_back(r.first);
     return v;
 }
 
@@ -91,7 +92,8 @@ inline std::vector<Line> FindLines(const Image& img, bool rows, double minInk) {
     const int n = rows ? img.height : img.width, m = rows ? img.width : img.height;
     std::vector<double> ink(n, 0.0);
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j < m; ++j) ink[i] += (255 - (rows ? img.At(j, i) : img.At(i, j))) / 255.0;
+        for (int j = 0; j < m; ++j)
+            ink[i] += (255 - (rows ? img.At(j, i) : img.At(i, j))) / 255.0;
     std::vector<Line> lines;
     for (const Run& r : Runs(n, [&](int i) { return ink[i] > minInk; })) {
         Line l;

@@ -9,7 +9,8 @@ using rendertest::Run;
 namespace {
 std::vector<int> Expected(int count, const std::function<int(int)>& at) {
     std::vector<int> v;
-    for (int n = 0; n < count; ++n) v.push_back(at(n));
+    for (int n = 0; n < count; ++n)
+        v.push_back(at(n));
     return v;
 }
 } // namespace
@@ -21,7 +22,8 @@ TEST_F(GraphPaperTest, PreviewPlacesElevenLinesEachWayAtWholePixelSteps) {
     const std::vector<Run> cols = rendertest::ColumnsAt(c, MidCellY(), kSize, clWhite);
     EXPECT_EQ(Firsts(rows), Expected(11, [&](int n) { return PreviewLineY(n, w); }));
     EXPECT_EQ(Firsts(cols), Expected(11, [&](int n) { return PreviewLineX(n, w); }));
-    for (const Run& r : rows) EXPECT_EQ(r.Width(), 1);
+    for (const Run& r : rows)
+        EXPECT_EQ(r.Width(), 1);
     // At 96 pixels per inch a 5 mm cell is 18.9 pixels: the lines step by 18, not 18.9.
     if (ScreenPixelsPerInchY() == 96) {
         EXPECT_EQ(rows.front().first, 37);
@@ -48,11 +50,11 @@ TEST_F(GraphPaperTest, PreviewLinesRunTheExactLengthOfTheGrid) {
 
 TEST_F(GraphPaperTest, PreviewFollowsMarginsInsetsAndZoom) {
     f->MarginTop = 12.0;
-    f->FrameInsetTop = 8.0; // 20 mm in all
+    f->FrameInsetTop = 8.0;        // 20 mm in all
     f->ComboBox1->SetItemIndex(5); // "40"
     TCanvas* c = DrawPreview();
     const double s = ScreenPixelsPerInchY() / 25.4 * 0.4;
-    const std::vector<Run> rows = rendertest::RowsAt(c, static_cast<int>(10 * s * 0.4 / 0.4) + 2, kSize, clWhite);
+    const std::vector<Run> rows = rendertest::RowsAt(c, static_cast<int>(12.5 * s), kSize, clWhite);
     ASSERT_EQ(rows.size(), 11u);
     EXPECT_EQ(rows.front().first, static_cast<int>(20 * s - 0.05 * s * 0.5));
     EXPECT_EQ(rows[1].first - rows[0].first, static_cast<int>(5 * s));
@@ -97,9 +99,10 @@ TEST_F(GraphPaperTest, PreviewEmphasisEveryNthLineInItsColour) {
         int nRows, nColumns; // the intervals the texts stand for
     };
     f->CheckGraphPaper1->SetChecked(true);
-    f->ExColorPanel1Y->SetColor(clRed);  // horizontal emphasis lines
-    f->ExColorPanel1->SetColor(clLime);  // vertical emphasis lines
-    for (const Case& k : {Case{"2", "3", 2, 3}, Case{"1", "5", 1, 5}, Case{"", "x", 2, 2}, Case{"4", "2", 4, 2}}) {
+    f->ExColorPanel1Y->SetColor(clRed); // horizontal emphasis lines
+    f->ExColorPanel1->SetColor(clLime); // vertical emphasis lines
+    for (const Case& k :
+         {Case{"2", "3", 2, 3}, Case{"1", "5", 1, 5}, Case{"", "x", 2, 2}, Case{"4", "2", 4, 2}}) {
         f->Edit27->SetText(k.rowsEvery);
         f->Edit1->SetText(k.columnsEvery);
         TCanvas* c = DrawPreview();
@@ -135,7 +138,8 @@ TEST_F(GraphPaperTest, PreviewEmphasisLinesUseTheirOwnThickness) {
     const std::vector<Run> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
     ASSERT_EQ(rows.size(), 11u);
     const int thick = static_cast<int>(std::ceil(1.0 * Sx()));
-    for (int n = 0; n <= 10; ++n) EXPECT_EQ(rows[n].Width(), n % 5 == 0 ? thick : 1) << "row " << n;
+    for (int n = 0; n <= 10; ++n)
+        EXPECT_EQ(rows[n].Width(), n % 5 == 0 ? thick : 1) << "row " << n;
 }
 
 TEST_F(GraphPaperTest, PreviewPenStylesShowAsGaps) {
@@ -144,7 +148,8 @@ TEST_F(GraphPaperTest, PreviewPenStylesShowAsGaps) {
     const int x1 = static_cast<int>(10 * Sx()), x2 = static_cast<int>(60 * Sx());
     auto gaps = [&](TCanvas* c) {
         int n = 0;
-        for (int x = x1; x < x2; ++x) n += c->Pixel(x, y) == clWhite;
+        for (int x = x1; x < x2; ++x)
+            n += c->Pixel(x, y) == clWhite;
         return n;
     };
     EXPECT_EQ(gaps(DrawPreview()), 0);
@@ -172,7 +177,7 @@ TEST_F(GraphPaperTest, PreviewGuardShowsItsMessageAndKeepsWhatWasDrawn) {
     f->eDotX->SetText("10.5"); // a decimal for the line length, not a whole number for the loop
     TCanvas* c = DrawPreview();
     EXPECT_TRUE(MessageShown("GraphiPaperの例外"));
-    EXPECT_EQ(rendertest::RowsAt(c, MidCellX(), kSize, clWhite).size(), 11u); // horizontal lines stay
+    EXPECT_EQ(rendertest::RowsAt(c, MidCellX(), kSize, clWhite).size(), 11u);  // horizontal lines stay
     EXPECT_TRUE(rendertest::ColumnsAt(c, MidCellY(), kSize, clWhite).empty()); // no vertical line
 }
 
@@ -205,7 +210,8 @@ TEST_F(GraphPaperTest, PreviewRebuildGoesOnAfterTheGuard) {
     TCanvas* c = f->PreviewBitmap->Canvas();
     const int T = static_cast<int>(static_cast<int>(f->MarginTop) * static_cast<float>(Sx())) - 1;
     int blue = 0;
-    for (int x = 0; x < f->PreviewBitmap->Width(); ++x) blue += c->Pixel(x, T) == clBlue;
+    for (int x = 0; x < f->PreviewBitmap->Width(); ++x)
+        blue += c->Pixel(x, T) == clBlue;
     EXPECT_GT(blue, 0);
 }
 

@@ -11,7 +11,7 @@ constexpr double kPxPerMm = kDpi / 25.4;
 } // namespace
 
 class GraphPaperPrintTest : public GraphPaperTest {
-protected:
+  protected:
     void SetUp() override {
         GraphPaperTest::SetUp();
         ASSERT_TRUE(f->PrinterRef->IsPdfPrinter());
@@ -83,7 +83,8 @@ TEST_F(GraphPaperPrintTest, EmphasisLinesAreThickerAndInTheirColours) {
     const std::vector<Line> rows = rendertest::FindLines(grey, true, 20);
     ASSERT_EQ(rows.size(), 11u);
     // Emphasised rows 0, 5, 10 carry three times the ink of the ordinary ones.
-    for (int n : {0, 5, 10}) EXPECT_GT(rows[n].ink, 2.0 * rows[1].ink) << "row " << n;
+    for (int n : {0, 5, 10})
+        EXPECT_GT(rows[n].ink, 2.0 * rows[1].ink) << "row " << n;
 
     const rendertest::Image img = rendertest::RenderPdfPage(pdf, kDpi, false);
     ASSERT_EQ(img.channels, 3);
@@ -123,8 +124,8 @@ TEST_F(GraphPaperPrintTest, BadValuesReachTheCallerWithoutAGuardMessage) {
         bool divByZero;
     };
     f->CheckGraphPaper1->SetChecked(true);
-    for (const Case& k : {Case{f->eMmX, "abc", false}, Case{f->eDotY, "2.5", false}, Case{f->Edit27, "0", true},
-                          Case{f->Edit1, "0", true}}) {
+    for (const Case& k : {Case{f->eMmX, "abc", false}, Case{f->eDotY, "2.5", false},
+                          Case{f->Edit27, "0", true}, Case{f->Edit1, "0", true}}) {
         const AnsiString old = k.edit->Text();
         k.edit->SetText(k.text);
         f->PrinterRef->BeginDoc();

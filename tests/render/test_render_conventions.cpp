@@ -62,7 +62,7 @@ TEST(RenderConventions, StackLinesAreCentredOnThePosition) {
 namespace {
 // A white 60 x 60 bitmap with a black solid one-pixel pen.
 class StackOnBitmap : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         bmp.SetPixelFormat(pf32bit);
         bmp.SetSize(60, 60);
@@ -106,7 +106,8 @@ TEST_F(StackOnBitmap, ZeroThicknessDrawsNothing) {
     StackedHorizontal(c, 0, 60, 30.0, 0.0);
     StackedVertical(c, 30.0, 0, 60, -1.0);
     for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 60; ++x) ASSERT_EQ(c->Pixel(x, y), clWhite) << x << "," << y;
+        for (int x = 0; x < 60; ++x)
+            ASSERT_EQ(c->Pixel(x, y), clWhite) << x << "," << y;
 }
 
 TEST_F(StackOnBitmap, StyledStackKeepsItsGapsInEveryLine) {
