@@ -51,12 +51,16 @@ TEST_F(GraphPaperTest, PreviewLinesRunTheExactLengthOfTheGrid) {
 TEST_F(GraphPaperTest, PreviewFollowsMarginsInsetsAndZoom) {
     f->MarginTop = 12.0;
     f->FrameInsetTop = 8.0;        // 20 mm in all
+    f->FrameInsetLeft = 5.0;       // 15 mm in all
     f->ComboBox1->SetItemIndex(5); // "40"
     TCanvas* c = DrawPreview();
     const double s = ScreenPixelsPerInchY() / 25.4 * 0.4;
-    const std::vector<Run> rows = rendertest::RowsAt(c, static_cast<int>(12.5 * s), kSize, clWhite);
+    const std::vector<Run> rows = rendertest::RowsAt(c, static_cast<int>(17.5 * s), kSize, clWhite);
+    const std::vector<Run> cols = rendertest::ColumnsAt(c, static_cast<int>(22.5 * s), kSize, clWhite);
     ASSERT_EQ(rows.size(), 11u);
+    ASSERT_EQ(cols.size(), 11u);
     EXPECT_EQ(rows.front().first, static_cast<int>(20 * s - 0.05 * s * 0.5));
+    EXPECT_EQ(cols.front().first, static_cast<int>(15 * s - 0.05 * s * 0.5));
     EXPECT_EQ(rows[1].first - rows[0].first, static_cast<int>(5 * s));
 }
 
