@@ -33,7 +33,13 @@ bool IsFolder(const AnsiString& p) {
     return !p.empty() && ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+AnsiString& ProgramFolderOverride() {
+    static AnsiString folder;
+    return folder;
+}
+
 AnsiString ExecutableFolder() {
+    if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
     char buf[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
     if (n <= 0) return "";
@@ -122,3 +128,5 @@ AnsiString ProgramDataFolder(const AnsiString& programFolder) {
     MakeFolders(folder);
     return folder;
 }
+
+void SetProgramFolderForTest(const AnsiString& Folder) { ProgramFolderOverride() = Folder; }

@@ -15,3 +15,6 @@ AnsiString GetSpecialFolder(int kind);
 AnsiString ProgramDataFolder();
 // The same choice for a given program folder.
 AnsiString ProgramDataFolder(const AnsiString& programFolder);
+
+// Lets tests run the program in a folder of their own ("" returns to the executable's folder).
+void SetProgramFolderForTest(const AnsiString& Folder);

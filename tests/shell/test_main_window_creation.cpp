@@ -1,0 +1,81 @@
+// The main window's creation: printer menu, scale, margins, limit labels, printer metrics.
+#include "MainWindowFixture.h"
+
+#include "editors/NumberText.h"
+
+#include <cmath>
+
+TEST(MainWindowConstructor, VersionTextIsSetBeforeCreation) {
+    TForm1 w(nullptr);
+    EXPECT_EQ(w.VersionText, "1.31");
+    EXPECT_EQ(w.Caption(), "Ruliform");
+}
+
+TEST_F(MainWindowTest, PrinterMenuHoldsEveryPrinterInListOrder) {
+    const TStringList& printers = Printer()->Printers();
+    ASSERT_EQ(f->PopupMenu2->Items()->Count(), printers.Count());
+    for (int i = 0; i < printers.Count(); ++i) {
+        EXPECT_EQ(f->PopupMenu2->Items()->Items(i)->Caption(), "    " + printers[i]);
+        EXPECT_EQ(f->PopupMenu2->Items()->Items(i)->Hint(), printers[i]);
+    }
+}
+
+TEST_F(MainWindowTest, ScaleAndPrintableSizeComeFromThePrinter) {
+    TPrinter* p = Printer();
+    EXPECT_DOUBLE_EQ(f->PxPerMmX, double(p->PageWidth()) / p->GetDeviceCaps(HORZSIZE));
+    EXPECT_DOUBLE_EQ(f->PxPerMmY, double(p->PageHeight()) / p->GetDeviceCaps(VERTSIZE));
+    EXPECT_EQ(f->PhysOffsetX, p->GetDeviceCaps(PHYSICALOFFSETX));
+    EXPECT_EQ(f->EditPrinterIndex, p->PrinterIndex());
+    EXPECT_EQ(p->Title(), "RuliformDocument");
+    // A4 portrait on the PDF printer: the whole sheet is about 210 x 297 mm.
+    EXPECT_NEAR(f->DrawableWidth / f->PxPerMmX, 210.0, 1.0);
+    EXPECT_NEAR(f->DrawableHeight / f->PxPerMmY, 297.0, 1.0);
+}
+
+TEST_F(MainWindowTest, MarginBoxesStartAtThePrinterMinimum) {
+    const AnsiString minY = TwoDigitText(f->PhysOffsetY / f->PxPerMmY);
+    const AnsiString minX = TwoDigitText(f->PhysOffsetX / f->PxPerMmX);
+    EXPECT_EQ(f->eSpaceT->Text(), minY);
+    EXPECT_EQ(f->eSpaceL->Text(), minX);
+    EXPECT_EQ(f->eSpaceR->Text(), minX);
+    EXPECT_EQ(f->eSpaceB->Text(), minY);
+    EXPECT_EQ(f->lSpace_mm->Caption(), "最低" + minX + "mm");
+}
+
+TEST_F(MainWindowTest, RefreshRaisesMarginsBelowTheMinimumAndKeepsOthers) {
+    f->eSpaceT->SetText("-3");
+    f->eSpaceL->SetText("12.5");
+    f->RefreshPrinterMetrics();
+    EXPECT_EQ(f->eSpaceT->Text(), TwoDigitText(f->PhysOffsetY / f->PxPerMmY));
+    EXPECT_EQ(f->eSpaceL->Text(), "12.5");
+    // The field holds the two-digit value, rounded half away from zero.
+    EXPECT_DOUBLE_EQ(f->MarginLeft, 13.0);
+}
+
+TEST_F(MainWindowTest, FrameTopInsetShrinksOnlyTheDrawableHeight) {
+    const int width = f->DrawableWidth;
+    f->FrameInsetTop = 10.0;
+    f->FrameInsetLeft = 7.0;
+    f->FrameInsetRight = 7.0;
+    f->RefreshPrinterMetrics();
+    TPrinter* p = Printer();
+    const int expected = static_cast<int>(p->PageHeight() + 2.0 * f->PhysOffsetY -
+                                          (f->MarginTop + f->MarginBottom + 10.0) * f->PxPerMmY);
+    EXPECT_EQ(f->DrawableHeight, expected);
+    EXPECT_EQ(f->DrawableWidth, width);
+}
+
+TEST_F(MainWindowTest, LimitLabelsShowWhatFitsAndCellSizesAreLowered) {
+    // Whole-pixel division across, floating division down.
+    f->eMmX->SetText("5");
+    f->eDotX->SetText("3");
+    const int cellPx = f->DrawableWidth / 3;
+    EXPECT_EQ(f->Label9->Caption(), "MaxX:" + TwoDigitText(cellPx / f->PxPerMmX) + "mm");
+    f->eDotY->SetText("7");
+    EXPECT_EQ(f->Label10->Caption(), "MaxY:" + TwoDigitText(f->DrawableHeight / 7.0 / f->PxPerMmY) + "mm");
+    // A cell wider than the printable width is lowered by the refresh to the two-digit limit.
+    f->eDotX->SetText("1");
+    f->eMmX->SetText("5000");
+    f->RefreshPrinterMetrics();
+    EXPECT_LE(StrToFloat(f->eMmX->Text()), f->DrawableWidth / f->PxPerMmX);
+}

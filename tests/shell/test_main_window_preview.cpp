@@ -1,0 +1,133 @@
+// The preview pipeline: size rule, paper colour, margin bands and lines, zoom, panning, count.
+#include "MainWindowFixture.h"
+
+#include <sqlite3.h>
+
+namespace {
+TColor PixelAt(TABitmap* b, int x, int y) { return b->Canvas()->Pixel(x, y) & 0xFFFFFF; }
+
+// The size rule computed from first principles: paper = printable + 2 x offset, rounded to three
+// significant digits, times the screen's pixels per millimetre and the zoom.
+int ExpectedWidth(TForm1* f, double zoom) {
+    TPrinter* p = Printer();
+    const double mm = p->GetDeviceCaps(HORZSIZE) + 2.0 * f->PhysOffsetX / f->PxPerMmX;
+    const double rounded = StrToFloat(FloatToStrF(mm, ffGeneral, 3, 0));
+    return static_cast<int>(ScreenPixelsPerInchX() * 0.03937007874015748L * rounded * zoom);
+}
+} // namespace
+
+TEST_F(MainWindowTest, PreviewFollowsTheSizeRuleAtEveryZoom) {
+    for (int i = 0; i < f->ComboBox1->ItemCount(); ++i) {
+        f->ComboBox1->SetItemIndex(i);
+        f->ComboBox1Change(f->ComboBox1);
+        const double zoom = StrToFloat(f->ComboBox1->Item(i)) * 0.01;
+        EXPECT_EQ(f->PreViewBox->Width(), ExpectedWidth(f, zoom)) << "zoom " << f->ComboBox1->Item(i);
+        EXPECT_EQ(f->PreviewBitmap->Width(), f->PreViewBox->Width());
+        EXPECT_EQ(f->PreviewBitmap->Height(), f->PreViewBox->Height());
+        EXPECT_EQ(f->ScrollBox1->VertRange(), f->PreViewBox->Height() + 30);
+    }
+}
+
+TEST_F(MainWindowTest, A4AtNinetySixDpiHasTheDocumentedSizes) {
+    if (ScreenPixelsPerInchX() != 96 || ScreenPixelsPerInchY() != 96) GTEST_SKIP() << "screen is not 96 dpi";
+    f->ComboBox1->SetItemIndex(5); // 40 %
+    f->ComboBox1Change(f->ComboBox1);
+    EXPECT_EQ(f->PreViewBox->Width(), 317);
+    EXPECT_EQ(f->PreViewBox->Height(), 449);
+    f->ComboBox1->SetItemIndex(0); // 100 %
+    f->ComboBox1Change(f->ComboBox1);
+    EXPECT_EQ(f->PreViewBox->Width(), 793);
+    EXPECT_EQ(f->PreViewBox->Height(), 1122);
+}
+
+TEST_F(MainWindowTest, ZoomButtonsStepAndStopAtTheEnds) {
+    f->ComboBox1->SetItemIndex(1);
+    f->ToolZoomButton1Click(nullptr);
+    EXPECT_EQ(f->ComboBox1->ItemIndex(), 0);
+    const int width = f->PreViewBox->Width();
+    f->ToolZoomButton1Click(nullptr);
+    EXPECT_EQ(f->ComboBox1->ItemIndex(), 0);
+    EXPECT_EQ(f->PreViewBox->Width(), width);
+    f->ComboBox1->SetItemIndex(7);
+    f->ToolZoomButton2Click(nullptr);
+    EXPECT_EQ(f->ComboBox1->ItemIndex(), 7);
+    f->ComboBox1->SetItemIndex(6);
+    f->ToolZoomButton2Click(nullptr);
+    EXPECT_EQ(f->ComboBox1->ItemIndex(), 7);
+}
+
+TEST_F(MainWindowTest, PaperColourBandsAndMarginLines) {
+    f->CheckBlank->SetChecked(true); // only the page furniture, no pattern
+    f->ComboBox1->SetItemIndex(0);
+    f->ComboBox1Change(f->ComboBox1);
+    f->eSpaceT->SetText("20");
+    f->eSpaceL->SetText("20");
+    f->PaperColor = 0x00CCEEFF;
+    f->UpdatePreview();
+    TABitmap* b = f->PreviewBitmap;
+    const float s = static_cast<float>(ScreenPixelsPerInchX() * 0.03937007874015748 * 1.0);
+    const int T = static_cast<int>(20 * s) - 1, L = static_cast<int>(20 * s) - 1;
+    EXPECT_EQ(PixelAt(b, L + 10, T + 10), 0x00CCEEFF) << "paper colour inside";
+    EXPECT_EQ(PixelAt(b, L + 10, T - 3), 0x00CCEEFF) << "band in paper colour";
+    // Dotted blue margin lines at the band edges.
+    int blue = 0;
+    for (int x = L + 1; x < L + 60; ++x) blue += PixelAt(b, x, T) == 0xFF0000;
+    EXPECT_GT(blue, 10);
+    EXPECT_LT(blue, 59) << "dotted, not solid";
+    f->SpaceLineView1Click(nullptr); // off
+    blue = 0;
+    for (int x = L + 1; x < L + 60; ++x) blue += PixelAt(b, x, T) == 0xFF0000;
+    EXPECT_EQ(blue, 0);
+}
+
+TEST_F(MainWindowTest, ZeroMarginsFillNoBand) {
+    f->CheckBlank->SetChecked(true);
+    f->eSpaceT->SetText("0");
+    f->eSpaceL->SetText("0");
+    f->eSpaceR->SetText("0");
+    f->eSpaceB->SetText("0");
+    f->SpaceLineView1->SetChecked(false);
+    f->PaperColor = 0x00112233;
+    f->UpdatePreview();
+    TABitmap* b = f->PreviewBitmap;
+    EXPECT_EQ(PixelAt(b, 0, 0), 0x00112233);
+    EXPECT_EQ(PixelAt(b, b->Width() - 1, b->Height() - 1), 0x00112233);
+}
+
+TEST_F(MainWindowTest, RightButtonPansTheScrollBox) {
+    f->ComboBox1->SetItemIndex(0);
+    f->ComboBox1Change(f->ComboBox1);
+    f->ScrollBox1->SetBounds(0, 0, 200, 200);
+    f->PreViewBoxMouseDown(f->ScrollBox1, mbLeft, 0, 100, 100);
+    f->PreViewBoxMouseMove(f->ScrollBox1, 0, 50, 50);
+    EXPECT_EQ(f->ScrollBox1->VertPosition(), 0) << "the left button does not pan";
+    f->PreViewBoxMouseDown(f->ScrollBox1, mbRight, 0, 100, 100);
+    f->PreViewBoxMouseMove(f->ScrollBox1, 0, 90, 80);
+    EXPECT_EQ(f->ScrollBox1->VertPosition(), 20);
+    EXPECT_EQ(f->ScrollBox1->HorzPosition(), 10);
+    f->PreViewBoxMouseMove(f->ScrollBox1, 0, 90, 80); // the press point stays: it scrolls again
+    EXPECT_EQ(f->ScrollBox1->VertPosition(), 40);
+    f->PreViewBoxMouseUp(f->ScrollBox1, mbRight, 0, 90, 80);
+    f->PreViewBoxMouseMove(f->ScrollBox1, 0, 0, 0);
+    EXPECT_EQ(f->ScrollBox1->VertPosition(), 40);
+}
+
+TEST_F(MainWindowTest, PaintShowsThePrintCountOfTheCurrentKind) {
+    f->SqlText = "update PrintCount set count=7 where no=6";
+    sqlite3_exec(f->DbHandle, f->SqlText.c_str(), nullptr, nullptr, nullptr);
+    f->PageControl1->UserSelectPage(6);
+    EXPECT_EQ(f->StatusBar1->Panels(1)->Text, "総印刷枚数：7");
+    f->PageControl1->UserSelectPage(0);
+    EXPECT_EQ(f->StatusBar1->Panels(1)->Text, "総印刷枚数：0");
+}
+
+TEST_F(MainWindowTest, ViewTogglesInvertCheckAndToolBarSeparately) {
+    ASSERT_TRUE(f->MenuViewZoom->Checked());
+    f->MenuViewZoomClick(nullptr);
+    EXPECT_FALSE(f->MenuViewZoom->Checked());
+    EXPECT_FALSE(f->ToolBar3->Visible());
+    f->ToolBar3->SetVisible(true); // out of step: each is inverted on its own
+    f->MenuViewZoomClick(nullptr);
+    EXPECT_TRUE(f->MenuViewZoom->Checked());
+    EXPECT_FALSE(f->ToolBar3->Visible());
+}

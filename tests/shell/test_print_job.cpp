@@ -1,0 +1,109 @@
+// The print command on the built-in PDF printer: pages, counting, the printer question, errors.
+#include "MainWindowFixture.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace {
+// pdfinfo's "Pages:" line, or -1 when the file is missing or unreadable.
+int PdfPageCount(const std::filesystem::path& pdf) {
+    if (!std::filesystem::exists(pdf)) return -1;
+    const std::string cmd = "pdfinfo '" + pdf.string() + "' 2>/dev/null";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return -1;
+    char line[512];
+    int pages = -1;
+    while (fgets(line, sizeof line, p))
+        if (std::sscanf(line, "Pages: %d", &pages) == 1) break;
+    pclose(p);
+    return pages;
+}
+
+DialogAnswer PrintTo(const std::filesystem::path& pdf) {
+    DialogAnswer a;
+    a.Kind = DialogKind::Print;
+    a.Ok = true;
+    a.PrinterName = PdfPrinterName;
+    a.FileName = pdf.string();
+    return a;
+}
+} // namespace
+
+TEST_F(MainWindowTest, PrintsTheRequestedSheetsAndCountsThem) {
+    f->Edit2->SetText("3");
+    ScriptDialogAnswer(PrintTo(Path("three.pdf")));
+    f->PrintOutExecute(f->PrintOut);
+    EXPECT_EQ(PdfPageCount(Path("three.pdf")), 3);
+    EXPECT_EQ(f->ReadPrintCount(0), 3);
+}
+
+TEST_F(MainWindowTest, BlankSheetsAreNotCounted) {
+    f->Edit2->SetText("2");
+    f->CheckBlank->SetChecked(true);
+    ScriptDialogAnswer(PrintTo(Path("blank.pdf")));
+    f->PrintOutExecute(f->PrintOut);
+    EXPECT_EQ(PdfPageCount(Path("blank.pdf")), 2);
+    EXPECT_EQ(f->ReadPrintCount(0), 0);
+}
+
+TEST_F(MainWindowTest, ACountOfZeroGivesOneEmptySheet) {
+    f->Edit2->SetText("0");
+    ScriptDialogAnswer(PrintTo(Path("zero.pdf")));
+    f->PrintOutExecute(f->PrintOut);
+    EXPECT_EQ(PdfPageCount(Path("zero.pdf")), 1);
+    EXPECT_EQ(f->ReadPrintCount(0), 0);
+}
+
+TEST_F(MainWindowTest, CancelPrintsNothing) {
+    DialogAnswer a = PrintTo(Path("cancel.pdf"));
+    a.Ok = false;
+    ScriptDialogAnswer(a);
+    f->PrintOutExecute(f->PrintOut);
+    EXPECT_FALSE(std::filesystem::exists(Path("cancel.pdf")));
+}
+
+TEST_F(MainWindowTest, AChangedPrinterIsQuestionedAndNoCancels) {
+    f->EditPrinterIndex = Printer()->PrinterIndex() + 1; // the settings were made for another printer
+    ScriptDialogAnswer(PrintTo(Path("changed.pdf")));
+    DialogAnswer no;
+    no.Kind = DialogKind::MessageBox;
+    no.Button = IDNO;
+    ScriptDialogAnswer(no);
+    f->PrintOutExecute(f->PrintOut);
+    EXPECT_FALSE(std::filesystem::exists(Path("changed.pdf")));
+    EXPECT_EQ(ScriptedAnswerCount(), 0);
+    ASSERT_FALSE(LastMessageBox().Text.empty());
+    EXPECT_EQ(LastMessageBox().Text,
+              "編集時のプリンターではありません\n設定と異なる物が印刷されるかもしれません\n処理を続行しますか？");
+    EXPECT_EQ(LastMessageBox().Caption, "Ruliform - Printerエラー");
+
+    f->EditPrinterIndex = Printer()->PrinterIndex() + 1;
+    ScriptDialogAnswer(PrintTo(Path("yes.pdf")));
+    DialogAnswer yes = no;
+    yes.Button = IDYES;
+    ScriptDialogAnswer(yes);
+    f->PrintOutExecute(f->PrintOut);
+    EXPECT_EQ(PdfPageCount(Path("yes.pdf")), 1);
+    EXPECT_EQ(f->EditPrinterIndex, Printer()->PrinterIndex());
+}
+
+TEST_F(MainWindowTest, ABadPageCountDropsTheJobThatHadBegun) {
+    f->Edit2->SetText("x");
+    ScriptDialogAnswer(PrintTo(Path("bad.pdf")));
+    EXPECT_THROW(f->PrintOutExecute(f->PrintOut), EConvertError);
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_FALSE(std::filesystem::exists(Path("bad.pdf"))) << "no half-written document remains";
+}
+
+TEST_F(MainWindowTest, ABadMarginEndsTheCommandBeforeTheJob) {
+    ScriptDialogAnswer(PrintTo(Path("margin.pdf")));
+    f->PrintDialog1->OnShow = nullptr; // keep the text as it is: the refresh would repair it
+    f->PrintDialog1->OnClose = nullptr;
+    f->eSpaceL->OnChange = nullptr;
+    f->eSpaceL->SetText("abc");
+    // The refresh reads the margin boxes without a guard and stops there.
+    EXPECT_THROW(f->PrintOutExecute(f->PrintOut), EConvertError);
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_FALSE(std::filesystem::exists(Path("margin.pdf")));
+}
