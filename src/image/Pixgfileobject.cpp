@@ -1,7 +1,9 @@
 #include "image/Pixgfileobject.h"
 #include "image/Pixpng.h"
 
-TPixGraphicFileObject::~TPixGraphicFileObject() { delete graphic_; }
+TPixGraphicFileObject::~TPixGraphicFileObject() {
+    delete graphic_;
+}
 
 void TPixGraphicFileObject::SetGraphic(TGraphic* G) {
     if (G != graphic_) {

@@ -4,7 +4,7 @@
 #include "winlib/Graphics.h"
 
 class TPixGraphicFileObject : public TGraphic {
-public:
+  public:
     TPixGraphicFileObject() = default;
     ~TPixGraphicFileObject() override;
     TPixGraphicFileObject(const TPixGraphicFileObject&) = delete;
@@ -27,18 +27,20 @@ public:
     void ReadData(TStream* Stream) override;
     void WriteData(TStream* Stream) override;
 
-protected:
+  protected:
     void AssignTo(TPersistent* Dest) override;
     bool GetEmpty() const override { return !graphic_ || graphic_->Empty(); }
     int GetWidth() const override { return graphic_ ? graphic_->Width() : 0; }
     int GetHeight() const override { return graphic_ ? graphic_->Height() : 0; }
     HPALETTE GetPalette() const override { return graphic_ ? graphic_->Palette() : 0; }
     void SetPalette(HPALETTE P) override;
-    bool GetTransparent() const override { return graphic_ ? graphic_->Transparent() : TGraphic::GetTransparent(); }
+    bool GetTransparent() const override {
+        return graphic_ ? graphic_->Transparent() : TGraphic::GetTransparent();
+    }
     void SetTransparent(bool T) override;
     void SetWidthImpl(int W) override;
     void SetHeightImpl(int H) override;
 
-private:
+  private:
     TGraphic* graphic_ = nullptr;
 };

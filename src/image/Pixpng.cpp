@@ -24,7 +24,9 @@ TBitmap* TPixPNG::InnerImage() {
     return b;
 }
 
-TBitmap* TPixPNG::GetImage() { return image_ ? image_ : InnerImage(); }
+TBitmap* TPixPNG::GetImage() {
+    return image_ ? image_ : InnerImage();
+}
 
 void TPixPNG::SetIDATSize(int Size) {
     if (Size < 256 || Size > 100000) throw EPixPNG("PNG Param: Err IDAT Size(min:256  max:100000)");
@@ -71,7 +73,9 @@ void TPixPNG::LoadInto(TBitmap* Target, TStream* Stream) {
     SetTransFlag(Target);
 }
 
-void TPixPNG::LoadFromStream(TStream* Stream) { LoadInto(GetImage(), Stream); }
+void TPixPNG::LoadFromStream(TStream* Stream) {
+    LoadInto(GetImage(), Stream);
+}
 
 void TPixPNG::ReadData(TStream* Stream) {
     LoadInto(InnerImage(), Stream);
@@ -115,7 +119,9 @@ void TPixPNG::SaveFrom(TBitmap* Source, TStream* Stream) {
     if (lend) Source->OnProgress = saved;
 }
 
-void TPixPNG::SaveToStream(TStream* Stream) { SaveFrom(GetImage(), Stream); }
+void TPixPNG::SaveToStream(TStream* Stream) {
+    SaveFrom(GetImage(), Stream);
+}
 
 void TPixPNG::WriteData(TStream* Stream) {
     if (!InnerImage()->Empty()) SaveFrom(InnerImage(), Stream);
@@ -169,7 +175,9 @@ void TPixPNG::AssignTo(TPersistent* Dest) {
     TGraphic::AssignTo(Dest);
 }
 
-void TPixPNG::Draw(TCanvas* ACanvas, const TRect& R) { ACanvas->StretchDraw(R, GetImage()); }
+void TPixPNG::Draw(TCanvas* ACanvas, const TRect& R) {
+    ACanvas->StretchDraw(R, GetImage());
+}
 
 void TPixPNG::SetPalette(HPALETTE P) {
     GetImage()->SetPaletteHandle(P);
@@ -231,4 +239,6 @@ void PixpngInitialization() {
     TPicture::RegisterFileFormat("PNG", "PNG Format", [] { return static_cast<TGraphic*>(new TPixPNG); });
 }
 
-void PixpngFinalization() { TPicture::UnregisterFileFormat("PNG"); }
+void PixpngFinalization() {
+    TPicture::UnregisterFileFormat("PNG");
+}

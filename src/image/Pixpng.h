@@ -6,7 +6,7 @@
 #include "image/Pixpngtypes.h"
 
 class TPixPNG : public TPixGraphicFileObject {
-public:
+  public:
     TPixPNG();
     ~TPixPNG() override;
 
@@ -60,7 +60,7 @@ public:
     TPixPNGDECodeEvent OnEncode;
     TPixPNGDECodeEvent OnDecode;
 
-protected:
+  protected:
     void AssignTo(TPersistent* Dest) override;
     bool GetEmpty() const override { return GetImage()->Empty(); }
     int GetWidth() const override { return GetImage()->Width(); }
@@ -72,7 +72,7 @@ protected:
     void SetWidthImpl(int W) override;
     void SetHeightImpl(int H) override;
 
-private:
+  private:
     TBitmap* InnerImage();
     void LoadInto(TBitmap* Target, TStream* Stream);
     void SaveFrom(TBitmap* Source, TStream* Stream);

@@ -17,8 +17,12 @@ constexpr TColor PaletteIndexFlag = 0x01000000;
 constexpr TColor PaletteAlphaMark = 0x1FFFFFF;
 } // namespace
 
-int64_t PixPNGMaxPixels() { return maxPixels; }
-void SetPixPNGMaxPixels(int64_t Pixels) { maxPixels = Pixels; }
+int64_t PixPNGMaxPixels() {
+    return maxPixels;
+}
+void SetPixPNGMaxPixels(int64_t Pixels) {
+    maxPixels = Pixels;
+}
 
 void TPixPNGReadStream::Reset() {
     remaining_ = 0;
@@ -93,7 +97,9 @@ void TPixPNGReadStream::ReadChunk() {
         case cIDAT:
             if (Has(pcIHDR) && !Has(pcIDAT)) ReadImage();
             break;
-        case cIEND: Set(pcIEND); break;
+        case cIEND:
+            Set(pcIEND);
+            break;
         case ctRNS:
             if (Has(pcIHDR) && !Has(pcIDAT) && !alpha_) ReadTransColor();
             break;
@@ -124,7 +130,8 @@ void TPixPNGReadStream::ReadChunk() {
         case ctpNg:
             if (Has(pcIHDR) && !Has(pcIDAT) && !Has(pcTPNG)) ReadPixData();
             break;
-        default: break;
+        default:
+            break;
         }
         if (remaining_ > 0) ReadSkipByte(remaining_);
         ReadMDword(); // CRC, not checked
@@ -204,11 +211,21 @@ void TPixPNGReadStream::ReadPalette() {
 TColor TPixPNGReadStream::GreyColor(uint16_t Sample) const {
     int v;
     switch (depth_) {
-    case 16: v = Sample >> 8; break;
-    case 1: v = (Sample & 1) * 255; break;
-    case 2: v = (Sample & 3) * 85; break;
-    case 4: v = (Sample & 15) * 17; break;
-    default: v = Sample & 0xFF; break;
+    case 16:
+        v = Sample >> 8;
+        break;
+    case 1:
+        v = (Sample & 1) * 255;
+        break;
+    case 2:
+        v = (Sample & 3) * 85;
+        break;
+    case 4:
+        v = (Sample & 15) * 17;
+        break;
+    default:
+        v = Sample & 0xFF;
+        break;
     }
     return RGB(v, v, v);
 }
@@ -245,10 +262,13 @@ void TPixPNGReadStream::ReadBGColor() {
 }
 
 void TPixPNGReadStream::ReadChrm() {
-    for (auto& v : ChrmPlace->Value) v = CM32();
+    for (auto& v : ChrmPlace->Value)
+        v = CM32();
 }
 
-void TPixPNGReadStream::ReadGamma() { gamma_ = CM32() / 100000.0; }
+void TPixPNGReadStream::ReadGamma() {
+    gamma_ = CM32() / 100000.0;
+}
 
 void TPixPNGReadStream::ReadAspectData() {
     ppuX_ = static_cast<int>(CM32());
@@ -425,11 +445,21 @@ void TPixPNGReadStream::PlaceRow(int Pass, int Row, int Count) {
     }
     int start = Adam7ColStart[Pass], step = Adam7ColStep[Pass];
     switch (BitCount) {
-    case 1: SetPixels_Inter1(data, line, Count, start, step); break;
-    case 4: SetPixels_Inter4(data, line, Count, start, step); break;
-    case 8: SetPixels_Inter8(data, line, Count, start, step); break;
-    case 16: SetPixels_Inter16(data, line, Count, start, step); break;
-    default: SetPixels_Inter24(data, line, Count, start, step); break;
+    case 1:
+        SetPixels_Inter1(data, line, Count, start, step);
+        break;
+    case 4:
+        SetPixels_Inter4(data, line, Count, start, step);
+        break;
+    case 8:
+        SetPixels_Inter8(data, line, Count, start, step);
+        break;
+    case 16:
+        SetPixels_Inter16(data, line, Count, start, step);
+        break;
+    default:
+        SetPixels_Inter24(data, line, Count, start, step);
+        break;
     }
     if (aline) SetPixels_InterA(alphaRow_.data(), aline, Count, start, step);
 }
@@ -481,6 +511,7 @@ void TPixPNGReadStream::ConvertPAlpha() {
     for (int y = 0; y < Height; ++y) {
         const uint8_t* line = Bitmap_->ScanLine(y);
         uint8_t* a = AlphaBitmap->ScanLine(y);
-        for (int x = 0; x < Width; ++x) a[x] = static_cast<uint8_t>(255 - paletteAlpha_[GetPixelIndex(line, x, BitCount)]);
+        for (int x = 0; x < Width; ++x)
+            a[x] = static_cast<uint8_t>(255 - paletteAlpha_[GetPixelIndex(line, x, BitCount)]);
     }
 }

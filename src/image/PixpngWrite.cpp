@@ -15,10 +15,14 @@ constexpr uint32_t cIHDR = PngChunkType("IHDR"), cPLTE = PngChunkType("PLTE"), c
 
 int DeflateLevel(uint8_t Level) {
     switch (Level) {
-    case gplNone: return 0;
-    case gplSpeed: return 1;
-    case gplBest: return 9;
-    default: return -1;
+    case gplNone:
+        return 0;
+    case gplSpeed:
+        return 1;
+    case gplBest:
+        return 9;
+    default:
+        return -1;
     }
 }
 
@@ -31,17 +35,31 @@ TPNGTime CurrentUTC() {
                     static_cast<uint8_t>(tm.tm_min),          static_cast<uint8_t>(tm.tm_sec)};
 }
 
-int Luma(int r, int g, int b) { return (77 * r + 150 * g + 29 * b) >> 8; }
+int Luma(int r, int g, int b) {
+    return (77 * r + 150 * g + 29 * b) >> 8;
+}
 
-uint8_t Widen5(int v) { return static_cast<uint8_t>(v << 3 | v >> 2); }
-uint8_t Widen6(int v) { return static_cast<uint8_t>(v << 2 | v >> 4); }
+uint8_t Widen5(int v) {
+    return static_cast<uint8_t>(v << 3 | v >> 2);
+}
+uint8_t Widen6(int v) {
+    return static_cast<uint8_t>(v << 2 | v >> 4);
+}
 
 void PutPacked(uint8_t* Out, int i, int Bits, int v) {
     switch (Bits) {
-    case 1: Out[i >> 3] = static_cast<uint8_t>(Out[i >> 3] | (v & 1) << (7 - (i & 7))); break;
-    case 2: Out[i >> 2] = static_cast<uint8_t>(Out[i >> 2] | (v & 3) << (6 - 2 * (i & 3))); break;
-    case 4: Out[i >> 1] = static_cast<uint8_t>(Out[i >> 1] | (v & 15) << ((i & 1) ? 0 : 4)); break;
-    default: Out[i] = static_cast<uint8_t>(v); break;
+    case 1:
+        Out[i >> 3] = static_cast<uint8_t>(Out[i >> 3] | (v & 1) << (7 - (i & 7)));
+        break;
+    case 2:
+        Out[i >> 2] = static_cast<uint8_t>(Out[i >> 2] | (v & 3) << (6 - 2 * (i & 3)));
+        break;
+    case 4:
+        Out[i >> 1] = static_cast<uint8_t>(Out[i >> 1] | (v & 15) << ((i & 1) ? 0 : 4));
+        break;
+    default:
+        Out[i] = static_cast<uint8_t>(v);
+        break;
     }
 }
 } // namespace
@@ -108,7 +126,8 @@ void TPixPNGWriteStream::SetGrayScalePaletteIndex() {
 }
 
 uint16_t TPixPNGWriteStream::GreyOf(TColor c) const {
-    if (greyPalette_) return static_cast<uint16_t>(GetNearestColorTableIndex(table_.data(), c, int(table_.size())));
+    if (greyPalette_)
+        return static_cast<uint16_t>(GetNearestColorTableIndex(table_.data(), c, int(table_.size())));
     int g = Luma(GetRValue(c), GetGValue(c), GetBValue(c));
     return static_cast<uint16_t>(depth_ == 1 ? (g > 127) : depth_ == 4 ? g >> 4 : g);
 }
@@ -127,8 +146,8 @@ void TPixPNGWriteStream::WriteHeader() {
 
 void TPixPNGWriteStream::WriteTime() {
     TPNGTime t = UseSystemTime || !TimePlace ? CurrentUTC() : *TimePlace;
-    if (t.Year == 0 || t.Month < 1 || t.Month > 12 || t.Day < 1 || t.Day > 31 || t.Hour >= 24 || t.Minute >= 60 ||
-        t.Second >= 61)
+    if (t.Year == 0 || t.Month < 1 || t.Month > 12 || t.Day < 1 || t.Day > 31 || t.Hour >= 24 ||
+        t.Minute >= 60 || t.Second >= 61)
         return;
     uint8_t d[7];
     PutM16(d, t.Year);
@@ -167,7 +186,8 @@ void TPixPNGWriteStream::WritePixData() {
 }
 
 void TPixPNGWriteStream::WriteColorChunks() {
-    if (GIFExtPlace && (GIFExtPlace->DisposalMethod || GIFExtPlace->UserInputFlag || GIFExtPlace->DelayTime)) {
+    if (GIFExtPlace &&
+        (GIFExtPlace->DisposalMethod || GIFExtPlace->UserInputFlag || GIFExtPlace->DelayTime)) {
         uint8_t d[4] = {GIFExtPlace->DisposalMethod, GIFExtPlace->UserInputFlag};
         PutM16(d + 2, GIFExtPlace->DelayTime);
         WriteChunk(cgIFg, d, 4);
@@ -180,7 +200,8 @@ void TPixPNGWriteStream::WriteColorChunks() {
     }
     if (ChrmPlace && ChrmPlace->Value[0] != 0 && static_cast<int32_t>(ChrmPlace->Value[1]) > 0) {
         uint8_t d[32];
-        for (int i = 0; i < 8; ++i) PutM32(d + 4 * i, ChrmPlace->Value[i]);
+        for (int i = 0; i < 8; ++i)
+            PutM32(d + 4 * i, ChrmPlace->Value[i]);
         WriteChunk(ccHRM, d, 32);
     }
     bool grey = colorType_ == 0 || colorType_ == 4;
@@ -197,7 +218,8 @@ void TPixPNGWriteStream::WriteColorChunks() {
     }
     if (colorType_ == 3 || greyPalette_) {
         std::vector<uint8_t> d;
-        for (const auto& q : table_) d.insert(d.end(), {q.rgbRed, q.rgbGreen, q.rgbBlue});
+        for (const auto& q : table_)
+            d.insert(d.end(), {q.rgbRed, q.rgbGreen, q.rgbBlue});
         WriteChunk(cPLTE, d.data(), static_cast<int>(d.size()));
     }
     auto colourSamples = [](TColor c, uint8_t* d) {
@@ -248,8 +270,8 @@ void TPixPNGWriteStream::WriteColorChunks() {
     }
 }
 
-void TPixPNGWriteStream::GetLinePixels(const uint8_t* Line, const uint8_t* Alpha, uint8_t* Out, int Start, int Step,
-                                       int Count) {
+void TPixPNGWriteStream::GetLinePixels(const uint8_t* Line, const uint8_t* Alpha, uint8_t* Out, int Start,
+                                       int Step, int Count) {
     bool grey = colorType_ == 0 || colorType_ == 4;
     for (int i = 0; i < Count; ++i) {
         int x = Start + i * Step;
@@ -257,7 +279,9 @@ void TPixPNGWriteStream::GetLinePixels(const uint8_t* Line, const uint8_t* Alpha
         switch (srcBits_) {
         case 1:
         case 4:
-        case 8: index = GetPixelIndex(Line, x, srcBits_); break;
+        case 8:
+            index = GetPixelIndex(Line, x, srcBits_);
+            break;
         case 15: {
             int w = Line[2 * x] | Line[2 * x + 1] << 8;
             r = Widen5(w >> 10 & 31), g = Widen5(w >> 5 & 31), b = Widen5(w & 31);

@@ -30,7 +30,8 @@ void ChangeGray8A(const uint8_t* Src, uint8_t* Dst, uint8_t* Alpha, int Count) {
 }
 
 void ChangeGray16(const uint8_t* Src, uint8_t* Dst, uint8_t*, int Count) {
-    for (int i = 0; i < Count; ++i) Dst[i] = Src[2 * i];
+    for (int i = 0; i < Count; ++i)
+        Dst[i] = Src[2 * i];
 }
 
 void ChangeGray16A(const uint8_t* Src, uint8_t* Dst, uint8_t* Alpha, int Count) {
@@ -75,7 +76,8 @@ void RGBAtoBGRA64(const uint8_t* Src, uint8_t* Dst, uint8_t* Alpha, int Count) {
 }
 
 void RGBtoBGR16(const uint8_t* Src, uint8_t* Dst, uint8_t*, int Count) {
-    for (int i = 0; i < Count; ++i) Put16(Dst + 2 * i, Pack565(Src[3 * i], Src[3 * i + 1], Src[3 * i + 2]));
+    for (int i = 0; i < Count; ++i)
+        Put16(Dst + 2 * i, Pack565(Src[3 * i], Src[3 * i + 1], Src[3 * i + 2]));
 }
 
 void RGBAtoBGRA16(const uint8_t* Src, uint8_t* Dst, uint8_t* Alpha, int Count) {
@@ -118,8 +120,8 @@ void SetPixels_Inter4(const uint8_t* Src, uint8_t* Line, int Count, int Start, i
 namespace {
 void InterBytes(const uint8_t* Src, uint8_t* Line, int Count, int Start, int Step, int Bytes) {
     for (int i = 0; i < Count; ++i)
-        std::memcpy(Line + static_cast<size_t>(Start + i * Step) * Bytes, Src + static_cast<size_t>(i) * Bytes,
-                    static_cast<size_t>(Bytes));
+        std::memcpy(Line + static_cast<size_t>(Start + i * Step) * Bytes,
+                    Src + static_cast<size_t>(i) * Bytes, static_cast<size_t>(Bytes));
 }
 } // namespace
 
@@ -138,8 +140,11 @@ void SetPixels_InterA(const uint8_t* Src, uint8_t* Line, int Count, int Start, i
 
 int GetPixelIndex(const uint8_t* Line, int X, int Bits) {
     switch (Bits) {
-    case 1: return (Line[X >> 3] >> (7 - (X & 7))) & 1;
-    case 4: return (X & 1) ? Line[X >> 1] & 0x0F : Line[X >> 1] >> 4;
-    default: return Line[X];
+    case 1:
+        return (Line[X >> 3] >> (7 - (X & 7))) & 1;
+    case 4:
+        return (X & 1) ? Line[X >> 1] & 0x0F : Line[X >> 1] >> 4;
+    default:
+        return Line[X];
     }
 }

@@ -13,7 +13,7 @@ void SetPixPNGMaxPixels(int64_t Pixels);
 constexpr int64_t PixPNGMaxSide = 1 << 24;
 
 class TPixPNGReadStream : public TPixCustomGraphicReadStream {
-public:
+  public:
     void ReadStream() override;
     void CreateDIB() override;
 
@@ -44,7 +44,7 @@ public:
     int PixelsPerUnitX() const { return ppuX_; }
     int PixelsPerUnitY() const { return ppuY_; }
 
-private:
+  private:
     void Reset();
     void ReadChunk();
     uint8_t C1();
@@ -93,7 +93,7 @@ private:
 };
 
 class TPixPNGWriteStream : public TPixCustomGraphicWriteStream {
-public:
+  public:
     TPixPNGWriteStream();
     void WriteStream() override;
     void SetIDATSize(int Size);
@@ -120,7 +120,7 @@ public:
     TPixPNGDECodeEvent OnEncode;
     TBitmap* AlphaBitmap = nullptr;
 
-private:
+  private:
     void Prepare();
     void WriteHeader();
     void WriteTime();
@@ -129,7 +129,8 @@ private:
     void WriteColorChunks();
     void WriteImage();
     void SetGrayScalePaletteIndex();
-    void GetLinePixels(const uint8_t* Line, const uint8_t* Alpha, uint8_t* Out, int Start, int Step, int Count);
+    void GetLinePixels(const uint8_t* Line, const uint8_t* Alpha, uint8_t* Out, int Start, int Step,
+                       int Count);
     uint16_t GreyOf(TColor c) const;
 
     int idatSize_ = 32768;
@@ -144,4 +145,6 @@ private:
 inline void PutM32(uint8_t* Out, uint32_t v) {
     Out[0] = uint8_t(v >> 24), Out[1] = uint8_t(v >> 16), Out[2] = uint8_t(v >> 8), Out[3] = uint8_t(v);
 }
-inline void PutM16(uint8_t* Out, uint16_t v) { Out[0] = uint8_t(v >> 8), Out[1] = uint8_t(v); }
+inline void PutM16(uint8_t* Out, uint16_t v) {
+    Out[0] = uint8_t(v >> 8), Out[1] = uint8_t(v);
+}

@@ -64,4 +64,6 @@ constexpr int Adam7ColStart[7] = {0, 4, 0, 2, 0, 1, 0};
 constexpr int Adam7ColStep[7] = {8, 8, 4, 4, 2, 2, 1};
 constexpr int Adam7RowStart[7] = {0, 0, 4, 0, 2, 0, 1};
 constexpr int Adam7RowStep[7] = {8, 8, 8, 4, 4, 2, 2};
-inline int PassExtent(int Size, int Start, int Step) { return Size > Start ? (Size - Start + Step - 1) / Step : 0; }
+inline int PassExtent(int Size, int Start, int Step) {
+    return Size > Start ? (Size - Start + Step - 1) / Step : 0;
+}

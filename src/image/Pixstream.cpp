@@ -113,12 +113,10 @@ void TPixCustomReadStream::ReadByte(void* Dest, int64_t n) {
         int64_t rest = n - done;
         if (rest > BufferSize) {
             // Long requests bypass the buffer except for their last part.
-            int64_t direct = rest - BufferSize;
-            int64_t got = stream_->Read(out + done, direct);
-            if (got < 0) got = 0;
+            int64_t got = stream_->Read(out + done, rest - BufferSize);
+            if (got <= 0) break;
             fetched_ += got;
             done += got;
-            if (got < direct) break;
             continue;
         }
         ReadBuf(0);
@@ -147,7 +145,8 @@ uint16_t TPixCustomReadStream::ReadWord() {
 uint32_t TPixCustomReadStream::ReadDWord() {
     uint8_t b[4] = {};
     ReadByte(b, 4);
-    return end_ || stop_ ? 0 : uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    return end_ || stop_ ? 0
+                         : uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
 }
 
 uint16_t TPixCustomReadStream::ReadMWord() {
@@ -159,7 +158,8 @@ uint16_t TPixCustomReadStream::ReadMWord() {
 uint32_t TPixCustomReadStream::ReadMDword() {
     uint8_t b[4] = {};
     ReadByte(b, 4);
-    return end_ || stop_ ? 0 : uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | uint32_t(b[3]);
+    return end_ || stop_ ? 0
+                         : uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | uint32_t(b[3]);
 }
 
 void TPixCustomReadStream::ReadSkipByte(int64_t n) {
@@ -194,26 +194,40 @@ void TPixCustomReadStream::DoCallBack(int64_t Value) {
 
 TPixelFormat PixPixelFormat(int Bits) {
     switch (Bits) {
-    case 1: return pf1bit;
-    case 4: return pf4bit;
-    case 8: return pf8bit;
-    case 15: return pf15bit;
-    case 16: return pf16bit;
-    case 32: return pf32bit;
-    default: return pf24bit;
+    case 1:
+        return pf1bit;
+    case 4:
+        return pf4bit;
+    case 8:
+        return pf8bit;
+    case 15:
+        return pf15bit;
+    case 16:
+        return pf16bit;
+    case 32:
+        return pf32bit;
+    default:
+        return pf24bit;
     }
 }
 
 int PixBitCount(TPixelFormat Format) {
     switch (Format) {
-    case pf1bit: return 1;
-    case pf4bit: return 4;
-    case pf8bit: return 8;
+    case pf1bit:
+        return 1;
+    case pf4bit:
+        return 4;
+    case pf8bit:
+        return 8;
     case pf15bit:
-    case pfCustom: return 15;
-    case pf16bit: return 16;
-    case pf32bit: return 32;
-    default: return 24;
+    case pfCustom:
+        return 15;
+    case pf16bit:
+        return 16;
+    case pf32bit:
+        return 32;
+    default:
+        return 24;
     }
 }
 
@@ -226,8 +240,9 @@ void ReportProgress(const TProgressEvent& Event, TObject* Sender, int Percent) {
 
 // Detaches a bitmap's change and progress hooks for the duration of a read or write.
 class THookGuard {
-public:
-    explicit THookGuard(TBitmap* b) : b_(b), change_(std::move(b->OnChange)), progress_(std::move(b->OnProgress)) {
+  public:
+    explicit THookGuard(TBitmap* b)
+        : b_(b), change_(std::move(b->OnChange)), progress_(std::move(b->OnProgress)) {
         b->OnChange = nullptr;
         b->OnProgress = nullptr;
     }
@@ -237,7 +252,7 @@ public:
     }
     const TProgressEvent& Progress() const { return progress_; }
 
-private:
+  private:
     TBitmap* b_;
     TNotifyEvent change_;
     TProgressEvent progress_;
@@ -267,7 +282,9 @@ void TPixCustomGraphicReadStream::LoadFromStream(TBitmap* Bitmap, TStream* Strea
     FlushStream();
 }
 
-void TPixCustomGraphicReadStream::CallBackProc(int Percent) { ReportProgress(progress_, Bitmap_, Percent); }
+void TPixCustomGraphicReadStream::CallBackProc(int Percent) {
+    ReportProgress(progress_, Bitmap_, Percent);
+}
 
 TRGBQuad* TPixCustomGraphicReadStream::ColorTable() {
     if (colorTable_.empty()) colorTable_.resize(256);
@@ -345,4 +362,6 @@ void TPixCustomGraphicWriteStream::SaveToStream(TBitmap* Bitmap, TStream* Stream
     FlushStream();
 }
 
-void TPixCustomGraphicWriteStream::CallBackProc(int Percent) { ReportProgress(Bitmap_->OnProgress, Bitmap_, Percent); }
+void TPixCustomGraphicWriteStream::CallBackProc(int Percent) {
+    ReportProgress(Bitmap_->OnProgress, Bitmap_, Percent);
+}

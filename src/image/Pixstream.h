@@ -9,7 +9,7 @@
 
 // Maps work done in consecutive segments onto one 0..100 percentage.
 class TPixProgress {
-public:
+  public:
     void StartCallBack();
     // Opens a segment taking Share per cent of what remains (0 or >= 100: all of it), measured
     // by the reader's position (kind 0) or by a counter up to Max (kind 1).
@@ -17,7 +17,7 @@ public:
     // Returns the percentage to report, or -1 when it is not higher than the last one.
     int Percent(int64_t Value);
 
-private:
+  private:
     double base_ = 0, span_ = 100;
     int kind_ = 0, max_ = 1;
     int64_t segStart_ = 0, segSize_ = 1;
@@ -25,7 +25,7 @@ private:
 };
 
 class TPixCustomReadStream : public TObject {
-public:
+  public:
     static constexpr int BufferSize = 65536;
     static constexpr int HeaderSize = 128;
 
@@ -60,7 +60,7 @@ public:
     // Bytes of the data not yet consumed.
     int64_t DataLeft() const { return dataSize_ - consumed_; }
 
-private:
+  private:
     bool CanRead(int64_t n);
     void ReadBuf(int keep);
     TStream* stream_ = nullptr;
@@ -78,13 +78,13 @@ TPixelFormat PixPixelFormat(int Bits);
 int PixBitCount(TPixelFormat Format);
 
 class TPixCustomGraphicReadStream : public TPixCustomReadStream {
-public:
+  public:
     // Reads the picture in Stream (Size bytes, or the rest of the stream when below 1) into Bitmap.
     void LoadFromStream(TBitmap* Bitmap, TStream* Stream, int64_t Size);
     void CallBackProc(int Percent) override;
     void CreateDIB() override;
 
-protected:
+  protected:
     TRGBQuad* ColorTable(); // 256 entries, allocated on first use
     TBitmap* Bitmap_ = nullptr;
     int ColorCount = 0;
@@ -92,13 +92,13 @@ protected:
     int Width = 0, Height = 0;
     AnsiString Comment;
 
-private:
+  private:
     std::vector<TRGBQuad> colorTable_;
     TProgressEvent progress_;
 };
 
 class TPixCustomWriteStream : public TObject {
-public:
+  public:
     static constexpr int BufferSize = 65536;
     TPixCustomWriteStream() : buffer_(BufferSize) {}
     virtual void CallBackProc(int /*Percent*/) {}
@@ -122,7 +122,7 @@ public:
     bool StopFlag() const { return stop_; }
     int64_t Written() const { return written_ + bufLen_; }
 
-private:
+  private:
     TStream* stream_ = nullptr;
     std::vector<uint8_t> buffer_;
     int bufLen_ = 0;
@@ -132,10 +132,10 @@ private:
 };
 
 class TPixCustomGraphicWriteStream : public TPixCustomWriteStream {
-public:
+  public:
     void SaveToStream(TBitmap* Bitmap, TStream* Stream);
     void CallBackProc(int Percent) override;
 
-protected:
+  protected:
     TBitmap* Bitmap_ = nullptr;
 };

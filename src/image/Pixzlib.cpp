@@ -5,8 +5,12 @@
 #include <cstring>
 
 namespace {
-voidpf PixAlloc(voidpf, uInt items, uInt size) { return std::calloc(items, size); }
-void PixFree(voidpf, voidpf p) { std::free(p); }
+voidpf PixAlloc(voidpf, uInt items, uInt size) {
+    return std::calloc(items, size);
+}
+void PixFree(voidpf, voidpf p) {
+    std::free(p);
+}
 
 void PrepareStream(z_stream& s) {
     s = z_stream{};
@@ -14,7 +18,9 @@ void PrepareStream(z_stream& s) {
     s.zfree = PixFree;
 }
 
-int ByteDistance(int bits) { return std::max(1, (bits + 7) / 8); }
+int ByteDistance(int bits) {
+    return std::max(1, (bits + 7) / 8);
+}
 
 int Paeth(int a, int b, int c) {
     int p = a + b - c;
@@ -78,12 +84,15 @@ void ZLIBDecodeFinish(TPixZLIBInfo& Info) {
 
 int UnfilterRow(uint8_t Type, uint8_t* Row, const uint8_t* Prev, int n, int bpp) {
     switch (Type) {
-    case 0: break;
+    case 0:
+        break;
     case 1:
-        for (int i = bpp; i < n; ++i) Row[i] = static_cast<uint8_t>(Row[i] + Row[i - bpp]);
+        for (int i = bpp; i < n; ++i)
+            Row[i] = static_cast<uint8_t>(Row[i] + Row[i - bpp]);
         break;
     case 2:
-        for (int i = 0; i < n; ++i) Row[i] = static_cast<uint8_t>(Row[i] + Prev[i]);
+        for (int i = 0; i < n; ++i)
+            Row[i] = static_cast<uint8_t>(Row[i] + Prev[i]);
         break;
     case 3:
         for (int i = 0; i < n; ++i) {
@@ -98,7 +107,8 @@ int UnfilterRow(uint8_t Type, uint8_t* Row, const uint8_t* Prev, int n, int bpp)
             Row[i] = static_cast<uint8_t>(Row[i] + Paeth(left, Prev[i], upLeft));
         }
         break;
-    default: return -1;
+    default:
+        return -1;
     }
     return 0;
 }
@@ -180,11 +190,20 @@ void FilterRow(int Type, const uint8_t* Row, const uint8_t* Prev, uint8_t* Out, 
         int upLeft = i >= bpp ? Prev[i - bpp] : 0;
         int pred = 0;
         switch (Type) {
-        case 1: pred = left; break;
-        case 2: pred = Prev[i]; break;
-        case 3: pred = (left + Prev[i]) >> 1; break;
-        case 4: pred = Paeth(left, Prev[i], upLeft); break;
-        default: break;
+        case 1:
+            pred = left;
+            break;
+        case 2:
+            pred = Prev[i];
+            break;
+        case 3:
+            pred = (left + Prev[i]) >> 1;
+            break;
+        case 4:
+            pred = Paeth(left, Prev[i], upLeft);
+            break;
+        default:
+            break;
         }
         o[i] = static_cast<uint8_t>(Row[i] - pred);
     }
@@ -192,7 +211,8 @@ void FilterRow(int Type, const uint8_t* Row, const uint8_t* Prev, uint8_t* Out, 
 
 int ScoreRow(const uint8_t* Row, int L, int BitsPerPixel, int* Histogram) {
     std::fill(Histogram, Histogram + 256, 0);
-    for (int i = 0; i < L; ++i) ++Histogram[Row[i]];
+    for (int i = 0; i < L; ++i)
+        ++Histogram[Row[i]];
     int k = 0, c1 = 0, c2 = 0, c3 = 0;
     for (int v = 0; v < 256; ++v) {
         int c = Histogram[v];

@@ -3,21 +3,33 @@
 #include <cstdlib>
 #include <vector>
 
-int64_t GetLineSize(int64_t Width, int Bits) { return ((Width * Bits + 7) / 8 + 3) & ~int64_t(3); }
+int64_t GetLineSize(int64_t Width, int Bits) {
+    return ((Width * Bits + 7) / 8 + 3) & ~int64_t(3);
+}
 
 int64_t GetDIBMemLen(int64_t Width, int64_t Height, int Bits) {
     return GetLineSize(Width, Bits) * (Height < 0 ? -Height : Height);
 }
 
-int GetMaxColorSub(int Bits) { return Bits <= 8 && Bits > 0 ? 1 << Bits : 0; }
+int GetMaxColorSub(int Bits) {
+    return Bits <= 8 && Bits > 0 ? 1 << Bits : 0;
+}
 
 int CreateGrayScalePalette(TRGBQuad* Table, int Bits) {
     int count, step;
     switch (Bits) {
-    case 1: count = 2, step = 255; break;
-    case 2: count = 4, step = 85; break;
-    case 4: count = 16, step = 17; break;
-    default: count = 256, step = 1; break;
+    case 1:
+        count = 2, step = 255;
+        break;
+    case 2:
+        count = 4, step = 85;
+        break;
+    case 4:
+        count = 16, step = 17;
+        break;
+    default:
+        count = 256, step = 1;
+        break;
     }
     for (int i = 0; i < count; ++i) {
         auto v = static_cast<uint8_t>(i * step);
@@ -82,13 +94,15 @@ TColor GetPaletteColor(HPALETTE Palette, int Index) {
 
 int GetPaletteColorTable(HPALETTE Palette, TRGBQuad* Table) {
     auto e = Entries(Palette);
-    for (size_t i = 0; i < e.size(); ++i) Table[i] = TRGBQuad{e[i].peBlue, e[i].peGreen, e[i].peRed, 0};
+    for (size_t i = 0; i < e.size(); ++i)
+        Table[i] = TRGBQuad{e[i].peBlue, e[i].peGreen, e[i].peRed, 0};
     return static_cast<int>(e.size());
 }
 
 HPALETTE CreatePaletteHandle(const TRGBQuad* Table, int Count) {
     std::vector<TPaletteEntry> e(Count > 0 ? static_cast<size_t>(Count) : 0);
-    for (size_t i = 0; i < e.size(); ++i) e[i] = TPaletteEntry{Table[i].rgbRed, Table[i].rgbGreen, Table[i].rgbBlue, 0};
+    for (size_t i = 0; i < e.size(); ++i)
+        e[i] = TPaletteEntry{Table[i].rgbRed, Table[i].rgbGreen, Table[i].rgbBlue, 0};
     return CreatePalette(e);
 }
 
@@ -115,7 +129,8 @@ void CopyPixelLine(const uint8_t* Src, uint8_t* Dest, int First, int Count, int 
         break;
     default: {
         int bytes = (Bits + 7) / 8;
-        for (int i = 0; i < Count * bytes; ++i) Dest[i] = Src[First * bytes + i];
+        for (int i = 0; i < Count * bytes; ++i)
+            Dest[i] = Src[First * bytes + i];
         break;
     }
     }
@@ -128,7 +143,8 @@ TColor SwapBR(TColor Color) {
 int GetMaskShift(uint32_t Mask) {
     if (Mask == 0) return 0;
     int high = 31;
-    while (!(Mask & (1u << high))) --high;
+    while (!(Mask & (1u << high)))
+        --high;
     return high - 7;
 }
 

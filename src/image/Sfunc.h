@@ -28,13 +28,25 @@ inline void ClearSystemPalette() {}
 void CopyPixelLine(const uint8_t* Src, uint8_t* Dest, int First, int Count, int Bits);
 TColor SwapBR(TColor Color);
 int GetMaskShift(uint32_t Mask);
-inline int FixMul(int a, int b) { return static_cast<int>((static_cast<int64_t>(a) * b) >> 16); }
-inline int ConvertInchToMeter(int PerInch) { return static_cast<int>(PerInch * 10000.0 / 254); }
+inline int FixMul(int a, int b) {
+    return static_cast<int>((static_cast<int64_t>(a) * b) >> 16);
+}
+inline int ConvertInchToMeter(int PerInch) {
+    return static_cast<int>(PerInch * 10000.0 / 254);
+}
 bool CheckRect(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2);
-inline int CmpTime(int64_t a, int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
-template <class T> int Sgn(T v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
-template <class T> T Min(T a, T b) { return a < b ? a : b; }
-template <class T> T Max(T a, T b) { return a > b ? a : b; }
+inline int CmpTime(int64_t a, int64_t b) {
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+template <class T> int Sgn(T v) {
+    return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
+template <class T> T Min(T a, T b) {
+    return a < b ? a : b;
+}
+template <class T> T Max(T a, T b) {
+    return a > b ? a : b;
+}
 template <class T> void Xchange(T& a, T& b) {
     T t = a;
     a = b;

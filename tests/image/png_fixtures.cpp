@@ -6,9 +6,13 @@
 #include <cstring>
 #include <stdexcept>
 
-Bytes BE32(uint32_t v) { return {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)}; }
+Bytes BE32(uint32_t v) {
+    return {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)};
+}
 
-PngBuilder& PngBuilder::Signature() { return Append({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}); }
+PngBuilder& PngBuilder::Signature() {
+    return Append({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A});
+}
 
 PngBuilder& PngBuilder::Chunk(const std::string& Type, const Bytes& Data, bool GoodCrc) {
     Append(BE32(static_cast<uint32_t>(Data.size())));
@@ -65,7 +69,9 @@ void ReadFromVector(png_structp png, png_bytep data, png_size_t length) {
     src->pos += length;
 }
 
-[[noreturn]] void Fail(png_structp, png_const_charp msg) { throw std::runtime_error(msg); }
+[[noreturn]] void Fail(png_structp, png_const_charp msg) {
+    throw std::runtime_error(msg);
+}
 void Warn(png_structp, png_const_charp) {}
 } // namespace
 
@@ -106,7 +112,8 @@ Bytes LibpngEncode(const SampleImage& Image, const LibpngOptions& o) {
         }
     }
     std::vector<png_bytep> pointers;
-    for (auto& r : rows) pointers.push_back(r.data());
+    for (auto& r : rows)
+        pointers.push_back(r.data());
     png_write_image(png, pointers.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
@@ -132,10 +139,12 @@ Rgba8 LibpngDecode(const Bytes& File, bool TrnsToAlpha) {
         png_read_update_info(png, info);
         img.Width = static_cast<int>(png_get_image_width(png, info));
         img.Height = static_cast<int>(png_get_image_height(png, info));
-        if (png_get_rowbytes(png, info) != size_t(img.Width) * 4) throw std::runtime_error("unexpected row size");
+        if (png_get_rowbytes(png, info) != size_t(img.Width) * 4)
+            throw std::runtime_error("unexpected row size");
         img.Pixels.assign(size_t(img.Width) * img.Height * 4, 0);
         std::vector<png_bytep> rows;
-        for (int y = 0; y < img.Height; ++y) rows.push_back(&img.Pixels[size_t(y) * img.Width * 4]);
+        for (int y = 0; y < img.Height; ++y)
+            rows.push_back(&img.Pixels[size_t(y) * img.Width * 4]);
         png_read_image(png, rows.data());
         png_read_end(png, nullptr);
     } catch (...) {
@@ -154,9 +163,12 @@ TColor PixelColor(const TBitmap& Bitmap, int x, int y) {
         return RGB(t[index].rgbRed, t[index].rgbGreen, t[index].rgbBlue);
     };
     switch (Bitmap.BitsPerPixel()) {
-    case 1: return indexed((line[x >> 3] >> (7 - (x & 7))) & 1);
-    case 4: return indexed((x & 1) ? line[x >> 1] & 15 : line[x >> 1] >> 4);
-    case 8: return indexed(line[x]);
+    case 1:
+        return indexed((line[x >> 3] >> (7 - (x & 7))) & 1);
+    case 4:
+        return indexed((x & 1) ? line[x >> 1] & 15 : line[x >> 1] >> 4);
+    case 8:
+        return indexed(line[x]);
     case 15: {
         int w = line[2 * x] | line[2 * x + 1] << 8;
         return RGB((w >> 10 & 31) << 3, (w >> 5 & 31) << 3, (w & 31) << 3);
@@ -165,8 +177,10 @@ TColor PixelColor(const TBitmap& Bitmap, int x, int y) {
         int w = line[2 * x] | line[2 * x + 1] << 8;
         return RGB((w >> 11 & 31) << 3, (w >> 5 & 63) << 2, (w & 31) << 3);
     }
-    case 24: return RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]);
-    default: return RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]);
+    case 24:
+        return RGB(line[3 * x + 2], line[3 * x + 1], line[3 * x]);
+    default:
+        return RGB(line[4 * x + 2], line[4 * x + 1], line[4 * x]);
     }
 }
 

@@ -11,7 +11,7 @@ using Bytes = std::vector<uint8_t>;
 
 // Builds PNG files chunk by chunk, with correct CRCs unless asked otherwise.
 class PngBuilder {
-public:
+  public:
     PngBuilder& Signature();
     PngBuilder& Chunk(const std::string& Type, const Bytes& Data, bool GoodCrc = true);
     // A chunk whose length field says Length whatever the data are.
@@ -22,7 +22,7 @@ public:
     PngBuilder& Append(const Bytes& Data);
     const Bytes& Data() const { return data_; }
 
-private:
+  private:
     Bytes data_;
 };
 
@@ -38,7 +38,7 @@ struct SampleImage {
 
 struct LibpngOptions {
     int ColorType = 0, Depth = 8, Interlace = 0;
-    int Filters = -1; // a libpng PNG_FILTER_* mask, -1 for the library default
+    int Filters = -1;                // a libpng PNG_FILTER_* mask, -1 for the library default
     std::vector<uint8_t> PaletteRGB; // 3 bytes per entry
     std::vector<uint8_t> PaletteAlpha;
 };

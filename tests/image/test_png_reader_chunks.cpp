@@ -30,10 +30,12 @@ std::string LoadError(const Bytes& file) {
     return "";
 }
 
-Bytes Header(uint32_t w, uint32_t h, int depth, int type, int compression = 0, int filter = 0, int interlace = 0) {
+Bytes Header(uint32_t w, uint32_t h, int depth, int type, int compression = 0, int filter = 0,
+             int interlace = 0) {
     Bytes d = BE32(w), hh = BE32(h);
     d.insert(d.end(), hh.begin(), hh.end());
-    d.insert(d.end(), {uint8_t(depth), uint8_t(type), uint8_t(compression), uint8_t(filter), uint8_t(interlace)});
+    d.insert(d.end(),
+             {uint8_t(depth), uint8_t(type), uint8_t(compression), uint8_t(filter), uint8_t(interlace)});
     return d;
 }
 } // namespace
@@ -45,7 +47,8 @@ TEST(PngReaderErrors, EachBrokenFileRaisesItsMessage) {
         Bytes file;
         const char* message;
     } cases[] = {
-        {"no signature", Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 1, 2, 3}, "PNG LoadStream: Not PNG Format"},
+        {"no signature", Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 1, 2, 3},
+         "PNG LoadStream: Not PNG Format"},
         {"empty stream", Bytes{}, "PNG LoadStream: Not PNG Format"},
         {"two headers", PngBuilder().Signature().IHDR(2, 2, 8, 0).IHDR(2, 2, 8, 0).IEND().Data(),
          "Read Header(PNG): appear two IHDR"},
@@ -69,9 +72,11 @@ TEST(PngReaderErrors, EachBrokenFileRaisesItsMessage) {
          "Read Header(PNG): Error BitDepth"},
         {"palette depth 16", PngBuilder().Signature().IHDR(2, 2, 16, 3).IDAT(rows).IEND().Data(),
          "Read Header(PNG): Error BitDepth"},
-        {"filter type 5", PngBuilder().Signature().IHDR(2, 2, 8, 0).IDAT(Deflate({0, 1, 2, 5, 3, 4})).IEND().Data(),
+        {"filter type 5",
+         PngBuilder().Signature().IHDR(2, 2, 8, 0).IDAT(Deflate({0, 1, 2, 5, 3, 4})).IEND().Data(),
          "Read Image (PNG): Read Error"},
-        {"not zlib data", PngBuilder().Signature().IHDR(2, 2, 8, 0).IDAT({1, 2, 3, 4, 5, 6, 7, 8}).IEND().Data(),
+        {"not zlib data",
+         PngBuilder().Signature().IHDR(2, 2, 8, 0).IDAT({1, 2, 3, 4, 5, 6, 7, 8}).IEND().Data(),
          "Read Image (PNG): Read Error"},
         {"zlib data ends before the image",
          PngBuilder().Signature().IHDR(2, 3, 8, 0).IDAT(Deflate(GreyRows)).IEND().Data(),
@@ -100,7 +105,8 @@ TEST(PngReaderErrors, EachBrokenFileRaisesItsMessage) {
         {"too wide", PngBuilder().Signature().IHDR((1 << 24) + 1, 1, 8, 0).IDAT(rows).IEND().Data(),
          "Read Header(PNG): Error ImageSize"},
     };
-    for (const auto& c : cases) EXPECT_EQ(LoadError(c.file), c.message) << c.what;
+    for (const auto& c : cases)
+        EXPECT_EQ(LoadError(c.file), c.message) << c.what;
 }
 
 TEST(PngReaderErrors, ImageWithinTheLimitIsAccepted) {
@@ -158,7 +164,8 @@ TEST(PngReaderErrors, PaletteIndexesBeyondThePaletteDoNotCrash) {
     Bytes rows;
     for (int y = 0; y < 16; ++y) {
         rows.push_back(0);
-        for (int x = 0; x < 16; ++x) rows.push_back(static_cast<uint8_t>(y * 16 + x));
+        for (int x = 0; x < 16; ++x)
+            rows.push_back(static_cast<uint8_t>(y * 16 + x));
     }
     Bytes file = PngBuilder()
                      .Signature()
@@ -277,7 +284,8 @@ TEST(PngReaderChunks, GreyTransparencyAndBackgroundAreScaledToTheGreyLevels) {
 TEST(PngReaderChunks, Use16BitFor555PacksFiveSixFive) {
     Bytes rows = {0, 0xFF, 0x80, 0x08, 0x10, 0x20, 0xF8};
     for (auto [sbit, depth] : {std::pair{Bytes{5, 5, 5}, 15}, std::pair{Bytes{5, 6, 5}, 16}}) {
-        Bytes file = PngBuilder().Signature().IHDR(2, 1, 8, 2).Chunk("sBIT", sbit).IDAT(Deflate(rows)).IEND().Data();
+        Bytes file =
+            PngBuilder().Signature().IHDR(2, 1, 8, 2).Chunk("sBIT", sbit).IDAT(Deflate(rows)).IEND().Data();
         TPixPNG png;
         png.Use16BitFor555 = true;
         LoadBytes(png, file);
@@ -331,7 +339,8 @@ TEST(PngReaderChunks, PixChunkRestoresEncodedRowsAndGreyPalettes) {
     };
     png.OnDecode = [&](TObject*, uint8_t* buf, int len, int, const AnsiString& p) {
         seen = p;
-        for (int i = 0; i < len; ++i) buf[i] = static_cast<uint8_t>(buf[i] - 1);
+        for (int i = 0; i < len; ++i)
+            buf[i] = static_cast<uint8_t>(buf[i] - 1);
     };
     LoadBytes(png, file);
     EXPECT_EQ(asked, "given");
@@ -345,12 +354,7 @@ TEST(PngReaderChunks, PixChunkRestoresEncodedRowsAndGreyPalettes) {
 }
 
 TEST(PngReaderChunks, RgbaAssignedToABitmapGivesTheColoursOnly) {
-    Bytes file = PngBuilder()
-                     .Signature()
-                     .IHDR(1, 1, 8, 6)
-                     .IDAT(Deflate({0, 10, 20, 30, 0}))
-                     .IEND()
-                     .Data();
+    Bytes file = PngBuilder().Signature().IHDR(1, 1, 8, 6).IDAT(Deflate({0, 10, 20, 30, 0})).IEND().Data();
     TPixPNG png;
     LoadBytes(png, file);
     TBitmap target;

@@ -12,10 +12,14 @@ struct FormatCase {
 
 int ChannelsOf(int colorType) {
     switch (colorType) {
-    case 2: return 3;
-    case 4: return 2;
-    case 6: return 4;
-    default: return 1;
+    case 2:
+        return 3;
+    case 4:
+        return 2;
+    case 6:
+        return 4;
+    default:
+        return 1;
     }
 }
 
@@ -25,13 +29,15 @@ SampleImage RandomImage(int w, int h, int channels, int depth, uint32_t seed, in
     img.Samples.resize(size_t(w) * h * channels);
     int limit = maxSample >= 0 ? maxSample : (1 << depth) - 1;
     uint32_t state = seed;
-    for (auto& s : img.Samples) s = static_cast<uint16_t>(NextRandom(state) % (limit + 1));
+    for (auto& s : img.Samples)
+        s = static_cast<uint16_t>(NextRandom(state) % (limit + 1));
     return img;
 }
 
 std::vector<uint8_t> RandomPalette(int n, uint32_t seed) {
     std::vector<uint8_t> p(size_t(n) * 3);
-    for (auto& b : p) b = static_cast<uint8_t>(NextRandom(seed));
+    for (auto& b : p)
+        b = static_cast<uint8_t>(NextRandom(seed));
     return p;
 }
 
@@ -88,7 +94,8 @@ TEST_P(PngFormats, DecodesLikeLibpng) {
         o.PaletteRGB = RandomPalette(entries, 7);
         maxSample = entries - 1;
     }
-    SampleImage img = RandomImage(c.Width, c.Height, channels, c.Depth, 1234 + c.ColorType * 31 + c.Depth, maxSample);
+    SampleImage img =
+        RandomImage(c.Width, c.Height, channels, c.Depth, 1234 + c.ColorType * 31 + c.Depth, maxSample);
     Bytes file = LibpngEncode(img, o);
     std::unique_ptr<TPixPNG> png(Load(file));
     bool alpha = c.ColorType == 4 || c.ColorType == 6;
@@ -97,19 +104,22 @@ TEST_P(PngFormats, DecodesLikeLibpng) {
     EXPECT_EQ(png->BitDepth, c.Depth);
     EXPECT_EQ(png->Interlace, c.Interlace ? gptAdam7 : gptNone);
     ExpectSameAsLibpng(*png, file, alpha);
-    if (!alpha) EXPECT_TRUE(png->GetAlphaBitmap()->Empty());
+    if (!alpha) {
+        EXPECT_TRUE(png->GetAlphaBitmap()->Empty());
+    }
 }
 
 namespace {
 std::vector<FormatCase> AllFormats() {
     std::vector<FormatCase> cases;
-    const std::pair<int, int> formats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8},  {2, 16}, {3, 1},
+    const std::pair<int, int> formats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
                                            {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
     // 13 x 11 leaves every Adam7 pass partly filled; 1 x 1 and 3 x 2 leave passes empty.
     const std::pair<int, int> sizes[] = {{13, 11}, {1, 1}, {3, 2}, {64, 3}};
     for (auto [type, depth] : formats)
         for (int interlace = 0; interlace < 2; ++interlace)
-            for (auto [w, h] : sizes) cases.push_back({type, depth, interlace, w, h});
+            for (auto [w, h] : sizes)
+                cases.push_back({type, depth, interlace, w, h});
     return cases;
 }
 } // namespace
@@ -117,9 +127,9 @@ std::vector<FormatCase> AllFormats() {
 INSTANTIATE_TEST_SUITE_P(AllColourTypes, PngFormats, testing::ValuesIn(AllFormats()),
                          [](const testing::TestParamInfo<FormatCase>& i) {
                              const auto& c = i.param;
-                             return "type" + std::to_string(c.ColorType) + "_depth" + std::to_string(c.Depth) +
-                                    (c.Interlace ? "_adam7_" : "_plain_") + std::to_string(c.Width) + "x" +
-                                    std::to_string(c.Height);
+                             return "type" + std::to_string(c.ColorType) + "_depth" +
+                                    std::to_string(c.Depth) + (c.Interlace ? "_adam7_" : "_plain_") +
+                                    std::to_string(c.Width) + "x" + std::to_string(c.Height);
                          });
 
 // Each filter type on its own, on formats with 1-, 3-, 4- and 8-byte pixel distances and below one byte.
@@ -138,18 +148,19 @@ TEST_P(PngFilters, EveryFilterTypeDecodesLikeLibpng) {
     for (int y = 0; y < img.Height; ++y)
         for (int x = 0; x < img.Width; ++x)
             for (int ch = 0; ch < img.Channels; ++ch)
-                img.At(x, y, ch) = static_cast<uint16_t>((x * 7 + y * 13 + ch * 50 + NextRandom(state) % 5) % (max + 1));
+                img.At(x, y, ch) =
+                    static_cast<uint16_t>((x * 7 + y * 13 + ch * 50 + NextRandom(state) % 5) % (max + 1));
     Bytes file = LibpngEncode(img, o);
     std::unique_ptr<TPixPNG> png(Load(file));
     ExpectSameAsLibpng(*png, file, o.ColorType == 4 || o.ColorType == 6);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachFilter, PngFilters,
-    testing::Combine(testing::Values(PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP, PNG_FILTER_AVG, PNG_FILTER_PAETH),
-                     testing::Values(std::pair{0, 2}, std::pair{0, 8}, std::pair{2, 8}, std::pair{6, 8},
-                                     std::pair{6, 16}),
-                     testing::Values(0, 1)));
+INSTANTIATE_TEST_SUITE_P(EachFilter, PngFilters,
+                         testing::Combine(testing::Values(PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP,
+                                                          PNG_FILTER_AVG, PNG_FILTER_PAETH),
+                                          testing::Values(std::pair{0, 2}, std::pair{0, 8}, std::pair{2, 8},
+                                                          std::pair{6, 8}, std::pair{6, 16}),
+                                          testing::Values(0, 1)));
 
 TEST(PngPalette, PartialTransparencyFillsTheAlphaBitmap) {
     LibpngOptions o;
@@ -206,6 +217,8 @@ TEST(PngFormatsChosen, BitmapDepthFollowsThePngFormat) {
         Bytes file = LibpngEncode(RandomImage(4, 4, ChannelsOf(c.type), c.depth, 2, c.type == 3 ? 1 : -1), o);
         std::unique_ptr<TPixPNG> png(Load(file));
         EXPECT_EQ(png->GetImage()->BitsPerPixel(), c.bits) << "type " << c.type << " depth " << c.depth;
-        if (c.type == 0) EXPECT_EQ(png->GetImage()->ColorTable().size(), size_t(c.depth >= 8 ? 256 : 1 << c.depth));
+        if (c.type == 0) {
+            EXPECT_EQ(png->GetImage()->ColorTable().size(), size_t(c.depth >= 8 ? 256 : 1 << c.depth));
+        }
     }
 }

@@ -15,7 +15,8 @@ std::vector<ChunkInfo> Chunks(const Bytes& file) {
     std::vector<ChunkInfo> out;
     size_t p = 8;
     while (p + 12 <= file.size()) {
-        uint32_t len = uint32_t(file[p]) << 24 | uint32_t(file[p + 1]) << 16 | uint32_t(file[p + 2]) << 8 | file[p + 3];
+        uint32_t len =
+            uint32_t(file[p]) << 24 | uint32_t(file[p + 1]) << 16 | uint32_t(file[p + 2]) << 8 | file[p + 3];
         out.push_back({std::string(file.begin() + p + 4, file.begin() + p + 8),
                        Bytes(file.begin() + p + 8, file.begin() + p + 8 + len)});
         p += 12 + len;
@@ -56,16 +57,19 @@ void FillBitmap(TBitmap& b, TPixelFormat format, int w, int h, uint32_t seed) {
     if (bits <= 8) {
         std::vector<TRGBQuad> table(size_t(1) << bits);
         uint32_t s = seed;
-        for (auto& q : table) q = TRGBQuad{uint8_t(NextRandom(s)), uint8_t(NextRandom(s)), uint8_t(NextRandom(s)), 0};
+        for (auto& q : table)
+            q = TRGBQuad{uint8_t(NextRandom(s)), uint8_t(NextRandom(s)), uint8_t(NextRandom(s)), 0};
         b.SetColorTable(table);
     }
     uint32_t s = seed * 7 + 1;
     int usedBytes = int((int64_t(w) * bits + 7) / 8);
     for (int y = 0; y < h; ++y) {
         uint8_t* line = b.ScanLine(y);
-        for (int i = 0; i < usedBytes; ++i) line[i] = uint8_t(NextRandom(s));
+        for (int i = 0; i < usedBytes; ++i)
+            line[i] = uint8_t(NextRandom(s));
         if (bits == 15)
-            for (int x = 0; x < w; ++x) line[2 * x + 1] &= 0x7F;
+            for (int x = 0; x < w; ++x)
+                line[2 * x + 1] &= 0x7F;
     }
 }
 
@@ -73,7 +77,8 @@ void FillAlpha(TBitmap& a, int w, int h) {
     a.SetPixelFormat(pf8bit);
     a.SetSize(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) a.ScanLine(y)[x] = uint8_t(x * 37 + y * 11);
+        for (int x = 0; x < w; ++x)
+            a.ScanLine(y)[x] = uint8_t(x * 37 + y * 11);
 }
 
 struct WriterCase {
@@ -124,12 +129,15 @@ TEST_P(PngWriterFormats, LibpngSeesTheSourcePixelsAndTheReaderReadsThemBack) {
                 EXPECT_EQ(p[0] >> 3, GetRValue(expected) >> 3);
                 EXPECT_EQ(p[2] >> 3, GetBValue(expected) >> 3);
             } else if (c.Grey) {
-                int g = (77 * GetRValue(expected) + 150 * GetGValue(expected) + 29 * GetBValue(expected)) >> 8;
+                int g =
+                    (77 * GetRValue(expected) + 150 * GetGValue(expected) + 29 * GetBValue(expected)) >> 8;
                 EXPECT_EQ(p[0], g) << x << "," << y;
             } else if (!greyPalette) {
                 EXPECT_EQ(RGB(p[0], p[1], p[2]), expected) << x << "," << y;
             }
-            if (c.Alpha) EXPECT_EQ(p[3], 255 - png.GetAlphaBitmap()->ScanLine(y)[x]) << x << "," << y;
+            if (c.Alpha) {
+                EXPECT_EQ(p[3], 255 - png.GetAlphaBitmap()->ScanLine(y)[x]) << x << "," << y;
+            }
         }
 
     TPixPNG back;
@@ -140,25 +148,34 @@ TEST_P(PngWriterFormats, LibpngSeesTheSourcePixelsAndTheReaderReadsThemBack) {
         // Indexed, 24- and 32-bit sources come back with the same colours (32 bits as 24).
         EXPECT_EQ(img->BitsPerPixel(), src->BitsPerPixel() == 32 ? 24 : src->BitsPerPixel());
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) EXPECT_EQ(PixelColor(*img, x, y), PixelColor(*src, x, y)) << x << "," << y;
+            for (int x = 0; x < w; ++x)
+                EXPECT_EQ(PixelColor(*img, x, y), PixelColor(*src, x, y)) << x << "," << y;
     }
     EXPECT_EQ(back.AlphaChannel, c.Alpha);
-    if (c.Alpha)
+    if (c.Alpha) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 EXPECT_EQ(back.GetAlphaBitmap()->ScanLine(y)[x], png.GetAlphaBitmap()->ScanLine(y)[x]);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SourceFormats, PngWriterFormats,
-    testing::Values(WriterCase{pf1bit, false, false, gptNone, gpfNone}, WriterCase{pf4bit, false, false, gptAdam7, gpfJust},
-                    WriterCase{pf8bit, false, false, gptNone, gpfPaeth}, WriterCase{pf8bit, true, false, gptAdam7, gpfAvg},
-                    WriterCase{pf8bit, false, true, gptNone, gpfSub}, WriterCase{pf8bit, true, true, gptNone, gpfUp},
-                    WriterCase{pf1bit, false, true, gptAdam7, gpfNone}, WriterCase{pf4bit, true, true, gptNone, gpfJust},
-                    WriterCase{pf15bit, false, false, gptNone, gpfJust}, WriterCase{pf16bit, true, false, gptAdam7, gpfSub},
-                    WriterCase{pf24bit, false, false, gptNone, gpfJust}, WriterCase{pf24bit, true, false, gptAdam7, gpfPaeth},
-                    WriterCase{pf24bit, false, false, gptAdam7, gpfUp}, WriterCase{pf24bit, false, true, gptNone, gpfAvg},
-                    WriterCase{pf32bit, true, false, gptNone, gpfJust}, WriterCase{pf32bit, false, false, gptAdam7, gpfNone}));
+INSTANTIATE_TEST_SUITE_P(SourceFormats, PngWriterFormats,
+                         testing::Values(WriterCase{pf1bit, false, false, gptNone, gpfNone},
+                                         WriterCase{pf4bit, false, false, gptAdam7, gpfJust},
+                                         WriterCase{pf8bit, false, false, gptNone, gpfPaeth},
+                                         WriterCase{pf8bit, true, false, gptAdam7, gpfAvg},
+                                         WriterCase{pf8bit, false, true, gptNone, gpfSub},
+                                         WriterCase{pf8bit, true, true, gptNone, gpfUp},
+                                         WriterCase{pf1bit, false, true, gptAdam7, gpfNone},
+                                         WriterCase{pf4bit, true, true, gptNone, gpfJust},
+                                         WriterCase{pf15bit, false, false, gptNone, gpfJust},
+                                         WriterCase{pf16bit, true, false, gptAdam7, gpfSub},
+                                         WriterCase{pf24bit, false, false, gptNone, gpfJust},
+                                         WriterCase{pf24bit, true, false, gptAdam7, gpfPaeth},
+                                         WriterCase{pf24bit, false, false, gptAdam7, gpfUp},
+                                         WriterCase{pf24bit, false, true, gptNone, gpfAvg},
+                                         WriterCase{pf32bit, true, false, gptNone, gpfJust},
+                                         WriterCase{pf32bit, false, false, gptAdam7, gpfNone}));
 
 TEST(PngWriter, FilterTypesAllRoundTripOnAGradient) {
     for (auto f : {gpfJust, gpfNone, gpfSub, gpfUp, gpfAvg, gpfPaeth}) {
@@ -201,7 +218,8 @@ TEST(PngWriter, WritesTheChunksInOrder) {
     EXPECT_EQ(ChunkOrder(file), "IHDR tIME tEXt tEXt tpNg gIFg gAMA cHRM sBIT PLTE bKGD tRNS pHYs IDAT IEND");
     auto chunks = Chunks(file);
     EXPECT_EQ(std::string(chunks[2].Data.begin(), chunks[2].Data.end()), std::string("Comment\0note", 12));
-    EXPECT_EQ(std::string(chunks[3].Data.begin(), chunks[3].Data.end()), std::string("Software\0PIXPNG ver 3.3", 23));
+    EXPECT_EQ(std::string(chunks[3].Data.begin(), chunks[3].Data.end()),
+              std::string("Software\0PIXPNG ver 3.3", 23));
     EXPECT_NO_THROW(LibpngDecode(file, true));
 
     TPixPNG back;
@@ -249,7 +267,8 @@ TEST(PngWriter, IdatChunksHoldExactlyTheIdatSize) {
     for (const auto& c : chunks)
         if (c.Type == "IDAT") sizes.push_back(c.Data.size());
     ASSERT_GT(sizes.size(), 2u);
-    for (size_t i = 0; i + 1 < sizes.size(); ++i) EXPECT_EQ(sizes[i], 256u);
+    for (size_t i = 0; i + 1 < sizes.size(); ++i)
+        EXPECT_EQ(sizes[i], 256u);
     EXPECT_GT(sizes.back(), 0u);
     EXPECT_LE(sizes.back(), 256u);
 }
@@ -276,18 +295,21 @@ TEST(PngWriter, EncodedRowsNeedTheirPasswordToReadBack) {
     FillBitmap(*png.GetImage(), pf24bit, 5, 3, 4);
     png.Password = "pw";
     png.OnEncode = [](TObject*, uint8_t* buf, int len, int, const AnsiString&) {
-        for (int i = 0; i < len; ++i) buf[i] ^= 0x5A;
+        for (int i = 0; i < len; ++i)
+            buf[i] ^= 0x5A;
     };
     Bytes file = Save(png);
     EXPECT_EQ(Chunks(file)[3].Data[4], 1); // the encoded flag of "tpNg"
     TPixPNG back;
     back.Password = "pw";
     back.OnDecode = [](TObject*, uint8_t* buf, int len, int, const AnsiString&) {
-        for (int i = 0; i < len; ++i) buf[i] ^= 0x5A;
+        for (int i = 0; i < len; ++i)
+            buf[i] ^= 0x5A;
     };
     Load(back, file);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(PixelColor(*back.GetImage(), x, y), PixelColor(*png.GetImage(), x, y));
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(PixelColor(*back.GetImage(), x, y), PixelColor(*png.GetImage(), x, y));
 }
 
 TEST(PngWriter, IdatSizeLimits) {
