@@ -11,15 +11,15 @@
 namespace rendertest {
 
 // A run of consecutive indexes (rows or columns) that hold a line.
-struct Run {
+struct Span {
     int first = 0, last = 0;
     int Width() const { return last - first + 1; }
     double Centre() const { return (first + last) / 2.0; }
 };
 
 // Groups the indexes where Hit is true into runs, in order.
-template <class Hit> std::vector<Run> Runs(int count, Hit hit) {
-    std::vector<Run> runs;
+template <class Hit> std::vector<Span> Runs(int count, Hit hit) {
+    std::vector<Span> runs;
     for (int i = 0; i < count; ++i) {
         if (!hit(i)) continue;
         if (!runs.empty() && runs.back().last == i - 1)
@@ -31,16 +31,16 @@ template <class Hit> std::vector<Run> Runs(int count, Hit hit) {
 }
 
 // Rows of column X (or columns of row Y) whose pixel is not the background colour.
-inline std::vector<Run> RowsAt(TCanvas* c, int x, int height, TColor background) {
+inline std::vector<Span> RowsAt(TCanvas* c, int x, int height, TColor background) {
     return Runs(height, [&](int y) { return c->Pixel(x, y) != background; });
 }
-inline std::vector<Run> ColumnsAt(TCanvas* c, int y, int width, TColor background) {
+inline std::vector<Span> ColumnsAt(TCanvas* c, int y, int width, TColor background) {
     return Runs(width, [&](int x) { return c->Pixel(x, y) != background; });
 }
 
-inline std::vector<int> Firsts(const std::vector<Run>& runs) {
+inline std::vector<int> Firsts(const std::vector<Span>& runs) {
     std::vector<int> v;
-    for (const Run& r : runs)
+    for (const Span& r : runs)
         v.push_back(r.first);
     return v;
 }
@@ -95,7 +95,7 @@ inline std::vector<Line> FindLines(const Image& img, bool rows, double minInk) {
         for (int j = 0; j < m; ++j)
             ink[i] += (255 - (rows ? img.At(j, i) : img.At(i, j))) / 255.0;
     std::vector<Line> lines;
-    for (const Run& r : Runs(n, [&](int i) { return ink[i] > minInk; })) {
+    for (const Span& r : Runs(n, [&](int i) { return ink[i] > minInk; })) {
         Line l;
         double moment = 0;
         for (int i = r.first; i <= r.last; ++i) {

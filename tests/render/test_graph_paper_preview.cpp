@@ -4,7 +4,7 @@
 #include "shell/PreviewRenderers.h"
 
 using rendertest::Firsts;
-using rendertest::Run;
+using rendertest::Span;
 
 namespace {
 std::vector<int> Expected(int count, const std::function<int(int)>& at) {
@@ -18,11 +18,11 @@ std::vector<int> Expected(int count, const std::function<int(int)>& at) {
 TEST_F(GraphPaperTest, PreviewPlacesElevenLinesEachWayAtWholePixelSteps) {
     TCanvas* c = DrawPreview();
     const double w = 0.05 * Sx();
-    const std::vector<Run> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
-    const std::vector<Run> cols = rendertest::ColumnsAt(c, MidCellY(), kSize, clWhite);
+    const std::vector<Span> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
+    const std::vector<Span> cols = rendertest::ColumnsAt(c, MidCellY(), kSize, clWhite);
     EXPECT_EQ(Firsts(rows), Expected(11, [&](int n) { return PreviewLineY(n, w); }));
     EXPECT_EQ(Firsts(cols), Expected(11, [&](int n) { return PreviewLineX(n, w); }));
-    for (const Run& r : rows)
+    for (const Span& r : rows)
         EXPECT_EQ(r.Width(), 1);
     // At 96 pixels per inch a 5 mm cell is 18.9 pixels: the lines step by 18, not 18.9.
     if (ScreenPixelsPerInchY() == 96) {
@@ -37,12 +37,12 @@ TEST_F(GraphPaperTest, PreviewLinesRunTheExactLengthOfTheGrid) {
     // even though the accumulated vertical lines stop short of it.
     const int x1 = static_cast<int>(10 * Sx()), x2 = static_cast<int>(50 * Sx() + 10 * Sx());
     const int y = PreviewLineY(3, 0.05 * Sx());
-    const std::vector<Run> along = rendertest::ColumnsAt(c, y, kSize, clWhite);
+    const std::vector<Span> along = rendertest::ColumnsAt(c, y, kSize, clWhite);
     ASSERT_FALSE(along.empty());
     EXPECT_EQ(along.front().first, x1);
     EXPECT_EQ(along.back().last, x2 - 1);
     const int y1 = static_cast<int>(10 * Sy()), y2 = static_cast<int>(50 * Sy() + 10 * Sy());
-    const std::vector<Run> down = rendertest::RowsAt(c, PreviewLineX(4, 0.05 * Sx()), kSize, clWhite);
+    const std::vector<Span> down = rendertest::RowsAt(c, PreviewLineX(4, 0.05 * Sx()), kSize, clWhite);
     ASSERT_FALSE(down.empty());
     EXPECT_EQ(down.front().first, y1);
     EXPECT_EQ(down.back().last, y2 - 1);
@@ -55,8 +55,8 @@ TEST_F(GraphPaperTest, PreviewFollowsMarginsInsetsAndZoom) {
     f->ComboBox1->SetItemIndex(5); // "40"
     TCanvas* c = DrawPreview();
     const double s = ScreenPixelsPerInchY() / 25.4 * 0.4;
-    const std::vector<Run> rows = rendertest::RowsAt(c, static_cast<int>(17.5 * s), kSize, clWhite);
-    const std::vector<Run> cols = rendertest::ColumnsAt(c, static_cast<int>(22.5 * s), kSize, clWhite);
+    const std::vector<Span> rows = rendertest::RowsAt(c, static_cast<int>(17.5 * s), kSize, clWhite);
+    const std::vector<Span> cols = rendertest::ColumnsAt(c, static_cast<int>(22.5 * s), kSize, clWhite);
     ASSERT_EQ(rows.size(), 11u);
     ASSERT_EQ(cols.size(), 11u);
     EXPECT_EQ(rows.front().first, static_cast<int>(20 * s - 0.05 * s * 0.5));
@@ -72,7 +72,7 @@ TEST_F(GraphPaperTest, PreviewStacksOnePixelLinesForTheThickness) {
     for (const Case& k : {Case{"1", 1.0}, Case{"0.5", 0.5}, Case{"0.2", 0.2}, Case{"abc", 0.1}}) {
         f->Edit32->SetText(k.text);
         TCanvas* c = DrawPreview();
-        const std::vector<Run> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
+        const std::vector<Span> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
         ASSERT_EQ(rows.size(), 11u) << k.text;
         const double w = k.mm * Sx();
         EXPECT_EQ(rows[5].Width(), static_cast<int>(std::ceil(w))) << k.text;
@@ -91,7 +91,7 @@ TEST_F(GraphPaperTest, PreviewThicknessZeroLeavesOnlyTheOtherKind) {
     f->CheckGraphPaper1->SetChecked(true);
     f->Edit27->SetText("5");
     c = DrawPreview();
-    const std::vector<Run> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
+    const std::vector<Span> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
     const double w = 0.05 * Sx();
     EXPECT_EQ(Firsts(rows), (std::vector<int>{PreviewLineY(0, w), PreviewLineY(5, w), PreviewLineY(10, w)}));
 }
@@ -128,7 +128,7 @@ TEST_F(GraphPaperTest, PreviewEmphasisOffIgnoresTheEmphasisSettings) {
     f->ComboBox8->SetItemIndex(1);
     TCanvas* c = DrawPreview();
     EXPECT_FALSE(MessageShown("GraphiPaperの例外"));
-    for (const Run& r : rendertest::RowsAt(c, MidCellX(), kSize, clWhite)) {
+    for (const Span& r : rendertest::RowsAt(c, MidCellX(), kSize, clWhite)) {
         EXPECT_EQ(r.Width(), 1);
         EXPECT_EQ(c->Pixel(MidCellX(), r.first), clBlack);
     }
@@ -139,7 +139,7 @@ TEST_F(GraphPaperTest, PreviewEmphasisLinesUseTheirOwnThickness) {
     f->Edit27->SetText("5");
     f->Edit33->SetText("1"); // about 3.8 pixels
     TCanvas* c = DrawPreview();
-    const std::vector<Run> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
+    const std::vector<Span> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
     ASSERT_EQ(rows.size(), 11u);
     const int thick = static_cast<int>(std::ceil(1.0 * Sx()));
     for (int n = 0; n <= 10; ++n)

@@ -9,7 +9,7 @@
 #include <limits>
 
 using rendertest::Firsts;
-using rendertest::Run;
+using rendertest::Span;
 
 TEST(RenderConventions, ToPixelTruncatesTowardZero) {
     struct Case {
@@ -80,11 +80,11 @@ class StackOnBitmap : public ::testing::Test {
 
 TEST_F(StackOnBitmap, HorizontalStackCoversItsRowsAndLeavesOutTheEndPixel) {
     StackedHorizontal(c, 5, 30, 20.0, 3.78); // rows trunc(18.11 + j), j = 0..3
-    const std::vector<Run> rows = rendertest::RowsAt(c, 12, 60, clWhite);
+    const std::vector<Span> rows = rendertest::RowsAt(c, 12, 60, clWhite);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].first, 18);
     EXPECT_EQ(rows[0].last, 21);
-    const std::vector<Run> cols = rendertest::ColumnsAt(c, 19, 60, clWhite);
+    const std::vector<Span> cols = rendertest::ColumnsAt(c, 19, 60, clWhite);
     ASSERT_EQ(cols.size(), 1u);
     EXPECT_EQ(cols[0].first, 5);
     EXPECT_EQ(cols[0].last, 29);
@@ -92,11 +92,11 @@ TEST_F(StackOnBitmap, HorizontalStackCoversItsRowsAndLeavesOutTheEndPixel) {
 
 TEST_F(StackOnBitmap, VerticalStackCoversItsColumns) {
     StackedVertical(c, 40.0, 2, 50, 1.2); // columns trunc(39.4) and trunc(40.4)
-    const std::vector<Run> cols = rendertest::ColumnsAt(c, 25, 60, clWhite);
+    const std::vector<Span> cols = rendertest::ColumnsAt(c, 25, 60, clWhite);
     ASSERT_EQ(cols.size(), 1u);
     EXPECT_EQ(cols[0].first, 39);
     EXPECT_EQ(cols[0].last, 40);
-    const std::vector<Run> rows = rendertest::RowsAt(c, 39, 60, clWhite);
+    const std::vector<Span> rows = rendertest::RowsAt(c, 39, 60, clWhite);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].first, 2);
     EXPECT_EQ(rows[0].last, 49);
@@ -113,8 +113,8 @@ TEST_F(StackOnBitmap, ZeroThicknessDrawsNothing) {
 TEST_F(StackOnBitmap, StyledStackKeepsItsGapsInEveryLine) {
     SetLinePen(c, 1); // dash
     StackedHorizontal(c, 0, 60, 30.0, 3.0);
-    for (int y : {29, 30, 31}) {
-        const std::vector<Run> dashes = rendertest::ColumnsAt(c, y, 60, clWhite);
+    for (int y : {28, 29, 30}) { // trunc(30 - 1.5 + j)
+        const std::vector<Span> dashes = rendertest::ColumnsAt(c, y, 60, clWhite);
         EXPECT_GE(dashes.size(), 2u) << "row " << y; // the dash pattern shows as gaps
         EXPECT_EQ(Firsts(dashes), Firsts(rendertest::ColumnsAt(c, 29, 60, clWhite))) << "row " << y;
     }
