@@ -71,6 +71,8 @@ class TPageControl;
 class TTabSheet : public TWinControl {
 public:
     explicit TTabSheet(TComponent* AOwner);
+    ~TTabSheet() override;                   // leaves its page control
+    void SetParent(TWinControl* p) override; // a page control as parent makes the sheet its page
     TPageControl* PageControl() const { return pageControl_; }
     void SetPageControl(TPageControl* pc); // appends the sheet to pc's pages
     int PageIndex() const;
@@ -93,6 +95,7 @@ using TDrawTabEvent =
 class TPageControl : public TWinControl {
 public:
     explicit TPageControl(TComponent* AOwner);
+    ~TPageControl() override;
     int PageCount() const { return static_cast<int>(pages_.size()); }
     TTabSheet* Pages(int i) const { return pages_.at(i); }
     // Page index, counted over all pages including those whose tab is hidden; -1 = none.
