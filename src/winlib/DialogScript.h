@@ -17,22 +17,22 @@ enum class DialogKind { Print, PrinterSetup, Color, Font, OpenPicture, MessageBo
 
 struct DialogAnswer {
     DialogKind Kind = DialogKind::Print;
-    bool Ok = true;            // OK (true) or Cancel (false)
-    int Button = 0;            // message boxes: the button pressed
-    AnsiString Text;           // a file name, a font name, ...
-    int Value = 0;             // a size or other number
-    int Flags = 0;             // style bits and the like
+    bool Ok = true;  // OK (true) or Cancel (false)
+    int Button = 0;  // message boxes: the button pressed
+    AnsiString Text; // a file name, a font name, ...
+    int Value = 0;   // a size or other number
+    int Flags = 0;   // style bits and the like
     TColor Color = clBlack;
     // Printer dialogs; empty or -1 keeps what the dialog showed.
     AnsiString PrinterName;
     AnsiString PaperName;
-    int Orientation = -1;      // a TPrinterOrientation, or -1
-    AnsiString FileName;       // the PDF printer's output file
+    int Orientation = -1; // a TPrinterOrientation, or -1
+    AnsiString FileName;  // the PDF printer's output file
 };
 
 // Not derived from Exception, so the program's own handlers do not swallow it.
 class EDialogScript : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 
@@ -44,3 +44,17 @@ void ClearScriptedAnswers();
 // front answer is for another kind.
 std::optional<DialogAnswer> TakeScriptedAnswer(DialogKind Kind);
 const char* DialogKindName(DialogKind Kind);
+
+// Headless test mode: where nobody can answer a dialog (the "offscreen" and "minimal" platforms,
+// or when forced on), boxes that only inform do not appear. ShowMessage and the exception box are
+// recorded in ShownMessages instead, and every message box is recorded there before it takes its
+// scripted answer (one with no answer raises EDialogScript, as any dialog does).
+enum class ShownMessageKind { Message, Exception, MessageBox };
+struct ShownMessage {
+    ShownMessageKind Kind = ShownMessageKind::Message;
+    AnsiString Caption;
+    AnsiString Text;
+};
+std::vector<ShownMessage>& ShownMessages(); // tests read and clear it
+bool DialogsHeadless();
+void ForceDialogsHeadless(bool On); // for test runs on a real screen

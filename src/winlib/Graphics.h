@@ -274,6 +274,7 @@ private:
     TPixelFormat format_ = pfDevice;
     std::vector<uint8_t> bits_;
     std::vector<TRGBQuad> colors_;
+    mutable HPALETTE palette_ = 0; // made from the colour table on demand, owned by the bitmap
     TColor transparentColor_ = clDefault;
     std::unique_ptr<TCanvas> canvas_;
 };

@@ -23,7 +23,8 @@ std::optional<TPrinterChoice> Ask(DialogKind kind, TPrinter* p) {
 // A choice names what was on the form; a printer that differs from the current one starts fresh.
 void ApplyPrinter(TPrinter* p, const TPrinterChoice& c) {
     if (c.PrinterName.empty() || c.PrinterName == p->Printers()[p->PrinterIndex()]) return;
-    if (!p->SetPrinterByName(c.PrinterName)) throw EDialogScript("no printer named \"" + c.PrinterName + "\"");
+    if (!p->SetPrinterByName(c.PrinterName))
+        throw EDialogScript("no printer named \"" + c.PrinterName + "\"");
 }
 
 } // namespace
@@ -48,7 +49,8 @@ bool TPrinterSetupDialog::Execute() {
     // Checked before anything changes, so a bad answer leaves the printer as it was.
     if (!choice->PaperName.empty()) {
         bool known = false;
-        for (const TPrinterPaper& paper : TPrinter::KnownPapers()) known = known || paper.Name == choice->PaperName;
+        for (const TPrinterPaper& paper : TPrinter::KnownPapers())
+            known = known || paper.Name == choice->PaperName;
         if (!known && choice->PaperName != p->PaperName())
             throw EDialogScript("no paper named \"" + choice->PaperName + "\"");
     }

@@ -9,7 +9,7 @@
 // that was current; on OK the chosen printer (and the PDF printer's output file) then becomes
 // current.
 class TPrintDialog : public TComponent {
-public:
+  public:
     explicit TPrintDialog(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
     bool Execute(); // true on OK
     TPrinter* PrinterObject() const { return printer_ ? printer_ : Printer(); }
@@ -18,14 +18,14 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnClose;
 
-private:
+  private:
     TPrinter* printer_ = nullptr;
 };
 
 // Printer, paper size and orientation; on OK they apply to the printer object. Picking another
 // printer starts from that printer's defaults, then the chosen paper and orientation apply.
 class TPrinterSetupDialog : public TComponent {
-public:
+  public:
     explicit TPrinterSetupDialog(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
     bool Execute(); // true on OK; Cancel changes nothing
     TPrinter* PrinterObject() const { return printer_ ? printer_ : Printer(); }
@@ -34,6 +34,6 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnClose;
 
-private:
+  private:
     TPrinter* printer_ = nullptr;
 };

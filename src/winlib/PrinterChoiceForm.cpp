@@ -13,7 +13,9 @@
 
 namespace {
 
-QString Q(const AnsiString& s) { return QString::fromStdString(s); }
+QString Q(const AnsiString& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -23,7 +25,8 @@ bool RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& 
     auto* form = new QFormLayout(&dialog);
 
     auto* printers = new QComboBox(&dialog);
-    for (const AnsiString& name : P->Printers().Items()) printers->addItem(Q(name));
+    for (const AnsiString& name : P->Printers().Items())
+        printers->addItem(Q(name));
     printers->setCurrentIndex(P->PrinterIndex());
     form->addRow("プリンター名(&N):", printers);
     const int pdfIndex = P->Printers().IndexOf(PdfPrinterName);
@@ -51,7 +54,8 @@ bool RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& 
         });
     } else {
         papers = new QComboBox(&dialog);
-        for (const TPrinterPaper& paper : TPrinter::KnownPapers()) papers->addItem(Q(paper.Name));
+        for (const TPrinterPaper& paper : TPrinter::KnownPapers())
+            papers->addItem(Q(paper.Name));
         if (papers->findText(Q(P->PaperName())) < 0) papers->addItem(Q(P->PaperName()));
         papers->setCurrentText(Q(P->PaperName()));
         form->addRow("用紙サイズ(&Z):", papers);

@@ -12,7 +12,9 @@ namespace {
 constexpr int PreferredResolution = 600;
 
 // Whole millimetres of a length that may come out a hair under a whole number in floating point.
-double TruncMm(double mm) { return std::floor(mm + 1e-6); }
+double TruncMm(double mm) {
+    return std::floor(mm + 1e-6);
+}
 
 } // namespace
 
@@ -62,23 +64,38 @@ void TPrinterImpl::PreparePage() {
     painter.setClipRect(QRect(0, 0, area.width(), area.height()));
 }
 
-int TPrinter::PageWidth() const { return impl_->Geometry().printable.width(); }
+int TPrinter::PageWidth() const {
+    return impl_->Geometry().printable.width();
+}
 
-int TPrinter::PageHeight() const { return impl_->Geometry().printable.height(); }
+int TPrinter::PageHeight() const {
+    return impl_->Geometry().printable.height();
+}
 
-int TPrinter::Resolution() const { return impl_->printer->resolution(); }
+int TPrinter::Resolution() const {
+    return impl_->printer->resolution();
+}
 
 int TPrinter::GetDeviceCaps(int Index) const {
     const TPrinterGeometry g = impl_->Geometry();
     switch (Index) {
-    case HORZSIZE: return static_cast<int>(TruncMm(g.printableWidthMm));
-    case VERTSIZE: return static_cast<int>(TruncMm(g.printableHeightMm));
-    case LOGPIXELSX: return g.dpiX;
-    case LOGPIXELSY: return g.dpiY;
-    case PHYSICALWIDTH: return g.paper.width();
-    case PHYSICALHEIGHT: return g.paper.height();
-    case PHYSICALOFFSETX: return g.printable.left() - g.paper.left();
-    case PHYSICALOFFSETY: return g.printable.top() - g.paper.top();
-    default: return 0;
+    case HORZSIZE:
+        return static_cast<int>(TruncMm(g.printableWidthMm));
+    case VERTSIZE:
+        return static_cast<int>(TruncMm(g.printableHeightMm));
+    case LOGPIXELSX:
+        return g.dpiX;
+    case LOGPIXELSY:
+        return g.dpiY;
+    case PHYSICALWIDTH:
+        return g.paper.width();
+    case PHYSICALHEIGHT:
+        return g.paper.height();
+    case PHYSICALOFFSETX:
+        return g.printable.left() - g.paper.left();
+    case PHYSICALOFFSETY:
+        return g.printable.top() - g.paper.top();
+    default:
+        return 0;
     }
 }

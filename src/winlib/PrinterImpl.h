@@ -21,13 +21,13 @@ struct TPrinterEntry {
 // paper's top-left corner.
 struct TPrinterGeometry {
     int dpiX = 600, dpiY = 600;
-    QRect paper;      // (0, 0, paper width, paper height)
-    QRect printable;  // inside paper
+    QRect paper;     // (0, 0, paper width, paper height)
+    QRect printable; // inside paper
     double printableWidthMm = 0, printableHeightMm = 0;
 };
 
 class TPrinterImpl {
-public:
+  public:
     std::vector<TPrinterEntry> entries;
     int defaultIndex = 0;              // the system default at start, else the PDF printer
     std::unique_ptr<QPrinter> printer; // configured for entries[current]
@@ -48,11 +48,11 @@ std::vector<TPrinterEntry> EnumeratePrinters(int& defaultIndex);
 
 // The canvas surface of a printer: draws on the job's painter while a job runs.
 class TPrinterCanvasImpl : public TCanvasImpl {
-public:
+  public:
     explicit TPrinterCanvasImpl(TPrinterImpl* owner) : owner_(owner) {}
     QPainter* Painter() override;
     TRect Bounds() override;
 
-private:
+  private:
     TPrinterImpl* owner_;
 };

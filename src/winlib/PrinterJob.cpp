@@ -89,9 +89,13 @@ void TPrinter::Abort() {
     pageNumber_ = 0;
 }
 
-TCanvas* TPrinter::Canvas() { return canvas_.get(); }
+TCanvas* TPrinter::Canvas() {
+    return canvas_.get();
+}
 
-QPainter* TPrinterCanvasImpl::Painter() { return owner_->painter.isActive() ? &owner_->painter : nullptr; }
+QPainter* TPrinterCanvasImpl::Painter() {
+    return owner_->painter.isActive() ? &owner_->painter : nullptr;
+}
 
 TRect TPrinterCanvasImpl::Bounds() {
     const QRect area = owner_->Geometry().printable;

@@ -12,9 +12,9 @@ struct KnownPaper {
 };
 
 // B4 and B5 are the JIS sizes, as on Japanese systems.
-constexpr KnownPaper Papers[] = {{"A3", QPageSize::A3},         {"A4", QPageSize::A4},
-                                 {"A5", QPageSize::A5},         {"B4", QPageSize::JisB4},
-                                 {"B5", QPageSize::JisB5},      {"Letter", QPageSize::Letter},
+constexpr KnownPaper Papers[] = {{"A3", QPageSize::A3},      {"A4", QPageSize::A4},
+                                 {"A5", QPageSize::A5},      {"B4", QPageSize::JisB4},
+                                 {"B5", QPageSize::JisB5},   {"Letter", QPageSize::Letter},
                                  {"Legal", QPageSize::Legal}};
 
 } // namespace

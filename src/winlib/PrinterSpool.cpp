@@ -8,7 +8,8 @@
 
 std::set<int> OpenDescriptors() {
     std::set<int> fds;
-    const QStringList names = QDir("/proc/self/fd").entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList names =
+        QDir("/proc/self/fd").entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& n : names) {
         bool ok = false;
         const int fd = n.toInt(&ok);

@@ -6,7 +6,8 @@
 
 TPrinter::TPrinter() : impl_(std::make_unique<TPrinterImpl>()), outputFile_("RuliformDocument.pdf") {
     impl_->entries = EnumeratePrinters(impl_->defaultIndex);
-    for (const TPrinterEntry& e : impl_->entries) printers_.Add(e.name.toStdString());
+    for (const TPrinterEntry& e : impl_->entries)
+        printers_.Add(e.name.toStdString());
     index_ = impl_->defaultIndex;
     impl_->printer = TPrinterImpl::CreatePrinter(impl_->entries[index_]);
     // The canvas lives as long as the printer so its pen, brush and font carry over between jobs.
@@ -34,11 +35,15 @@ bool TPrinter::SetPrinterByName(const AnsiString& Name) {
     return true;
 }
 
-bool TPrinter::IsPdfPrinter() const { return impl_->entries[index_].pdf; }
+bool TPrinter::IsPdfPrinter() const {
+    return impl_->entries[index_].pdf;
+}
 
 namespace {
 std::unique_ptr<TPrinter> thePrinter;
-void ReleasePrinter() { thePrinter.reset(); }
+void ReleasePrinter() {
+    thePrinter.reset();
+}
 } // namespace
 
 TPrinter* Printer() {

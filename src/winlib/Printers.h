@@ -6,21 +6,29 @@
 #include "Graphics.h"
 
 // GetDeviceCaps indexes used by the program.
-enum TDeviceCap { HORZSIZE = 4, VERTSIZE = 6, LOGPIXELSX = 88, LOGPIXELSY = 90, PHYSICALWIDTH = 110,
-                  PHYSICALHEIGHT = 111, PHYSICALOFFSETX = 112, PHYSICALOFFSETY = 113 };
+enum TDeviceCap {
+    HORZSIZE = 4,
+    VERTSIZE = 6,
+    LOGPIXELSX = 88,
+    LOGPIXELSY = 90,
+    PHYSICALWIDTH = 110,
+    PHYSICALHEIGHT = 111,
+    PHYSICALOFFSETX = 112,
+    PHYSICALOFFSETY = 113
+};
 
 enum TPrinterOrientation { poPortrait, poLandscape };
 
 struct TPrinterPaper {
-    AnsiString Name;        // "A4", "Letter", ...
-    double WidthMm = 210;   // portrait width
+    AnsiString Name;      // "A4", "Letter", ...
+    double WidthMm = 210; // portrait width
     double HeightMm = 297;
 };
 
 class TPrinterImpl;
 
 class TPrinter : public TObject {
-public:
+  public:
     TPrinter();
     ~TPrinter() override;
     TPrinter(const TPrinter&) = delete;
@@ -29,15 +37,15 @@ public:
     // Names in list order, taken once when the object is created.
     const TStringList& Printers() const { return printers_; }
     int PrinterIndex() const { return index_; }
-    void SetPrinterIndex(int i);            // -1 selects the default printer
+    void SetPrinterIndex(int i); // -1 selects the default printer
     // Makes the named printer current with that printer's default settings; false when unknown.
     bool SetPrinterByName(const AnsiString& Name);
-    bool IsPdfPrinter() const;              // the built-in PDF printer is current
+    bool IsPdfPrinter() const; // the built-in PDF printer is current
 
-    int PageWidth() const;                  // printable width in device pixels
+    int PageWidth() const; // printable width in device pixels
     int PageHeight() const;
-    int GetDeviceCaps(int Index) const;     // HORZSIZE/VERTSIZE in whole mm of the printable area
-    int Resolution() const;                 // device pixels per inch
+    int GetDeviceCaps(int Index) const; // HORZSIZE/VERTSIZE in whole mm of the printable area
+    int Resolution() const;             // device pixels per inch
 
     TPrinterOrientation Orientation() const;
     void SetOrientation(TPrinterOrientation o);
@@ -51,10 +59,10 @@ public:
 
     const AnsiString& Title() const { return title_; }
     void SetTitle(const AnsiString& t) { title_ = t; }
-    void BeginDoc();   // EPrinter when a job is running or the printer cannot start
+    void BeginDoc(); // EPrinter when a job is running or the printer cannot start
     void NewPage();
     void EndDoc();
-    void Abort();      // drops the running job: no document and no queue entry remain
+    void Abort(); // drops the running job: no document and no queue entry remain
     bool Printing() const { return printing_; }
     bool Aborted() const { return aborted_; }
     int PageNumber() const { return pageNumber_; }
@@ -62,7 +70,7 @@ public:
 
     TPrinterImpl* Impl() { return impl_.get(); }
 
-private:
+  private:
     std::unique_ptr<TPrinterImpl> impl_;
     TStringList printers_;
     int index_ = -1;

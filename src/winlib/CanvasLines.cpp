@@ -1,0 +1,136 @@
+#include "CanvasLines.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace cnv {
+
+namespace {
+
+template <size_t N> std::array<bool, N> Pattern(std::initializer_list<int> lengths) {
+    std::array<bool, N> a{};
+    size_t i = 0;
+    bool on = true;
+    for (int n : lengths) {
+        for (int k = 0; k < n && i < N; ++k)
+            a[i++] = on;
+        on = !on;
+    }
+    return a;
+}
+
+const auto kDash = Pattern<24>({18, 6});
+const auto kDot = Pattern<6>({3, 3});
+const auto kDashDot = Pattern<24>({9, 6, 3, 6});
+const auto kDashDotDot = Pattern<24>({9, 3, 3, 3, 3, 3});
+
+int Mod(int64_t a, int m) {
+    return static_cast<int>(((a % m) + m) % m);
+}
+
+// Calls on(k0, k1) for every maximal run of on pixels among steps [kLo, kHi).
+template <class F> void ForRuns(int64_t kLo, int64_t kHi, DashMask mask, int stylePos, F on) {
+    if (!mask.on) {
+        if (kLo < kHi) on(kLo, kHi);
+        return;
+    }
+    int64_t k = kLo;
+    while (k < kHi) {
+        int p = Mod(stylePos + k, mask.period);
+        const bool state = mask.on[p];
+        int64_t e = k;
+        while (e < kHi && mask.on[p] == state) {
+            ++e;
+            if (++p == mask.period) p = 0;
+        }
+        if (state) on(k, e);
+        k = e;
+    }
+}
+
+} // namespace
+
+DashMask MaskFor(TPenStyle s) {
+    switch (s) {
+    case psDash:
+        return {kDash.data(), 24};
+    case psDot:
+        return {kDot.data(), 6};
+    case psDashDot:
+        return {kDashDot.data(), 24};
+    case psDashDotDot:
+        return {kDashDotDot.data(), 24};
+    default:
+        return {};
+    }
+}
+
+void WalkLine(int x0, int y0, int x1, int y1, const TRect& clip, DashMask mask, int& stylePos,
+              PixelTarget& t) {
+    const int64_t dx = int64_t(x1) - x0, dy = int64_t(y1) - y0;
+    const int64_t adx = std::llabs(dx), ady = std::llabs(dy);
+    const int64_t n = std::max(adx, ady); // pixels drawn: the end pixel is left out
+    const int start = stylePos;
+    if (mask.on) stylePos = Mod(start + n, mask.period);
+    if (n == 0 || clip.Right <= clip.Left || clip.Bottom <= clip.Top) return;
+
+    const bool xMajor = adx >= ady;
+    const int64_t sM = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const int64_t sm = (xMajor ? dy : dx) < 0 ? -1 : 1;
+    const int64_t aM = xMajor ? adx : ady, am = xMajor ? ady : adx;
+    const int64_t m0 = xMajor ? x0 : y0, n0 = xMajor ? y0 : x0;
+    const int64_t lo = xMajor ? clip.Left : clip.Top, hi = xMajor ? clip.Right : clip.Bottom;
+    const int64_t mlo = xMajor ? clip.Top : clip.Left, mhi = xMajor ? clip.Bottom : clip.Right;
+
+    // Steps k whose major coordinate m0 + sM*k lies in [lo, hi).
+    int64_t kLo, kHi;
+    if (sM > 0) {
+        kLo = lo - m0;
+        kHi = hi - m0;
+    } else {
+        kLo = m0 - hi + 1;
+        kHi = m0 - lo + 1;
+    }
+    kLo = std::max<int64_t>(kLo, 0);
+    kHi = std::min<int64_t>(kHi, n);
+    if (kLo >= kHi) return;
+
+    if (am == 0) {
+        if (n0 < mlo || n0 >= mhi) return;
+        ForRuns(kLo, kHi, mask, start, [&](int64_t a, int64_t b) {
+            int64_t p = m0 + sM * a, q = m0 + sM * (b - 1);
+            if (p > q) std::swap(p, q);
+            if (xMajor)
+                t.HSpan(int(p), int(q + 1), int(n0));
+            else
+                t.VSpan(int(n0), int(p), int(q + 1));
+        });
+        return;
+    }
+
+    // Minor offset of step k: floor((2k*am + aM) / (2aM)), i.e. rounded to the nearest pixel.
+    const int64_t den = 2 * aM;
+    ForRuns(kLo, kHi, mask, start, [&](int64_t a, int64_t b) {
+        const int64_t num = 2 * a * am + aM;
+        int64_t q = num / den, r = num % den;
+        t.BeginRun();
+        for (int64_t k = a; k < b; ++k) {
+            const int64_t major = m0 + sM * k, minor = n0 + sm * q;
+            if (minor >= mlo && minor < mhi) {
+                if (xMajor)
+                    t.Pixel(int(major), int(minor));
+                else
+                    t.Pixel(int(minor), int(major));
+            }
+            r += 2 * am;
+            if (r >= den) {
+                r -= den;
+                ++q;
+            }
+        }
+        t.EndRun();
+    });
+}
+
+} // namespace cnv

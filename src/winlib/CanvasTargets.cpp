@@ -1,0 +1,98 @@
+#include "CanvasTargets.h"
+#include "BitmapPixels.h"
+#include "CanvasQt.h"
+
+#include <QPainter>
+
+namespace cnv {
+
+RasterTarget::RasterTarget(TBitmap& b, TColor color, TPenMode mode)
+    : b_(b), bgrx_(bmpx::ColorToBgrx(color)), mode_(mode), bits_(b.BitsPerPixel()) {}
+
+uint32_t RasterTarget::Combine(uint32_t dst) const {
+    switch (mode_) {
+    case pmNot:
+        return ~dst & 0x00FFFFFF;
+    case pmXor:
+        return (dst ^ bgrx_) & 0x00FFFFFF;
+    case pmMerge:
+        return (dst | bgrx_) & 0x00FFFFFF;
+    case pmMask:
+        return dst & bgrx_ & 0x00FFFFFF;
+    default:
+        return bgrx_;
+    }
+}
+
+void RasterTarget::HSpan(int x0, int x1, int y) {
+    uint8_t* row = b_.ScanLine(y);
+    if (mode_ == pmCopy && bits_ == 32) {
+        // Fills write the fourth byte as 0, like the original platform.
+        auto* p = reinterpret_cast<uint32_t*>(row);
+        std::fill(p + x0, p + x1, bgrx_);
+        return;
+    }
+    if (mode_ == pmCopy && bits_ == 24) {
+        const uint8_t b = uint8_t(bgrx_), g = uint8_t(bgrx_ >> 8), r = uint8_t(bgrx_ >> 16);
+        for (uint8_t* p = row + 3 * x0; p < row + 3 * x1; p += 3) {
+            p[0] = b;
+            p[1] = g;
+            p[2] = r;
+        }
+        return;
+    }
+    for (int x = x0; x < x1; ++x)
+        Pixel(x, y);
+}
+
+void RasterTarget::VSpan(int x, int y0, int y1) {
+    for (int y = y0; y < y1; ++y)
+        Pixel(x, y);
+}
+
+void RasterTarget::Pixel(int x, int y) {
+    uint8_t* row = b_.ScanLine(y);
+    const std::vector<TRGBQuad>& table = b_.ColorTable();
+    if (mode_ == pmCopy) {
+        if (bits_ == 32) {
+            reinterpret_cast<uint32_t*>(row)[x] = bgrx_;
+            return;
+        }
+        bmpx::Write(row, x, bits_, bgrx_, table);
+        return;
+    }
+    bmpx::Write(row, x, bits_, Combine(bmpx::Read(row, x, bits_, table) & 0x00FFFFFF), table);
+}
+
+void RasterTarget::Fill(const TRect& r) {
+    for (int y = r.Top; y < r.Bottom; ++y)
+        HSpan(r.Left, r.Right, y);
+}
+
+VectorTarget::VectorTarget(QPainter& p, TColor color) : p_(p), color_(color) {}
+
+void VectorTarget::HSpan(int x0, int x1, int y) {
+    p_.fillRect(QRect(x0, y, x1 - x0, 1), ToQColor(color_));
+}
+
+void VectorTarget::VSpan(int x, int y0, int y1) {
+    p_.fillRect(QRect(x, y0, 1, y1 - y0), ToQColor(color_));
+}
+
+void VectorTarget::Pixel(int x, int y) {
+    if (count_++ == 0) first_ = TPoint(x, y);
+    last_ = TPoint(x, y);
+}
+
+void VectorTarget::EndRun() {
+    if (count_ == 0) return;
+    // A square-capped cosmetic line through the pixel centres covers exactly the run.
+    QPen pen(ToQColor(color_), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    p_.setBrush(Qt::NoBrush);
+    p_.drawLine(QPointF(first_.x + 0.5, first_.y + 0.5), QPointF(last_.x + 0.5, last_.y + 0.5));
+    count_ = 0;
+}
+
+} // namespace cnv

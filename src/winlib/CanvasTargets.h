@@ -1,0 +1,45 @@
+// Internal: where 1-pixel shapes go — straight into a bitmap's memory, or as vector shapes
+// onto a painter (printer pages stay vector output).
+#pragma once
+
+#include "CanvasLines.h"
+
+class QPainter;
+
+namespace cnv {
+
+// Writes pixels of one colour into a bitmap, combined with what is there by the pen mode.
+class RasterTarget : public PixelTarget {
+  public:
+    RasterTarget(TBitmap& b, TColor color, TPenMode mode = pmCopy);
+    void HSpan(int x0, int x1, int y) override;
+    void VSpan(int x, int y0, int y1) override;
+    void Pixel(int x, int y) override;
+    void Fill(const TRect& r); // already clipped
+
+  private:
+    uint32_t Combine(uint32_t dst) const;
+    TBitmap& b_;
+    uint32_t bgrx_;
+    TPenMode mode_;
+    int bits_;
+};
+
+// Emits axis-aligned spans as 1-pixel rectangles and slanted runs as cosmetic lines.
+class VectorTarget : public PixelTarget {
+  public:
+    VectorTarget(QPainter& p, TColor color);
+    void HSpan(int x0, int x1, int y) override;
+    void VSpan(int x, int y0, int y1) override;
+    void BeginRun() override { count_ = 0; }
+    void Pixel(int x, int y) override;
+    void EndRun() override;
+
+  private:
+    QPainter& p_;
+    TColor color_;
+    int count_ = 0;
+    TPoint first_, last_;
+};
+
+} // namespace cnv

@@ -1,0 +1,16 @@
+// The private CUPS server of the CUPS tests, started by main before Qt reads the CUPS settings.
+#pragma once
+
+#include <string>
+
+struct PrivateCups {
+    std::string dir;        // everything of the server lives here
+    std::string socket;     // CUPS_SERVER
+    std::string queue;      // the cups-pdf queue, also the default printer
+    std::string outDir;     // where cups-pdf writes the documents
+    std::string skipReason; // why the server is not there; empty when it runs
+    bool Running() const { return skipReason.empty(); }
+};
+
+// Filled in by main.
+PrivateCups& TheCups();

@@ -1,0 +1,146 @@
+// The printer list, the PDF printer's page geometry and choosing printers and papers.
+#include "winlib/Printers.h"
+#include "winlib/SysUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+int PdfIndex(const TPrinter& p) {
+    return p.Printers().IndexOf(PdfPrinterName);
+}
+
+TEST(PrinterList, PdfPrinterIsAlwaysPresentAndLast) {
+    TPrinter p;
+    ASSERT_GE(p.Printers().Count(), 1);
+    EXPECT_EQ(p.Printers()[p.Printers().Count() - 1], PdfPrinterName);
+    EXPECT_EQ(PdfIndex(p), p.Printers().Count() - 1); // and only once
+    std::set<AnsiString> names(p.Printers().Items().begin(), p.Printers().Items().end());
+    EXPECT_EQ(static_cast<int>(names.size()), p.Printers().Count());
+    EXPECT_GE(p.PrinterIndex(), 0);
+    EXPECT_LT(p.PrinterIndex(), p.Printers().Count());
+}
+
+TEST(PrinterGeometry, PdfPrinterIsA4PortraitAt600DpiWithoutBorder) {
+    TPrinter p;
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    EXPECT_TRUE(p.IsPdfPrinter());
+    EXPECT_EQ(p.PaperName(), "A4");
+    EXPECT_EQ(p.Orientation(), poPortrait);
+    EXPECT_EQ(p.Resolution(), 600);
+    EXPECT_EQ(p.GetDeviceCaps(LOGPIXELSX), 600);
+    EXPECT_EQ(p.GetDeviceCaps(LOGPIXELSY), 600);
+    EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), 210);
+    EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), 297);
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETX), 0);
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETY), 0);
+    // A4 is 595 x 842 points in a PDF: 4958 x 7017 pixels at 600 dpi.
+    EXPECT_EQ(p.PageWidth(), 4958);
+    EXPECT_EQ(p.PageHeight(), 7017);
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), p.PageWidth() + 2 * p.GetDeviceCaps(PHYSICALOFFSETX));
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALHEIGHT), p.PageHeight() + 2 * p.GetDeviceCaps(PHYSICALOFFSETY));
+    const double pxPerMmX = static_cast<double>(p.PageWidth()) / p.GetDeviceCaps(HORZSIZE);
+    const double pxPerMmY = static_cast<double>(p.PageHeight()) / p.GetDeviceCaps(VERTSIZE);
+    EXPECT_NEAR(pxPerMmX, 600 / 25.4, 0.05);
+    EXPECT_NEAR(pxPerMmY, 600 / 25.4, 0.05);
+    EXPECT_EQ(p.GetDeviceCaps(12345), 0); // an index the layer does not know
+}
+
+struct PaperCase {
+    const char* name;
+    double widthMm, heightMm;
+};
+
+TEST(PrinterGeometry, EveryKnownPaperInBothOrientations) {
+    const PaperCase cases[] = {{"A3", 297, 420},       {"A4", 210, 297}, {"A5", 148, 210},
+                               {"B4", 257, 364},       {"B5", 182, 257}, {"Letter", 215.9, 279.4},
+                               {"Legal", 215.9, 355.6}};
+    const auto known = TPrinter::KnownPapers();
+    ASSERT_EQ(known.size(), std::size(cases));
+    TPrinter p;
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const PaperCase& c = cases[i];
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(known[i].Name, c.name);
+        EXPECT_NEAR(known[i].WidthMm, c.widthMm, 0.01);
+        EXPECT_NEAR(known[i].HeightMm, c.heightMm, 0.01);
+        ASSERT_TRUE(p.SetPaperName(c.name));
+        EXPECT_EQ(p.PaperName(), c.name);
+        for (TPrinterOrientation o : {poPortrait, poLandscape}) {
+            p.SetOrientation(o);
+            EXPECT_EQ(p.Orientation(), o);
+            const double w = o == poPortrait ? c.widthMm : c.heightMm;
+            const double h = o == poPortrait ? c.heightMm : c.widthMm;
+            EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), static_cast<int>(std::floor(w)));
+            EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), static_cast<int>(std::floor(h)));
+            // Page sizes are whole points in a PDF: within half a point (4.2 px) of the true size.
+            EXPECT_NEAR(p.PageWidth(), w / 25.4 * 600, 4.2);
+            EXPECT_NEAR(p.PageHeight(), h / 25.4 * 600, 4.2);
+        }
+        p.SetOrientation(poPortrait);
+    }
+}
+
+TEST(PrinterGeometry, PaperNamesIgnoreCaseAndUnknownNamesChangeNothing) {
+    TPrinter p;
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    EXPECT_TRUE(p.SetPaperName("a3"));
+    EXPECT_EQ(p.PaperName(), "A3");
+    EXPECT_FALSE(p.SetPaperName("A7"));
+    EXPECT_FALSE(p.SetPaperName(""));
+    EXPECT_EQ(p.PaperName(), "A3");
+    EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), 297);
+}
+
+TEST(PrinterChoice, UnknownNameReturnsFalseAndKeepsTheCurrentPrinter) {
+    TPrinter p;
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    ASSERT_TRUE(p.SetPaperName("B5"));
+    p.SetOrientation(poLandscape);
+    const int index = p.PrinterIndex();
+    const int width = p.PageWidth();
+    EXPECT_FALSE(p.SetPrinterByName("no such printer"));
+    EXPECT_FALSE(p.SetPrinterByName(""));
+    EXPECT_FALSE(p.SetPrinterByName("ruliform pdf")); // names are exact
+    EXPECT_EQ(p.PrinterIndex(), index);
+    EXPECT_EQ(p.PaperName(), "B5");
+    EXPECT_EQ(p.Orientation(), poLandscape);
+    EXPECT_EQ(p.PageWidth(), width);
+}
+
+TEST(PrinterChoice, ChoosingAPrinterStartsFromItsDefaults) {
+    TPrinter p;
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    ASSERT_TRUE(p.SetPaperName("A3"));
+    p.SetOrientation(poLandscape);
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    EXPECT_EQ(p.PaperName(), "A4");
+    EXPECT_EQ(p.Orientation(), poPortrait);
+    EXPECT_EQ(p.PageWidth(), 4958);
+    p.SetPrinterIndex(PdfIndex(p));
+    EXPECT_EQ(p.PrinterIndex(), PdfIndex(p));
+}
+
+TEST(PrinterChoice, IndexOutsideTheListRaisesAndMinusOneIsTheStartPrinter) {
+    TPrinter p;
+    const int start = p.PrinterIndex();
+    p.SetPrinterIndex(PdfIndex(p));
+    EXPECT_THROW(p.SetPrinterIndex(p.Printers().Count()), EPrinter);
+    EXPECT_THROW(p.SetPrinterIndex(-2), EPrinter);
+    EXPECT_EQ(p.PrinterIndex(), PdfIndex(p));
+    p.SetPrinterIndex(-1);
+    EXPECT_EQ(p.PrinterIndex(), start);
+}
+
+TEST(PrinterChoice, ApplicationPrinterIsOneObject) {
+    TPrinter* a = Printer();
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a, Printer());
+    EXPECT_EQ(a->Printers()[a->Printers().Count() - 1], PdfPrinterName);
+}
+
+} // namespace

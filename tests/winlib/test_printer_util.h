@@ -1,0 +1,120 @@
+// Helpers for the printer tests: a scratch folder, running poppler's tools, reading rendered
+// pages.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace printertest {
+
+// A fresh folder removed at the end of the test.
+class ScratchDir {
+  public:
+    ScratchDir() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "ruliform-printer-XXXXXX").string();
+        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+        path_ = tmpl;
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& Path() const { return path_; }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(path_))
+            names.push_back(e.path().filename().string());
+        return names;
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Runs a shell command; its standard output, and its exit status in Status.
+inline std::string RunCommand(const std::string& command, int* Status = nullptr) {
+    std::string out;
+    FILE* f = popen((command + " 2>/dev/null").c_str(), "r");
+    if (!f) return out;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
+        out.append(buf, n);
+    const int rc = pclose(f);
+    if (Status) *Status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    return out;
+}
+
+// The value of one "Key: value" line of pdfinfo, trimmed; empty when absent.
+inline std::string PdfInfo(const std::string& pdf, const std::string& key) {
+    const std::string info = RunCommand("pdfinfo " + Quote(pdf));
+    const std::string tag = "\n" + key + ":";
+    const std::string text = "\n" + info;
+    const size_t at = text.find(tag);
+    if (at == std::string::npos) return "";
+    size_t b = at + tag.size();
+    size_t e = text.find('\n', b);
+    std::string v = text.substr(b, e == std::string::npos ? std::string::npos : e - b);
+    v.erase(0, v.find_first_not_of(' '));
+    v.erase(v.find_last_not_of(' ') + 1);
+    return v;
+}
+
+// A rendered page in 8-bit grey.
+struct GreyImage {
+    int width = 0, height = 0;
+    std::vector<unsigned char> pixels;
+    int At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// Renders one page (1-based) of a PDF at the given resolution with pdftoppm, optionally cropped
+// to (x, y, w, h) in rendered pixels.
+inline GreyImage RenderPage(const std::string& pdf, int page, int dpi, int x = 0, int y = 0, int w = 0,
+                            int h = 0) {
+    std::string cmd = "pdftoppm -gray -r " + std::to_string(dpi) + " -f " + std::to_string(page) + " -l " +
+                      std::to_string(page);
+    if (w > 0 && h > 0)
+        cmd += " -x " + std::to_string(x) + " -y " + std::to_string(y) + " -W " + std::to_string(w) + " -H " +
+               std::to_string(h);
+    const std::string pgm = RunCommand(cmd + " " + Quote(pdf));
+    GreyImage img;
+    // "P5\n<w> <h>\n255\n" then the bytes.
+    size_t pos = 0;
+    auto token = [&]() {
+        while (pos < pgm.size() && isspace(static_cast<unsigned char>(pgm[pos])))
+            ++pos;
+        size_t b = pos;
+        while (pos < pgm.size() && !isspace(static_cast<unsigned char>(pgm[pos])))
+            ++pos;
+        return pgm.substr(b, pos - b);
+    };
+    if (token() != "P5") return img;
+    img.width = std::stoi(token());
+    img.height = std::stoi(token());
+    token();
+    ++pos;
+    if (pgm.size() - pos < static_cast<size_t>(img.width) * img.height) return GreyImage{};
+    img.pixels.assign(pgm.begin() + static_cast<long>(pos), pgm.end());
+    return img;
+}
+
+inline std::string ReadFile(const std::string& f) {
+    std::ifstream in(f, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace printertest
