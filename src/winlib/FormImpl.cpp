@@ -33,6 +33,7 @@ void TFormImpl::ApplyBounds(int l, int t, int w, int h) {
     QWidget* win = Widget();
     if (!win) return;
     bounds_ = TRect(l, t, l + w, t + h);
+    clientSizeWanted_ = applyingClientSize_;
     const QMargins m = FrameMargins();
     win->move(l, t); // a window's position is that of its frame
     win->resize(std::max(w - m.left() - m.right(), 0), std::max(h - m.top() - m.bottom(), 0));
@@ -48,15 +49,19 @@ QSize TFormImpl::ClientSize() const {
 void TFormImpl::SetClientSize(int w, int h) {
     const TRect b = Bounds();
     const QSize c = ClientSize();
+    wantedClient_ = QSize(std::max(w, 0), std::max(h, 0));
+    applyingClientSize_ = true;
     form_->SetBounds(b.Left, b.Top, b.Width() + w - c.width(), b.Height() + h - c.height());
+    applyingClientSize_ = false;
 }
 
 void TFormImpl::ApplyVisible(bool v) {
     QWidget* w = Widget();
     if (!w || !ready) return;
     if (v) {
+        // An already visible window comes to the front.
+        if (w->isVisible()) w->raise();
         w->show();
-        w->raise();
         w->activateWindow();
     } else {
         w->hide();
@@ -148,10 +153,16 @@ bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
                                                          Qt::WindowFullScreen))) {
                 const QMargins m = FrameMargins();
                 if (framePending_ && !m.isNull()) {
-                    // The window manager has framed the window: make the frame the size asked for.
+                    // The window manager has framed the window: give it the size asked for.
                     framePending_ = false;
-                    const TRect b = bounds_;
-                    ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
+                    if (clientSizeWanted_) {
+                        w->resize(wantedClient_.width() + 2 * borderWidth_, wantedClient_.height() + 2 * borderWidth_);
+                        LayoutClient();
+                        bounds_ = Bounds();
+                    } else {
+                        const TRect b = bounds_;
+                        ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
+                    }
                 } else {
                     bounds_ = Bounds();
                 }

@@ -46,8 +46,13 @@ private:
     TForm* form_;
     QWidget* client_;
     int borderWidth_ = 0;
-    TRect bounds_;       // the frame bounds asked for or last seen in the normal state
-    bool framePending_ = true; // the frame's size is not known yet; re-apply bounds once it is
+    TRect bounds_; // the frame bounds asked for or last seen in the normal state
+    // Until the window manager has framed the window the frame's size is unknown; the size asked
+    // for is applied again once it is known, as a frame size or as a client size.
+    bool framePending_ = true;
+    bool clientSizeWanted_ = false;
+    bool applyingClientSize_ = false;
+    QSize wantedClient_;
 };
 
 namespace winlib {

@@ -147,18 +147,12 @@ void TForm::SetVisible(bool v) {
             RunGuarded([this] {
                 if (OnShow) OnShow(this);
             });
-            if (position_ == poScreenCenter) fi->CenterOn(ScreenRect());
-            if (position_ == poMainFormCenter || position_ == poOwnerFormCenter) {
-                TForm* main = ApplicationOf(this) ? ApplicationOf(this)->MainForm() : nullptr;
-                if (main && main != this && main->Visible())
-                    fi->CenterOn(TRect(main->Left(), main->Top(), main->Left() + main->Width(),
-                                       main->Top() + main->Height()));
-                else
-                    fi->CenterOn(ScreenRect());
-            }
+            PlaceOnShow();
         }
         TControl::SetVisible(true);
         if (showing) {
+            // Once shown the frame's size may be known: centre again with it.
+            PlaceOnShow();
             TWinControl* ac = fi->activeControlWidget ? fi->activeControl : nullptr;
             if (ac && ac->CanFocus()) ac->SetFocus();
         }
@@ -168,6 +162,18 @@ void TForm::SetVisible(bool v) {
                 if (OnHide) OnHide(this);
             });
         TControl::SetVisible(false);
+    }
+}
+
+void TForm::PlaceOnShow() {
+    TFormImpl* fi = ImplOf(this);
+    if (position_ == poScreenCenter) fi->CenterOn(ScreenRect());
+    if (position_ == poMainFormCenter || position_ == poOwnerFormCenter) {
+        TForm* main = ApplicationOf(this) ? ApplicationOf(this)->MainForm() : nullptr;
+        if (main && main != this && main->Visible())
+            fi->CenterOn(TRect(main->Left(), main->Top(), main->Left() + main->Width(), main->Top() + main->Height()));
+        else
+            fi->CenterOn(ScreenRect());
     }
 }
 

@@ -61,6 +61,7 @@ public:
     void DoCreate();
 
 private:
+    void PlaceOnShow(); // applies Position
     TFormBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;
     TPosition position_ = poDesigned;
