@@ -1,6 +1,8 @@
 // The application object: toolkit set-up, the message loop, form ownership, program arguments,
 // the exception box and the application hint.
 #include "AppImpl.h"
+#include "DialogScript.h"
+#include "FormImpl.h"
 #include "MessageBoxImpl.h"
 #include "SysUtils.h"
 
@@ -110,8 +112,12 @@ void TApplication::Run() {
 
 void TApplication::Terminate() {
     terminated_ = true;
-    // Ends the main loop and any modal loop nested in it.
-    if (running_) QCoreApplication::exit(0);
+    // Ends the main loop and any modal loop nested in it. Outside the main loop only the modal
+    // loops are told: an exit asked of a loop that is not running would end the next one early.
+    if (running_)
+        QCoreApplication::exit(0);
+    else
+        winlib::EndModalLoops();
 }
 
 void TApplication::ProcessMessages() {
@@ -149,6 +155,9 @@ void TApplication::HandleException() {
         throw;
     } catch (const EAbort&) {
         // The silent exception: it ends the handler and shows nothing.
+    } catch (const EDialogScript&) {
+        // A test script that does not fit the program must stop the test, not become a box.
+        throw;
     } catch (const std::exception& e) {
         ShowException(e);
     } catch (...) {

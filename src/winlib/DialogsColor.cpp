@@ -6,11 +6,11 @@
 #include <QColorDialog>
 
 bool TColorDialog::Execute() {
+    winlib::EnsureToolkit();
     if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::Color)) {
         if (a->Ok) color_ = a->Color;
         return a->Ok;
     }
-    winlib::EnsureToolkit();
     const TColor rgb = ColorToRGB(color_);
     QColorDialog dialog(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)), winlib::DialogParent());
     dialog.setWindowTitle(QString::fromUtf8("色の設定"));

@@ -5,6 +5,7 @@
 #include "FontDialogWindow.h"
 
 bool TFontDialog::Execute() {
+    winlib::EnsureToolkit();
     if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::Font)) {
         if (!a->Ok) return false;
         // A scripted answer is the state the user left the dialog in; an empty name or a zero
@@ -15,7 +16,6 @@ bool TFontDialog::Execute() {
         font_.SetColor(a->Color);
         return true;
     }
-    winlib::EnsureToolkit();
     winlib::FontDialogWindow window(winlib::DialogParent());
     window.Load(font_);
     if (window.exec() != QDialog::Accepted) return false;

@@ -36,11 +36,11 @@ void SetUpPictureDialog(QFileDialog& dialog, const TOpenPictureDialog& source) {
 } // namespace winlib
 
 bool TOpenPictureDialog::Execute() {
+    winlib::EnsureToolkit();
     if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::OpenPicture)) {
         if (a->Ok) fileName_ = a->Text.empty() ? a->FileName : a->Text;
         return a->Ok;
     }
-    winlib::EnsureToolkit();
     QFileDialog dialog(winlib::DialogParent());
     winlib::SetUpPictureDialog(dialog, *this);
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -42,11 +42,11 @@ namespace winlib {
 
 void ShowExceptionBox(const AnsiString& Caption, const AnsiString& Text) noexcept {
     try {
+        EnsureToolkit();
         if (DialogsHeadless()) {
             Record(ShownMessageKind::Exception, Caption, Text);
             return;
         }
-        EnsureToolkit();
         QMessageBox box(QMessageBox::Critical, Q(Caption), Q(Text), QMessageBox::Ok, DialogParent());
         box.exec();
     } catch (...) {
@@ -57,22 +57,22 @@ void ShowExceptionBox(const AnsiString& Caption, const AnsiString& Text) noexcep
 } // namespace winlib
 
 void ShowMessage(const AnsiString& Msg) {
+    winlib::EnsureToolkit();
     const AnsiString& caption = Application->Title();
     if (DialogsHeadless()) {
         Record(ShownMessageKind::Message, caption, Msg);
         return;
     }
-    winlib::EnsureToolkit();
     QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(Msg), QMessageBox::Ok, winlib::DialogParent());
     box.exec();
 }
 
 int MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
+    winlib::EnsureToolkit();
     const unsigned buttons = Flags & 0x0F;
     if (DialogsHeadless()) Record(ShownMessageKind::MessageBox, Caption, Text);
     if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::MessageBox)) return ScriptedButton(*a, buttons);
 
-    winlib::EnsureToolkit();
     QMessageBox box(QMessageBox::NoIcon, Q(Caption), Q(Text), QMessageBox::NoButton, winlib::DialogParent());
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
