@@ -1,0 +1,129 @@
+// Graph paper: eDotY + 1 horizontal lines, then eDotX + 1 vertical lines, each a stack of
+// one-pixel lines; every N-th line may be an emphasis line in its own colour, type and
+// thickness. Print accumulates the pitch in floating point; the preview accumulates whole
+// pixels, so its cells may drift by up to a pixel each against the exact pitch.
+#include "render/Unit4.h"
+
+#include "render/RenderConventions.h"
+#include "shell/Unit1.h"
+#include "winlib/Dialogs.h"
+#include "winlib/SysUtils.h"
+
+namespace {
+// The line settings shared by both renderers, read from the controls at each call.
+struct GraphLines {
+    int penStyle = 0;      // ordinary lines
+    int emphasisStyle = 0; // emphasis lines
+    TColor color = clBlack;
+    TColor rowColor = clBlack;    // emphasised horizontal lines
+    TColor columnColor = clBlack; // emphasised vertical lines
+    bool emphasis = false;
+    int everyRow = 2, everyColumn = 2;
+    double ordinaryPx = 0, emphasisPx = 0; // thicknesses in pixels
+};
+
+GraphLines ReadGraphLines(TForm1* f) {
+    GraphLines g;
+    g.penStyle = f->GraphPenStyle->ItemIndex();
+    g.emphasisStyle = f->ComboBox8->ItemIndex();
+    g.color = LineColor(f);
+    g.rowColor = f->ExColorPanel1Y->Color();
+    g.columnColor = f->ExColorPanel1->Color();
+    g.emphasis = f->CheckGraphPaper1->Checked();
+    g.everyRow = StrToIntDef(f->Edit27->Text(), 2);
+    g.everyColumn = StrToIntDef(f->Edit1->Text(), 2);
+    return g;
+}
+
+// Draws line i of a direction with the pen and thickness of its kind. An interval of 0 raises
+// EDivByZero instead of faulting.
+template <class Draw> void DrawGridLine(TCanvas* c, const GraphLines& g, bool horizontal, int i, Draw draw) {
+    if (g.emphasis && IntMod(i, horizontal ? g.everyRow : g.everyColumn) == 0) {
+        SetLinePen(c, g.emphasisStyle);
+        c->Pen()->SetColor(horizontal ? g.rowColor : g.columnColor);
+        draw(g.emphasisPx);
+        SetLinePen(c, g.penStyle);
+    } else {
+        c->Pen()->SetColor(g.color);
+        draw(g.ordinaryPx);
+    }
+}
+} // namespace
+
+void PrintGraphPaper() {
+    TForm1* f = Form1;
+    const TPageSurface page = PrintSurface(f);
+    TCanvas* c = page.Canvas;
+    GraphLines g = ReadGraphLines(f);
+    // Thicknesses are held in single precision, both from the horizontal scale.
+    const float w = static_cast<float>(ParseThickness(f->Edit32->Text()));
+    const float we = static_cast<float>(ParseThickness(f->Edit33->Text()));
+    g.ordinaryPx = static_cast<float>(page.Thickness(w));
+    g.emphasisPx = static_cast<float>(page.Thickness(we));
+
+    c->Pen()->SetWidth(1);
+    c->Brush()->SetColor(clWhite); // nothing is filled; later renderers find a solid white brush
+    SetLinePen(c, g.penStyle);
+
+    const int rows = StrToInt(f->eDotY->Text());
+    const int x1 = ToPixel(page.Left);
+    const int x2 = page.X(StrToFloat(f->eMmX->Text()) * StrToFloat(f->eDotX->Text()));
+    const double pitchY = StrToFloat(f->eMmY->Text()) * f->PxPerMmY;
+    double y = 0.0;
+    for (int i = 0; i <= rows; ++i) {
+        DrawGridLine(c, g, true, i, [&](double px) { StackedHorizontal(c, x1, x2, y + page.Top, px); });
+        y += pitchY;
+    }
+
+    const int columns = StrToInt(f->eDotX->Text());
+    const int y1 = ToPixel(page.Top);
+    const int y2 = page.Y(StrToFloat(f->eMmY->Text()) * StrToFloat(f->eDotY->Text()));
+    const double pitchX = StrToFloat(f->eMmX->Text()) * f->PxPerMmX;
+    double x = 0.0;
+    for (int i = 0; i <= columns; ++i) {
+        DrawGridLine(c, g, false, i, [&](double px) { StackedVertical(c, x + page.Left, y1, y2, px); });
+        x += pitchX;
+    }
+}
+
+void PreviewGraphPaper() {
+    TForm1* f = Form1;
+    // Any failure (a count or size that is not a number, an interval of 0, ...) is reported
+    // here; what was drawn stays and the rest of the preview is still built.
+    try {
+        const double sx = PreviewScaleX(f), sy = PreviewScaleY(f);
+        const TPageSurface page = PreviewSurface(f, sx, sy);
+        TCanvas* c = page.Canvas;
+        c->Pen()->SetColor(LineColor(f));
+        c->Brush()->SetStyle(bsClear);
+        GraphLines g = ReadGraphLines(f);
+        g.ordinaryPx = page.Thickness(ParseThickness(f->Edit32->Text()));
+        g.emphasisPx = page.Thickness(ParseThickness(f->Edit33->Text()));
+        const double mmX = StrToFloat(f->eMmX->Text());
+        const double mmY = StrToFloat(f->eMmY->Text());
+        c->Pen()->SetMode(pmCopy);
+        SetLinePen(c, g.penStyle);
+
+        // Counts are parsed where they are used, so horizontal lines already drawn stay when a
+        // count only fails for the vertical lines.
+        const int rows = StrToInt(f->eDotY->Text());
+        const int x1 = ToPixel(page.Left);
+        const int x2 = page.X(StrToFloat(f->eDotX->Text()) * mmX);
+        int y = 0;
+        for (int i = 0; i <= rows; ++i) {
+            DrawGridLine(c, g, true, i, [&](double px) { StackedHorizontal(c, x1, x2, y + page.Top, px); });
+            y = ToPixel(y + mmY * sy);
+        }
+
+        const int columns = StrToInt(f->eDotX->Text());
+        const int y1 = ToPixel(page.Top);
+        const int y2 = page.Y(StrToFloat(f->eDotY->Text()) * mmY);
+        int x = 0;
+        for (int i = 0; i <= columns; ++i) {
+            DrawGridLine(c, g, false, i, [&](double px) { StackedVertical(c, x + page.Left, y1, y2, px); });
+            x = ToPixel(x + mmX * sx);
+        }
+    } catch (...) {
+        ShowMessage("GraphiPaperの例外");
+    }
+}

@@ -1,0 +1,117 @@
+// What every paper and decoration renderer shares: scales, origins, truncation, stacked
+// one-pixel lines, pen styles, colours and font heights.
+//
+// Each element of a page has two renderers of the same shape, a print renderer that draws on
+// the printer's canvas during a print job and a preview renderer that draws into the preview
+// bitmap. Both work from a TPageSurface: the canvas, the pixels per millimetre and the content
+// origin. A renderer adds only what is particular to its element; it never repeats the origin
+// or stacking arithmetic below.
+//
+// Rules in brief:
+// - Lengths are millimetres (typed as decimal text, parsed on every call) converted to pixels
+//   in double precision; every conversion to a pixel truncates toward zero (ToPixel).
+// - A position p mm inside the content rectangle lies at ToPixel(p * scale + origin).
+// - A line t mm thick is a stack of one-pixel lines (so dashes stay visible); the thickness in
+//   pixels always uses the horizontal scale, for horizontal lines too.
+// - Renderers leave pen, brush and font as they set them; the next renderer sets what it needs.
+#pragma once
+
+#include "winlib/Graphics.h"
+
+#include <functional>
+
+class TForm1;
+
+// ---- truncation ----------------------------------------------------------------------------
+
+// Floating value to a pixel coordinate, count or font height: truncation toward zero, never
+// rounding. A value that is not finite or does not fit an int raises EInvalidOp (converting it
+// would be undefined; a renderer's caller reports the error like any other).
+int ToPixel(double Value);
+
+// ---- scales ----------------------------------------------------------------------------------
+
+// The zoom of the preview as a factor: the selected ComboBox1 item ("100" ... "25") times 0.01.
+// With no item selected the default 40 % stands in, as it does for the preview's size.
+double PreviewZoom(TForm1* Form);
+// Preview pixels per millimetre: the screen's pixels per inch / 25.4 * zoom, in double
+// precision. The Y form uses the screen's vertical pixels per inch.
+double PreviewScaleX(TForm1* Form);
+double PreviewScaleY(TForm1* Form);
+// The same scale held in single precision, as most preview renderers hold it. It differs from
+// the double scale in the last bits, which can move a truncated pixel at exact boundaries.
+float PreviewScaleSingle(TForm1* Form);
+
+// ---- where a renderer draws ----------------------------------------------------------------------
+
+// The canvas a renderer draws on and how millimetres become its pixels.
+//
+// Print: the canvas origin (0, 0) is the corner of the printable area, PhysOffsetX/Y pixels
+// inside the paper's corner, so the content origin is the margin plus frame inset, scaled,
+// less the physical offset. Right and Bottom are measured from the printable area's right and
+// bottom edges. Width/Height are the printable area (PageWidth/PageHeight).
+// Preview: the bitmap is the whole sheet, so the content origin is the margin plus frame inset,
+// scaled. Width/Height are the bitmap's size.
+//
+// Left, Top, Right and Bottom stay in floating point; truncate only the final coordinate.
+struct TPageSurface {
+    TCanvas* Canvas = nullptr;
+    double ScaleX = 0;            // pixels per millimetre across
+    double ScaleY = 0;            // pixels per millimetre down
+    double Left = 0, Top = 0;     // content origin, pixels
+    double Right = 0, Bottom = 0; // content bands at the far edges, pixels
+    int Width = 0, Height = 0;    // canvas extent, pixels
+    TColor Paper = clWhite;       // behind text and for fills: white in print, PaperColor in preview
+
+    // A position p mm inside the content rectangle, as a pixel coordinate.
+    int X(double Mm) const { return ToPixel(Mm * ScaleX + Left); }
+    int Y(double Mm) const { return ToPixel(Mm * ScaleY + Top); }
+    // A thickness in millimetres as a (floating, untruncated) stack height in pixels.
+    double Thickness(double Mm) const { return Mm * ScaleX; }
+};
+
+// The printer's canvas with PxPerMmX/PxPerMmY (only meaningful while a print job runs).
+TPageSurface PrintSurface(TForm1* Form);
+// The preview bitmap's canvas at the given scales. Most preview renderers pass the single
+// precision scale for both; the graph paper and frame previews pass PreviewScaleX/Y.
+TPageSurface PreviewSurface(TForm1* Form, double ScaleX, double ScaleY);
+
+// ---- thick lines -------------------------------------------------------------------------------
+
+// How many one-pixel lines make a line W pixels thick: j = 0, 1, ... while j < W. So W <= 0
+// gives none, 0 < W <= 1 exactly one, 1.2 two. A W that is not finite raises EInvalidOp.
+int StackCount(double W);
+// Calls Draw(offset) for each line of the stack, offset = ToPixel(Across - W * 0.5 + j), where
+// Across is the line's floating position across its direction including the origin
+// (position + origin). Slanted and curved renderers draw their own shape at each offset.
+void ForEachStackLine(double Across, double W, const std::function<void(int Offset)>& Draw);
+// A horizontal line from X1 to X2 (X2 itself is not drawn, as with LineTo) at the floating row
+// Y (position + origin), W pixels thick. The current pen is used as it is.
+void StackedHorizontal(TCanvas* Canvas, int X1, int X2, double Y, double W);
+// A vertical line from Y1 to Y2 at the floating column X (position + origin), W pixels thick.
+void StackedVertical(TCanvas* Canvas, double X, int Y1, int Y2, double W);
+
+// ---- pen styles ----------------------------------------------------------------------------------
+
+// The items of every line-type list, in order; the selected index is the pen style.
+inline constexpr const char* LineTypeItems[5] = {"実線", "破線", "点線", "一点鎖線", "二点鎖線"};
+// 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot. A list with no selection (-1) or an index
+// out of range draws solid, so the lines stay visible.
+TPenStyle PenStyleOf(int Index);
+// Pen style from a line-type index; the width goes back to 1 because styled pens are one pixel.
+void SetLinePen(TCanvas* Canvas, int Index);
+
+// ---- parsing, colours and fonts ------------------------------------------------------------------
+
+// A thickness in millimetres from its edit text; Default (0.1 mm for most elements) when the
+// text is not a decimal number. Counts and pitches are parsed without a default and raise.
+double ParseThickness(const AnsiString& Text, double Default = 0.1);
+// The line colour: the colour of the swatch Panel2.
+TColor LineColor(TForm1* Form);
+// A font size counts as millimetres of cell height: height = trunc(size * scale), with the
+// horizontal scale (PxPerMmX in print, the preview scale in the preview).
+int FontHeightPx(double SizeMm, double Scale);
+// Sets Font's height (positive: the cell height) for a size in millimetres.
+void SetFontSizeMm(TFont* Font, double SizeMm, double Scale);
+// The text whose measured height places the page number and the corner mark.
+inline constexpr const char* SampleText = "Wq";

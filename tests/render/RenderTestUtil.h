@@ -1,0 +1,111 @@
+// Helpers for the renderer tests: finding drawn lines in a canvas or in a rendered PDF page.
+#pragma once
+
+#include "winlib/Graphics.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace rendertest {
+
+// A run of consecutive indexes (rows or columns) that hold a line.
+struct Span {
+    int first = 0, last = 0;
+    int Width() const { return last - first + 1; }
+    double Centre() const { return (first + last) / 2.0; }
+};
+
+// Groups the indexes where Hit is true into runs, in order.
+template <class Hit> std::vector<Span> Runs(int count, Hit hit) {
+    std::vector<Span> runs;
+    for (int i = 0; i < count; ++i) {
+        if (!hit(i)) continue;
+        if (!runs.empty() && runs.back().last == i - 1)
+            runs.back().last = i;
+        else
+            runs.push_back({i, i});
+    }
+    return runs;
+}
+
+// Rows of column X (or columns of row Y) whose pixel is not the background colour.
+inline std::vector<Span> RowsAt(TCanvas* c, int x, int height, TColor background) {
+    return Runs(height, [&](int y) { return c->Pixel(x, y) != background; });
+}
+inline std::vector<Span> ColumnsAt(TCanvas* c, int y, int width, TColor background) {
+    return Runs(width, [&](int x) { return c->Pixel(x, y) != background; });
+}
+
+inline std::vector<int> Firsts(const std::vector<Span>& runs) {
+    std::vector<int> v;
+    for (const Span& r : runs)
+        v.push_back(r.first);
+    return v;
+}
+
+// An 8-bit image read from a binary PGM (grey) or PPM (red, green, blue) file.
+struct Image {
+    int width = 0, height = 0, channels = 1;
+    std::vector<unsigned char> pixels;
+    // The grey value, or channel Ch of a colour image.
+    unsigned char At(int x, int y, int ch = 0) const {
+        return pixels[(static_cast<size_t>(y) * width + x) * channels + ch];
+    }
+};
+
+inline Image ReadNetpbm(const std::string& path) {
+    Image img;
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxval = 0;
+    in >> magic >> img.width >> img.height >> maxval;
+    in.get();
+    if ((magic != "P5" && magic != "P6") || maxval != 255) return Image{};
+    img.channels = magic == "P5" ? 1 : 3;
+    img.pixels.resize(static_cast<size_t>(img.width) * img.height * img.channels);
+    in.read(reinterpret_cast<char*>(img.pixels.data()), static_cast<std::streamsize>(img.pixels.size()));
+    return img;
+}
+
+// Renders the first page of a PDF at Dpi with poppler's pdftoppm, in grey or in colour; an
+// empty image on failure.
+inline Image RenderPdfPage(const std::string& pdf, int dpi, bool grey = true) {
+    const std::string base = pdf + (grey ? "-grey" : "-colour");
+    const std::string cmd = "pdftoppm -r " + std::to_string(dpi) + (grey ? " -gray" : "") +
+                            " -f 1 -l 1 -singlefile '" + pdf + "' '" + base + "' 2>/dev/null";
+    if (std::system(cmd.c_str()) != 0) return Image{};
+    return ReadNetpbm(base + (grey ? ".pgm" : ".ppm"));
+}
+
+// A line found in a grey image: its darkness-weighted centre (in pixels, pixel centres at
+// +0.5) and its darkness in pixel widths (how many fully black pixels it is worth).
+struct Line {
+    double centre = 0;
+    double ink = 0;
+};
+
+// The horizontal lines (Rows true) or vertical lines of a grey image: runs of rows (columns)
+// whose summed darkness is worth more than MinInk black pixels.
+inline std::vector<Line> FindLines(const Image& img, bool rows, double minInk) {
+    const int n = rows ? img.height : img.width, m = rows ? img.width : img.height;
+    std::vector<double> ink(n, 0.0);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < m; ++j)
+            ink[i] += (255 - (rows ? img.At(j, i) : img.At(i, j))) / 255.0;
+    std::vector<Line> lines;
+    for (const Span& r : Runs(n, [&](int i) { return ink[i] > minInk; })) {
+        Line l;
+        double moment = 0;
+        for (int i = r.first; i <= r.last; ++i) {
+            l.ink += ink[i];
+            moment += (i + 0.5) * ink[i];
+        }
+        l.centre = moment / l.ink;
+        lines.push_back(l);
+    }
+    return lines;
+}
+
+} // namespace rendertest
