@@ -17,6 +17,14 @@ void WriteBytes(const std::filesystem::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
+// The file's text with its line ends as LF (the profile file writes CRLF).
+std::string Lines(const std::filesystem::path& p) {
+    std::string t = ReadBytes(p);
+    std::string out;
+    for (char c : t)
+        if (c != '\r') out += c;
+    return out;
+}
 int CountKeys(const std::string& text) {
     int keys = 0;
     std::istringstream in(text);
@@ -44,7 +52,7 @@ TEST_F(MainWindowTest, FirstStartUsesTheDefaultsAndExitWritesEveryKey) {
     EXPECT_EQ(f->Label41->Caption(), "  余白");
     EXPECT_FALSE(std::filesystem::exists(Path("Ruliform.ini")) && CountKeys(ReadBytes(Path("Ruliform.ini"))) > 0);
     Close();
-    const std::string text = ReadBytes(Path("Ruliform.ini"));
+    const std::string text = Lines(Path("Ruliform.ini"));
     EXPECT_EQ(CountKeys(text), 112);
     EXPECT_NE(text.find("BGWidth=100\n"), std::string::npos) << "100.0 is written as 100";
     EXPECT_NE(text.find("[" + Utf8ToCp932("原稿用紙") + "]"), std::string::npos) << "names in code page 932";
@@ -161,7 +169,7 @@ TEST_F(MainWindowTest, BadStoredValuesFallBackRowByRow) {
     EXPECT_EQ(f->Edit20->Text(), "0.9") << "section names compare without case";
     EXPECT_EQ(f->eDotX->Text(), "16") << "the rows after the bad ones still read";
     Close();
-    const std::string text = Cp932ToUtf8(ReadBytes(Path("Ruliform.ini")));
+    const std::string text = Cp932ToUtf8(Lines(Path("Ruliform.ini")));
     EXPECT_NE(text.find("Zoom=-1"), std::string::npos);
     EXPECT_NE(text.find("PrintTypeIndex=-1"), std::string::npos);
     EXPECT_NE(text.find("Skin=7"), std::string::npos);
@@ -190,7 +198,7 @@ TEST_F(MainWindowTest, MaximisedExitKeepsTheNormalBounds) {
     Open();
     f->SetWindowState(wsMaximized);
     Close();
-    const std::string text = ReadBytes(Path("Ruliform.ini"));
+    const std::string text = Lines(Path("Ruliform.ini"));
     EXPECT_NE(text.find("Width=900"), std::string::npos);
     EXPECT_NE(text.find("Left=20"), std::string::npos);
     EXPECT_NE(text.find("WindowState=2"), std::string::npos);
@@ -204,12 +212,16 @@ TEST_F(MainWindowTest, AnUnwritableFileIsReportedAndLeftWhole) {
     // A folder nobody may write to; root is exempt from that, so the write runs as another user.
     ::chmod(Path("").c_str(), 0555);
     const bool asRoot = ::geteuid() == 0;
-    if (asRoot) ASSERT_EQ(::seteuid(65534), 0);
+    if (asRoot) {
+        ASSERT_EQ(::seteuid(65534), 0);
+    }
     Close();
-    if (asRoot) ASSERT_EQ(::seteuid(0), 0);
+    if (asRoot) {
+        ASSERT_EQ(::seteuid(0), 0);
+    }
     ::chmod(Path("").c_str(), 0755);
     EXPECT_EQ(ReadBytes(Path("Ruliform.ini")), "[Ruliform]\nZoom=3\n") << "the old file is left whole";
     ASSERT_FALSE(ShownMessages().empty());
-    EXPECT_NE(ShownMessages().back().find("に書き込めません"), std::string::npos);
+    EXPECT_NE(ShownMessages().back().Text.find("に書き込めません"), std::string::npos);
     Open();
 }

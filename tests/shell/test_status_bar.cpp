@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, PrinterInformationMessage) {
     f->N12Click(nullptr);
     ASSERT_FALSE(ShownMessages().empty());
     TPrinter* p = Printer();
-    EXPECT_EQ(ShownMessages().back(), "PageWidth\t" + IntToStr(p->PageWidth()) + "\nPageHeight\t" +
+    EXPECT_EQ(ShownMessages().back().Text, "PageWidth\t" + IntToStr(p->PageWidth()) + "\nPageHeight\t" +
                                           IntToStr(p->PageHeight()) + "\nmmWidth\t" +
                                           IntToStr(p->GetDeviceCaps(HORZSIZE)) + "\nmmHeight\t" +
                                           IntToStr(p->GetDeviceCaps(VERTSIZE)));
