@@ -51,6 +51,7 @@ void TForm1::BindHandlers() {
     PrintDialog1->OnShow = Bind(this, &TForm1::PrintDialog1Show);
     PrintDialog1->OnClose = Bind(this, &TForm1::PrintDialog1Close);
     StatusBar1->OnClick = Bind(this, &TForm1::StatusBar1Click);
+    StatusBar1->OnDrawPanel = [this](TStatusBar* b, TStatusPanel* p, const TRect& r) { StatusBar1DrawPanel(b, p, r); };
     N12->OnClick = Bind(this, &TForm1::N12Click);
     Exit1->OnClick = Bind(this, &TForm1::Exit1Click);
 

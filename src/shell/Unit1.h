@@ -158,6 +158,7 @@ public:
     void PrintDialog1Show(TObject* Sender);
     void PrintDialog1Close(TObject* Sender);
     void StatusBar1Click(TObject* Sender);
+    void StatusBar1DrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect);
     void N12Click(TObject* Sender);
     // print job
     void PrintOutExecute(TObject* Sender);
