@@ -1,0 +1,154 @@
+#include "test_canvas_util.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+TEST(CanvasLines, LineToLeavesOutTheEndPixel) {
+    struct Case {
+        TPoint from, to;
+        const char* picture; // 6 x 4 pixels from (0, 0)
+    } cases[] = {
+        {{0, 1}, {5, 1}, "......\n#####.\n......\n......\n"},
+        {{5, 2}, {0, 2}, "......\n......\n.#####\n......\n"},
+        {{2, 0}, {2, 3}, "..#...\n..#...\n..#...\n......\n"},
+        {{0, 0}, {3, 3}, "#.....\n.#....\n..#...\n......\n"},
+        {{0, 0}, {5, 2}, "##....\n..##..\n....#.\n......\n"},
+        {{1, 1}, {1, 1}, "......\n......\n......\n......\n"},
+    };
+    for (const Case& c : cases) {
+        TBitmap b;
+        MakeWhite(b, 6, 4);
+        b.Canvas()->Pen()->SetColor(clBlack);
+        b.Canvas()->MoveTo(c.from.x, c.from.y);
+        b.Canvas()->LineTo(c.to.x, c.to.y);
+        EXPECT_EQ(Picture(b, Rect(0, 0, 6, 4)), c.picture)
+            << c.from.x << "," << c.from.y << " -> " << c.to.x << "," << c.to.y;
+        EXPECT_EQ(b.Canvas()->PenPos(), c.to);
+    }
+}
+
+TEST(CanvasLines, ConsecutiveLinesShareTheirJoint) {
+    TBitmap b;
+    MakeWhite(b, 5, 5);
+    TCanvas* c = b.Canvas();
+    c->Pen()->SetColor(clBlack);
+    c->MoveTo(0, 0);
+    c->LineTo(4, 0);
+    c->LineTo(4, 4);
+    c->LineTo(0, 4);
+    c->LineTo(0, 0);
+    EXPECT_EQ(Picture(b, Rect(0, 0, 5, 5)), "#####\n#...#\n#...#\n#...#\n#####\n");
+}
+
+TEST(CanvasLines, LineWritesColourAndZeroFourthByte) {
+    TBitmap b;
+    MakeWhite(b, 4, 1);
+    b.Canvas()->Pen()->SetColor(RGB(10, 20, 30));
+    b.Canvas()->MoveTo(0, 0);
+    b.Canvas()->LineTo(2, 0);
+    const uint8_t* p = b.ScanLine(0);
+    EXPECT_EQ(p[0], 30);
+    EXPECT_EQ(p[1], 20);
+    EXPECT_EQ(p[2], 10);
+    EXPECT_EQ(p[3], 0);
+    EXPECT_EQ(b.Canvas()->Pixel(2, 0), clWhite);
+}
+
+TEST(CanvasLines, DashMasksInDevicePixels) {
+    const std::string dash = std::string(18, '#') + std::string(6, '.');
+    const std::string dot = "###...";
+    const std::string dashDot = std::string(9, '#') + std::string(6, '.') + "###" + std::string(6, '.');
+    const std::string dashDotDot = std::string(9, '#') + "...###...###...";
+    struct Case {
+        TPenStyle style;
+        std::string period;
+    } cases[] = {{psDash, dash}, {psDot, dot}, {psDashDot, dashDot}, {psDashDotDot, dashDotDot}};
+    for (const Case& c : cases) {
+        TBitmap b;
+        MakeWhite(b, 48, 1);
+        b.Canvas()->Pen()->SetStyle(c.style);
+        b.Canvas()->MoveTo(0, 0);
+        b.Canvas()->LineTo(48, 0);
+        std::string expected;
+        while (expected.size() < 48)
+            expected += c.period;
+        EXPECT_EQ(Picture(b, Rect(0, 0, 48, 1)), expected.substr(0, 48) + "\n") << c.style;
+    }
+}
+
+TEST(CanvasLines, DashMaskContinuesAcrossLineToAndRestartsAtMoveTo) {
+    TBitmap b;
+    MakeWhite(b, 30, 2);
+    TCanvas* c = b.Canvas();
+    c->Pen()->SetStyle(psDot);
+    c->MoveTo(0, 0);
+    c->LineTo(4, 0); // "####" would be wrong: the mask goes on at the next line
+    c->LineTo(10, 0);
+    c->MoveTo(0, 1);
+    c->LineTo(2, 1);
+    c->MoveTo(2, 1); // restarts the mask
+    c->LineTo(6, 1);
+    EXPECT_EQ(Picture(b, Rect(0, 0, 10, 2)), "###...###.\n#####.....\n");
+}
+
+TEST(CanvasLines, ClearPenDrawsNothingAndWidePenIsSolidWithRoundEnds) {
+    TBitmap b;
+    MakeWhite(b, 20, 11);
+    TCanvas* c = b.Canvas();
+    c->Pen()->SetStyle(psClear);
+    c->MoveTo(0, 0);
+    c->LineTo(19, 0);
+    EXPECT_EQ(CountNonWhite(b), 0);
+
+    c->Pen()->SetStyle(psDash);
+    c->Pen()->SetWidth(5);
+    c->MoveTo(5, 5);
+    c->LineTo(14, 5);
+    // Solid across the whole length, not dashed, and centred on the line.
+    for (int x = 5; x <= 14; ++x)
+        EXPECT_NE(c->Pixel(x, 5), clWhite) << x;
+    EXPECT_NE(c->Pixel(9, 3), clWhite);
+    EXPECT_NE(c->Pixel(9, 7), clWhite);
+    EXPECT_EQ(c->Pixel(9, 1), clWhite);
+    EXPECT_EQ(c->Pixel(9, 9), clWhite);
+    // Round caps go past both ends, but not at the corners of a square cap.
+    EXPECT_NE(c->Pixel(3, 5), clWhite);
+    EXPECT_NE(c->Pixel(16, 5), clWhite);
+    EXPECT_EQ(c->Pixel(3, 3), clWhite);
+    EXPECT_EQ(c->Pixel(16, 7), clWhite);
+}
+
+TEST(CanvasLines, LinesFarOutsideAreClippedWithoutHanging) {
+    TBitmap b;
+    MakeWhite(b, 10, 10);
+    TCanvas* c = b.Canvas();
+    c->MoveTo(-2000000000, 5);
+    c->LineTo(2000000000, 5);
+    c->MoveTo(-2000000000, -1999999990);
+    c->LineTo(2000000000, 2000000010);
+    c->MoveTo(5, 5);
+    c->LineTo(5, 1000);
+    EXPECT_EQ(c->Pixel(0, 5), clBlack);
+    EXPECT_EQ(c->Pixel(9, 5), clBlack);
+    EXPECT_EQ(c->Pixel(5, 9), clBlack);
+}
+
+TEST(CanvasLines, FullPageOfThinLinesIsFast) {
+    TBitmap b;
+    MakeWhite(b, 800, 1100);
+    TCanvas* c = b.Canvas();
+    const auto t0 = std::chrono::steady_clock::now();
+    for (int y = 0; y < 1100; y += 2) {
+        c->MoveTo(0, y);
+        c->LineTo(800, y);
+    }
+    c->Pen()->SetStyle(psDash);
+    for (int x = 0; x < 800; x += 2) {
+        c->MoveTo(x, 0);
+        c->LineTo(x, 1100);
+    }
+    const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    EXPECT_LT(ms, 50.0); // about a millisecond in an optimised build
+    EXPECT_EQ(c->Pixel(1, 0), clBlack);
+}
