@@ -1,6 +1,7 @@
 // TCanvas: the drawing calls with the original platform's pixel rules, on any surface.
 #include "CanvasImpl.h"
 #include "BitmapPixels.h"
+#include "CanvasEllipse.h"
 #include "CanvasQt.h"
 #include "CanvasTargets.h"
 
@@ -226,6 +227,16 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
     const TRect r = Normalized(X1, Y1, X2, Y2);
     if (IsEmpty(r)) return;
     DrawScope scope(impl_.get());
+    const bool plainPen = pen_.Style() == psClear || (IsCosmetic(pen_) && pen_.Style() == psSolid);
+    if (TBitmap* b = impl_->Bitmap(); b && plainPen && pen_.Mode() == pmCopy) {
+        cnv::EllipsePaint paint;
+        paint.outline = pen_.Style() != psClear;
+        paint.pen = pen_.Color();
+        paint.fill = brush_.Style() != bsClear;
+        paint.brush = brush_.Color();
+        cnv::RasterEllipse(*b, r, impl_->Bounds(), paint);
+        return;
+    }
     QPainter* p = scope.Painter();
     if (!p) return;
     SetShapePen(*p, pen_);

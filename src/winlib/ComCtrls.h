@@ -131,6 +131,7 @@ class TToolBar;
 class TToolButton : public TGraphicControl {
 public:
     explicit TToolButton(TComponent* AOwner);
+    ~TToolButton() override;                 // leaves its tool bar
     void SetParent(TWinControl* p) override; // appends the button to a tool bar
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int i) { imageIndex_ = i; }
@@ -199,10 +200,14 @@ public:
     void SetSimplePanel(bool s);
     bool AutoHint() const { return autoHint_; }
     void SetAutoHint(bool a) { autoHint_ = a; }
+    // The text shown across the bar while SimplePanel is set (or when there are no panels).
+    const AnsiString& SimpleText() const { return simpleText_; }
+    void SetSimpleText(const AnsiString& t);
 
     TDrawPanelEvent OnDrawPanel;
 
 private:
     std::vector<TStatusPanel> panels_;
+    AnsiString simpleText_;
     bool simplePanel_ = false, autoHint_ = true;
 };

@@ -14,12 +14,12 @@
 
 namespace {
 class TTabBarWidget : public QTabBar {
-public:
+  public:
     explicit TTabBarWidget(TPageControl* pc, QWidget* parent) : QTabBar(parent), pc_(pc) {}
     TCanvas canvas;
     TLiveCanvasImpl* live = nullptr;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* ev) override {
         if (!pc_->OwnerDraw() || !pc_->OnDrawTab) {
             QTabBar::paintEvent(ev);
@@ -41,17 +41,19 @@ protected:
             bool active = i == pc_->ActivePageIndex();
             int index = tabIndex++;
             p.save();
-            RunGuarded([&] { handler(pc_, index, TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), active); });
+            RunGuarded([&] {
+                handler(pc_, index, TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), active);
+            });
             p.restore();
         }
     }
 
-private:
+  private:
     TPageControl* pc_;
 };
 
 class TPageControlImpl : public TControlImpl {
-public:
+  public:
     TPageControlImpl(TPageControl* pc, QWidget* w) : TControlImpl(pc, w), pc(pc) {
         tabs = new TTabBarWidget(pc, w);
         tabs->setDrawBase(true);
@@ -108,7 +110,8 @@ public:
             break;
         }
         TRect a = PageArea();
-        for (int i = 0; i < pc->PageCount(); ++i) pc->Pages(i)->SetBounds(a.Left, a.Top, a.Width(), a.Height());
+        for (int i = 0; i < pc->PageCount(); ++i)
+            pc->Pages(i)->SetBounds(a.Left, a.Top, a.Width(), a.Height());
     }
 
     void ShowCurrentTab() {
@@ -123,7 +126,9 @@ public:
     }
 };
 
-TPageControlImpl* PagesImpl(const TPageControl* pc) { return static_cast<TPageControlImpl*>(pc->Impl()); }
+TPageControlImpl* PagesImpl(const TPageControl* pc) {
+    return static_cast<TPageControlImpl*>(pc->Impl());
+}
 
 QTabBar::Shape ShapeOf(TTabPosition p) {
     switch (p) {
@@ -144,7 +149,9 @@ TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 200, 200);
 }
 
-TTabSheet::~TTabSheet() { SetPageControl(nullptr); }
+TTabSheet::~TTabSheet() {
+    SetPageControl(nullptr);
+}
 
 void TTabSheet::SetParent(TWinControl* p) {
     if (auto* pc = dynamic_cast<TPageControl*>(p)) {
@@ -167,8 +174,10 @@ void TTabSheet::SetPageControl(TPageControl* pc) {
             impl->tabs->removeTab(i);
         }
         --impl->writes;
-        if (old->activeIndex_ == i) old->activeIndex_ = -1;
-        else if (old->activeIndex_ > i) --old->activeIndex_;
+        if (old->activeIndex_ == i)
+            old->activeIndex_ = -1;
+        else if (old->activeIndex_ > i)
+            --old->activeIndex_;
         impl->ShowCurrentTab();
         pageControl_ = nullptr;
     }
@@ -220,7 +229,8 @@ TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TPageControl::~TPageControl() {
-    for (TTabSheet* s : pages_) s->pageControl_ = nullptr;
+    for (TTabSheet* s : pages_)
+        s->pageControl_ = nullptr;
     pages_.clear();
 }
 
@@ -257,7 +267,8 @@ bool Activate(TPageControl* pc, int& active, int i, const std::vector<TTabSheet*
 } // namespace
 
 void TPageControl::SetActivePageIndex(int i) {
-    if (Activate(this, activeIndex_, i, pages_) && activeIndex_ >= 0) Fire(pages_[activeIndex_]->OnShow, pages_[activeIndex_]);
+    if (Activate(this, activeIndex_, i, pages_) && activeIndex_ >= 0)
+        Fire(pages_[activeIndex_]->OnShow, pages_[activeIndex_]);
 }
 
 void TPageControl::SetActivePage(TTabSheet* s) {
@@ -276,7 +287,9 @@ void TPageControl::SetOwnerDraw(bool o) {
     PagesImpl(this)->tabs->update();
 }
 
-TCanvas* TPageControl::Canvas() { return &PagesImpl(this)->tabs->canvas; }
+TCanvas* TPageControl::Canvas() {
+    return &PagesImpl(this)->tabs->canvas;
+}
 
 void TPageControl::UserSelectPage(int i) {
     RunGuarded([&] {

@@ -10,7 +10,9 @@
 #include <algorithm>
 
 namespace {
-QSlider* SliderOf(const TTrackBar* t) { return static_cast<QSlider*>(t->Impl()->Widget()); }
+QSlider* SliderOf(const TTrackBar* t) {
+    return static_cast<QSlider*>(t->Impl()->Widget());
+}
 
 void ShowRange(const TTrackBar* t) {
     QSlider* s = SliderOf(t);

@@ -32,7 +32,9 @@ int RawPosition(const TEdit* e, int fallback) {
     return e && ParseWhole(e->Text(), v) ? v : fallback;
 }
 
-int Clamp(int v, int a, int b) { return std::clamp(v, std::min(a, b), std::max(a, b)); }
+int Clamp(int v, int a, int b) {
+    return std::clamp(v, std::min(a, b), std::max(a, b));
+}
 
 QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow) {
     auto* b = new QToolButton(parent);

@@ -2,6 +2,7 @@
 #include "ControlImpl.h"
 
 #include "Forms.h"
+#include "StatusBarHint.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -85,8 +86,6 @@ TControl* ControlOfWidget(QWidget* w) {
 
 TControlImpl::TControlImpl(TControl* control, QWidget* widget) : control_(control), widget_(widget) {
     widget->setProperty(kControlProperty, QVariant::fromValue<void*>(control));
-    // A click on a child control belongs to that child, never to the parent behind it.
-    widget->setAttribute(Qt::WA_NoMousePropagation);
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
@@ -260,14 +259,21 @@ bool TControlImpl::eventFilter(QObject* obj, QEvent* ev) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        MouseEvent(from, static_cast<QMouseEvent*>(ev), ev->type());
+    case QEvent::MouseMove: {
+        // Qt passes a mouse event a child left unused on to the parent; it is the child's alone.
+        auto* me = static_cast<QMouseEvent*>(ev);
+        QWidget* hit = from->childAt(me->position().toPoint());
+        if (hit && ControlOfWidget(hit) != control_) break;
+        MouseEvent(from, me, ev->type());
         break;
+    }
     case QEvent::Enter:
         if (from == widget_) {
             if (Application) {
                 AnsiString h = LongHint(HintFor(control_));
                 if (h != Application->Hint()) RunGuarded([&] { Application->SetHint(h); });
+                // With no OnHint handler the hint goes to the auto-hint status bars.
+                if (!Application->OnHint) ShowHintInStatusBars(h);
             }
             RunGuarded([&] { Fire(control_->OnMouseEnter, control_); });
         }

@@ -1,6 +1,7 @@
 #include "FontMapping.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPaintDevice>
