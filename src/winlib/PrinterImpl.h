@@ -52,6 +52,8 @@ class TPrinterCanvasImpl : public TCanvasImpl {
     explicit TPrinterCanvasImpl(TPrinterImpl* owner) : owner_(owner) {}
     QPainter* Painter() override;
     TRect Bounds() override;
+    // Text is measured with the printer's own metrics, at its resolution.
+    QPaintDevice* MetricsDevice() override;
 
   private:
     TPrinterImpl* owner_;

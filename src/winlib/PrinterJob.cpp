@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <unistd.h>
@@ -41,7 +42,7 @@ void TPrinter::BeginDoc() {
         throw EPrinter(IsPdfPrinter() ? "Cannot create file \"" + outputFile_ + "\""
                                       : "Printer \"" + printers_[index_] + "\" cannot start");
     }
-    if (!IsPdfPrinter()) impl_->spoolFile = NewWrittenFile(before);
+    if (!IsPdfPrinter()) impl_->spoolFile = NewCupsTempFile(before);
     printing_ = true;
     aborted_ = false;
     pageNumber_ = 1;
@@ -79,7 +80,10 @@ void TPrinter::Abort() {
     // Also called from error paths, so a printer that is not printing is left alone quietly.
     if (!printing_) return;
     // Without its spool file Qt's CUPS engine has nothing to submit when the painter ends.
-    if (!impl_->spoolFile.isEmpty()) QFile::remove(impl_->spoolFile);
+    if (!impl_->spoolFile.isEmpty())
+        QFile::remove(impl_->spoolFile);
+    else if (!IsPdfPrinter())
+        qWarning("Ruliform: the spool file of the aborted job was not found; CUPS gets the job");
     impl_->painter.end();
     if (!impl_->partFile.isEmpty()) QFile::remove(impl_->partFile);
     impl_->partFile.clear();
@@ -95,6 +99,10 @@ TCanvas* TPrinter::Canvas() {
 
 QPainter* TPrinterCanvasImpl::Painter() {
     return owner_->painter.isActive() ? &owner_->painter : nullptr;
+}
+
+QPaintDevice* TPrinterCanvasImpl::MetricsDevice() {
+    return owner_->printer.get();
 }
 
 TRect TPrinterCanvasImpl::Bounds() {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,7 +19,9 @@ std::set<int> OpenDescriptors() {
     return fds;
 }
 
-QString NewWrittenFile(const std::set<int>& Before) {
+QString NewCupsTempFile(const std::set<int>& Before) {
+    static const QRegularExpression hexName("^[0-9a-f]{13,}$");
+    const QString tempDir = QFileInfo(QDir::tempPath()).canonicalFilePath();
     QString found;
     for (int fd : OpenDescriptors()) {
         if (Before.count(fd)) continue;
@@ -27,7 +30,9 @@ QString NewWrittenFile(const std::set<int>& Before) {
         const int flags = fcntl(fd, F_GETFL);
         if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY) continue;
         const QString target = QFileInfo(QString("/proc/self/fd/%1").arg(fd)).symLinkTarget();
-        if (!target.isEmpty() && QFileInfo::exists(target)) found = target;
+        const QFileInfo fi(target);
+        if (fi.exists() && fi.canonicalPath() == tempDir && hexName.match(fi.fileName()).hasMatch())
+            found = fi.filePath();
     }
     return found;
 }

@@ -8,5 +8,7 @@
 
 // The open file descriptors of this process.
 std::set<int> OpenDescriptors();
-// The path of a regular file opened for writing by a descriptor not in Before; empty when none.
-QString NewWrittenFile(const std::set<int>& Before);
+// The path of CUPS's temporary file (hexadecimal name in the temporary folder) opened for writing
+// by a descriptor not in Before; empty when there is none. Anything else is never picked, as the
+// caller deletes the file.
+QString NewCupsTempFile(const std::set<int>& Before);

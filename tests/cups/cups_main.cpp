@@ -36,6 +36,8 @@ void StartCups(PrivateCups& cups) {
             cups.socket = value("socket=");
         else if (line.rfind("queue=", 0) == 0)
             cups.queue = value("queue=");
+        else if (line.rfind("margins_queue=", 0) == 0)
+            cups.marginsQueue = value("margins_queue=");
         else if (line.rfind("out=", 0) == 0)
             cups.outDir = value("out=");
         else if (line.rfind("skip: ", 0) == 0)
@@ -43,7 +45,8 @@ void StartCups(PrivateCups& cups) {
         else
             skip += "\n" + line;
     }
-    if (status != 0 || cups.socket.empty() || cups.queue.empty() || cups.outDir.empty())
+    if (status != 0 || cups.socket.empty() || cups.queue.empty() || cups.marginsQueue.empty() ||
+        cups.outDir.empty())
         cups.skipReason =
             skip.empty() ? "the private cupsd script failed (exit " + std::to_string(status) + ")" : skip;
     else

@@ -1,9 +1,10 @@
 #!/bin/sh
-# A private CUPS server with one cups-pdf queue, for tests that print through CUPS without
+# A private CUPS server with two cups-pdf queues, for tests that print through CUPS without
 # touching the system's CUPS.
 #
 #   private-cupsd.sh start DIR   starts cupsd with everything under DIR (created, must be new or
-#                                empty) and prints "socket=PATH", "queue=NAME" and "out=DIR" lines;
+#                                empty) and prints "socket=PATH", "queue=NAME" (the default),
+#                                "margins_queue=NAME" and "out=DIR" lines;
 #                                on failure prints "skip: REASON" and exits 77.
 #   private-cupsd.sh stop DIR    stops that cupsd.
 #
@@ -15,6 +16,8 @@ set -u
 cmd=${1:-}
 dir=${2:-}
 queue=ruliform_test
+# A second queue whose A4 sheet has a 12 pt (100 pixels at 600 dpi) unprintable border.
+margins_queue=ruliform_margins
 
 skip() {
     echo "skip: $*"
@@ -138,8 +141,13 @@ export CUPS_SERVER="$socket"
 lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" >"$dir/log/lpadmin.out" 2>&1 ||
     skip "lpadmin could not add the cups-pdf queue: $(cat "$dir/log/lpadmin.out")"
 lpadmin -d "$queue" >>"$dir/log/lpadmin.out" 2>&1 || skip "lpadmin could not make the queue the default"
+sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "12 12 583 830"|' "$ppd" >"$dir/margins.ppd"
+grep -q '"12 12 583 830"' "$dir/margins.ppd" || skip "the cups-pdf PPD has no A4 imageable area to change"
+lpadmin -p "$margins_queue" -E -v cups-pdf:/ -P "$dir/margins.ppd" >>"$dir/log/lpadmin.out" 2>&1 ||
+    skip "lpadmin could not add the second queue: $(cat "$dir/log/lpadmin.out")"
 lpstat -p "$queue" >/dev/null 2>&1 || skip "the queue does not answer"
 
 echo "socket=$socket"
 echo "queue=$queue"
+echo "margins_queue=$margins_queue"
 echo "out=$dir/out"

@@ -4,11 +4,12 @@
 #include <string>
 
 struct PrivateCups {
-    std::string dir;        // everything of the server lives here
-    std::string socket;     // CUPS_SERVER
-    std::string queue;      // the cups-pdf queue, also the default printer
-    std::string outDir;     // where cups-pdf writes the documents
-    std::string skipReason; // why the server is not there; empty when it runs
+    std::string dir;          // everything of the server lives here
+    std::string socket;       // CUPS_SERVER
+    std::string queue;        // the cups-pdf queue, also the default printer
+    std::string marginsQueue; // the same with a 12 pt unprintable border on A4
+    std::string outDir;       // where cups-pdf writes the documents
+    std::string skipReason;   // why the server is not there; empty when it runs
     bool Running() const { return skipReason.empty(); }
 };
 

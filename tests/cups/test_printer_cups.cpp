@@ -46,57 +46,95 @@ class CupsPrinter : public ::testing::Test {
     }
 };
 
-TEST_F(CupsPrinter, TheQueueComesBeforeThePdfPrinterAndIsCurrentAsDefault) {
+TEST_F(CupsPrinter, TheQueuesComeBeforeThePdfPrinterAndTheDefaultIsCurrent) {
     TPrinter p;
-    ASSERT_EQ(p.Printers().Count(), 2);
-    EXPECT_EQ(p.Printers()[0], TheCups().queue);
-    EXPECT_EQ(p.Printers()[1], PdfPrinterName);
-    EXPECT_EQ(p.PrinterIndex(), 0);
+    ASSERT_EQ(p.Printers().Count(), 3);
+    EXPECT_GE(p.Printers().IndexOf(TheCups().queue), 0);
+    EXPECT_GE(p.Printers().IndexOf(TheCups().marginsQueue), 0);
+    EXPECT_EQ(p.Printers()[2], PdfPrinterName);
+    EXPECT_EQ(p.Printers()[p.PrinterIndex()], TheCups().queue);
     EXPECT_FALSE(p.IsPdfPrinter());
-    // The cups-pdf PPD: A4 by default, printable to the edges.
-    EXPECT_EQ(p.PaperName(), "A4");
-    EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), 210);
-    EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), 297);
-    EXPECT_EQ(p.GetDeviceCaps(LOGPIXELSX), p.Resolution());
-    EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), p.PageWidth() + 2 * p.GetDeviceCaps(PHYSICALOFFSETX));
-    EXPECT_NEAR(p.PageWidth() / (p.Resolution() / 25.4), 210, 0.5);
 }
 
-TEST_F(CupsPrinter, PrintsTwoPagesToTheQueue) {
-    TPrinter p;
-    ASSERT_FALSE(p.IsPdfPrinter());
-    const int res = p.Resolution();
-    p.SetTitle("RuliformDocument");
-    p.Canvas()->Pen()->SetWidth(res / 100);
-    const auto before = OutputFiles();
-    p.BeginDoc();
-    p.Canvas()->MoveTo(2 * res, res); // 2 inches from the printable left edge
-    p.Canvas()->LineTo(2 * res, 5 * res);
-    p.NewPage();
-    EXPECT_EQ(p.PageNumber(), 2);
-    p.Canvas()->MoveTo(3 * res, res);
-    p.Canvas()->LineTo(3 * res, 5 * res);
-    p.EndDoc();
-    const std::string pdf = WaitForNewDocument(before, 90);
-    ASSERT_FALSE(pdf.empty()) << "cups-pdf wrote nothing; see " << TheCups().dir << "/log";
-    EXPECT_EQ(PdfInfo(pdf, "Pages"), "2");
-    EXPECT_NE(PdfInfo(pdf, "Title").find("RuliformDocument"), std::string::npos) << PdfInfo(pdf, "Title");
-    EXPECT_NE(PdfInfo(pdf, "Page size").find("595 x 842"), std::string::npos) << PdfInfo(pdf, "Page size");
-    // True size through the whole chain: 2 and 3 inches are 200 and 300 pixels at 100 dpi.
-    const double offsetInch = static_cast<double>(p.GetDeviceCaps(PHYSICALOFFSETX)) / res;
-    for (int page : {1, 2}) {
-        SCOPED_TRACE(page);
-        const GreyImage img = RenderPage(pdf, page, 100);
-        ASSERT_GT(img.height, 300);
-        int first = -1, last = -1;
-        for (int x = 0; x < img.width; ++x) {
-            if (img.At(x, 300) < 128) {
-                if (first < 0) first = x;
-                last = x;
+struct QueueGeometry {
+    std::string queue;
+    int borderPt; // unprintable border on every side of A4
+};
+
+std::vector<QueueGeometry> Queues() {
+    return {{TheCups().queue, 0}, {TheCups().marginsQueue, 12}};
+}
+
+TEST_F(CupsPrinter, GeometryFollowsThePrintableAreaOfTheQueue) {
+    for (const QueueGeometry& q : Queues()) {
+        SCOPED_TRACE(q.queue);
+        TPrinter p;
+        ASSERT_TRUE(p.SetPrinterByName(q.queue));
+        EXPECT_EQ(p.PaperName(), "A4");
+        const int res = p.Resolution();
+        EXPECT_EQ(p.GetDeviceCaps(LOGPIXELSX), res);
+        const int border = q.borderPt * res / 72;
+        EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETX), border);
+        EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETY), border);
+        EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), p.PageWidth() + 2 * border);
+        EXPECT_EQ(p.GetDeviceCaps(PHYSICALHEIGHT), p.PageHeight() + 2 * border);
+        EXPECT_NEAR(p.GetDeviceCaps(PHYSICALWIDTH), 595.0 * res / 72, 1);
+        const double borderMm = q.borderPt * 25.4 / 72;
+        EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), static_cast<int>(210 - 2 * borderMm));
+        EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), static_cast<int>(297 - 2 * borderMm));
+    }
+}
+
+TEST_F(CupsPrinter, PrintsTwoPagesToEachQueueAtTrueSizeFromThePrintableCorner) {
+    for (const QueueGeometry& q : Queues()) {
+        SCOPED_TRACE(q.queue);
+        TPrinter p;
+        ASSERT_TRUE(p.SetPrinterByName(q.queue));
+        const int res = p.Resolution();
+        p.SetTitle("RuliformDocument");
+        p.Canvas()->Pen()->SetWidth(res / 100);
+        const auto before = OutputFiles();
+        p.BeginDoc();
+        p.Canvas()->MoveTo(2 * res, res); // 2 inches from the printable left edge
+        p.Canvas()->LineTo(2 * res, 5 * res);
+        p.Canvas()->MoveTo(-res, 3 * res); // clipped to the printable area
+        p.Canvas()->LineTo(0, 3 * res);
+        p.NewPage();
+        EXPECT_EQ(p.PageNumber(), 2);
+        p.Canvas()->MoveTo(3 * res, res);
+        p.Canvas()->LineTo(3 * res, 5 * res);
+        p.EndDoc();
+        const std::string pdf = WaitForNewDocument(before, 90);
+        ASSERT_FALSE(pdf.empty()) << "cups-pdf wrote nothing; see " << TheCups().dir << "/log";
+        EXPECT_EQ(PdfInfo(pdf, "Pages"), "2");
+        EXPECT_NE(PdfInfo(pdf, "Title").find("RuliformDocument"), std::string::npos) << PdfInfo(pdf, "Title");
+        EXPECT_NE(PdfInfo(pdf, "Page size").find("595 x 842"), std::string::npos)
+            << PdfInfo(pdf, "Page size");
+        // 2 and 3 inches from the printable corner, which is the border away from the paper's.
+        const double borderInch = q.borderPt / 72.0;
+        for (int page : {1, 2}) {
+            SCOPED_TRACE(page);
+            const GreyImage img = RenderPage(pdf, page, 100);
+            ASSERT_GT(img.height, 300);
+            int first = -1, last = -1;
+            for (int x = 0; x < img.width; ++x) {
+                if (img.At(x, 200) < 128) {
+                    if (first < 0) first = x;
+                    last = x;
+                }
+            }
+            ASSERT_GE(first, 0) << "no line on the page";
+            EXPECT_NEAR((first + last) / 2.0, 100 * (page + 1 + borderInch), 1.5);
+            if (page == 1) {
+                // The clipped line at 3 inches down would show in the border left of the
+                // printable area.
+                const int row = static_cast<int>(100 * (3 + borderInch));
+                int dark = 0;
+                for (int x = 0; x < 100 * borderInch - 1; ++x)
+                    dark += img.At(x, row) < 128;
+                EXPECT_EQ(dark, 0);
             }
         }
-        ASSERT_GE(first, 0) << "no line on the page";
-        EXPECT_NEAR((first + last) / 2.0, 100 * (page + 1 + offsetInch), 1.5);
     }
 }
 
@@ -135,9 +173,10 @@ TEST_F(CupsPrinter, PrintDialogClosesBeforeTheChosenPrinterApplies) {
     ScratchDir dir;
     a.FileName = dir.File("chosen.pdf");
     ScriptDialogAnswer(a);
+    const int start = p.PrinterIndex();
     ASSERT_TRUE(dialog.Execute());
-    EXPECT_EQ(indexAtClose, 0);
-    EXPECT_EQ(p.PrinterIndex(), 1);
+    EXPECT_EQ(indexAtClose, start);
+    EXPECT_EQ(p.PrinterIndex(), p.Printers().IndexOf(PdfPrinterName));
     EXPECT_TRUE(p.IsPdfPrinter());
     p.BeginDoc();
     p.EndDoc();
@@ -150,6 +189,7 @@ TEST_F(CupsPrinter, SetupDialogChangesPaperOnTheQueueAndPickingItAgainRestoresDe
     setup.SetPrinterObject(&p);
     DialogAnswer a;
     a.Kind = DialogKind::PrinterSetup;
+    a.PrinterName = TheCups().queue;
     a.PaperName = "A3";
     a.Orientation = poLandscape;
     ScriptDialogAnswer(a);

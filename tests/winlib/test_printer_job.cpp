@@ -134,12 +134,29 @@ TEST_F(PdfJob, CanvasStateAndOriginCarryOverToTheNextPage) {
     }
 }
 
-TEST_F(PdfJob, PagesOfLinesAreVectorGraphics) {
-    PrintPages(2);
+TEST_F(PdfJob, PagesOfLinesFillsAndTextAreVectorGraphics) {
+    p.BeginDoc();
+    for (int page = 1; page <= 2; ++page) {
+        if (page > 1) p.NewPage();
+        TCanvas* c = p.Canvas();
+        c->Brush()->SetColor(clWhite);
+        c->FillRect(Rect(0, 0, p.PageWidth(), p.PageHeight()));
+        c->Pen()->SetWidth(1);
+        for (int x = 100; x < 4000; x += 118) {
+            c->MoveTo(x, 100);
+            c->LineTo(x, 6000);
+        }
+        c->Pen()->SetWidth(5);
+        c->Rectangle(200, 200, 1000, 1000);
+        c->Font()->SetHeight(-100);
+        c->TextOut(300, 6200, "1");
+    }
+    p.EndDoc();
     const std::string list = RunCommand("pdfimages -list " + Quote(dir.File("out.pdf")));
     // Only the two header lines: no image on any page.
     ASSERT_FALSE(list.empty()) << "pdfimages did not run";
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 2) << list;
+    EXPECT_EQ(PdfInfo(dir.File("out.pdf"), "Pages"), "2");
 }
 
 TEST_F(PdfJob, AbortLeavesNoFileAndKeepsAnEarlierOne) {
