@@ -21,6 +21,9 @@ AnsiString ClassNameOf(const TObject* o) {
     char* plain = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
     AnsiString name = (status == 0 && plain) ? plain : mangled;
     std::free(plain);
+    // The bare class name, without namespaces.
+    if (name.find('<') == AnsiString::npos)
+        if (const size_t colons = name.rfind("::"); colons != AnsiString::npos) name.erase(0, colons + 2);
     return name;
 }
 

@@ -34,8 +34,25 @@ public:
     void DeleteKey(const AnsiString& Section, const AnsiString& Ident);
 
 private:
+    // Identity of the file as last read or written; a change means another writer replaced it.
+    struct Stamp {
+        long long dev = -1, ino = -1, size = -1, mtimeNs = -1;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp StampOf(const AnsiString& path);
     void Load();
     void Save();
+    void Refresh(); // reloads when the file on disk is not the one last seen
+    [[noreturn]] void WriteFailed() const;
+    int FindSection(const std::string& name) const;
+    int SectionEnd(int header) const;
+    int FindKey(int header, const std::string& name) const;
+    void Commit(std::vector<std::string> lines);
     AnsiString fileName_;
-    std::vector<std::string> lines_; // the file's lines, UTF-8
+    // The file's lines exactly as stored (code page 932), so lines the program does not know
+    // are written back byte for byte; names and values are converted when looked up.
+    std::vector<std::string> lines_;
+    Stamp stamp_;
+    bool loaded_ = false;
+    bool unreadable_ = false; // present but not readable: it must not be replaced
 };

@@ -132,7 +132,7 @@ double StrToFloatDef(const AnsiString& S, double Default) {
 }
 
 AnsiString IntToHex(long long Value, int Digits) {
-    // A negative int shows its 32-bit pattern, as the 32-bit original did.
+    // A negative int shows its 32-bit pattern (colours are 32-bit values).
     const uint64_t bits =
         (Value < 0 && Value >= INT32_MIN) ? static_cast<uint32_t>(Value) : static_cast<uint64_t>(Value);
     static const char hexDigits[] = "0123456789ABCDEF";

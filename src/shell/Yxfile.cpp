@@ -1,0 +1,124 @@
+#include "Yxfile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+AnsiString WithoutTrailingSlash(AnsiString p) {
+    while (p.size() > 1 && p.back() == '/')
+        p.pop_back();
+    return p;
+}
+
+AnsiString Env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? AnsiString(v) : AnsiString();
+}
+
+AnsiString HomeFolder() {
+    AnsiString home = Env("HOME");
+    if (home.empty())
+        if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) home = pw->pw_dir;
+    return WithoutTrailingSlash(home);
+}
+
+bool IsFolder(const AnsiString& p) {
+    struct stat st {};
+    return !p.empty() && ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+AnsiString ExecutableFolder() {
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return "";
+    const AnsiString exe(buf, static_cast<size_t>(n));
+    const size_t slash = exe.rfind('/');
+    if (slash == AnsiString::npos) return "";
+    return slash == 0 ? AnsiString("/") : exe.substr(0, slash);
+}
+
+// A user folder from the environment, then from ~/.config/user-dirs.dirs (which names the
+// localised folders, "ドキュメント" and the like), then the usual English name when it exists.
+AnsiString UserFolder(const char* xdgName, const char* fallback) {
+    AnsiString v = Env(xdgName);
+    const AnsiString home = HomeFolder();
+    if (v.empty()) {
+        AnsiString config = Env("XDG_CONFIG_HOME");
+        if (config.empty() || config[0] != '/') config = home + "/.config";
+        std::ifstream in(config + "/user-dirs.dirs");
+        const AnsiString prefix = AnsiString(xdgName) + "=";
+        for (AnsiString line; std::getline(in, line);) {
+            if (line.compare(0, prefix.size(), prefix) != 0) continue;
+            AnsiString value = line.substr(prefix.size());
+            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+                value = value.substr(1, value.size() - 2);
+            if (value.compare(0, 5, "$HOME") == 0) value = home + value.substr(5);
+            v = value;
+        }
+    }
+    if (!v.empty() && v[0] == '/') return WithoutTrailingSlash(v);
+    const AnsiString usual = home + "/" + fallback;
+    return IsFolder(usual) ? usual : home;
+}
+
+bool MakeFolders(const AnsiString& path) {
+    for (size_t p = 1; p <= path.size(); ++p) {
+        if (p != path.size() && path[p] != '/') continue;
+        const AnsiString part = path.substr(0, p);
+        if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    }
+    return IsFolder(path);
+}
+
+} // namespace
+
+AnsiString GetSpecialFolder(int kind) {
+    switch (kind) {
+    case 0:
+        return ExecutableFolder();
+    case 1:
+        return "/usr";
+    case 2:
+        return "/usr/lib";
+    case 3: {
+        char buf[PATH_MAX];
+        return ::getcwd(buf, sizeof buf) ? AnsiString(buf) : AnsiString();
+    }
+    case 4: {
+        const AnsiString tmp = Env("TMPDIR");
+        return tmp.empty() ? AnsiString("/tmp") : WithoutTrailingSlash(tmp);
+    }
+    case 5:
+        return "/usr/bin";
+    case 8:
+        return UserFolder("XDG_DOCUMENTS_DIR", "Documents");
+    case 9:
+        return UserFolder("XDG_DESKTOP_DIR", "Desktop");
+    case 11: {
+        const AnsiString data = Env("XDG_DATA_HOME");
+        return (data.empty() || data[0] != '/') ? HomeFolder() + "/.local/share/fonts"
+                                                : WithoutTrailingSlash(data) + "/fonts";
+    }
+    default:
+        return "";
+    }
+}
+
+AnsiString ProgramDataFolder() {
+    return ProgramDataFolder(GetSpecialFolder(0));
+}
+
+AnsiString ProgramDataFolder(const AnsiString& programFolder) {
+    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0) return programFolder;
+    AnsiString config = Env("XDG_CONFIG_HOME");
+    if (config.empty() || config[0] != '/') config = HomeFolder() + "/.config";
+    const AnsiString folder = WithoutTrailingSlash(config) + "/Ruliform";
+    MakeFolders(folder);
+    return folder;
+}

@@ -1,0 +1,321 @@
+#include "winlib/IniFiles.h"
+#include "winlib/SysUtils.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class IniFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("ruliform-ini-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        path_ = (dir_ / "Ruliform.ini").string();
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+    void Put(const std::string& bytes) const { std::ofstream(path_, std::ios::binary) << bytes; }
+    std::string Get() const {
+        std::ifstream in(path_, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    static bool IsRoot() { return ::geteuid() == 0; }
+    fs::path dir_;
+    std::string path_;
+};
+
+TEST_F(IniFile, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadInteger("Ruliform", "Width", 768), 768);
+    EXPECT_EQ(ini.ReadString("Mark", "Char", "▼"), "▼");
+    EXPECT_FALSE(ini.SectionExists("Ruliform"));
+    EXPECT_FALSE(fs::exists(path_)); // reading creates nothing
+    ini.WriteInteger("Ruliform", "Width", 800);
+    ini.WriteInteger("Ruliform", "Height", -1);
+    ini.WriteString("Space", "Top", "4.2");
+    EXPECT_EQ(Get(), "[Ruliform]\r\nWidth=800\r\nHeight=-1\r\n[Space]\r\nTop=4.2\r\n");
+}
+
+TEST_F(IniFile, NamesCompareWithoutAsciiCase) {
+    Put("[LogPaper]\r\n定数=3\r\nType=1\r\n");
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadInteger("Logpaper", "Type", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("LOGPAPER", "type", 0), 1);
+    EXPECT_EQ(ini.ReadInteger(" LogPaper ", " Type ", 0), 1); // blanks around names do not count
+    ini.WriteInteger("logpaper", "TYPE", 2);
+    EXPECT_EQ(ini.ReadInteger("LogPaper", "Type", 0), 2);
+    EXPECT_EQ(Get().find("TYPE"), std::string::npos) << "the stored spelling of the key is kept";
+}
+
+TEST_F(IniFile, FirstMatchWins) {
+    Put("[A]\nk=1\nK=2\n[a]\nk=3\nnew=4\n");
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadString("A", "k", ""), "1");
+    EXPECT_EQ(ini.ReadString("A", "new", "none"), "none"); // only the first [A] is searched
+    ini.WriteString("A", "k", "9");
+    EXPECT_EQ(Get(), "[A]\r\nk=9\r\nK=2\r\n[a]\r\nk=3\r\nnew=4\r\n");
+}
+
+struct ValueCase {
+    const char* stored;
+    int asInt;      // default -5
+    bool asBool;    // default true
+    double asFloat; // default 7.5
+};
+
+TEST_F(IniFile, ValueEncodingsOnRead) {
+    const ValueCase cases[] = {
+        {"12", 12, true, 12},     {"  12  ", 12, true, 12}, // the profile reader trims the value
+        {"-3", -3, true, -3},     {"$FF", 255, true, 7.5},
+        {"0x10", 16, true, 7.5},  {"x10", 16, true, 7.5},
+        {"0", 0, false, 0},       {"2", 2, true, 2},
+        {"yes", -5, true, 7.5},   {"true", -5, true, 7.5},
+        {"12abc", -5, true, 7.5}, {"2147483648", -5, true, 2147483648.0},
+        {"1.5", -5, true, 1.5},   {"100", 100, true, 100},
+        {"1e3", -5, true, 1000},  {"1,5", -5, true, 7.5},
+        {"", -5, true, 7.5},      {"\"42\"", 42, true, 42}, // one pair of quotes is removed
+    };
+    for (const ValueCase& c : cases) {
+        Put(std::string("[S]\r\nv=") + c.stored + "\r\n");
+        TIniFile ini(path_);
+        EXPECT_EQ(ini.ReadInteger("S", "v", -5), c.asInt) << c.stored;
+        EXPECT_EQ(ini.ReadBool("S", "v", true), c.asBool) << c.stored;
+        EXPECT_EQ(ini.ReadBool("S", "v", false), c.asInt == -5 ? false : c.asInt != 0) << c.stored;
+        EXPECT_EQ(ini.ReadFloat("S", "v", 7.5), c.asFloat) << c.stored;
+    }
+}
+
+TEST_F(IniFile, EmptyValueIsNotMissing) {
+    Put("[Header]\r\nHeadText1=\r\n");
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadString("Header", "HeadText1", "default"), "");
+    EXPECT_EQ(ini.ReadString("Header", "HeadText2", "default"), "default");
+    EXPECT_TRUE(ini.ValueExists("Header", "headtext1"));
+    EXPECT_FALSE(ini.ValueExists("Header", "HeadText2"));
+    EXPECT_EQ(ini.ReadInteger("Header", "HeadText1", 4), 4);
+}
+
+TEST_F(IniFile, ReadStringStopsAt2047Bytes) {
+    Put("[S]\r\nlong=" + std::string(3000, 'a') + "\r\nkanji=" + std::string(2046, 'b') + "\x82\xa0\r\n");
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadString("S", "long", ""), std::string(2047, 'a'));
+    // a double-byte character that does not fit whole is left out, not cut in half
+    EXPECT_EQ(ini.ReadString("S", "kanji", ""), std::string(2046, 'b'));
+}
+
+TEST_F(IniFile, WrittenValuesReadBackUnchanged) {
+    TIniFile ini(path_);
+    const char* values[] = {"plain",   "  leading", "trailing  ", "\"quoted\"",      "'single'",      "\"",
+                            "a\"b\"c", "",          "x=y",        "[not a section]", "ＭＳ ゴシック", "★"};
+    for (const char* v : values) {
+        ini.WriteString("Header", "HeadText1", v);
+        EXPECT_EQ(TIniFile(path_).ReadString("Header", "HeadText1", "?"), v) << v;
+    }
+}
+
+TEST_F(IniFile, LineBreaksInAValueCannotAddLines) {
+    TIniFile ini(path_);
+    ini.WriteString("Header", "HeadText1", "a\r\n[Ruliform]\nSkin=6");
+    EXPECT_FALSE(ini.SectionExists("Ruliform"));
+    EXPECT_EQ(ini.ReadString("Header", "HeadText1", ""), "a  [Ruliform] Skin=6");
+}
+
+TEST_F(IniFile, NumbersAreWrittenAsTheirText) {
+    TIniFile ini(path_);
+    ini.WriteFloat("Ruliform", "BGWidth", 100.0);
+    ini.WriteFloat("Ruliform", "BGLeft", -2.25);
+    ini.WriteBool("Ruliform", "CriticalFocus", true);
+    ini.WriteBool("Ruliform", "TransparentClose", false);
+    ini.WriteInteger("Color", "Paper", 16777215);
+    EXPECT_EQ(Get(), "[Ruliform]\r\nBGWidth=100\r\nBGLeft=-2.25\r\nCriticalFocus=1\r\nTransparentClose=0\r\n"
+                     "[Color]\r\nPaper=16777215\r\n");
+    EXPECT_EQ(ini.ReadFloat("Ruliform", "BGWidth", 0), 100.0);
+}
+
+TEST_F(IniFile, FileIsCodePage932OnDisk) {
+    TIniFile ini(path_);
+    ini.WriteString("ページ番号", "FontName", "ＭＳ ゴシック");
+    EXPECT_EQ(Get(), "[\x83\x79\x81\x5b\x83\x57\x94\xd4\x8d\x86]\r\nFontName=\x82\x6c\x82\x72 "
+                     "\x83\x53\x83\x56\x83\x62\x83\x4e\r\n");
+    // and a file written elsewhere in the code page reads as UTF-8
+    Put("[\x89\x7e\x8c\xca]\r\n\x92\xbc\x8c\x61=120\r\n"); // [円弧] 直径=120
+    TIniFile other(path_);
+    EXPECT_EQ(other.ReadString("円弧", "直径", ""), "120");
+}
+
+TEST_F(IniFile, SecondBytesThatLookLikeBracketsDoNotConfuseTheParser) {
+    // The second byte of "ゾ" (0x83 0x5D) is the code of ']'.
+    Put("[\x83\x5d]\r\n\x83\x5d=1\r\n"); // [ゾ] ゾ=1
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadInteger("ゾ", "ゾ", 0), 1);
+    Put("[\x83\x5d\r\nk=2\r\n"); // "[ゾ": the only ']' is half a character, so no section
+    TIniFile broken(path_);
+    EXPECT_EQ(broken.ReadInteger("ゾ", "k", 0), 0);
+}
+
+TEST_F(IniFile, KeysGoAtTheEndOfTheirSectionAndUnknownLinesStay) {
+    const std::string original = "top line without section\r\n"
+                                 "[Ruliform]\r\n"
+                                 "Skin=1\r\n"
+                                 "; a comment\r\n"
+                                 "Unknown = kept as is \r\n"
+                                 "\r\n"
+                                 "[Other]\r\n"
+                                 "odd line\r\n"
+                                 "\xed\x40\xff\x81=\x80 raw\r\n" // bytes that do not survive a round trip
+                                 "Z=1\r\n";
+    Put(original);
+    TIniFile ini(path_);
+    ini.WriteInteger("Ruliform", "Zoom", 5);
+    ini.WriteString("Brand", "New", "x");
+    EXPECT_EQ(Get(), "top line without section\r\n"
+                     "[Ruliform]\r\n"
+                     "Skin=1\r\n"
+                     "; a comment\r\n"
+                     "Unknown = kept as is \r\n"
+                     "Zoom=5\r\n"
+                     "\r\n"
+                     "[Other]\r\n"
+                     "odd line\r\n"
+                     "\xed\x40\xff\x81=\x80 raw\r\n"
+                     "Z=1\r\n"
+                     "[Brand]\r\n"
+                     "New=x\r\n");
+    EXPECT_EQ(ini.ReadString("Ruliform", "Unknown", ""), "kept as is");
+    EXPECT_EQ(ini.ReadString("Ruliform", "; a comment", "no"), "no");
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST_F(IniFile, BinaryJunkReadsWithoutHarm) {
+    std::string junk;
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 131 + 7) % 256);
+    const std::string before = junk + "\n[S]\nk=1\n";
+    Put(before);
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
+    EXPECT_EQ(ini.ReadString("nothing", "here", "d"), "d");
+    ini.WriteInteger("S", "k", 2);
+    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2);
+    // every line but the changed one is still there byte for byte
+    std::vector<std::string> want = Lines(before);
+    want.back() = "k=2";
+    EXPECT_EQ(Lines(Get()), want);
+}
+
+TEST_F(IniFile, SectionsAndKeysCanBeListedAndRemoved) {
+    Put("[A]\r\nx=1\r\n; note\r\ny=2\r\n[Empty]\r\n[B]\r\nz=3\r\n");
+    TIniFile ini(path_);
+    TStringList keys;
+    keys.Add("stale");
+    ini.ReadSection("a", &keys);
+    EXPECT_EQ(keys.Items(), (std::vector<AnsiString>{"x", "y"}));
+    EXPECT_TRUE(ini.SectionExists("A"));
+    EXPECT_FALSE(ini.SectionExists("Empty")); // a section without keys does not count
+    ini.DeleteKey("A", "X");
+    EXPECT_FALSE(ini.ValueExists("A", "x"));
+    ini.EraseSection("a");
+    EXPECT_EQ(Get(), "[Empty]\r\n[B]\r\nz=3\r\n");
+    ini.EraseSection("missing");
+    ini.DeleteKey("B", "missing");
+    EXPECT_EQ(Get(), "[Empty]\r\n[B]\r\nz=3\r\n");
+}
+
+TEST_F(IniFile, EveryWriteIsOnDiskAtOnceAndSeenByOthers) {
+    TIniFile a(path_), b(path_);
+    EXPECT_EQ(b.ReadInteger("S", "k", 0), 0);
+    a.WriteInteger("S", "k", 1);
+    EXPECT_EQ(b.ReadInteger("S", "k", 0), 1); // b reads again because the file changed
+    b.WriteInteger("S", "j", 2);
+    EXPECT_EQ(a.ReadInteger("S", "j", 0), 2);
+    a.WriteInteger("S", "k", 3);
+    EXPECT_EQ(Get(), "[S]\r\nk=3\r\nj=2\r\n"); // a did not lose b's key
+}
+
+TEST_F(IniFile, ReplacingLeavesNoTemporaryFilesAndKeepsPermissions) {
+    Put("[S]\r\nk=1\r\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TIniFile ini(path_);
+    for (int i = 0; i < 5; ++i)
+        ini.WriteInteger("S", "k", i);
+    int files = 0;
+    for (const auto& e : fs::directory_iterator(dir_)) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+    EXPECT_EQ(fs::status(path_).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(IniFile, WritesThroughALinkReplaceItsTarget) {
+    const std::string real = (dir_ / "real.ini").string();
+    std::ofstream(real) << "[S]\r\nk=1\r\n";
+    const std::string link = (dir_ / "link.ini").string();
+    fs::create_symlink(real, link);
+    TIniFile ini(link);
+    ini.WriteInteger("S", "k", 2);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(TIniFile(real).ReadInteger("S", "k", 0), 2);
+}
+
+TEST_F(IniFile, RefusedWriteRaisesAndLeavesTheFileWhole) {
+    const std::string nowhere = (dir_ / "no-such-folder" / "Ruliform.ini").string();
+    TIniFile ini(nowhere);
+    try {
+        ini.WriteInteger("Ruliform", "Width", 800);
+        FAIL() << "no exception";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.Message, nowhere + " に書き込めません");
+    }
+    EXPECT_EQ(ini.ReadInteger("Ruliform", "Width", 1), 1); // nothing pretends to be stored
+
+    if (IsRoot()) GTEST_SKIP() << "permissions do not stop root";
+    Put("[Ruliform]\r\nWidth=640\r\n");
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    TIniFile locked(path_);
+    EXPECT_THROW(locked.WriteInteger("Ruliform", "Width", 800), EIniFileException);
+    EXPECT_EQ(locked.ReadInteger("Ruliform", "Width", 0), 640);
+    EXPECT_EQ(Get(), "[Ruliform]\r\nWidth=640\r\n");
+}
+
+TEST_F(IniFile, ReadOnlyOrUnreadableFileIsNotReplaced) {
+    if (IsRoot()) GTEST_SKIP() << "permissions do not stop root";
+    Put("[S]\r\nk=1\r\n");
+    fs::permissions(path_, fs::perms::owner_read);
+    TIniFile ro(path_);
+    EXPECT_THROW(ro.WriteInteger("S", "k", 2), EIniFileException);
+    EXPECT_EQ(ro.ReadInteger("S", "k", 0), 1);
+
+    fs::permissions(path_, fs::perms::owner_write);
+    TIniFile unreadable(path_);
+    EXPECT_EQ(unreadable.ReadInteger("S", "k", 7), 7); // reading never fails
+    EXPECT_THROW(unreadable.WriteInteger("S", "other", 2), EIniFileException);
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Get(), "[S]\r\nk=1\r\n");
+}
+
+} // namespace
