@@ -71,6 +71,8 @@ class TPageControl;
 class TTabSheet : public TWinControl {
 public:
     explicit TTabSheet(TComponent* AOwner);
+    ~TTabSheet() override;                   // leaves its page control
+    void SetParent(TWinControl* p) override; // a page control as parent makes the sheet its page
     TPageControl* PageControl() const { return pageControl_; }
     void SetPageControl(TPageControl* pc); // appends the sheet to pc's pages
     int PageIndex() const;
@@ -93,6 +95,7 @@ using TDrawTabEvent =
 class TPageControl : public TWinControl {
 public:
     explicit TPageControl(TComponent* AOwner);
+    ~TPageControl() override;
     int PageCount() const { return static_cast<int>(pages_.size()); }
     TTabSheet* Pages(int i) const { return pages_.at(i); }
     // Page index, counted over all pages including those whose tab is hidden; -1 = none.
@@ -128,6 +131,7 @@ class TToolBar;
 class TToolButton : public TGraphicControl {
 public:
     explicit TToolButton(TComponent* AOwner);
+    ~TToolButton() override;                 // leaves its tool bar
     void SetParent(TWinControl* p) override; // appends the button to a tool bar
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int i) { imageIndex_ = i; }
@@ -196,10 +200,14 @@ public:
     void SetSimplePanel(bool s);
     bool AutoHint() const { return autoHint_; }
     void SetAutoHint(bool a) { autoHint_ = a; }
+    // The text shown across the bar while SimplePanel is set (or when there are no panels).
+    const AnsiString& SimpleText() const { return simpleText_; }
+    void SetSimpleText(const AnsiString& t);
 
     TDrawPanelEvent OnDrawPanel;
 
 private:
     std::vector<TStatusPanel> panels_;
+    AnsiString simpleText_;
     bool simplePanel_ = false, autoHint_ = true;
 };

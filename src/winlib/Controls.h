@@ -6,6 +6,10 @@
 #pragma once
 
 #include "Graphics.h"
+#include "SysUtils.h"
+
+// Raised by operations a control cannot do in its present state (focusing a hidden control).
+RULIFORM_EXCEPTION(EInvalidOperation, Exception)
 
 class TControlImpl;
 class TWinControl;
@@ -104,6 +108,7 @@ private:
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override; // the children stay alive, without a parent
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int i) const { return controls_.at(i); }
     void SetFocus();  // EInvalidOperation when the control cannot take the focus (hidden, disabled)

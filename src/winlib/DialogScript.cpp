@@ -10,7 +10,10 @@ std::deque<DialogAnswer>& Queue() {
     return queue;
 }
 
+bool forcedHeadless = false;
+
 bool NobodyCanAnswer() {
+    if (forcedHeadless) return true;
     const QString platform = QGuiApplication::platformName();
     return platform == "offscreen" || platform == "minimal";
 }
@@ -62,3 +65,12 @@ std::optional<DialogAnswer> TakeScriptedAnswer(DialogKind Kind) {
     queue.pop_front();
     return a;
 }
+
+std::vector<ShownMessage>& ShownMessages() {
+    static std::vector<ShownMessage> shown;
+    return shown;
+}
+
+bool DialogsHeadless() { return NobodyCanAnswer(); }
+
+void ForceDialogsHeadless(bool On) { forcedHeadless = On; }

@@ -44,3 +44,17 @@ void ClearScriptedAnswers();
 // front answer is for another kind.
 std::optional<DialogAnswer> TakeScriptedAnswer(DialogKind Kind);
 const char* DialogKindName(DialogKind Kind);
+
+// Headless test mode: where nobody can answer a dialog (the "offscreen" and "minimal" platforms,
+// or when forced on), boxes that only inform do not appear. ShowMessage and the exception box are
+// recorded in ShownMessages instead, and every message box is recorded there before it takes its
+// scripted answer (one with no answer raises EDialogScript, as any dialog does).
+enum class ShownMessageKind { Message, Exception, MessageBox };
+struct ShownMessage {
+    ShownMessageKind Kind = ShownMessageKind::Message;
+    AnsiString Caption;
+    AnsiString Text;
+};
+std::vector<ShownMessage>& ShownMessages(); // tests read and clear it
+bool DialogsHeadless();
+void ForceDialogsHeadless(bool On); // for test runs on a real screen

@@ -61,6 +61,7 @@ public:
     void DoCreate();
 
 private:
+    void PlaceOnShow(); // applies Position
     TFormBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;
     TPosition position_ = poDesigned;
@@ -92,7 +93,8 @@ public:
         forms_.push_back(Reference);
         Reference->DoCreate();
     }
-    void Run();        // shows the main form and runs the message loop until it closes
+    // Shows the main form and runs the message loop until it closes, then destroys the forms.
+    void Run();
     void Terminate();  // ends the loop; asked for before Run, it takes effect when Run starts
     bool Terminated() const { return terminated_; }
     void ProcessMessages();
@@ -113,8 +115,10 @@ public:
     TNotifyEvent OnHint;
 
 private:
+    friend class TForm;
+    void FormDestroyed(TForm* f); // a form deleted by other means leaves the list
     AnsiString title_, hint_;
-    bool mainFormOnTaskBar_ = true, terminated_ = false;
+    bool mainFormOnTaskBar_ = true, terminated_ = false, running_ = false;
     TForm* mainForm_ = nullptr;
     std::vector<TForm*> forms_;
     std::vector<AnsiString> params_;

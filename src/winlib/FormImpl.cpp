@@ -1,0 +1,178 @@
+// The Qt side of forms: frame geometry, border width, window flags and the window events.
+#include "FormImpl.h"
+
+#include "AppImpl.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+#include <algorithm>
+
+TFormImpl::TFormImpl(TForm* form, QWidget* window)
+    : TControlImpl(form, window), form_(form), client_(new QWidget(window)) {
+    client_->show();
+    bounds_ = TRect(0, 0, window->width(), window->height());
+    LayoutClient();
+}
+
+QMargins TFormImpl::FrameMargins() const {
+    QWidget* w = Widget();
+    if (!w || !w->isVisible()) return QMargins();
+    const QRect f = w->frameGeometry(), g = w->geometry();
+    return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
+TRect TFormImpl::Bounds() const {
+    QWidget* w = Widget();
+    if (!w || !w->isVisible()) return bounds_;
+    const QRect f = w->frameGeometry();
+    return TRect(f.left(), f.top(), f.right() + 1, f.bottom() + 1);
+}
+
+void TFormImpl::ApplyBounds(int l, int t, int w, int h) {
+    QWidget* win = Widget();
+    if (!win) return;
+    bounds_ = TRect(l, t, l + w, t + h);
+    clientSizeWanted_ = applyingClientSize_;
+    const QMargins m = FrameMargins();
+    win->move(l, t); // a window's position is that of its frame
+    win->resize(std::max(w - m.left() - m.right(), 0), std::max(h - m.top() - m.bottom(), 0));
+    LayoutClient();
+}
+
+QSize TFormImpl::ClientSize() const {
+    QWidget* w = Widget();
+    if (!w) return QSize();
+    return QSize(std::max(w->width() - 2 * borderWidth_, 0), std::max(w->height() - 2 * borderWidth_, 0));
+}
+
+void TFormImpl::SetClientSize(int w, int h) {
+    const TRect b = Bounds();
+    const QSize c = ClientSize();
+    wantedClient_ = QSize(std::max(w, 0), std::max(h, 0));
+    applyingClientSize_ = true;
+    form_->SetBounds(b.Left, b.Top, b.Width() + w - c.width(), b.Height() + h - c.height());
+    applyingClientSize_ = false;
+}
+
+void TFormImpl::ApplyVisible(bool v) {
+    QWidget* w = Widget();
+    if (!w || !ready) return;
+    if (v) {
+        // An already visible window comes to the front.
+        if (w->isVisible()) w->raise();
+        w->show();
+        w->activateWindow();
+    } else {
+        w->hide();
+    }
+}
+
+void TFormImpl::ApplyCaption(const AnsiString& c) {
+    if (Widget()) Widget()->setWindowTitle(ToQString(c));
+}
+
+void TFormImpl::SetBorderWidth(int w) {
+    borderWidth_ = std::max(w, 0);
+    LayoutClient();
+}
+
+void TFormImpl::LayoutClient() {
+    QWidget* w = Widget();
+    if (!w) return;
+    const QSize c = ClientSize();
+    client_->setGeometry(borderWidth_, borderWidth_, c.width(), c.height());
+}
+
+void TFormImpl::ApplyWindowFlags(TFormBorderStyle border, TFormStyle style) {
+    QWidget* w = Widget();
+    if (!w) return;
+    Qt::WindowFlags f = Qt::Window;
+    switch (border) {
+    case bsNone:
+        f |= Qt::FramelessWindowHint;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        f = Qt::Tool;
+        break;
+    case bsDialog:
+        f = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    default:
+        break;
+    }
+    if (style == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
+    if (w->windowFlags() == f) return;
+    // Changing the flags hides the window; a visible one comes back where it was.
+    const bool visible = w->isVisible();
+    const TRect b = Bounds();
+    w->setWindowFlags(f);
+    if (visible) {
+        ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
+        w->show();
+    }
+}
+
+TRect TFormImpl::NormalBounds() const {
+    QWidget* w = Widget();
+    if (w && w->isVisible() &&
+        !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return Bounds();
+    return bounds_;
+}
+
+void TFormImpl::CenterOn(const TRect& area) {
+    const TRect b = Bounds();
+    const int l = area.Left + (area.Width() - b.Width()) / 2;
+    const int t = area.Top + (area.Height() - b.Height()) / 2;
+    form_->SetBounds(l, t, b.Width(), b.Height());
+}
+
+bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
+    QWidget* w = Widget();
+    if (obj == w) {
+        switch (ev->type()) {
+        case QEvent::Close:
+            // The form decides: OnClose may keep it open, hide it or end the program.
+            ev->ignore();
+            RunGuarded([this] { form_->Close(); });
+            return true;
+        case QEvent::ActivationChange: {
+            const bool active = w->isActiveWindow();
+            RunGuarded([this, active] {
+                TNotifyEvent e = active ? form_->OnActivate : form_->OnDeactivate;
+                if (e) e(form_);
+            });
+            break;
+        }
+        case QEvent::Resize:
+            LayoutClient();
+            [[fallthrough]];
+        case QEvent::Move:
+            if (w->isVisible() &&
+                !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+                const QMargins m = FrameMargins();
+                if (framePending_ && !m.isNull()) {
+                    // The window manager has framed the window: give it the size asked for.
+                    framePending_ = false;
+                    if (clientSizeWanted_) {
+                        w->resize(wantedClient_.width() + 2 * borderWidth_,
+                                  wantedClient_.height() + 2 * borderWidth_);
+                        LayoutClient();
+                        bounds_ = Bounds();
+                    } else {
+                        const TRect b = bounds_;
+                        ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
+                    }
+                } else {
+                    bounds_ = Bounds();
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return TControlImpl::eventFilter(obj, ev);
+}
