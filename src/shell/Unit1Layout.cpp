@@ -67,7 +67,6 @@ void TForm1::BuildMenus() {
     WebForum1 = item(MenuHelp, "WebForum1", "Ruliform掲示板を開く(&B)");
     MailTo1 = item(MenuHelp, "MailTo1", "作者にメールで質問(&M)");
     About1 = item(MenuHelp, "About1", "バージョン情報(&A)");
-    SetMenu(MainMenu1);
 
     PopupMenu2 = new TPopupMenu(this);
     PopupMenu2->SetName("PopupMenu2");
@@ -107,6 +106,7 @@ void TForm1::BuildToolBars() {
     ToolButton1 = button(ToolBar1, "ToolButton1", "プリンター設定", "プリンターを設定します");
     ToolButton2 = button(ToolBar1, "ToolButton2", "印刷", "印刷します");
     ToolBar2 = bar("ToolBar2", 167, 225);
+    ToolBar2->SetMenu(MainMenu1);
     ToolBar4 = bar("ToolBar4", 600, 60);
     ToolBar4->SetVisible(false);
     ToolBar3 = bar("ToolBar3", 398, 190);
@@ -493,7 +493,7 @@ void TForm1::BuildPageSettingsTab() {
     int y = 2;
     Label41 = MakeLabel(this, p, "Label41", "余白", 2, y, 140);
     y += 18;
-    GroupBox3 = MakeControl<TGroupBox>(this, p, "GroupBox3", 2, y, 144, 150);
+    GroupBox3 = MakeControl<TGroupBox>(this, p, "GroupBox3", 2, y, 144, 186);
     auto marginRow = [this](const char* label, const char* labelName, const char* editName, const char* spinName,
                             int row, TLabel*& l, TEdit*& e, TCSpinButton*& s) {
         int yy = 14 + row * 24;
@@ -505,11 +505,11 @@ void TForm1::BuildPageSettingsTab() {
     marginRow("左", "lSpL", "eSpaceL", "CSpinButton2", 1, lSpL, eSpaceL, CSpinButton2);
     marginRow("右", "lSpR", "eSpaceR", "CSpinButton3", 2, lSpR, eSpaceR, CSpinButton3);
     marginRow("下", "lSpB", "eSpaceB", "CSpinButton4", 3, lSpB, eSpaceB, CSpinButton4);
-    CheckBox1 = MakeCheckBox(this, GroupBox3, "CheckBox1", "全て同一", 96, 14, 46);
-    CheckBox9 = MakeCheckBox(this, GroupBox3, "CheckBox9", "↑↓共通", 96, 38, 46);
-    CheckBox10 = MakeCheckBox(this, GroupBox3, "CheckBox10", "←→共通", 96, 62, 46);
-    lSpace_mm = MakeLabel(this, GroupBox3, "lSpace_mm", "最低0mm", 6, 112, 130);
-    y += 156;
+    CheckBox1 = MakeCheckBox(this, GroupBox3, "CheckBox1", "全て同一", 6, 110, 130);
+    CheckBox9 = MakeCheckBox(this, GroupBox3, "CheckBox9", "↑↓共通", 6, 128, 130);
+    CheckBox10 = MakeCheckBox(this, GroupBox3, "CheckBox10", "←→共通", 6, 146, 130);
+    lSpace_mm = MakeLabel(this, GroupBox3, "lSpace_mm", "最低0mm", 6, 166, 130);
+    y += 192;
 
     Label42 = MakeLabel(this, p, "Label42", "線の色", 2, y, 140);
     y += 18;

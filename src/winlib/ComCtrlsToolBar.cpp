@@ -59,14 +59,21 @@ class TToolBarImpl : public TControlImpl {
         Layout();
     }
 
-    // Places the visible buttons in a row.
+    // Places the visible buttons, and any other control put on the bar (the zoom list), in a
+    // row in the order they were added.
     void Layout() {
         if (laying) return;
         ++laying;
         int x = 0;
-        for (int i = 0; i < bar->ButtonCount(); ++i) {
-            TToolButton* b = bar->Buttons(i);
-            if (!b->Visible()) continue;
+        for (int i = 0; i < bar->ControlCount(); ++i) {
+            TControl* c = bar->Controls(i);
+            if (!c->Visible()) continue;
+            auto* b = dynamic_cast<TToolButton*>(c);
+            if (!b) {
+                c->SetBounds(x, std::max(0, (bar->ClientHeight() - c->Height()) / 2), c->Width(), c->Height());
+                x += c->Width();
+                continue;
+            }
             int w = kButtonWidth;
             if (bar->ShowCaptions()) {
                 QFontMetrics fm(b->Impl()->Widget()->font());

@@ -32,6 +32,9 @@ TRect TFormImpl::Bounds() const {
 void TFormImpl::ApplyBounds(int l, int t, int w, int h) {
     QWidget* win = Widget();
     if (!win) return;
+    // The minimum size constrains the bounds the program asks for too, as the form's constraints do.
+    w = std::max(w, win->minimumWidth());
+    h = std::max(h, win->minimumHeight());
     bounds_ = TRect(l, t, l + w, t + h);
     clientSizeWanted_ = applyingClientSize_;
     const QMargins m = FrameMargins();
