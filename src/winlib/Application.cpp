@@ -65,9 +65,13 @@ QWidget* DialogParent() {
 
 } // namespace winlib
 
-TApplication::TApplication() : TComponent(nullptr) { params_.push_back(ProgramFile()); }
+TApplication::TApplication() : TComponent(nullptr) {
+    params_.push_back(ProgramFile());
+}
 
-TApplication::~TApplication() { DestroyForms(); }
+TApplication::~TApplication() {
+    DestroyForms();
+}
 
 void TApplication::Initialize(int argc, char** argv) {
     params_.clear();
@@ -86,9 +90,13 @@ void TApplication::Initialize(int argc, char** argv) {
     if (QCoreApplication::instance()) QApplication::setQuitOnLastWindowClosed(false);
 }
 
-bool TApplication::Initialized() const { return QCoreApplication::instance() != nullptr; }
+bool TApplication::Initialized() const {
+    return QCoreApplication::instance() != nullptr;
+}
 
-void TApplication::SetTitle(const AnsiString& t) { title_ = t; }
+void TApplication::SetTitle(const AnsiString& t) {
+    title_ = t;
+}
 
 void TApplication::Run() {
     winlib::EnsureToolkit();

@@ -186,7 +186,11 @@ void TBitmap::Assign(TPersistent* Source) {
         stride_ = b->stride_;
         format_ = b->format_;
         bits_ = b->bits_;
-        SetColorTable(b->colors_);
+        colors_ = b->colors_;
+        if (palette_) {
+            DeletePalette(palette_);
+            palette_ = 0;
+        }
         transparentColor_ = b->transparentColor_;
         SetTransparent(b->Transparent());
         Changed(this);

@@ -15,7 +15,9 @@
 namespace winlib {
 
 namespace {
-QString Q(const char* s) { return QString::fromUtf8(s); }
+QString Q(const char* s) {
+    return QString::fromUtf8(s);
+}
 } // namespace
 
 FontDialogWindow::FontDialogWindow(QWidget* parent) : QDialog(parent) {
@@ -88,10 +90,14 @@ void FontDialogWindow::Store(TFont& font) const {
 
 QCheckBox* FontDialogWindow::StyleBox(TFontStyle s) const {
     switch (s) {
-    case fsBold: return bold_;
-    case fsItalic: return italic_;
-    case fsUnderline: return underline_;
-    case fsStrikeOut: return strike_;
+    case fsBold:
+        return bold_;
+    case fsItalic:
+        return italic_;
+    case fsUnderline:
+        return underline_;
+    case fsStrikeOut:
+        return strike_;
     }
     return nullptr;
 }
@@ -105,8 +111,8 @@ void FontDialogWindow::SetColor(TColor c) {
 
 void FontDialogWindow::ChooseColor() {
     const TColor rgb = ColorToRGB(color_);
-    const QColor c = QColorDialog::getColor(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)), this,
-                                            Q("色の設定"));
+    const QColor c =
+        QColorDialog::getColor(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)), this, Q("色の設定"));
     if (c.isValid()) SetColor(RGB(c.red(), c.green(), c.blue()));
 }
 

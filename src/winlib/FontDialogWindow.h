@@ -15,7 +15,7 @@ class QSpinBox;
 namespace winlib {
 
 class FontDialogWindow : public QDialog {
-public:
+  public:
     explicit FontDialogWindow(QWidget* parent = nullptr);
     void Load(const TFont& font);
     // Writes name, size, style and colour into font.
@@ -28,7 +28,7 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor c);
 
-private:
+  private:
     void ChooseColor();
     QListWidget* families_;
     QSpinBox* size_;

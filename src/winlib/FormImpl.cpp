@@ -116,7 +116,8 @@ void TFormImpl::ApplyWindowFlags(TFormBorderStyle border, TFormStyle style) {
 
 TRect TFormImpl::NormalBounds() const {
     QWidget* w = Widget();
-    if (w && w->isVisible() && !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+    if (w && w->isVisible() &&
+        !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
         return Bounds();
     return bounds_;
 }
@@ -149,14 +150,15 @@ bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
             LayoutClient();
             [[fallthrough]];
         case QEvent::Move:
-            if (w->isVisible() && !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
-                                                         Qt::WindowFullScreen))) {
+            if (w->isVisible() &&
+                !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
                 const QMargins m = FrameMargins();
                 if (framePending_ && !m.isNull()) {
                     // The window manager has framed the window: give it the size asked for.
                     framePending_ = false;
                     if (clientSizeWanted_) {
-                        w->resize(wantedClient_.width() + 2 * borderWidth_, wantedClient_.height() + 2 * borderWidth_);
+                        w->resize(wantedClient_.width() + 2 * borderWidth_,
+                                  wantedClient_.height() + 2 * borderWidth_);
                         LayoutClient();
                         bounds_ = Bounds();
                     } else {

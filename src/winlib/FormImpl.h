@@ -9,7 +9,7 @@
 #include <QPointer>
 
 class TFormImpl : public TControlImpl {
-public:
+  public:
     TFormImpl(TForm* form, QWidget* window);
 
     TForm* Form() const { return form_; }
@@ -40,7 +40,7 @@ public:
     TWinControl* activeControl = nullptr;
     QPointer<QWidget> activeControlWidget;
 
-private:
+  private:
     QMargins FrameMargins() const;
     void LayoutClient();
     TForm* form_;

@@ -14,7 +14,9 @@ std::vector<QEventLoop*>& ModalLoops() {
     return loops;
 }
 
-TFormImpl* ImplOf(const TForm* f) { return static_cast<TFormImpl*>(f->Impl()); }
+TFormImpl* ImplOf(const TForm* f) {
+    return static_cast<TFormImpl*>(f->Impl());
+}
 
 TApplication* ApplicationOf(const TForm* f) {
     if (auto* app = dynamic_cast<TApplication*>(f->Owner())) return app;
@@ -37,7 +39,9 @@ void EndModalLoops() {
         loop->exit(0);
 }
 
-QWidget* FormWidget(const TForm* f) { return f && f->Impl() ? f->Impl()->Widget() : nullptr; }
+QWidget* FormWidget(const TForm* f) {
+    return f && f->Impl() ? f->Impl()->Widget() : nullptr;
+}
 
 TForm* FormOfWidget(const QWidget* w) {
     if (!w) return nullptr;
@@ -59,7 +63,8 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TForm::~TForm() {
-    if (created_) RunGuarded([this] {
+    if (created_)
+        RunGuarded([this] {
             if (OnDestroy) OnDestroy(this);
         });
     if (TApplication* app = ApplicationOf(this)) app->FormDestroyed(this);
@@ -82,14 +87,17 @@ TWindowState TForm::WindowState() const {
 
 void TForm::SetWindowState(TWindowState s) {
     QWidget* w = ImplOf(this)->Widget();
-    Qt::WindowStates q = w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    Qt::WindowStates q =
+        w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
     if (s == wsMinimized) q |= Qt::WindowMinimized;
     if (s == wsMaximized) q |= Qt::WindowMaximized;
     // On a hidden window the state takes effect when it is shown.
     w->setWindowState(q);
 }
 
-TRect TForm::NormalBounds() const { return ImplOf(this)->NormalBounds(); }
+TRect TForm::NormalBounds() const {
+    return ImplOf(this)->NormalBounds();
+}
 
 void TForm::SetBorderStyle(TFormBorderStyle b) {
     borderStyle_ = b;
@@ -117,7 +125,9 @@ void TForm::SetAlphaBlendValue(int v) {
     ImplOf(this)->Widget()->setWindowOpacity(alphaBlend_ ? alphaBlendValue_ / 255.0 : 1.0);
 }
 
-void TForm::SetMinimumSize(int w, int h) { ImplOf(this)->Widget()->setMinimumSize(std::max(w, 0), std::max(h, 0)); }
+void TForm::SetMinimumSize(int w, int h) {
+    ImplOf(this)->Widget()->setMinimumSize(std::max(w, 0), std::max(h, 0));
+}
 
 TWinControl* TForm::ActiveControl() const {
     TFormImpl* fi = ImplOf(this);
@@ -134,7 +144,9 @@ void TForm::SetActiveControl(TWinControl* c) {
     if (c && Visible() && c->CanFocus()) c->SetFocus();
 }
 
-void TForm::SetCaption(const AnsiString& c) { TControl::SetCaption(c); }
+void TForm::SetCaption(const AnsiString& c) {
+    TControl::SetCaption(c);
+}
 
 void TForm::SetVisible(bool v) {
     TFormImpl* fi = ImplOf(this);
@@ -171,13 +183,16 @@ void TForm::PlaceOnShow() {
     if (position_ == poMainFormCenter || position_ == poOwnerFormCenter) {
         TForm* main = ApplicationOf(this) ? ApplicationOf(this)->MainForm() : nullptr;
         if (main && main != this && main->Visible())
-            fi->CenterOn(TRect(main->Left(), main->Top(), main->Left() + main->Width(), main->Top() + main->Height()));
+            fi->CenterOn(
+                TRect(main->Left(), main->Top(), main->Left() + main->Width(), main->Top() + main->Height()));
         else
             fi->CenterOn(ScreenRect());
     }
 }
 
-bool TForm::Active() const { return ImplOf(this)->Widget()->isActiveWindow(); }
+bool TForm::Active() const {
+    return ImplOf(this)->Widget()->isActiveWindow();
+}
 
 void TForm::SetModalResult(int r) {
     modalResult_ = r;

@@ -12,9 +12,9 @@ namespace winlib {
 
 struct MenuItemImpl {
     TMenuItem* item = nullptr;
-    TMenu* menu = nullptr;          // set on the root item of a menu component
-    QAction* action = nullptr;      // created on first use, for an item without sub-items
-    QPointer<QMenu> subMenu;        // created on first use
+    TMenu* menu = nullptr;     // set on the root item of a menu component
+    QAction* action = nullptr; // created on first use, for an item without sub-items
+    QPointer<QMenu> subMenu;   // created on first use
     std::function<void()> changed;
 };
 

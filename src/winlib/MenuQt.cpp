@@ -13,30 +13,34 @@
 namespace winlib {
 namespace {
 
-MenuItemImpl* ImplOf(const TMenuItem* item) { return item ? static_cast<MenuItemImpl*>(item->Impl()) : nullptr; }
+MenuItemImpl* ImplOf(const TMenuItem* item) {
+    return item ? static_cast<MenuItemImpl*>(item->Impl()) : nullptr;
+}
 
-QString Q(const AnsiString& s) { return QString::fromStdString(s); }
+QString Q(const AnsiString& s) {
+    return QString::fromStdString(s);
+}
 
 // A canvas on the menu's painter while the program draws one item.
 class MenuPainterCanvas : public TCanvasImpl {
-public:
+  public:
     MenuPainterCanvas(QPainter* p, const QRect& bounds) : painter_(p), bounds_(bounds) {}
     QPainter* Painter() override { return painter_; }
     TRect Bounds() override { return TRect(0, 0, bounds_.right() + 1, bounds_.bottom() + 1); }
 
-private:
+  private:
     QPainter* painter_;
     QRect bounds_;
 };
 
 class ItemMenu : public QMenu {
-public:
+  public:
     explicit ItemMenu(TMenuItem* item) : item_(item) {
         connect(this, &QMenu::aboutToShow, this, [this] { Fill(); });
         connect(this, &QMenu::aboutToHide, this, [] { RunGuarded([] { Application->SetHint(""); }); });
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override {
         QMenu::paintEvent(e);
         TMenu* root = RootMenuOf(item_);
@@ -51,7 +55,7 @@ protected:
         }
     }
 
-private:
+  private:
     void Fill() {
         clear();
         for (int i = 0; i < item_->Count(); ++i) {
@@ -84,11 +88,12 @@ private:
 void OnTriggered(TMenuItem* item, QAction* a) {
     // Qt flips a checkable action before it reports the click; the mark stays the program's.
     if (a->isCheckable()) a->setChecked(item->Checked());
-    RunGuarded([item] { item->Click(); });
+    item->Click();
 }
 
 void ConnectHint(TMenuItem* item, QAction* a) {
-    QObject::connect(a, &QAction::hovered, a, [item] { RunGuarded([item] { Application->SetHint(item->Hint()); }); });
+    QObject::connect(a, &QAction::hovered, a,
+                     [item] { RunGuarded([item] { Application->SetHint(item->Hint()); }); });
 }
 
 // Takes an action out of every menu showing it before it goes, so no menu keeps pointing at the

@@ -1,4 +1,5 @@
 // The menu item tree of main and pop-up menus.
+#include "Forms.h"
 #include "MenuItemImpl.h"
 #include "SysUtils.h"
 
@@ -7,10 +8,14 @@
 using winlib::MenuItemImpl;
 
 namespace {
-MenuItemImpl* ImplOf(const TMenuItem* item) { return static_cast<MenuItemImpl*>(item->Impl()); }
+MenuItemImpl* ImplOf(const TMenuItem* item) {
+    return static_cast<MenuItemImpl*>(item->Impl());
+}
 } // namespace
 
-TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) { impl_ = winlib::NewMenuItemImpl(this); }
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {
+    impl_ = winlib::NewMenuItemImpl(this);
+}
 
 TMenuItem::~TMenuItem() {
     if (parent_) {
@@ -60,10 +65,14 @@ void TMenuItem::Add(TMenuItem* item) {
 void TMenuItem::Click() {
     // A disabled item cannot be chosen. The check mark is the program's business.
     if (!enabled_) return;
-    if (OnClick) OnClick(this);
+    RunGuarded([this] {
+        if (OnClick) OnClick(this);
+    });
 }
 
-TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), root_(nullptr) { ImplOf(&root_)->menu = this; }
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), root_(nullptr) {
+    ImplOf(&root_)->menu = this;
+}
 
 void TPopupMenu::Popup(int X, int Y) {
     lastPopup_ = TPoint(X, Y);

@@ -28,9 +28,10 @@ public:
     TMenuItem* Items(int i) const { return items_.at(i); }
     void Add(TMenuItem* item); // appends a sub-item
     TMenuItem* Parent() const { return parent_; }
-    void Click(); // runs OnClick as a user's choice would
+    void Click(); // runs OnClick as a user's choice would (guarded; nothing when disabled)
 
     TNotifyEvent OnClick;
+    // Used while the menu is owner-drawn; State holds odSelected and odDisabled.
     TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
 
     void* Impl() const { return impl_; } // the layer's menu action or sub-menu

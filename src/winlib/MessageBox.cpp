@@ -11,7 +11,9 @@
 
 namespace {
 
-QString Q(const AnsiString& s) { return QString::fromStdString(s); }
+QString Q(const AnsiString& s) {
+    return QString::fromStdString(s);
+}
 
 void Record(ShownMessageKind kind, const AnsiString& caption, const AnsiString& text) {
     ShownMessages().push_back(ShownMessage{kind, caption, text});
@@ -25,10 +27,18 @@ int ScriptedButton(const DialogAnswer& a, unsigned buttons) {
     if (id == 0) id = a.Ok ? (yesNo ? IDYES : IDOK) : (buttons == MB_YESNO ? IDNO : IDCANCEL);
     bool offered = false;
     switch (buttons) {
-    case MB_YESNO: offered = id == IDYES || id == IDNO; break;
-    case MB_YESNOCANCEL: offered = id == IDYES || id == IDNO || id == IDCANCEL; break;
-    case MB_OKCANCEL: offered = id == IDOK || id == IDCANCEL; break;
-    default: offered = id == IDOK; break;
+    case MB_YESNO:
+        offered = id == IDYES || id == IDNO;
+        break;
+    case MB_YESNOCANCEL:
+        offered = id == IDYES || id == IDNO || id == IDCANCEL;
+        break;
+    case MB_OKCANCEL:
+        offered = id == IDOK || id == IDCANCEL;
+        break;
+    default:
+        offered = id == IDOK;
+        break;
     }
     if (!offered)
         throw EDialogScript("a message box was answered with button " + std::to_string(id) +
@@ -71,7 +81,8 @@ int MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags
     winlib::EnsureToolkit();
     const unsigned buttons = Flags & 0x0F;
     if (DialogsHeadless()) Record(ShownMessageKind::MessageBox, Caption, Text);
-    if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::MessageBox)) return ScriptedButton(*a, buttons);
+    if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::MessageBox))
+        return ScriptedButton(*a, buttons);
 
     QMessageBox box(QMessageBox::NoIcon, Q(Caption), Q(Text), QMessageBox::NoButton, winlib::DialogParent());
     QPushButton* yes = nullptr;

@@ -25,9 +25,13 @@ QRect PrimaryGeometry() {
 
 } // namespace
 
-int TScreen::Width() const { return PrimaryGeometry().width(); }
+int TScreen::Width() const {
+    return PrimaryGeometry().width();
+}
 
-int TScreen::Height() const { return PrimaryGeometry().height(); }
+int TScreen::Height() const {
+    return PrimaryGeometry().height();
+}
 
 const TStringList& TScreen::Fonts() {
     // The list is taken once, as the program's font combo boxes are filled once.
@@ -52,6 +56,10 @@ TPoint GetCursorPos() {
     return TPoint(p.x(), p.y());
 }
 
-void SetCursorPosForTest(TPoint p) { CursorOverride() = p; }
+void SetCursorPosForTest(TPoint p) {
+    CursorOverride() = p;
+}
 
-void ClearCursorPosForTest() { CursorOverride().reset(); }
+void ClearCursorPosForTest() {
+    CursorOverride().reset();
+}

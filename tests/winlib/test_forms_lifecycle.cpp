@@ -16,7 +16,7 @@ std::function<void(TForm*)> onCreateHook;
 std::vector<std::string> destroyLog;
 
 class HookForm : public TForm {
-public:
+  public:
     explicit HookForm(TComponent* owner) : TForm(owner) {
         static int serial = 0;
         SetName("Form" + std::to_string(++serial));
@@ -28,7 +28,7 @@ public:
 };
 
 class FormsLifecycle : public WinlibTest {
-protected:
+  protected:
     void SetUp() override {
         WinlibTest::SetUp();
         onCreateHook = nullptr;

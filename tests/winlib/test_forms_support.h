@@ -20,7 +20,7 @@ inline void EnsureTestApplication() {
 }
 
 class WinlibTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EnsureTestApplication();
         ClearScriptedAnswers();
@@ -43,7 +43,7 @@ protected:
 // Fails the test instead of hanging when a loop that should end by itself does not: after the
 // delay it runs the rescue, which must end the loop.
 class Watchdog {
-public:
+  public:
     template <class F> Watchdog(int ms, F rescue) {
         timer_.setSingleShot(true);
         QObject::connect(&timer_, &QTimer::timeout, [this, rescue] {
@@ -54,6 +54,6 @@ public:
     }
     bool fired = false;
 
-private:
+  private:
     QTimer timer_;
 };

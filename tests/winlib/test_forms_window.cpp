@@ -129,7 +129,8 @@ TEST_F(FormsWindow, MaximisedFormKeepsItsNormalBounds) {
     form.SetWindowState(wsNormal);
     Application->ProcessMessages();
     EXPECT_EQ(form.WindowState(), wsNormal);
-    EXPECT_EQ(form.NormalBounds(), TRect(form.Left(), form.Top(), form.Left() + form.Width(), form.Top() + form.Height()));
+    EXPECT_EQ(form.NormalBounds(),
+              TRect(form.Left(), form.Top(), form.Left() + form.Width(), form.Top() + form.Height()));
 }
 
 TEST_F(FormsWindow, StayOnTopAndToolWindowFlagsKeepAVisibleFormVisible) {

@@ -1,0 +1,113 @@
+// Painting: paint boxes and owner-drawn status panels do not loop, and idle means no painting.
+#include "test_controls_support.h"
+
+#include "winlib/ComCtrls.h"
+
+namespace {
+
+class ControlPaint : public ControlsTest {};
+
+TEST_F(ControlPaint, PaintBoxHandlerThatDrawsAndResizesDoesNotLoop) {
+    TPaintBox box(nullptr);
+    box.SetParent(host);
+    box.SetBounds(15, 15, 120, 80);
+    int paints = 0;
+    box.OnPaint = [&](TObject*) {
+        ++paints;
+        box.SetBounds(15, 15, 120, 80); // the preview sizes itself on every paint
+        box.Canvas()->Brush()->SetColor(clRed);
+        box.Canvas()->FillRect(TRect(0, 0, 120, 80));
+    };
+    Pump(100);
+    int settled = paints;
+    EXPECT_GE(settled, 1);
+    EXPECT_LE(settled, 3);
+    Pump(300);
+    EXPECT_EQ(paints, settled) << "painting goes on while nothing changes";
+    QImage shot = box.Impl()->Widget()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(10, 10), QColor(255, 0, 0));
+}
+
+TEST_F(ControlPaint, DrawingOutsidePaintAsksForOneRepaint) {
+    TPaintBox box(nullptr);
+    box.SetParent(host);
+    box.SetBounds(0, 0, 50, 50);
+    int paints = 0;
+    box.OnPaint = [&](TObject*) { ++paints; };
+    Pump(100);
+    int before = paints;
+    for (int i = 0; i < 5; ++i) {
+        box.Canvas()->Brush()->SetColor(clBlue);
+        box.Canvas()->FillRect(TRect(0, 0, 10 + i, 10));
+    }
+    Pump(100);
+    EXPECT_EQ(paints, before + 1);
+    QImage shot = box.Impl()->Widget()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(5, 5), QColor(0, 0, 255));
+}
+
+TEST_F(ControlPaint, PaintRunsOnPaintOnceAlsoWhenHidden) {
+    TPaintBox box(nullptr);
+    int paints = 0;
+    box.OnPaint = [&](TObject*) { ++paints; };
+    box.Paint();
+    EXPECT_EQ(paints, 1);
+    box.SetParent(host);
+    Pump(50);
+    paints = 0;
+    box.Paint();
+    EXPECT_EQ(paints, 1);
+}
+
+TEST_F(ControlPaint, PaintHandlerErrorsAreShownNotThrown) {
+    TPaintBox box(nullptr);
+    box.OnPaint = [&](TObject*) { throw Exception("bad paint"); };
+    EXPECT_NO_THROW(box.Paint());
+    EXPECT_EQ(ExceptionBoxes(), 1);
+}
+
+TEST_F(ControlPaint, StatusPanelsResizedWhileDrawingSettle) {
+    TStatusBar bar(nullptr);
+    bar.SetParent(host);
+    for (int w : {256, 152, 50, 250}) {
+        TStatusPanel* p = bar.AddPanel();
+        p->Width = w;
+        p->Style = psOwnerDraw;
+    }
+    int draws = 0;
+    bool flip = false;
+    bar.OnDrawPanel = [&](TStatusBar* sb, TStatusPanel* panel, const TRect& r) {
+        ++draws;
+        EXPECT_EQ(sb, &bar);
+        EXPECT_GT(r.Height(), 0);
+        // Panel 1 sizes itself to its text; panel 3 misbehaves and changes on every paint.
+        if (panel == sb->Panels(1)) panel->Width = sb->Canvas()->TextWidth("12 sheets") + 8;
+        if (panel == sb->Panels(3)) panel->Width = (flip = !flip) ? 120 : 130;
+    };
+    Pump(200);
+    int settled = draws;
+    EXPECT_GT(settled, 0);
+    Pump(300);
+    EXPECT_EQ(draws, settled) << "the status bar keeps repainting";
+}
+
+TEST_F(ControlPaint, ListBoxOwnerDrawGetsSelectedState) {
+    TListBox l(nullptr);
+    l.SetParent(host);
+    l.SetStyle(lbOwnerDrawFixed);
+    l.AddItem("a");
+    l.AddItem("b");
+    l.SetItemIndex(1);
+    std::vector<std::pair<int, TOwnerDrawState>> drawn;
+    l.OnDrawItem = [&](TWinControl*, int i, const TRect& r, TOwnerDrawState s) {
+        EXPECT_EQ(r.Height(), 13);
+        l.Canvas()->FillRect(r);
+        drawn.emplace_back(i, s & odSelected);
+    };
+    l.Impl()->Widget()->grab();
+    ASSERT_GE(drawn.size(), 2u);
+    for (auto [i, selected] : drawn)
+        EXPECT_EQ(selected != 0, i == 1) << i;
+}
+
+} // namespace
