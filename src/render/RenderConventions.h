@@ -14,6 +14,16 @@
 // - A line t mm thick is a stack of one-pixel lines (so dashes stay visible); the thickness in
 //   pixels always uses the horizontal scale, for horizontal lines too.
 // - Renderers leave pen, brush and font as they set them; the next renderer sets what it needs.
+//
+// A preview renderer for ruled lines, in outline:
+//   const float s = PreviewScaleSingle(Form1);
+//   const TPageSurface page = PreviewSurface(Form1, s, s);
+//   page.Canvas->Pen()->SetColor(LineColor(Form1));
+//   SetLinePen(page.Canvas, Form1->ComboBox3->ItemIndex());
+//   const double w = page.Thickness(ParseThickness(Form1->EditLineSize->Text()));
+//   for (each line at y mm)
+//       StackedHorizontal(page.Canvas, page.X(0), page.X(lengthMm), y * page.ScaleY + page.Top, w);
+// Its print renderer is the same with PrintSurface(Form1) and white where the preview uses Paper.
 #pragma once
 
 #include "winlib/Graphics.h"

@@ -70,13 +70,28 @@ inline Image ReadNetpbm(const std::string& path) {
 }
 
 // Renders the first page of a PDF at Dpi with poppler's pdftoppm, in grey or in colour; an
-// empty image on failure.
-inline Image RenderPdfPage(const std::string& pdf, int dpi, bool grey = true) {
+// empty image on failure. A crop (X, Y, W, H in pixels at Dpi) renders only that part.
+struct Crop {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+inline Image RenderPdfPage(const std::string& pdf, int dpi, bool grey = true, Crop crop = {}) {
     const std::string base = pdf + (grey ? "-grey" : "-colour");
-    const std::string cmd = "pdftoppm -r " + std::to_string(dpi) + (grey ? " -gray" : "") +
-                            " -f 1 -l 1 -singlefile '" + pdf + "' '" + base + "' 2>/dev/null";
+    std::string cmd =
+        "pdftoppm -r " + std::to_string(dpi) + (grey ? " -gray" : "") + " -f 1 -l 1 -singlefile";
+    if (crop.w > 0)
+        cmd += " -x " + std::to_string(crop.x) + " -y " + std::to_string(crop.y) + " -W " +
+               std::to_string(crop.w) + " -H " + std::to_string(crop.h);
+    cmd += " '" + pdf + "' '" + base + "' 2>/dev/null";
     if (std::system(cmd.c_str()) != 0) return Image{};
     return ReadNetpbm(base + (grey ? ".pgm" : ".ppm"));
+}
+
+// Dark (< 128) runs down column X or along row Y of a grey image.
+inline std::vector<Span> DarkRowsAt(const Image& img, int x) {
+    return Runs(img.height, [&](int y) { return img.At(x, y) < 128; });
+}
+inline std::vector<Span> DarkColumnsAt(const Image& img, int y) {
+    return Runs(img.width, [&](int x) { return img.At(x, y) < 128; });
 }
 
 // A line found in a grey image: its darkness-weighted centre (in pixels, pixel centres at

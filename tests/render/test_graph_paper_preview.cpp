@@ -232,3 +232,17 @@ TEST_F(GraphPaperTest, PreviewDispatcherDrawsGraphPaperForKindZeroOnly) {
     EXPECT_EQ(lines(-1), 0u);
     EXPECT_EQ(lines(8), 0u);
 }
+
+TEST_F(GraphPaperTest, PreviewScaleFollowsTheZoomList) {
+    struct Case {
+        int index;
+        double zoom;
+    };
+    // No selected item (a stored index out of range) takes the default 40 %.
+    for (const Case& k : {Case{0, 1.0}, Case{2, 0.75}, Case{7, 0.25}, Case{-1, 0.4}}) {
+        f->ComboBox1->SetItemIndex(k.index);
+        EXPECT_NEAR(PreviewScaleX(f), Sx() * k.zoom, 1e-12) << k.index;
+        EXPECT_NEAR(PreviewScaleY(f), Sy() * k.zoom, 1e-12) << k.index;
+        EXPECT_EQ(PreviewScaleSingle(f), static_cast<float>(PreviewScaleX(f))) << k.index;
+    }
+}

@@ -4,6 +4,7 @@
 #include "shell/PrintRenderers.h"
 
 using rendertest::Line;
+using rendertest::Span;
 
 namespace {
 constexpr int kDpi = 150; // rendering resolution of the checks
@@ -35,6 +36,17 @@ class GraphPaperPrintTest : public GraphPaperTest {
         return rendertest::RenderPdfPage(pdf, kDpi, grey);
     }
 
+    // The same sheet rendered at the printer's own resolution, one image pixel per device pixel,
+    // cropped to where the grids of these tests lie.
+    rendertest::Image PrintAtDeviceResolution() {
+        Print();
+        return rendertest::RenderPdfPage(pdf, f->PrinterRef->Resolution(), true, kGridCrop);
+    }
+    // Device pixels of a paper position in millimetres, inside the crop.
+    int DeviceX(double mm) const { return static_cast<int>(mm * f->PxPerMmX) - kGridCrop.x; }
+    int DeviceY(double mm) const { return static_cast<int>(mm * f->PxPerMmY) - kGridCrop.y; }
+
+    static constexpr rendertest::Crop kGridCrop{200, 300, 1500, 2700};
     std::string pdf;
 };
 
@@ -72,49 +84,60 @@ TEST_F(GraphPaperPrintTest, PositionsCountFromThePrintableCorner) {
     EXPECT_NEAR(cols.front().centre, (15.0 - 5.0) * kPxPerMm, 1.0);
 }
 
-TEST_F(GraphPaperPrintTest, EmphasisLinesAreThickerAndInTheirColours) {
+TEST_F(GraphPaperPrintTest, EmphasisLinesTakeTheirThicknessAndColours) {
     f->CheckGraphPaper1->SetChecked(true);
     f->Edit27->SetText("5");
     f->Edit1->SetText("2");
     f->Edit33->SetText("0.6");
     f->ExColorPanel1Y->SetColor(clRed);
     f->ExColorPanel1->SetColor(clBlue);
-    const rendertest::Image grey = Print();
-    const std::vector<Line> rows = rendertest::FindLines(grey, true, 20);
+    const rendertest::Image grey = PrintAtDeviceResolution();
+    ASSERT_GT(grey.width, 0);
+    const std::vector<Span> rows = rendertest::DarkRowsAt(grey, DeviceX(15.0 + 2.5));
     ASSERT_EQ(rows.size(), 11u);
-    // Emphasised rows 0, 5, 10 carry three times the ink of the ordinary ones.
-    for (int n : {0, 5, 10})
-        EXPECT_GT(rows[n].ink, 2.0 * rows[1].ink) << "row " << n;
+    const int thick = static_cast<int>(std::ceil(0.6 * f->PxPerMmX)),
+              thin = static_cast<int>(std::ceil(0.2 * f->PxPerMmX));
+    for (int n = 0; n <= 10; ++n)
+        EXPECT_EQ(rows[n].Width(), n % 5 == 0 ? thick : thin) << "row " << n;
 
-    const rendertest::Image img = rendertest::RenderPdfPage(pdf, kDpi, false);
+    const rendertest::Image img =
+        rendertest::RenderPdfPage(pdf, f->PrinterRef->Resolution(), false, kGridCrop);
     ASSERT_EQ(img.channels, 3);
-    auto colourAt = [&](double x, double y) {
-        const int px = static_cast<int>(x), py = static_cast<int>(y);
-        return RGB(img.At(px, py, 0), img.At(px, py, 1), img.At(px, py, 2));
-    };
-    const double midCellX = (15.0 + 2.5) * kPxPerMm, midCellY = (20.0 + 2.5) * kPxPerMm;
-    EXPECT_EQ(colourAt(midCellX, rows[5].centre), clRed);
-    EXPECT_EQ(colourAt((15.0 + 4 * 5.0) * kPxPerMm, midCellY), clBlue); // column 4
-    const TColor ordinary = colourAt(midCellX, (20.0 + 5.0) * kPxPerMm);
-    EXPECT_EQ(GetRValue(ordinary), GetGValue(ordinary)); // row 1: grey or black, not red
+    auto colourAt = [&](int x, int y) { return RGB(img.At(x, y, 0), img.At(x, y, 1), img.At(x, y, 2)); };
+    EXPECT_EQ(colourAt(DeviceX(17.5), static_cast<int>(rows[5].Centre())), clRed);
+    EXPECT_EQ(colourAt(DeviceX(17.5), static_cast<int>(rows[1].Centre())), clBlack);
+    const std::vector<Span> cols = rendertest::DarkColumnsAt(grey, DeviceY(20.0 + 2.5));
+    ASSERT_EQ(cols.size(), 11u);
+    for (int n = 0; n <= 10; ++n)
+        EXPECT_EQ(colourAt(static_cast<int>(cols[n].Centre()), DeviceY(22.5)), n % 2 == 0 ? clBlue : clBlack)
+            << "column " << n;
 }
 
 TEST_F(GraphPaperPrintTest, HorizontalLinesTakeTheirThicknessFromTheHorizontalScale) {
-    // A printer with twice the vertical resolution: horizontal lines lie 10 mm apart on the
-    // paper, yet are as thick as the vertical lines.
+    // A printer with twice the vertical resolution: horizontal lines are as many pixels thick
+    // as vertical ones, though they lie twice as many pixels apart.
     f->PxPerMmY = 2 * f->PxPerMmX;
     f->MarginTop = 10.0;
     f->Edit32->SetText("0.3");
-    const rendertest::Image img = Print();
-    const std::vector<Line> rows = rendertest::FindLines(img, true, 40);
-    const std::vector<Line> cols = rendertest::FindLines(img, false, 40);
+    const rendertest::Image img = PrintAtDeviceResolution();
+    const std::vector<Span> rows = rendertest::DarkRowsAt(img, DeviceX(17.5));
+    const std::vector<Span> cols =
+        rendertest::DarkColumnsAt(img, static_cast<int>(12.5 * f->PxPerMmY) - kGridCrop.y);
     ASSERT_EQ(rows.size(), 11u);
     ASSERT_EQ(cols.size(), 11u);
-    EXPECT_NEAR(rows[1].centre - rows[0].centre, 10.0 * kPxPerMm, 1.0);
-    // Ink per unit of length: horizontal lines are 50 mm long, vertical ones 100 mm.
-    const double across = rows[3].ink / (50.0 * kPxPerMm), down = cols[3].ink / (100.0 * kPxPerMm);
-    EXPECT_NEAR(across / down, 1.0, 0.25);
-    EXPECT_NEAR(down, 0.3 * kPxPerMm, 0.5);
+    const int want = static_cast<int>(std::ceil(0.3 * f->PxPerMmX));
+    EXPECT_EQ(rows[4].Width(), want);
+    EXPECT_EQ(cols[4].Width(), want);
+    EXPECT_NEAR(rows[1].first - rows[0].first, 5.0 * f->PxPerMmY, 1.0);
+}
+
+TEST_F(GraphPaperPrintTest, ThicknessThatIsNotANumberPrintsAsOneTenthMillimetre) {
+    f->Edit32->SetText("thin");
+    const rendertest::Image img = PrintAtDeviceResolution();
+    const std::vector<Span> cols = rendertest::DarkColumnsAt(img, DeviceY(22.5));
+    ASSERT_EQ(cols.size(), 11u);
+    for (const Span& c : cols)
+        EXPECT_EQ(c.Width(), static_cast<int>(std::ceil(0.1 * f->PxPerMmX)));
 }
 
 TEST_F(GraphPaperPrintTest, BadValuesReachTheCallerWithoutAGuardMessage) {
@@ -137,14 +160,6 @@ TEST_F(GraphPaperPrintTest, BadValuesReachTheCallerWithoutAGuardMessage) {
         k.edit->SetText(old);
     }
     EXPECT_TRUE(ShownMessages().empty());
-}
-
-TEST_F(GraphPaperPrintTest, ThicknessThatIsNotANumberPrintsAsOneTenthMillimetre) {
-    f->Edit32->SetText("thin");
-    const rendertest::Image img = Print();
-    const std::vector<Line> cols = rendertest::FindLines(img, false, 40);
-    ASSERT_EQ(cols.size(), 11u);
-    EXPECT_NEAR(cols[2].ink / (50.0 * kPxPerMm), 0.1 * kPxPerMm, 0.3);
 }
 
 TEST_F(GraphPaperPrintTest, PrintDispatcherDrawsAndCountsGraphPaper) {
