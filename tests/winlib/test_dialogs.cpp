@@ -181,7 +181,8 @@ TEST_F(Dialogs, PictureDialogMatchesPatternsWithoutRegardToCase) {
     auto* model = dialog.findChild<QFileSystemModel*>();
     ASSERT_NE(model, nullptr);
     const QModelIndex root = model->index(dir.path());
-    for (int i = 0; i < 200 && (model->canFetchMore(root) || model->rowCount(root) == 0); ++i) {
+    // The model fills in the background; wait for all four files (a busy machine is slow).
+    for (int i = 0; i < 1000 && (model->canFetchMore(root) || model->rowCount(root) < 4); ++i) {
         if (model->canFetchMore(root)) model->fetchMore(root);
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
