@@ -79,3 +79,27 @@ TEST_F(MainWindowTest, LimitLabelsShowWhatFitsAndCellSizesAreLowered) {
     f->RefreshPrinterMetrics();
     EXPECT_LE(StrToFloat(f->eMmX->Text()), f->DrawableWidth / f->PxPerMmX);
 }
+
+namespace {
+// Starts the program with the given arguments after the program file.
+void SetArguments(std::vector<std::string> args) {
+    args.insert(args.begin(), "ruliform");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    Application->Initialize(static_cast<int>(argv.size()), argv.data());
+}
+} // namespace
+
+TEST_F(MainWindowTest, DebugToolBarOnlyForDebugAsTheFirstArgumentInThisCase) {
+    struct Case {
+        std::vector<std::string> args;
+        bool visible;
+    };
+    const Case cases[] = {{{"/debug"}, true}, {{"/DEBUG"}, false}, {{"x", "/debug"}, false}, {{}, false}};
+    for (const Case& c : cases) {
+        SetArguments(c.args);
+        Restart();
+        EXPECT_EQ(f->DebugToolBar->Visible(), c.visible) << (c.args.empty() ? "" : c.args[0]);
+    }
+    SetArguments({});
+}
