@@ -153,9 +153,11 @@ TEST_F(MainWindowTest, BadStoredValuesFallBackRowByRow) {
     const std::string ini = "[ruliform]\nZoom=12\nSkin=7\nPrintTypeIndex=9\nBGAlpha=300\nBGRoted=5\n"
                             "UnknownKey=keep me\n[Mark]\nPos=9\n[Header]\nFrameIndex=4\nEnabled=2\n"
                             "Check1=yes\n[LOGPAPER]\n定数=0.9\n[Other]\nx=1\n"
-                            "garbage line without equals\n\x01\x02\xff\n";
+                            "garbage line without equals\n\x01\x02\xff\n[原稿用紙]\nCenterString=" +
+                            std::string(5000, 'x') + "\n[GraphPaper]\nXmm=12"; // cut off: no line end
     WriteBytes(Path("Ruliform.ini"), Utf8ToCp932(ini));
     Open();
+    for (const ShownMessage& m : ShownMessages()) ADD_FAILURE() << "shown at start: " << m.Text;
     EXPECT_EQ(f->ComboBox1->ItemIndex(), -1);
     EXPECT_EQ(f->Skin->Tag(), 7);
     for (TMenuItem* m : {f->Skin0, f->Skin1, f->Skin2, f->Skin3, f->Skin4, f->Skin5}) EXPECT_FALSE(m->Checked());
@@ -168,6 +170,8 @@ TEST_F(MainWindowTest, BadStoredValuesFallBackRowByRow) {
     EXPECT_FALSE(f->HeadCheck1->Checked()) << "yes reads as the default";
     EXPECT_EQ(f->Edit20->Text(), "0.9") << "section names compare without case";
     EXPECT_EQ(f->eDotX->Text(), "16") << "the rows after the bad ones still read";
+    EXPECT_EQ(f->Edit28->Text(), std::string(2047, 'x')) << "an over-long value is cut to the platform's buffer";
+    EXPECT_EQ(f->eMmX->Text(), "12") << "a last line without its line end still reads";
     Close();
     const std::string text = Cp932ToUtf8(Lines(Path("Ruliform.ini")));
     EXPECT_NE(text.find("Zoom=-1"), std::string::npos);
