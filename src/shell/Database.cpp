@@ -7,7 +7,9 @@
 #include <sqlite3.h>
 
 namespace {
-void Execute(TForm1* f) { sqlite3_exec(f->DbHandle, f->SqlText.c_str(), nullptr, nullptr, nullptr); }
+void Execute(TForm1* f) {
+    sqlite3_exec(f->DbHandle, f->SqlText.c_str(), nullptr, nullptr, nullptr);
+}
 } // namespace
 
 void TForm1::OpenDatabase() {
@@ -15,7 +17,8 @@ void TForm1::OpenDatabase() {
     sqlite3_open(SqlText.c_str(), &DbHandle);
     SqlText = "create table MultiLine_individual(no Integer not null primary key,color,size,type)";
     Execute(this);
-    SqlText = "create table PrintCount(no Integer not null primary key,count Integer not null ,time Integer not null)";
+    SqlText = "create table PrintCount(no Integer not null primary key,count Integer not null ,time Integer "
+              "not null)";
     Execute(this);
     for (int n = 0; n <= 9; ++n) {
         SqlText = "insert into PrintCount(no,count,time) values(" + IntToStr(n) + ",0,0)";

@@ -7,7 +7,8 @@
 
 // Creates a control owned by Owner, placed on Parent at the given bounds.
 template <class T>
-T* MakeControl(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top, int Width, int Height) {
+T* MakeControl(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top, int Width,
+               int Height) {
     T* c = new T(Owner);
     c->SetName(Name);
     c->SetParent(Parent);
@@ -35,7 +36,8 @@ inline TEdit* MakeEdit(TComponent* Owner, TWinControl* Parent, const char* Name,
     return e;
 }
 
-inline TUpDown* MakeUpDown(TComponent* Owner, TEdit* Buddy, const char* Name, int Min, int Max, int Position) {
+inline TUpDown* MakeUpDown(TComponent* Owner, TEdit* Buddy, const char* Name, int Min, int Max,
+                           int Position) {
     auto* u = new TUpDown(Owner);
     u->SetName(Name);
     u->SetParent(Buddy->Parent());
@@ -46,22 +48,22 @@ inline TUpDown* MakeUpDown(TComponent* Owner, TEdit* Buddy, const char* Name, in
     return u;
 }
 
-inline TCheckBox* MakeCheckBox(TComponent* Owner, TWinControl* Parent, const char* Name, const AnsiString& Caption,
-                               int Left, int Top, int Width = 120) {
+inline TCheckBox* MakeCheckBox(TComponent* Owner, TWinControl* Parent, const char* Name,
+                               const AnsiString& Caption, int Left, int Top, int Width = 120) {
     auto* c = MakeControl<TCheckBox>(Owner, Parent, Name, Left, Top, Width, 18);
     c->SetCaption(Caption);
     return c;
 }
 
-inline TRadioButton* MakeRadio(TComponent* Owner, TWinControl* Parent, const char* Name, const AnsiString& Caption,
-                               int Left, int Top, int Width = 70) {
+inline TRadioButton* MakeRadio(TComponent* Owner, TWinControl* Parent, const char* Name,
+                               const AnsiString& Caption, int Left, int Top, int Width = 70) {
     auto* r = MakeControl<TRadioButton>(Owner, Parent, Name, Left, Top, Width, 18);
     r->SetCaption(Caption);
     return r;
 }
 
-inline TButton* MakeButton(TComponent* Owner, TWinControl* Parent, const char* Name, const AnsiString& Caption,
-                           int Left, int Top, int Width = 40, int Height = 22) {
+inline TButton* MakeButton(TComponent* Owner, TWinControl* Parent, const char* Name,
+                           const AnsiString& Caption, int Left, int Top, int Width = 40, int Height = 22) {
     auto* b = MakeControl<TButton>(Owner, Parent, Name, Left, Top, Width, Height);
     b->SetCaption(Caption);
     return b;
@@ -73,8 +75,8 @@ inline const std::vector<AnsiString>& PenStyleNames() {
     return names;
 }
 
-inline TComboBox* MakePenStyleCombo(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
-                                    int Width = 90) {
+inline TComboBox* MakePenStyleCombo(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                                    int Top, int Width = 90) {
     auto* c = MakeControl<TComboBox>(Owner, Parent, Name, Left, Top, Width, 21);
     c->SetStyle(csDropDownList);
     c->SetItems(PenStyleNames());
@@ -82,7 +84,8 @@ inline TComboBox* MakePenStyleCombo(TComponent* Owner, TWinControl* Parent, cons
     return c;
 }
 
-inline TTabSheet* MakeTabSheet(TComponent* Owner, TPageControl* Control, const char* Name, const AnsiString& Caption) {
+inline TTabSheet* MakeTabSheet(TComponent* Owner, TPageControl* Control, const char* Name,
+                               const AnsiString& Caption) {
     auto* s = new TTabSheet(Owner);
     s->SetName(Name);
     s->SetPageControl(Control);

@@ -76,9 +76,15 @@ void TForm1::PreViewBoxPaint(TObject*) {
     UpdatePreview();
 }
 
-void TForm1::GraphPenStyleChange(TObject*) { UpdatePreview(); }
-void TForm1::CheckBlankClick(TObject*) { UpdatePreview(); }
-void TForm1::View(TObject*) { UpdatePreview(); }
+void TForm1::GraphPenStyleChange(TObject*) {
+    UpdatePreview();
+}
+void TForm1::CheckBlankClick(TObject*) {
+    UpdatePreview();
+}
+void TForm1::View(TObject*) {
+    UpdatePreview();
+}
 
 void TForm1::ComboBox1Change(TObject*) {
     ApplyPreviewSize();

@@ -13,7 +13,8 @@ int Strip(const AnsiString& marginText, double pxPerMm) {
 void TForm1::PrintOutExecute(TObject*) {
     if (!PrintDialog1->Execute()) return;
     if (PrinterRef->PrinterIndex() != EditPrinterIndex) {
-        const int answer = MessageBox("編集時のプリンターではありません\n設定と異なる物が印刷されるかもしれません\n処理を続行しますか？",
+        const int answer = MessageBox("編集時のプリンターではありません\n設定と異なる物が印刷されるかもしれま"
+                                      "せん\n処理を続行しますか？",
                                       "Ruliform - Printerエラー", MB_YESNO);
         if (answer != IDYES) return;
     }

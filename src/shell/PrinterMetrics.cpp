@@ -8,10 +8,13 @@ void TForm1::FillLimitLabels() {
     const double mmY = StrToFloat(eMmY->Text());
     // A cell size of 0 (a moment while "0.5" is typed) has no finite count: that label waits.
     if (mmX > 0)
-        Label14->SetCaption("MaxX:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX))) + "px");
+        Label14->SetCaption(
+            "MaxX:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX))) +
+            "px");
     if (mmY > 0)
-        Label12->SetCaption("MaxY:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY))) +
-                            "px");
+        Label12->SetCaption(
+            "MaxY:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY))) +
+            "px");
     const double dotY = StrToFloat(eDotY->Text());
     if (dotY != 0) Label10->SetCaption("MaxY:" + TwoDigitText(DrawableHeight / dotY / PxPerMmY) + "mm");
     const int dotX = StrToInt(eDotX->Text());
@@ -24,8 +27,9 @@ void TForm1::RefreshPrinterMetrics() {
     PxPerMmY = static_cast<double>(pageHeight) / PrinterRef->GetDeviceCaps(VERTSIZE);
     PhysOffsetX = PrinterRef->GetDeviceCaps(PHYSICALOFFSETX);
     PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
-    DrawableHeight = static_cast<int>(pageHeight + 2.0 * PhysOffsetY -
-                                      (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
+    DrawableHeight =
+        static_cast<int>(pageHeight + 2.0 * PhysOffsetY -
+                         (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
     DrawableWidth = static_cast<int>(pageWidth + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
     EditPrinterIndex = PrinterRef->PrinterIndex();
 
@@ -65,11 +69,17 @@ void TForm1::PrintSetupExecute(TObject*) {
     if (PrinterSetupDialog1->Execute()) RefreshPrinterMetrics();
 }
 
-void TForm1::PrinterSetup1Click(TObject* Sender) { PrintSetupExecute(Sender); }
+void TForm1::PrinterSetup1Click(TObject* Sender) {
+    PrintSetupExecute(Sender);
+}
 
-void TForm1::PrintDialog1Show(TObject*) { RefreshPrinterMetrics(); }
+void TForm1::PrintDialog1Show(TObject*) {
+    RefreshPrinterMetrics();
+}
 
-void TForm1::PrintDialog1Close(TObject*) { RefreshPrinterMetrics(); }
+void TForm1::PrintDialog1Close(TObject*) {
+    RefreshPrinterMetrics();
+}
 
 void TForm1::StatusBar1Click(TObject*) {
     TRect r = StatusBar1->ClientRect();
@@ -94,6 +104,7 @@ void TForm1::StatusBar1Click(TObject*) {
 
 void TForm1::N12Click(TObject*) {
     ShowMessage("PageWidth\t" + IntToStr(PrinterRef->PageWidth()) + "\n" + "PageHeight\t" +
-                IntToStr(PrinterRef->PageHeight()) + "\n" + "mmWidth\t" + IntToStr(PrinterRef->GetDeviceCaps(HORZSIZE)) +
-                "\nmmHeight\t" + IntToStr(PrinterRef->GetDeviceCaps(VERTSIZE)));
+                IntToStr(PrinterRef->PageHeight()) + "\n" + "mmWidth\t" +
+                IntToStr(PrinterRef->GetDeviceCaps(HORZSIZE)) + "\nmmHeight\t" +
+                IntToStr(PrinterRef->GetDeviceCaps(VERTSIZE)));
 }

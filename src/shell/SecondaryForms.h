@@ -5,23 +5,23 @@
 #include "winlib/Forms.h"
 
 class TMojiPanel : public TForm {
-public:
+  public:
     explicit TMojiPanel(TComponent* Owner);
 };
 class TForm7 : public TForm {
-public:
+  public:
     explicit TForm7(TComponent* Owner);
 };
 class TForm6 : public TForm {
-public:
+  public:
     explicit TForm6(TComponent* Owner);
 };
 class TForm2 : public TForm {
-public:
+  public:
     explicit TForm2(TComponent* Owner);
 };
 class TAboutBox : public TForm {
-public:
+  public:
     explicit TAboutBox(TComponent* Owner);
 };
 

@@ -21,7 +21,9 @@ const char* const kSlant = "斜眼紙";
 const char* const kArc = "円弧";
 
 // An edit's text as a whole number, or Fallback when it is none.
-int WholeOr(TEdit* e, int Fallback) { return StrToIntDef(e->Text(), Fallback); }
+int WholeOr(TEdit* e, int Fallback) {
+    return StrToIntDef(e->Text(), Fallback);
+}
 
 void ReadFont(TIniFile* ini, const char* section, const char* prefix, TFont* font) {
     const AnsiString p(prefix);
@@ -45,7 +47,8 @@ void TForm1::ReadSettings() {
     // Row 1 and step 1: the colour scheme, its menu check, and the settings panel's headings.
     const int skin = ini->ReadInteger(kMain, "Skin", 1);
     TMenuItem* skins[] = {Skin0, Skin1, Skin2, Skin3, Skin4, Skin5};
-    for (TMenuItem* m : skins) m->SetChecked(false);
+    for (TMenuItem* m : skins)
+        m->SetChecked(false);
     if (skin >= 0 && skin <= 5) skins[skin]->SetChecked(true);
     ApplySkinScheme(skin >= 0 && skin <= 5 ? skin : 0);
     Skin->SetTag(skin);
@@ -53,8 +56,9 @@ void TForm1::ReadSettings() {
         TLabel* label;
         TGroupBox* group;
     };
-    for (const Heading& h : {Heading{Label41, GroupBox3}, Heading{Label42, GroupBox2}, Heading{Label43, GroupBox6},
-                             Heading{Label44, GroupBox5}, Heading{Label45, GroupBox8}}) {
+    for (const Heading& h :
+         {Heading{Label41, GroupBox3}, Heading{Label42, GroupBox2}, Heading{Label43, GroupBox6},
+          Heading{Label44, GroupBox5}, Heading{Label45, GroupBox8}}) {
         h.label->SetTransparent(false);
         h.label->SetColor(h.group->Visible() ? clActiveCaption : clInactiveCaption);
         h.label->Font()->SetColor(h.group->Visible() ? clCaptionText : clInactiveCaptionText);
@@ -109,12 +113,23 @@ void TForm1::ReadSettings() {
     // Rows 30-35 and step 3: the mark and the colours.
     TntEdit1->SetText(ini->ReadString(kMark, "Char", "▼"));
     switch (ini->ReadInteger(kMark, "Pos", 0)) {
-    case 0: RadioButton11->SetChecked(true); break;
-    case 1: RadioButton7->SetChecked(true); break;
-    case 2: RadioButton9->SetChecked(true); break;
-    case 3: RadioButton10->SetChecked(true); break;
-    case 4: RadioButton8->SetChecked(true); break;
-    default: break;
+    case 0:
+        RadioButton11->SetChecked(true);
+        break;
+    case 1:
+        RadioButton7->SetChecked(true);
+        break;
+    case 2:
+        RadioButton9->SetChecked(true);
+        break;
+    case 3:
+        RadioButton10->SetChecked(true);
+        break;
+    case 4:
+        RadioButton8->SetChecked(true);
+        break;
+    default:
+        break;
     }
     FontDialog3->Font()->SetSize(ini->ReadInteger(kMark, "Size", 3));
     FontDialog3->Font()->SetColor(ini->ReadInteger(kMark, "Color", 0));

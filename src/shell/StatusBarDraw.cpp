@@ -22,7 +22,8 @@ void TForm1::StatusBar1DrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, con
         break;
     case 3: {
         const int i = PrinterRef ? PrinterRef->PrinterIndex() : -1;
-        const AnsiString name = (i >= 0 && i < PrinterRef->Printers().Count()) ? PrinterRef->Printers()[i] : "";
+        const AnsiString name =
+            (i >= 0 && i < PrinterRef->Printers().Count()) ? PrinterRef->Printers()[i] : "";
         c->Font()->SetColor(clBlack);
         Panel->Width = c->TextWidth(name) + 20;
         c->TextOut(Rect.Left + 17, Rect.Top + 1, name);

@@ -51,7 +51,9 @@ void TForm1::BindHandlers() {
     PrintDialog1->OnShow = Bind(this, &TForm1::PrintDialog1Show);
     PrintDialog1->OnClose = Bind(this, &TForm1::PrintDialog1Close);
     StatusBar1->OnClick = Bind(this, &TForm1::StatusBar1Click);
-    StatusBar1->OnDrawPanel = [this](TStatusBar* b, TStatusPanel* p, const TRect& r) { StatusBar1DrawPanel(b, p, r); };
+    StatusBar1->OnDrawPanel = [this](TStatusBar* b, TStatusPanel* p, const TRect& r) {
+        StatusBar1DrawPanel(b, p, r);
+    };
     N12->OnClick = Bind(this, &TForm1::N12Click);
     Exit1->OnClick = Bind(this, &TForm1::Exit1Click);
 
@@ -73,7 +75,9 @@ void TForm1::BindHandlers() {
         c->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
             PreViewBoxMouseDown(s, b, sh, x, y);
         };
-        c->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { PreViewBoxMouseMove(s, sh, x, y); };
+        c->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) {
+            PreViewBoxMouseMove(s, sh, x, y);
+        };
         c->OnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
             PreViewBoxMouseUp(s, b, sh, x, y);
         };
@@ -85,8 +89,8 @@ void TForm1::BindHandlers() {
 
     for (TEdit* e : {eSpaceT, eSpaceL, eSpaceR, eSpaceB})
         e->OnChange = Bind(this, &TForm1::eSpaceTChange);
-    for (TEdit* e : {Edit32, Edit33, Edit20, EditLineSize, EditLineSizeEx, Edit13, Edit29, Edit30, Edit14, Edit15,
-                     Edit16, Edit17, Edit18, Edit19, Edit24, Edit25, Edit37, Edit38})
+    for (TEdit* e : {Edit32, Edit33, Edit20, EditLineSize, EditLineSizeEx, Edit13, Edit29, Edit30, Edit14,
+                     Edit15, Edit16, Edit17, Edit18, Edit19, Edit24, Edit25, Edit37, Edit38})
         e->OnChange = Bind(this, &TForm1::OnChenge);
     for (TComboBox* c : {ComboBox7, ComboBox5, ComboBox9})
         c->OnChange = Bind(this, &TForm1::OnChenge);
@@ -144,7 +148,8 @@ void TForm1::FormCreate(TObject*) {
     // 2. Double buffering is the layer's default; the frame-type pages lose their tabs.
     SetDoubleBuffered(true);
     CriticalFocus = true;
-    for (int i = 0; i < PageControl5->PageCount(); ++i) PageControl5->Pages(i)->SetTabVisible(false);
+    for (int i = 0; i < PageControl5->PageCount(); ++i)
+        PageControl5->Pages(i)->SetTabVisible(false);
     // 3.
     PrinterRef = Printer();
     // 4. The printer pop-up menu, built once.
@@ -183,8 +188,8 @@ void TForm1::FormCreate(TObject*) {
     PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
     DrawableHeight = static_cast<int>(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
                                       (MarginTop + MarginBottom) * PxPerMmY);
-    DrawableWidth = static_cast<int>(PrinterRef->PageWidth() + 2.0 * PhysOffsetX -
-                                     (MarginLeft + MarginRight) * PxPerMmX);
+    DrawableWidth =
+        static_cast<int>(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
     FrameInsetLeft = FrameInsetRight = FrameInsetTop = FrameInsetBottom = 0.0;
     // 17.
     SetLineColor(Panel2->Color());
@@ -227,4 +232,6 @@ void TForm1::Int(TObject*) {
     IniFile = nullptr;
 }
 
-void TForm1::Exit1Click(TObject*) { Close(); }
+void TForm1::Exit1Click(TObject*) {
+    Close();
+}

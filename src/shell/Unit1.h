@@ -17,7 +17,7 @@ class TABitmap;
 class YxDraw;
 
 class TForm1 : public TForm {
-public:
+  public:
     explicit TForm1(TComponent* Owner);
     ~TForm1() override;
 
@@ -255,7 +255,7 @@ public:
     std::vector<TPoint> TextPositions;
     std::vector<TFont*> TextFonts;
 
-private:
+  private:
     void BuildMenus();
     void BuildToolBars();
     void BuildStatusBar();

@@ -49,8 +49,9 @@ void TForm1::BuildMenus() {
     CheckTransparentClose1->SetChecked(true);
     Skin = item(MenuSettings, "Skin", "スキン(&K)");
     Skin->SetTag(1);
-    const char* skinNames[] = {"標準(&0)", "シルバー(&1)", "ブルー(&2)", "レッド(&3)",
-                               "グリーン(&4)", "パープル(&5)", "ダークネスブルー(&6)", "ダークネスレッド(&7)"};
+    const char* skinNames[] = {
+        "標準(&0)",     "シルバー(&1)", "ブルー(&2)",           "レッド(&3)",
+        "グリーン(&4)", "パープル(&5)", "ダークネスブルー(&6)", "ダークネスレッド(&7)"};
     TMenuItem** skins[] = {&Skin0, &Skin1, &Skin2, &Skin3, &Skin4, &Skin5, &Skin6, &Skin7};
     for (int i = 0; i < 8; ++i) {
         AnsiString name = "Skin" + std::to_string(i);
@@ -297,8 +298,8 @@ void TForm1::BuildMultiLinePage() {
     TWinControl* p = TabSheet10;
     int y = 6;
     auto spin = [this](TWinControl* parent, const char* name, TEdit* beside) {
-        return MakeControl<TCSpinButton>(this, parent, name, beside->Left() + beside->Width(), beside->Top(), 16,
-                                         21);
+        return MakeControl<TCSpinButton>(this, parent, name, beside->Left() + beside->Width(), beside->Top(),
+                                         16, 21);
     };
     MakeLabel(this, p, "LabelFiveLineCount", "組数", kLabelX, y + 3);
     EditFiveLineCount = MakeEdit(this, p, "EditFiveLineCount", "2", kEditX, y, kEditW, 0);
@@ -494,8 +495,8 @@ void TForm1::BuildPageSettingsTab() {
     Label41 = MakeLabel(this, p, "Label41", "余白", 2, y, 140);
     y += 18;
     GroupBox3 = MakeControl<TGroupBox>(this, p, "GroupBox3", 2, y, 144, 186);
-    auto marginRow = [this](const char* label, const char* labelName, const char* editName, const char* spinName,
-                            int row, TLabel*& l, TEdit*& e, TCSpinButton*& s) {
+    auto marginRow = [this](const char* label, const char* labelName, const char* editName,
+                            const char* spinName, int row, TLabel*& l, TEdit*& e, TCSpinButton*& s) {
         int yy = 14 + row * 24;
         l = MakeLabel(this, GroupBox3, labelName, label, 6, yy + 3, 20);
         e = MakeEdit(this, GroupBox3, editName, "0", 28, yy, 48, 1);
@@ -514,7 +515,8 @@ void TForm1::BuildPageSettingsTab() {
     Label42 = MakeLabel(this, p, "Label42", "線の色", 2, y, 140);
     y += 18;
     GroupBox2 = MakeControl<TGroupBox>(this, p, "GroupBox2", 2, y, 144, 40);
-    GroupBox2->SetHint("印刷時、白は色として認識しません。白以外の紙に印刷したとき白の部分は印刷されません。");
+    GroupBox2->SetHint(
+        "印刷時、白は色として認識しません。白以外の紙に印刷したとき白の部分は印刷されません。");
     Panel2 = MakeControl<TPanel>(this, GroupBox2, "Panel2", 8, 10, 128, 24);
     Panel2->SetColor(clBtnText);
     ColorChangeButton = MakeButton(this, Panel2, "ColorChangeButton", "Col", 92, 2, 32, 20);

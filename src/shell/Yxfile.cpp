@@ -129,4 +129,6 @@ AnsiString ProgramDataFolder(const AnsiString& programFolder) {
     return folder;
 }
 
-void SetProgramFolderForTest(const AnsiString& Folder) { ProgramFolderOverride() = Folder; }
+void SetProgramFolderForTest(const AnsiString& Folder) {
+    ProgramFolderOverride() = Folder;
+}

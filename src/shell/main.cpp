@@ -1,4 +1,6 @@
 // Program entry.
 int WinMain(int argc, char** argv);
 
-int main(int argc, char** argv) { return WinMain(argc, argv); }
+int main(int argc, char** argv) {
+    return WinMain(argc, argv);
+}

@@ -12,7 +12,7 @@
 using AnsiString = std::string;
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
 };
 
@@ -24,18 +24,18 @@ template <class C> TNotifyEvent Bind(C* self, void (C::*fn)(TObject*)) {
 }
 
 class TPersistent : public TObject {
-public:
+  public:
     // Copies Source into this object; the default asks Source to assign itself to us
     // and raises EConvertError when neither side knows the other.
     virtual void Assign(TPersistent* Source);
 
-protected:
+  protected:
     virtual void AssignTo(TPersistent* Dest);
 };
 
 // A component has an owner that deletes it, a Name (handlers dispatch on it), a Tag and a Hint.
 class TComponent : public TPersistent {
-public:
+  public:
     explicit TComponent(TComponent* AOwner = nullptr);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
@@ -51,7 +51,7 @@ public:
     // Finds an owned component by name (ASCII case-insensitive), or null.
     TComponent* FindComponent(const AnsiString& n) const;
 
-private:
+  private:
     void InsertComponent(TComponent* c);
     void RemoveComponent(TComponent* c);
     TComponent* owner_ = nullptr;
@@ -75,12 +75,16 @@ struct TRect {
     int Height() const { return Bottom - Top; }
     bool operator==(const TRect&) const = default;
 };
-inline TRect Rect(int l, int t, int r, int b) { return TRect(l, t, r, b); }
-inline TPoint Point(int x, int y) { return TPoint(x, y); }
+inline TRect Rect(int l, int t, int r, int b) {
+    return TRect(l, t, r, b);
+}
+inline TPoint Point(int x, int y) {
+    return TPoint(x, y);
+}
 
 // An ordered list of strings, optionally sorted (plain byte order, so "10" < "2").
 class TStringList : public TPersistent {
-public:
+  public:
     int Count() const { return static_cast<int>(items_.size()); }
     const AnsiString& Strings(int i) const; // EStringListError when out of range
     void SetStrings(int i, const AnsiString& s);
@@ -98,7 +102,7 @@ public:
     void Assign(TPersistent* Source) override;
     const std::vector<AnsiString>& Items() const { return items_; }
 
-private:
+  private:
     std::vector<AnsiString> items_;
     bool sorted_ = false;
 };
@@ -106,7 +110,7 @@ private:
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
 
 class TStream : public TObject {
-public:
+  public:
     virtual int64_t Read(void* Buffer, int64_t Count) = 0;
     virtual int64_t Write(const void* Buffer, int64_t Count) = 0;
     virtual int64_t Seek(int64_t Offset, TSeekOrigin Origin) = 0;
@@ -120,7 +124,7 @@ public:
 };
 
 class TMemoryStream : public TStream {
-public:
+  public:
     int64_t Read(void* Buffer, int64_t Count) override;
     int64_t Write(const void* Buffer, int64_t Count) override;
     int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
@@ -129,18 +133,26 @@ public:
     uint8_t* Memory() { return data_.data(); }
     void LoadFromFile(const AnsiString& FileName); // EFOpenError when it cannot be opened
     void SaveToFile(const AnsiString& FileName);
-    void Clear() { data_.clear(); pos_ = 0; }
+    void Clear() {
+        data_.clear();
+        pos_ = 0;
+    }
 
-private:
+  private:
     std::vector<uint8_t> data_;
     int64_t pos_ = 0;
 };
 
-enum TFileMode : unsigned { fmCreate = 0xFF00, fmOpenRead = 0x0000, fmOpenWrite = 0x0001, fmOpenReadWrite = 0x0002,
-                            fmShareDenyWrite = 0x0020 };
+enum TFileMode : unsigned {
+    fmCreate = 0xFF00,
+    fmOpenRead = 0x0000,
+    fmOpenWrite = 0x0001,
+    fmOpenReadWrite = 0x0002,
+    fmShareDenyWrite = 0x0020
+};
 
 class TFileStream : public TStream {
-public:
+  public:
     // EFOpenError ("Cannot open file \"%s\"") / EFCreateError when the file cannot be opened or created.
     TFileStream(const AnsiString& FileName, unsigned Mode);
     ~TFileStream() override;
@@ -148,6 +160,6 @@ public:
     int64_t Write(const void* Buffer, int64_t Count) override;
     int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
 
-private:
+  private:
     int fd_ = -1;
 };

@@ -14,7 +14,7 @@ using TUDClickEvent = std::function<void(TObject* Sender, TUDBtnType Button)>;
 // runs only on a user's click. The position is read back from the edit's text, so what the
 // user typed counts.
 class TUpDown : public TWinControl {
-public:
+  public:
     explicit TUpDown(TComponent* AOwner);
     TEdit* Associate() const { return associate_; }
     void SetAssociate(TEdit* e); // places the up-down at the edit's right edge and shows the position
@@ -33,7 +33,7 @@ public:
 
     TUDClickEvent OnClick;
 
-private:
+  private:
     TEdit* associate_ = nullptr;
     int min_ = 0, max_ = 100, position_ = 0, increment_ = 1;
 };
@@ -42,7 +42,7 @@ enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 enum TTrackBarOrientation { trHorizontal, trVertical };
 
 class TTrackBar : public TWinControl {
-public:
+  public:
     explicit TTrackBar(TComponent* AOwner);
     int Min() const { return min_; }
     int Max() const { return max_; }
@@ -62,14 +62,14 @@ public:
 
     TNotifyEvent OnChange;
 
-private:
+  private:
     int min_ = 0, max_ = 10, position_ = 0, pageSize_ = 2, lineSize_ = 1, frequency_ = 1;
 };
 
 class TPageControl;
 
 class TTabSheet : public TWinControl {
-public:
+  public:
     explicit TTabSheet(TComponent* AOwner);
     ~TTabSheet() override;                   // leaves its page control
     void SetParent(TWinControl* p) override; // a page control as parent makes the sheet its page
@@ -82,18 +82,17 @@ public:
 
     TNotifyEvent OnShow; // runs when the sheet becomes the active page, by code or by the user
 
-private:
+  private:
     friend class TPageControl;
     TPageControl* pageControl_ = nullptr;
     bool tabVisible_ = true;
 };
 
 enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
-using TDrawTabEvent =
-    std::function<void(TObject* Control, int TabIndex, const TRect& Rect, bool Active)>;
+using TDrawTabEvent = std::function<void(TObject* Control, int TabIndex, const TRect& Rect, bool Active)>;
 
 class TPageControl : public TWinControl {
-public:
+  public:
     explicit TPageControl(TComponent* AOwner);
     ~TPageControl() override;
     int PageCount() const { return static_cast<int>(pages_.size()); }
@@ -117,7 +116,7 @@ public:
     TNotifyEvent OnChange; // only on a user's change of page
     TDrawTabEvent OnDrawTab;
 
-private:
+  private:
     friend class TTabSheet;
     void AddPage(TTabSheet* s);
     std::vector<TTabSheet*> pages_;
@@ -129,7 +128,7 @@ private:
 class TToolBar;
 
 class TToolButton : public TGraphicControl {
-public:
+  public:
     explicit TToolButton(TComponent* AOwner);
     ~TToolButton() override;                 // leaves its tool bar
     void SetParent(TWinControl* p) override; // appends the button to a tool bar
@@ -141,7 +140,7 @@ public:
     void SetDown(bool d);
     void Click() override;
 
-private:
+  private:
     int imageIndex_ = -1;
     TAction* action_ = nullptr;
     bool down_ = false;
@@ -154,7 +153,7 @@ using TToolBarCustomDrawButtonEvent =
     std::function<void(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw)>;
 
 class TToolBar : public TWinControl {
-public:
+  public:
     explicit TToolBar(TComponent* AOwner);
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
     TToolButton* Buttons(int i) const { return buttons_.at(i); }
@@ -168,7 +167,7 @@ public:
     TToolBarCustomDrawEvent OnCustomDraw;
     TToolBarCustomDrawButtonEvent OnCustomDrawButton;
 
-private:
+  private:
     friend class TToolButton;
     std::vector<TToolButton*> buttons_;
     bool showCaptions_ = false;
@@ -188,7 +187,7 @@ struct TStatusPanel {
 using TDrawPanelEvent = std::function<void(TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect)>;
 
 class TStatusBar : public TWinControl {
-public:
+  public:
     explicit TStatusBar(TComponent* AOwner);
     int PanelCount() const { return static_cast<int>(panels_.size()); }
     TStatusPanel* Panels(int i) { return &panels_.at(i); }
@@ -206,7 +205,7 @@ public:
 
     TDrawPanelEvent OnDrawPanel;
 
-private:
+  private:
     std::vector<TStatusPanel> panels_;
     AnsiString simpleText_;
     bool simplePanel_ = false, autoHint_ = true;

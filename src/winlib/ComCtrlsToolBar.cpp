@@ -70,7 +70,8 @@ class TToolBarImpl : public TControlImpl {
             if (!c->Visible()) continue;
             auto* b = dynamic_cast<TToolButton*>(c);
             if (!b) {
-                c->SetBounds(x, std::max(0, (bar->ClientHeight() - c->Height()) / 2), c->Width(), c->Height());
+                c->SetBounds(x, std::max(0, (bar->ClientHeight() - c->Height()) / 2), c->Width(),
+                             c->Height());
                 x += c->Width();
                 continue;
             }

@@ -19,14 +19,15 @@ enum : uint8_t { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, s
 using TShiftState = uint8_t;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 
 class TControl : public TComponent {
-public:
+  public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
 
@@ -46,8 +47,8 @@ public:
     int ClientHeight() const;
     void SetClientWidth(int v);
     void SetClientHeight(int v);
-    TRect ClientRect() const;      // (0, 0, ClientWidth, ClientHeight)
-    TPoint ClientOrigin() const;   // screen position of the client area's corner
+    TRect ClientRect() const;    // (0, 0, ClientWidth, ClientHeight)
+    TPoint ClientOrigin() const; // screen position of the client area's corner
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
     TAlign Align() const { return align_; }
@@ -88,12 +89,12 @@ public:
 
     TControlImpl* Impl() const { return impl_.get(); }
 
-protected:
+  protected:
     // Each concrete control creates its widget here; the base applies bounds, font and colour.
     void SetImpl(std::unique_ptr<TControlImpl> impl);
     virtual void FontChanged();
 
-private:
+  private:
     std::unique_ptr<TControlImpl> impl_;
     TWinControl* parent_ = nullptr;
     TAlign align_ = alNone;
@@ -106,12 +107,12 @@ private:
 };
 
 class TWinControl : public TControl {
-public:
+  public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override; // the children stay alive, without a parent
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int i) const { return controls_.at(i); }
-    void SetFocus();  // EInvalidOperation when the control cannot take the focus (hidden, disabled)
+    void SetFocus(); // EInvalidOperation when the control cannot take the focus (hidden, disabled)
     bool Focused() const;
     bool CanFocus() const;
     int TabOrder() const { return tabOrder_; }
@@ -126,7 +127,7 @@ public:
     TKeyPressEvent OnKeyPress;
     TNotifyEvent OnResize;
 
-private:
+  private:
     friend class TControl;
     std::vector<TControl*> controls_;
     int tabOrder_ = 0;
@@ -135,6 +136,6 @@ private:
 
 // A rectangle of the screen that the program paints on through a canvas.
 class TGraphicControl : public TControl {
-public:
+  public:
     explicit TGraphicControl(TComponent* AOwner) : TControl(AOwner) {}
 };

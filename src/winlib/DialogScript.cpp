@@ -71,6 +71,10 @@ std::vector<ShownMessage>& ShownMessages() {
     return shown;
 }
 
-bool DialogsHeadless() { return NobodyCanAnswer(); }
+bool DialogsHeadless() {
+    return NobodyCanAnswer();
+}
 
-void ForceDialogsHeadless(bool On) { forcedHeadless = On; }
+void ForceDialogsHeadless(bool On) {
+    forcedHeadless = On;
+}

@@ -5,28 +5,28 @@
 #include "Forms.h"
 
 class TColorDialog : public TComponent {
-public:
+  public:
     explicit TColorDialog(TComponent* AOwner) : TComponent(AOwner) {}
     TColor Color() const { return color_; }
     void SetColor(TColor c) { color_ = c; }
     bool Execute(); // OK stores the chosen colour; Cancel keeps Color
 
-private:
+  private:
     TColor color_ = clBlack;
 };
 
 class TFontDialog : public TComponent {
-public:
+  public:
     explicit TFontDialog(TComponent* AOwner) : TComponent(AOwner) {}
     TFont* Font() { return &font_; }
     bool Execute(); // name, size, style and colour; OK stores them, Cancel keeps the font
 
-private:
+  private:
     TFont font_;
 };
 
 class TOpenPictureDialog : public TComponent {
-public:
+  public:
     explicit TOpenPictureDialog(TComponent* AOwner) : TComponent(AOwner) {}
     const AnsiString& InitialDir() const { return initialDir_; }
     void SetInitialDir(const AnsiString& d) { initialDir_ = d; }
@@ -37,7 +37,7 @@ public:
     void SetFileName(const AnsiString& f) { fileName_ = f; }
     bool Execute();
 
-private:
+  private:
     AnsiString initialDir_, filter_, fileName_;
 };
 

@@ -7,7 +7,7 @@
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TPanel : public TWinControl {
-public:
+  public:
     explicit TPanel(TComponent* AOwner);
     void SetColor(TColor c) override; // the colour is a stored value of the program; runs no handler
     TBevelCut BevelInner() const { return bevelInner_; }
@@ -17,7 +17,7 @@ public:
     TCanvas* Canvas();
     TNotifyEvent OnPaint; // after the panel's own painting
 
-private:
+  private:
     TBevelCut bevelInner_ = bvNone, bevelOuter_ = bvRaised;
 };
 
@@ -25,7 +25,7 @@ private:
 // canvas from inside OnPaint never schedules another paint, so a paint handler that draws
 // cannot loop.
 class TPaintBox : public TGraphicControl {
-public:
+  public:
     explicit TPaintBox(TComponent* AOwner);
     TCanvas* Canvas();
     // Runs OnPaint as the window system would (tests use it).
@@ -34,7 +34,7 @@ public:
 };
 
 class TImage : public TGraphicControl {
-public:
+  public:
     explicit TImage(TComponent* AOwner);
     TPicture* Picture() { return &picture_; }
     void PictureChanged();
@@ -43,14 +43,14 @@ public:
     bool Center() const { return center_; }
     void SetCenter(bool c);
 
-private:
+  private:
     TPicture picture_;
     bool stretch_ = false, center_ = false;
 };
 
 // Bars are bands that the user can move; their Top/Left are the band positions.
 class TControlBar : public TWinControl {
-public:
+  public:
     explicit TControlBar(TComponent* AOwner);
     TCanvas* Canvas();
     bool AutoSize() const { return autoSize_; }
@@ -59,12 +59,12 @@ public:
     std::function<void(TObject* Sender, TControl* Control, TCanvas* Canvas, TRect& ARect, uint8_t& Options)>
         OnBandPaint;
 
-private:
+  private:
     bool autoSize_ = true;
 };
 
 class TRadioGroup : public TWinControl {
-public:
+  public:
     explicit TRadioGroup(TComponent* AOwner);
     int ItemCount() const { return static_cast<int>(items_.size()); }
     const AnsiString& Item(int i) const { return items_.at(i); }
@@ -75,7 +75,7 @@ public:
     void SetColumns(int c);
     void UserSelect(int i); // a user's choice: runs OnClick
 
-private:
+  private:
     std::vector<AnsiString> items_;
     int itemIndex_ = -1;
     int columns_ = 1;
@@ -88,7 +88,7 @@ struct TControlScrollBar {
 };
 
 class TScrollBox : public TWinControl {
-public:
+  public:
     explicit TScrollBox(TComponent* AOwner);
     int HorzRange() const;
     int VertRange() const;
@@ -102,15 +102,15 @@ public:
     void SetAutoScroll(bool a);
     TMouseWheelEvent OnMouseWheel;
 
-private:
+  private:
     bool autoScroll_ = true;
 };
 
 // A spin button with an upper and a lower half and no associated edit.
 class TCSpinButton : public TWinControl {
-public:
+  public:
     explicit TCSpinButton(TComponent* AOwner);
-    void UserClickUp();   // simulate a user's click on the upper half
+    void UserClickUp(); // simulate a user's click on the upper half
     void UserClickDown();
     TNotifyEvent OnUpClick;
     TNotifyEvent OnDownClick;
@@ -118,7 +118,7 @@ public:
 
 // A list of the standard and extended colours with their names.
 class TColorListBox : public TWinControl {
-public:
+  public:
     explicit TColorListBox(TComponent* AOwner);
     int ItemCount() const;
     TColor Colors(int i) const;
@@ -130,7 +130,7 @@ public:
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int h) { itemHeight_ = h; }
 
-private:
+  private:
     int itemIndex_ = -1;
     int itemHeight_ = 16;
 };

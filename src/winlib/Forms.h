@@ -14,7 +14,7 @@ enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
 class TForm : public TWinControl {
-public:
+  public:
     explicit TForm(TComponent* AOwner);
     ~TForm() override; // runs OnDestroy (guarded) when the form was created
 
@@ -60,7 +60,7 @@ public:
     // application's exception box and the form goes on to exist. Application::CreateForm calls it.
     void DoCreate();
 
-private:
+  private:
     void PlaceOnShow(); // applies Position
     TFormBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;
@@ -74,7 +74,7 @@ private:
 };
 
 class TApplication : public TComponent {
-public:
+  public:
     TApplication();
     ~TApplication() override;
     // Creates the toolkit's application object; argv is kept for ParamStr.
@@ -95,7 +95,7 @@ public:
     }
     // Shows the main form and runs the message loop until it closes, then destroys the forms.
     void Run();
-    void Terminate();  // ends the loop; asked for before Run, it takes effect when Run starts
+    void Terminate(); // ends the loop; asked for before Run, it takes effect when Run starts
     bool Terminated() const { return terminated_; }
     void ProcessMessages();
     // Destroys the forms in reverse order of creation (their OnDestroy runs).
@@ -114,7 +114,7 @@ public:
     void SetHint(const AnsiString& h); // runs OnHint
     TNotifyEvent OnHint;
 
-private:
+  private:
     friend class TForm;
     void FormDestroyed(TForm* f); // a form deleted by other means leaves the list
     AnsiString title_, hint_;
@@ -136,7 +136,7 @@ template <class F> void RunGuarded(F&& f) {
 }
 
 class TScreen : public TComponent {
-public:
+  public:
     TScreen() : TComponent(nullptr) {}
     int Width() const;
     int Height() const;
@@ -144,7 +144,7 @@ public:
     const TStringList& Fonts(); // installed font families, sorted
     TForm* ActiveForm() const;
 
-private:
+  private:
     TStringList fonts_;
 };
 

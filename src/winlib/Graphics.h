@@ -28,10 +28,18 @@ constexpr TColor clScrollBar = clSystemColor | 0, clBackground = clSystemColor |
 
 // A system colour becomes its RGB value (fixed classic desktop values); others pass unchanged.
 TColor ColorToRGB(TColor c);
-inline int GetRValue(TColor c) { return c & 0xFF; }
-inline int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-inline int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
-inline TColor RGB(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
+inline int GetRValue(TColor c) {
+    return c & 0xFF;
+}
+inline int GetGValue(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+inline int GetBValue(TColor c) {
+    return (c >> 16) & 0xFF;
+}
+inline TColor RGB(int r, int g, int b) {
+    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
+}
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TPenMode { pmCopy, pmNot, pmXor, pmMerge, pmMask };
@@ -40,7 +48,7 @@ enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeO
 using TFontStyles = uint8_t; // set of TFontStyle bits
 
 class TPen : public TPersistent {
-public:
+  public:
     TColor Color() const { return color_; }
     void SetColor(TColor c) { color_ = c; }
     int Width() const { return width_; }
@@ -51,7 +59,7 @@ public:
     void SetMode(TPenMode m) { mode_ = m; }
     void Assign(TPersistent* Source) override;
 
-private:
+  private:
     TColor color_ = clBlack;
     int width_ = 1;
     TPenStyle style_ = psSolid;
@@ -59,15 +67,18 @@ private:
 };
 
 class TBrush : public TPersistent {
-public:
+  public:
     TColor Color() const { return color_; }
     // Setting a colour makes the brush solid, as the original library does.
-    void SetColor(TColor c) { color_ = c; style_ = bsSolid; }
+    void SetColor(TColor c) {
+        color_ = c;
+        style_ = bsSolid;
+    }
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle s) { style_ = s; }
     void Assign(TPersistent* Source) override;
 
-private:
+  private:
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
 };
@@ -77,19 +88,34 @@ private:
 // The Name is kept exactly as stored ("ＭＳ ゴシック") even when no such font is installed;
 // drawing falls back to an installed Japanese font of the same kind.
 class TFont : public TPersistent {
-public:
+  public:
     const AnsiString& Name() const { return name_; }
-    void SetName(const AnsiString& n) { name_ = n; Changed(); }
+    void SetName(const AnsiString& n) {
+        name_ = n;
+        Changed();
+    }
     int Height() const { return height_; }
-    void SetHeight(int h) { height_ = h; Changed(); }
-    int Size() const;      // -MulDiv(Height, 72, PixelsPerInch)
-    void SetSize(int pt);  // Height = -MulDiv(pt, PixelsPerInch, 72)
+    void SetHeight(int h) {
+        height_ = h;
+        Changed();
+    }
+    int Size() const;     // -MulDiv(Height, 72, PixelsPerInch)
+    void SetSize(int pt); // Height = -MulDiv(pt, PixelsPerInch, 72)
     TFontStyles Style() const { return style_; }
-    void SetStyle(TFontStyles s) { style_ = s; Changed(); }
+    void SetStyle(TFontStyles s) {
+        style_ = s;
+        Changed();
+    }
     TColor Color() const { return color_; }
-    void SetColor(TColor c) { color_ = c; Changed(); }
+    void SetColor(TColor c) {
+        color_ = c;
+        Changed();
+    }
     int Charset() const { return charset_; }
-    void SetCharset(int c) { charset_ = c; Changed(); }
+    void SetCharset(int c) {
+        charset_ = c;
+        Changed();
+    }
     int PixelsPerInch() const { return ppi_; }
     void SetPixelsPerInch(int p) { ppi_ = p; }
     // Copies name, height, style, colour and charset, then reports one change.
@@ -97,7 +123,7 @@ public:
     // Lets a control follow changes of its font; runs no program handler.
     std::function<void()> OnChange;
 
-private:
+  private:
     void Changed() {
         if (OnChange) OnChange();
     }
@@ -117,7 +143,7 @@ class TCanvasImpl;
 // Ellipse exclude the right and bottom edge; an empty or inverted FillRect fills nothing;
 // TextOut places the top-left corner of the text cell; a clear brush draws text transparently.
 class TCanvas : public TPersistent {
-public:
+  public:
     TCanvas();
     ~TCanvas() override;
     TCanvas(const TCanvas&) = delete;
@@ -150,7 +176,7 @@ public:
     TCanvasImpl* Impl() { return impl_.get(); }
     void SetImpl(std::unique_ptr<TCanvasImpl> impl);
 
-private:
+  private:
     TPen pen_;
     TBrush brush_;
     TFont font_;
@@ -177,13 +203,16 @@ using TProgressEvent = std::function<void(TObject* Sender, TProgressStage Stage,
 
 // The abstract picture of the original library: bitmaps, JPEG and PNG pictures derive from it.
 class TGraphic : public TPersistent {
-public:
+  public:
     virtual bool Empty() const { return GetEmpty(); }
     int Width() const { return GetWidth(); }
     int Height() const { return GetHeight(); }
     void SetWidth(int w) { SetWidthImpl(w); }
     void SetHeight(int h) { SetHeightImpl(h); }
-    virtual void SetSize(int w, int h) { SetWidthImpl(w); SetHeightImpl(h); }
+    virtual void SetSize(int w, int h) {
+        SetWidthImpl(w);
+        SetHeightImpl(h);
+    }
     bool Transparent() const { return GetTransparent(); }
     void SetTransparentFlag(bool t) { SetTransparent(t); }
     HPALETTE Palette() const { return GetPalette(); }
@@ -201,7 +230,7 @@ public:
     TNotifyEvent OnChange;
     TProgressEvent OnProgress;
 
-protected:
+  protected:
     virtual bool GetEmpty() const = 0;
     virtual int GetWidth() const = 0;
     virtual int GetHeight() const = 0;
@@ -217,7 +246,7 @@ protected:
     void Progress(TObject* Sender, TProgressStage Stage, uint8_t PercentDone, bool RedrawNow, const TRect& R,
                   const AnsiString& Msg);
 
-private:
+  private:
     bool transparent_ = false;
 };
 
@@ -230,7 +259,7 @@ enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit,
 // behaves as 32 bits. Changing the pixel format converts the pixels; changing the size keeps
 // the top-left part and fills new pixels with 0 (black).
 class TBitmap : public TGraphic {
-public:
+  public:
     TBitmap();
     ~TBitmap() override;
 
@@ -258,7 +287,7 @@ public:
     void Dormant() {}
     void FreeImage() {}
 
-protected:
+  protected:
     bool GetEmpty() const override { return width_ == 0 || height_ == 0; }
     int GetWidth() const override { return width_; }
     int GetHeight() const override { return height_; }
@@ -267,7 +296,7 @@ protected:
     void SetWidthImpl(int w) override { SetSize(w, height_); }
     void SetHeightImpl(int h) override { SetSize(width_, h); }
 
-private:
+  private:
     friend class TBitmapCanvasImpl;
     void Reallocate(int w, int h, TPixelFormat f, bool keepPixels);
     int width_ = 0, height_ = 0, stride_ = 0;
@@ -281,7 +310,7 @@ private:
 
 // Picture holder with the registry of file formats by extension ("BMP", "JPG", "JPEG", "PNG").
 class TPicture : public TPersistent {
-public:
+  public:
     using TGraphicFactory = std::function<TGraphic*()>;
     static void RegisterFileFormat(const AnsiString& Extension, const AnsiString& Description,
                                    TGraphicFactory Factory);
@@ -290,18 +319,18 @@ public:
     void LoadFromFile(const AnsiString& FileName); // EInvalidGraphic for an unknown extension
     TGraphic* Graphic() const { return graphic_; }
     void SetGraphic(TGraphic* g); // takes ownership
-    TBitmap* Bitmap(); // converts the graphic to a bitmap when needed
+    TBitmap* Bitmap();            // converts the graphic to a bitmap when needed
     int Width() const { return graphic_ ? graphic_->Width() : 0; }
     int Height() const { return graphic_ ? graphic_->Height() : 0; }
 
-private:
+  private:
     TGraphic* graphic_ = nullptr;
 };
 
 // JPEG picture decoded with libjpeg at full size; EJPEG on a bad file.
 
 class TJPEGImage : public TGraphic {
-public:
+  public:
     TJPEGImage();
     ~TJPEGImage() override;
     void LoadFromStream(TStream* Stream) override;
@@ -310,7 +339,7 @@ public:
     void Assign(TPersistent* Source) override;
     TBitmap* Bitmap() { return &bitmap_; } // the decoded picture, 24 bits
 
-protected:
+  protected:
     void AssignTo(TPersistent* Dest) override; // a TBitmap receives the decoded picture
     bool GetEmpty() const override { return bitmap_.Empty(); }
     int GetWidth() const override { return bitmap_.Width(); }
@@ -318,7 +347,7 @@ protected:
     void SetWidthImpl(int) override {}
     void SetHeightImpl(int) override {}
 
-private:
+  private:
     TBitmap bitmap_;
 };
 

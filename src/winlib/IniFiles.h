@@ -7,7 +7,7 @@
 #include "Classes.h"
 
 class TIniFile : public TObject {
-public:
+  public:
     explicit TIniFile(const AnsiString& FileName);
     const AnsiString& FileName() const { return fileName_; }
 
@@ -24,7 +24,7 @@ public:
     // replaced atomically (written beside it, then renamed), so it is never left half-written.
     void WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
     void WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value);
-    void WriteBool(const AnsiString& Section, const AnsiString& Ident, bool Value); // "1" / "0"
+    void WriteBool(const AnsiString& Section, const AnsiString& Ident, bool Value);    // "1" / "0"
     void WriteFloat(const AnsiString& Section, const AnsiString& Ident, double Value); // FloatToStr
 
     bool SectionExists(const AnsiString& Section);
@@ -33,7 +33,7 @@ public:
     void EraseSection(const AnsiString& Section);
     void DeleteKey(const AnsiString& Section, const AnsiString& Ident);
 
-private:
+  private:
     // Identity of the file as last read or written; a change means another writer replaced it.
     struct Stamp {
         long long dev = -1, ino = -1, size = -1, mtimeNs = -1;

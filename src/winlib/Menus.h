@@ -9,13 +9,13 @@ using TAdvancedMenuDrawItemEvent =
     std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State)>;
 
 class TMenuItem : public TComponent {
-public:
+  public:
     explicit TMenuItem(TComponent* AOwner);
     ~TMenuItem() override;
     const AnsiString& Caption() const { return caption_; }
     void SetCaption(const AnsiString& c); // "-" makes a separator
     bool Checked() const { return checked_; }
-    void SetChecked(bool c);              // runs no handler
+    void SetChecked(bool c); // runs no handler
     bool Visible() const { return visible_; }
     void SetVisible(bool v);
     bool Enabled() const { return enabled_; }
@@ -36,7 +36,7 @@ public:
 
     void* Impl() const { return impl_; } // the layer's menu action or sub-menu
 
-private:
+  private:
     friend class TMenu;
     AnsiString caption_, hint_;
     bool checked_ = false, visible_ = true, enabled_ = true;
@@ -47,36 +47,36 @@ private:
 };
 
 class TMenu : public TComponent {
-public:
+  public:
     explicit TMenu(TComponent* AOwner);
     TMenuItem* Items() { return &root_; }
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool o) { ownerDraw_ = o; }
 
-private:
+  private:
     TMenuItem root_;
     bool ownerDraw_ = false;
 };
 
 class TMainMenu : public TMenu {
-public:
+  public:
     explicit TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
 };
 
 class TPopupMenu : public TMenu {
-public:
+  public:
     explicit TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
-    void Popup(int X, int Y); // at screen coordinates; returns at once
+    void Popup(int X, int Y);                            // at screen coordinates; returns at once
     TPoint LastPopupPoint() const { return lastPopup_; } // for tests
     int PopupCount() const { return popupCount_; }
 
-private:
+  private:
     TPoint lastPopup_;
     int popupCount_ = 0;
 };
 
 class TAction : public TComponent {
-public:
+  public:
     explicit TAction(TComponent* AOwner) : TComponent(AOwner) {}
     const AnsiString& Caption() const { return caption_; }
     void SetCaption(const AnsiString& c) { caption_ = c; }
@@ -85,11 +85,11 @@ public:
     bool Execute(); // runs OnExecute; false when none is assigned
     TNotifyEvent OnExecute;
 
-private:
+  private:
     AnsiString caption_, hint_;
 };
 
 class TActionList : public TComponent {
-public:
+  public:
     explicit TActionList(TComponent* AOwner) : TComponent(AOwner) {}
 };

@@ -5,7 +5,7 @@
 #include "Controls.h"
 
 class TEdit : public TWinControl {
-public:
+  public:
     explicit TEdit(TComponent* AOwner);
     const AnsiString& Text() const { return text_; }
     // Runs OnChange at once when the text differs from the current one.
@@ -23,7 +23,7 @@ public:
 
     TNotifyEvent OnChange;
 
-private:
+  private:
     void TextEditedByUser(const AnsiString& t);
     AnsiString text_;
     bool readOnly_ = false;
@@ -31,7 +31,7 @@ private:
 };
 
 class TMemo : public TWinControl {
-public:
+  public:
     explicit TMemo(TComponent* AOwner);
     AnsiString Text() const;
     void SetText(const AnsiString& t);
@@ -39,17 +39,17 @@ public:
     void LinesChanged(); // shows Lines() after the program changed them
     TNotifyEvent OnChange;
 
-private:
+  private:
     TStringList lines_;
 };
 
 class TButtonControl : public TWinControl {
-public:
+  public:
     explicit TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {}
 };
 
 class TButton : public TButtonControl {
-public:
+  public:
     explicit TButton(TComponent* AOwner);
     bool Default() const { return default_; }
     void SetDefault(bool d) { default_ = d; }
@@ -57,7 +57,7 @@ public:
     void SetModalResult(int m) { modalResult_ = m; }
     void Click() override; // runs OnClick, then closes a modal form with ModalResult when set
 
-private:
+  private:
     bool default_ = false;
     int modalResult_ = 0;
 };
@@ -65,7 +65,7 @@ private:
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 class TCheckBox : public TButtonControl {
-public:
+  public:
     explicit TCheckBox(TComponent* AOwner);
     bool Checked() const { return checked_; }
     // Runs OnClick when the state changes.
@@ -73,12 +73,12 @@ public:
     TCheckBoxState State() const { return checked_ ? cbChecked : cbUnchecked; }
     void Click() override; // a user's click: toggles the state, which runs OnClick
 
-private:
+  private:
     bool checked_ = false;
 };
 
 class TRadioButton : public TButtonControl {
-public:
+  public:
     explicit TRadioButton(TComponent* AOwner);
     bool Checked() const { return checked_; }
     // true on an unchecked button unchecks its siblings (same parent) silently, then runs OnClick;
@@ -86,7 +86,7 @@ public:
     void SetChecked(bool c);
     void Click() override; // a user's click checks the button
 
-private:
+  private:
     friend class TRadioGroup;
     bool checked_ = false;
 };
@@ -95,7 +95,7 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed };
 
 // Items are changed through the combo box so that the list shown follows them.
 class TComboBox : public TWinControl {
-public:
+  public:
     explicit TComboBox(TComponent* AOwner);
     int ItemCount() const { return static_cast<int>(items_.size()); }
     const AnsiString& Item(int i) const; // EStringListError out of range
@@ -118,7 +118,7 @@ public:
 
     TNotifyEvent OnChange;
 
-private:
+  private:
     std::vector<AnsiString> items_;
     int itemIndex_ = -1;
     AnsiString text_;
@@ -133,7 +133,7 @@ using TDrawItemEvent =
     std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
 class TListBox : public TWinControl {
-public:
+  public:
     explicit TListBox(TComponent* AOwner);
     int ItemCount() const { return static_cast<int>(items_.size()); }
     const AnsiString& Item(int i) const; // EStringListError out of range
@@ -161,7 +161,7 @@ public:
 
     TDrawItemEvent OnDrawItem;
 
-private:
+  private:
     std::vector<AnsiString> items_;
     std::vector<bool> selected_;
     int itemIndex_ = -1;
@@ -171,7 +171,7 @@ private:
 };
 
 class TLabel : public TGraphicControl {
-public:
+  public:
     explicit TLabel(TComponent* AOwner);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool t);
@@ -179,12 +179,12 @@ public:
     void SetAutoSize(bool a) { autoSize_ = a; }
     void SetColor(TColor c) override;
 
-private:
+  private:
     bool transparent_ = true;
     bool autoSize_ = true;
 };
 
 class TGroupBox : public TWinControl {
-public:
+  public:
     explicit TGroupBox(TComponent* AOwner);
 };

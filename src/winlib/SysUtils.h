@@ -7,7 +7,7 @@
 #include <exception>
 
 class Exception : public std::exception {
-public:
+  public:
     explicit Exception(AnsiString Msg = "") : Message(std::move(Msg)) {}
     const char* what() const noexcept override { return Message.c_str(); }
     AnsiString Message;
@@ -15,7 +15,7 @@ public:
 
 #define RULIFORM_EXCEPTION(Name, Base)                                                                       \
     class Name : public Base {                                                                               \
-    public:                                                                                                  \
+      public:                                                                                                \
         using Base::Base;                                                                                    \
     };
 RULIFORM_EXCEPTION(EConvertError, Exception)
@@ -23,9 +23,9 @@ RULIFORM_EXCEPTION(EStringListError, Exception)
 RULIFORM_EXCEPTION(EListError, Exception)
 RULIFORM_EXCEPTION(EMathError, Exception)
 RULIFORM_EXCEPTION(EIntError, Exception)
-RULIFORM_EXCEPTION(EDivByZero, EIntError)     // integer division or modulo by zero
-RULIFORM_EXCEPTION(EIntOverflow, EIntError)   // INT_MIN / -1, the one quotient that does not fit
-RULIFORM_EXCEPTION(EZeroDivide, EMathError)   // floating division by zero where the program checks it
+RULIFORM_EXCEPTION(EDivByZero, EIntError)   // integer division or modulo by zero
+RULIFORM_EXCEPTION(EIntOverflow, EIntError) // INT_MIN / -1, the one quotient that does not fit
+RULIFORM_EXCEPTION(EZeroDivide, EMathError) // floating division by zero where the program checks it
 RULIFORM_EXCEPTION(EInvalidOp, EMathError)
 RULIFORM_EXCEPTION(EOutOfResources, Exception)
 RULIFORM_EXCEPTION(EOutOfMemory, Exception)
@@ -66,8 +66,8 @@ AnsiString LowerCase(const AnsiString& S); // ASCII only
 AnsiString UpperCase(const AnsiString& S);
 AnsiString Trim(const AnsiString& S);
 bool SameText(const AnsiString& A, const AnsiString& B); // ASCII case-insensitive
-AnsiString ExtractFileExt(const AnsiString& FileName);  // ".png", of the name part only
-AnsiString ExtractFilePath(const AnsiString& FileName); // with the trailing '/'
+AnsiString ExtractFileExt(const AnsiString& FileName);   // ".png", of the name part only
+AnsiString ExtractFilePath(const AnsiString& FileName);  // with the trailing '/'
 AnsiString ExtractFileName(const AnsiString& FileName);
 bool FileExists(const AnsiString& FileName);
 

@@ -12,7 +12,7 @@
 #include <filesystem>
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("ruliform-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
@@ -49,7 +49,7 @@ protected:
 
     TForm1* f = nullptr;
 
-private:
+  private:
     std::filesystem::path folder_;
     static inline int counter_ = 0;
 };

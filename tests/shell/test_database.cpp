@@ -40,7 +40,8 @@ TEST_F(MainWindowTest, LaterStartsKeepTheCountsAndListTheEmphasisRowsSorted) {
     f->AddPrintCount(6);
     f->AddPrintCount(7); // text pages are not counted
     for (int no : {2, 10, 5}) {
-        f->SqlText = "insert into MultiLine_individual(no,color,size,type) values(" + IntToStr(no) + ",255,0.5,1)";
+        f->SqlText =
+            "insert into MultiLine_individual(no,color,size,type) values(" + IntToStr(no) + ",255,0.5,1)";
         sqlite3_exec(f->DbHandle, f->SqlText.c_str(), nullptr, nullptr, nullptr);
     }
     Restart();

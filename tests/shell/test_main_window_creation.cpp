@@ -85,7 +85,8 @@ namespace {
 void SetArguments(std::vector<std::string> args) {
     args.insert(args.begin(), "ruliform");
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : args)
+        argv.push_back(a.data());
     Application->Initialize(static_cast<int>(argv.size()), argv.data());
 }
 } // namespace

@@ -4,7 +4,9 @@
 #include <sqlite3.h>
 
 namespace {
-TColor PixelAt(TABitmap* b, int x, int y) { return b->Canvas()->Pixel(x, y) & 0xFFFFFF; }
+TColor PixelAt(TABitmap* b, int x, int y) {
+    return b->Canvas()->Pixel(x, y) & 0xFFFFFF;
+}
 
 // The size rule computed from first principles: paper = printable + 2 x offset, rounded to three
 // significant digits, times the screen's pixels per millimetre and the zoom.
@@ -71,12 +73,14 @@ TEST_F(MainWindowTest, PaperColourBandsAndMarginLines) {
     EXPECT_EQ(PixelAt(b, L + 10, T - 3), 0x00CCEEFF) << "band in paper colour";
     // Dotted blue margin lines at the band edges.
     int blue = 0;
-    for (int x = L + 1; x < L + 60; ++x) blue += PixelAt(b, x, T) == 0xFF0000;
+    for (int x = L + 1; x < L + 60; ++x)
+        blue += PixelAt(b, x, T) == 0xFF0000;
     EXPECT_GT(blue, 10);
     EXPECT_LT(blue, 59) << "dotted, not solid";
     f->SpaceLineView1Click(nullptr); // off
     blue = 0;
-    for (int x = L + 1; x < L + 60; ++x) blue += PixelAt(b, x, T) == 0xFF0000;
+    for (int x = L + 1; x < L + 60; ++x)
+        blue += PixelAt(b, x, T) == 0xFF0000;
     EXPECT_EQ(blue, 0);
 }
 

@@ -80,7 +80,9 @@ TEST_F(MainWindowTest, AChangedPrinterIsQuestionedAndNoCancels) {
     ASSERT_FALSE(ShownMessages().empty());
     const ShownMessage& box = ShownMessages().back();
     EXPECT_EQ(box.Kind, ShownMessageKind::MessageBox);
-    EXPECT_EQ(box.Text, "編集時のプリンターではありません\n設定と異なる物が印刷されるかもしれません\n処理を続行しますか？");
+    EXPECT_EQ(
+        box.Text,
+        "編集時のプリンターではありません\n設定と異なる物が印刷されるかもしれません\n処理を続行しますか？");
     EXPECT_EQ(box.Caption, "Ruliform - Printerエラー");
 
     f->EditPrinterIndex = Printer()->PrinterIndex() + 1;

@@ -50,7 +50,8 @@ TEST_F(MainWindowTest, FirstStartUsesTheDefaultsAndExitWritesEveryKey) {
     EXPECT_EQ(f->PaperColor, 0xFFFFFF);
     EXPECT_GE(f->Width(), 800) << "the minimum size raises 768 x 576";
     EXPECT_EQ(f->Label41->Caption(), "  余白");
-    EXPECT_FALSE(std::filesystem::exists(Path("Ruliform.ini")) && CountKeys(ReadBytes(Path("Ruliform.ini"))) > 0);
+    EXPECT_FALSE(std::filesystem::exists(Path("Ruliform.ini")) &&
+                 CountKeys(ReadBytes(Path("Ruliform.ini"))) > 0);
     Close();
     const std::string text = Lines(Path("Ruliform.ini"));
     EXPECT_EQ(CountKeys(text), 112);
@@ -157,10 +158,12 @@ TEST_F(MainWindowTest, BadStoredValuesFallBackRowByRow) {
                             std::string(5000, 'x') + "\n[GraphPaper]\nXmm=12"; // cut off: no line end
     WriteBytes(Path("Ruliform.ini"), Utf8ToCp932(ini));
     Open();
-    for (const ShownMessage& m : ShownMessages()) ADD_FAILURE() << "shown at start: " << m.Text;
+    for (const ShownMessage& m : ShownMessages())
+        ADD_FAILURE() << "shown at start: " << m.Text;
     EXPECT_EQ(f->ComboBox1->ItemIndex(), -1);
     EXPECT_EQ(f->Skin->Tag(), 7);
-    for (TMenuItem* m : {f->Skin0, f->Skin1, f->Skin2, f->Skin3, f->Skin4, f->Skin5}) EXPECT_FALSE(m->Checked());
+    for (TMenuItem* m : {f->Skin0, f->Skin1, f->Skin2, f->Skin3, f->Skin4, f->Skin5})
+        EXPECT_FALSE(m->Checked());
     EXPECT_EQ(f->PageControl1->ActivePageIndex(), -1);
     EXPECT_EQ(f->TrackBar1->Position(), 255);
     EXPECT_EQ(f->MarkPos, 0);
@@ -170,7 +173,8 @@ TEST_F(MainWindowTest, BadStoredValuesFallBackRowByRow) {
     EXPECT_FALSE(f->HeadCheck1->Checked()) << "yes reads as the default";
     EXPECT_EQ(f->Edit20->Text(), "0.9") << "section names compare without case";
     EXPECT_EQ(f->eDotX->Text(), "16") << "the rows after the bad ones still read";
-    EXPECT_EQ(f->Edit28->Text(), std::string(2047, 'x')) << "an over-long value is cut to the platform's buffer";
+    EXPECT_EQ(f->Edit28->Text(), std::string(2047, 'x'))
+        << "an over-long value is cut to the platform's buffer";
     EXPECT_EQ(f->eMmX->Text(), "12") << "a last line without its line end still reads";
     Close();
     const std::string text = Cp932ToUtf8(Lines(Path("Ruliform.ini")));

@@ -4,14 +4,16 @@
 namespace {
 int PanelLeft(TForm1* f, int panel) {
     int x = f->StatusBar1->ClientOrigin().x;
-    for (int i = 0; i < panel; ++i) x += f->StatusBar1->Panels(i)->Width;
+    for (int i = 0; i < panel; ++i)
+        x += f->StatusBar1->Panels(i)->Width;
     return x;
 }
 } // namespace
 
 TEST_F(MainWindowTest, ClickOnThePrinterPanelPopsUpThePrinterMenuAtItsLeftEdge) {
     f->StatusBar1->SetBounds(0, 0, 1000, 20);
-    for (int i = 0; i < 3; ++i) f->StatusBar1->Panels(i)->Width = 100;
+    for (int i = 0; i < 3; ++i)
+        f->StatusBar1->Panels(i)->Width = 100;
     const int y = f->StatusBar1->ClientOrigin().y + 10;
     struct Case {
         int x;
@@ -41,8 +43,8 @@ TEST_F(MainWindowTest, PrinterInformationMessage) {
     ASSERT_FALSE(ShownMessages().empty());
     TPrinter* p = Printer();
     EXPECT_EQ(ShownMessages().back().Text, "PageWidth\t" + IntToStr(p->PageWidth()) + "\nPageHeight\t" +
-                                          IntToStr(p->PageHeight()) + "\nmmWidth\t" +
-                                          IntToStr(p->GetDeviceCaps(HORZSIZE)) + "\nmmHeight\t" +
-                                          IntToStr(p->GetDeviceCaps(VERTSIZE)));
+                                               IntToStr(p->PageHeight()) + "\nmmWidth\t" +
+                                               IntToStr(p->GetDeviceCaps(HORZSIZE)) + "\nmmHeight\t" +
+                                               IntToStr(p->GetDeviceCaps(VERTSIZE)));
     EXPECT_FALSE(f->N12->Visible());
 }
