@@ -1,6 +1,7 @@
 // Up-down arrows coupled to an edit: the position lives in the edit's text.
 #include "ComCtrls.h"
 
+#include "ArrowPair.h"
 #include "ControlImpl.h"
 #include "Forms.h"
 
@@ -36,29 +37,14 @@ int Clamp(int v, int a, int b) {
     return std::clamp(v, std::min(a, b), std::max(a, b));
 }
 
-QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow) {
-    auto* b = new QToolButton(parent);
-    b->setArrowType(arrow);
-    b->setAutoRepeat(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    return b;
-}
 } // namespace
 
 TUpDown::TUpDown(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new QWidget;
-    auto* layout = new QVBoxLayout(w);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    QToolButton* up = ArrowButton(w, Qt::UpArrow);
-    QToolButton* down = ArrowButton(w, Qt::DownArrow);
-    layout->addWidget(up);
-    layout->addWidget(down);
-    SetImpl(std::make_unique<TControlImpl>(this, w));
+    const ArrowPair arrows = MakeArrowPair();
+    SetImpl(std::make_unique<TControlImpl>(this, arrows.widget));
     SetBounds(0, 0, 17, 21);
-    QObject::connect(up, &QToolButton::clicked, w, [this] { UserClick(btNext); });
-    QObject::connect(down, &QToolButton::clicked, w, [this] { UserClick(btPrev); });
+    QObject::connect(arrows.up, &QToolButton::clicked, arrows.widget, [this] { UserClick(btNext); });
+    QObject::connect(arrows.down, &QToolButton::clicked, arrows.widget, [this] { UserClick(btPrev); });
 }
 
 void TUpDown::SetAssociate(TEdit* e) {
