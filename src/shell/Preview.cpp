@@ -3,16 +3,10 @@
 
 #include "Abitmap.h"
 #include "PreviewRenderers.h"
+#include "render/RenderConventions.h"
 
 namespace {
 constexpr long double kInchPerMm = 0.03937007874015748L;
-
-// The selected zoom as a factor. With no selected item (a stored index out of range) the
-// default 40 % stands in, since no zoom text can be read.
-double ZoomFactor(TComboBox* zoom) {
-    const AnsiString text = zoom->ItemIndex() >= 0 ? zoom->Text() : AnsiString("40");
-    return StrToFloat(text) * 0.01;
-}
 
 // The paper length rounded to three significant digits, as the preview sizes it.
 double RoundedPaperMm(int printableMm, int offsetPx, double pxPerMm) {
@@ -21,7 +15,7 @@ double RoundedPaperMm(int printableMm, int offsetPx, double pxPerMm) {
 } // namespace
 
 void TForm1::ApplyPreviewSize() {
-    const long double zoom = ZoomFactor(ComboBox1);
+    const long double zoom = PreviewZoom(this);
     const double w = RoundedPaperMm(PrinterRef->GetDeviceCaps(HORZSIZE), PhysOffsetX, PxPerMmX);
     const double h = RoundedPaperMm(PrinterRef->GetDeviceCaps(VERTSIZE), PhysOffsetY, PxPerMmY);
     PreViewBox->SetWidth(static_cast<int>(ScreenPixelsPerInchX() * kInchPerMm * w * zoom));
@@ -31,7 +25,7 @@ void TForm1::ApplyPreviewSize() {
 void TForm1::UpdatePreview() {
     ApplyPreviewSize();
     PreviewBitmap->SetSize(PreViewBox->Width(), PreViewBox->Height());
-    const float s = static_cast<float>(ScreenPixelsPerInchX() * kInchPerMm * ZoomFactor(ComboBox1));
+    const float s = PreviewScaleSingle(this);
     const int T = static_cast<int>(static_cast<int>(MarginTop + FrameInsetTop) * s) - 1;
     const int L = static_cast<int>(static_cast<int>(MarginLeft + FrameInsetLeft) * s) - 1;
     const int R = static_cast<int>(static_cast<int>(MarginRight + FrameInsetRight) * s);
