@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -40,7 +41,10 @@ bool RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& 
         auto* row = new QHBoxLayout;
         row->addWidget(file);
         row->addWidget(browse);
-        form->addRow("出力ファイル(&F):", row);
+        // A row of two widgets has no buddy of its own: the label points at the file name.
+        auto* fileLabel = new QLabel("出力ファイル(&F):", &dialog);
+        fileLabel->setBuddy(file);
+        form->addRow(fileLabel, row);
         auto enableFile = [=](int index) {
             file->setEnabled(index == pdfIndex);
             browse->setEnabled(index == pdfIndex);
