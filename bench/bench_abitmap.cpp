@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -41,6 +42,19 @@ void BlendA4(benchmark::State& state, Member blend) {
     state.SetBytesProcessed(state.iterations() * int64_t{4} * kA4Width * kA4Height);
 }
 
+// The memory speed the blends are measured against: a plain copy of the picture over the ground.
+void CopyA4(benchmark::State& state) {
+    Page& page = A4();
+    for (auto _ : state) {
+        for (int y = 0; y < kA4Height; ++y)
+            std::memcpy(page.ground.ScanLine(y), page.picture.ScanLine(y), size_t{4} * kA4Width);
+        benchmark::DoNotOptimize(page.ground.ScanLine(kA4Height - 1)[0]);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t{4} * kA4Width * kA4Height);
+}
+
+BENCHMARK(CopyA4)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BlendA4, ColorAlpha, &TABitmap::ColorAlpha)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BlendA4, ColorAlphaMMX, &TABitmap::ColorAlphaMMX)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BlendA4, ColorAlphaMMX64, &TABitmap::ColorAlphaMMX64)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,5 @@
 // Printing through CUPS: our printer object on a private cups-pdf queue.
+#include "cups_jobs.h"
 #include "private_cups.h"
 #include "winlib/DialogScript.h"
 #include "winlib/PrintDialogs.h"
@@ -7,37 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <set>
-#include <thread>
-
 namespace {
 
 using namespace printertest;
-
-std::set<std::string> OutputFiles() {
-    std::set<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(TheCups().outDir))
-        if (e.path().extension() == ".pdf") names.insert(e.path().string());
-    return names;
-}
-
-bool QueueIdle() {
-    return RunCommand("lpstat -W not-completed -o " + Quote(TheCups().queue)).empty();
-}
-
-// Waits until the queue is idle and a document not in Before has appeared; empty on time-out.
-std::string WaitForNewDocument(const std::set<std::string>& before, int seconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (std::chrono::steady_clock::now() < end) {
-        if (QueueIdle()) {
-            for (const std::string& f : OutputFiles())
-                if (!before.count(f)) return f;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return "";
-}
+using namespace cupsjobs;
 
 class CupsPrinter : public ::testing::Test {
   protected:
@@ -104,7 +78,7 @@ TEST_F(CupsPrinter, PrintsTwoPagesToEachQueueAtTrueSizeFromThePrintableCorner) {
         p.Canvas()->MoveTo(3 * res, res);
         p.Canvas()->LineTo(3 * res, 5 * res);
         p.EndDoc();
-        const std::string pdf = WaitForNewDocument(before, 90);
+        const std::string pdf = WaitForNewDocument(before, 90, q.queue);
         ASSERT_FALSE(pdf.empty()) << "cups-pdf wrote nothing; see " << TheCups().dir << "/log";
         EXPECT_EQ(PdfInfo(pdf, "Pages"), "2");
         EXPECT_NE(PdfInfo(pdf, "Title").find("RuliformDocument"), std::string::npos) << PdfInfo(pdf, "Title");
@@ -152,7 +126,7 @@ TEST_F(CupsPrinter, AnAbortedJobPrintsNothing) {
     EXPECT_FALSE(p.Printing());
     // A job would be out within a second or two.
     EXPECT_EQ(WaitForNewDocument(before, 8), "");
-    EXPECT_TRUE(QueueIdle());
+    EXPECT_TRUE(QueueIdle(TheCups().queue));
     // The printer prints normally afterwards.
     p.BeginDoc();
     p.EndDoc();

@@ -1,0 +1,62 @@
+// The real main window for the benchmarks, built as the program builds it: a fresh program
+// folder (so the settings are the defaults), the built-in PDF printer current, the creation
+// event run. The destructor runs the destroy handler and removes the folder.
+#pragma once
+
+#include "shell/Unit1.h"
+#include "shell/Yxfile.h"
+#include "winlib/DialogScript.h"
+#include "winlib/Printers.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+
+class BenchMainWindow {
+  public:
+    BenchMainWindow() {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("ruliform-bench-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+        std::filesystem::create_directories(folder_);
+        SetProgramFolderForTest(folder_.string());
+        if (!Printer()->SetPrinterByName(PdfPrinterName)) throw std::runtime_error("no PDF printer");
+        ClearScriptedAnswers();
+        Form1 = new TForm1(nullptr);
+        Form1->DoCreate();
+    }
+    ~BenchMainWindow() {
+        delete Form1;
+        Form1 = nullptr;
+        SetProgramFolderForTest("");
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    BenchMainWindow(const BenchMainWindow&) = delete;
+    BenchMainWindow& operator=(const BenchMainWindow&) = delete;
+
+    TForm1* operator->() const { return Form1; }
+    std::filesystem::path Path(const std::string& name) const { return folder_ / name; }
+
+    // The densest page in common use: 1 mm cells over all of A4 that the printer reaches,
+    // an emphasis line every 5 lines across and every 10 down.
+    void UseDensestGraphPaper() {
+        TForm1* f = Form1;
+        f->eMmX->SetText("1");
+        f->eMmY->SetText("1");
+        f->eDotX->SetText("200"); // the count handlers step these down to what fits
+        f->eDotY->SetText("287");
+        f->CheckGraphPaper1->SetChecked(true);
+        f->Edit1->SetText("5");
+        f->Edit27->SetText("10");
+    }
+    // Zoom item: 0 is 100 %, 5 is 40 %.
+    void Zoom(int item) {
+        Form1->ComboBox1->SetItemIndex(item);
+        Form1->ComboBox1Change(Form1->ComboBox1);
+    }
+
+  private:
+    std::filesystem::path folder_;
+    static inline int counter_ = 0;
+};
