@@ -11,10 +11,13 @@ void TABitmap::ColorAlpha(int dx, int dy, int w, int h, int sx, int sy, TBitmap*
     const int a = ClampAlpha(alpha, 255), b = 256 - a;
     BlendArea ar;
     if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
+    // The row length is held apart from the area: byte stores could alias it, which would keep
+    // the compiler from vectorising the loop.
+    const int n = 4 * ar.w;
     for (int r = 0; r < ar.h; ++r) {
         const uint8_t* s = SrcRow(this, ar, r);
         uint8_t* d = DstRow(dst, ar, r);
-        for (int i = 0; i < 4 * ar.w; ++i)
+        for (int i = 0; i < n; ++i)
             d[i] = static_cast<uint8_t>((s[i] * a + d[i] * b) >> 8);
     }
 }
@@ -186,10 +189,13 @@ void TABitmap::ColorAdd(int dx, int dy, int w, int h, int sx, int sy, TBitmap* d
     if (alpha == 0) return;
     BlendArea ar;
     if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
+    // The row length is held apart from the area: byte stores could alias it, which would keep
+    // the compiler from vectorising the loop.
+    const int n = 4 * ar.w;
     for (int r = 0; r < ar.h; ++r) {
         const uint8_t* s = SrcRow(this, ar, r);
         uint8_t* d = DstRow(dst, ar, r);
-        for (int i = 0; i < 4 * ar.w; ++i)
+        for (int i = 0; i < n; ++i)
             d[i] = RoundByte(d[i] + RoundByte((s[i] * alpha) >> 8));
     }
 }
@@ -198,10 +204,13 @@ void TABitmap::ColorSub(int dx, int dy, int w, int h, int sx, int sy, TBitmap* d
     if (alpha == 0) return;
     BlendArea ar;
     if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
+    // The row length is held apart from the area: byte stores could alias it, which would keep
+    // the compiler from vectorising the loop.
+    const int n = 4 * ar.w;
     for (int r = 0; r < ar.h; ++r) {
         const uint8_t* s = SrcRow(this, ar, r);
         uint8_t* d = DstRow(dst, ar, r);
-        for (int i = 0; i < 4 * ar.w; ++i)
+        for (int i = 0; i < n; ++i)
             d[i] = RoundByte(d[i] - ((s[i] * alpha) >> 8));
     }
 }
