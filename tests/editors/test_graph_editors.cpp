@@ -55,17 +55,59 @@ TEST_F(GraphEditorTest, CellWidthLimitsTheCountAcross) {
     EXPECT_TRUE(ExceptionBoxes().empty());
 }
 
-TEST_F(GraphEditorTest, CountStepsDownOneAtATimeUntilTheCellFits) {
+TEST_F(GraphEditorTest, CountStepsDownToTheFirstCountWhoseCellFits) {
     UseWidth(2015, 10);
     f->eMmX->SetText("10");
     std::vector<AnsiString>* counts = RecordTexts(f->eDotX);
     MarkPreviewStale();
-    f->eDotX->UserSetText("25");
-    const std::vector<AnsiString> steps = {"25", "24", "23", "22", "21", "20"};
-    EXPECT_EQ(*counts, steps);
+    f->eDotX->UserSetText("25"); // 24 to 21 cells are 8.3 to 9.5 mm wide
+    ASSERT_FALSE(counts->empty());
+    EXPECT_EQ(counts->front(), "25");
+    EXPECT_EQ(counts->back(), "20");
+    for (const AnsiString& c : *counts)
+        EXPECT_GE(StrToInt(c), 20) << "never below the count that fits";
     EXPECT_EQ(f->eDotX->Text(), "20");
     EXPECT_EQ(f->Label9->Caption(), "MaxX:10mm"); // 2015 / 20 = 100 px
     EXPECT_TRUE(PreviewRebuilt());
+}
+
+TEST_F(GraphEditorTest, HugeCountsComeDownWithoutAHandlerRunPerStep) {
+    // A4 at 600 dpi with 10 mm cells: 21 fit across (236 px = 9.996 mm), 29 down (10.24 mm).
+    f->eMmX->SetText("10");
+    f->eMmY->SetText("10");
+    struct Case {
+        TEdit* count;
+        const char* typed;
+        const char* fits;
+    };
+    const Case cases[] = {{f->eDotX, "1000", "21"},
+                          {f->eDotX, "2000000000", "21"},
+                          {f->eDotX, "22", "21"},
+                          {f->eDotY, "1000000", "29"},
+                          {f->eDotY, "30", "29"}};
+    for (const Case& c : cases) {
+        std::vector<AnsiString>* counts = RecordTexts(c.count);
+        c.count->UserSetText(c.typed);
+        EXPECT_EQ(c.count->Text(), c.fits) << c.count->Name() << " " << c.typed;
+        EXPECT_LE(counts->size(), 3u) << c.count->Name() << " " << c.typed;
+    }
+    // Too wide for any count: the count stops at 1.
+    UseWidth(2015, 10);
+    f->eMmX->SetText("201.5");
+    f->eDotX->UserSetText("100000");
+    EXPECT_EQ(f->eDotX->Text(), "1");
+    EXPECT_EQ(f->Label9->Caption(), "MaxX:2E02mm");
+    EXPECT_TRUE(ExceptionBoxes().empty());
+}
+
+TEST_F(GraphEditorTest, TinyCellSizesGiveHugeCountsNotOverflows) {
+    const AnsiString count = f->eDotX->Text();
+    f->eMmX->UserSetText("0.00000001"); // 210 mm / 10 nm
+    EXPECT_EQ(f->Label14->Caption(), "MaxX:21000000000px");
+    EXPECT_EQ(f->eDotX->Text(), count);
+    f->eSpaceT->UserSetText("1"); // the margin handler counts the same way
+    EXPECT_EQ(f->eDotX->Text(), count);
+    EXPECT_TRUE(ExceptionBoxes().empty());
 }
 
 TEST_F(GraphEditorTest, CountDownDividesInFloatingPoint) {
