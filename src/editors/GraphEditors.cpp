@@ -16,6 +16,30 @@ struct CountAxis {
     bool wholePixels;
 };
 
+// The largest cell in millimetres for n cells.
+double CellLimit(const CountAxis& a, int n) {
+    return a.wholePixels ? IntDiv(a.drawable, n) / a.pxPerMm
+                         : a.drawable / static_cast<double>(n) / a.pxPerMm;
+}
+
+bool CellFits(const CountAxis& a, int n, double size) {
+    return !(TwoDigitValue(CellLimit(a, n)) < size);
+}
+
+// Where stepping down one cell at a time from n stops: the largest count below n whose cell
+// fits, else 1. Found directly, so that a huge typed count needs no handler run per step.
+int SteppedDownCount(const CountAxis& a, int n, double size) {
+    if (CellFits(a, n - 1, size)) return n - 1;
+    // With a negative printable size the cell only shrinks as the count drops: nothing fits.
+    if (a.drawable < 0 || !CellFits(a, 1, size)) return 1;
+    int fits = 1, tooMany = n - 1; // the cell limit falls as the count grows
+    while (tooMany - fits > 1) {
+        const int mid = fits + (tooMany - fits) / 2;
+        (CellFits(a, mid, size) ? fits : tooMany) = mid;
+    }
+    return fits;
+}
+
 void CountChanged(const CountAxis& a) {
     if (a.count->Text() == "0") a.count->SetText("1");
     int n;
@@ -35,9 +59,11 @@ void CountChanged(const CountAxis& a) {
         cell = a.drawable / nd / a.pxPerMm;
     }
     a.limitLabel->SetCaption(AnsiString(a.prefix) + TwoDigitText(cell) + "mm");
-    if (TwoDigitValue(cell) < StrToFloat(a.size->Text()) && n > 1) {
-        // The count steps down one at a time; each write runs this handler again.
-        a.count->SetText(IntToStr(n - 1));
+    const double size = StrToFloat(a.size->Text());
+    if (TwoDigitValue(cell) < size && n > 1) {
+        // The count steps down to the first one whose cell fits; the write runs this handler
+        // again for it.
+        a.count->SetText(IntToStr(SteppedDownCount(a, n, size)));
     }
     if (StrToFloat(a.size->Text()) < 1.0) a.size->SetText("1");
 }
@@ -54,7 +80,7 @@ void SizeChanged(TForm1* f, TEdit* size, TEdit* count, TLabel* limitLabel, const
     }
     w = StrToFloat(size->Text());
     if (w > 0) {
-        const int fit = static_cast<int>(TwoDigitValue(printable / w));
+        const long long fit = WholeCount(TwoDigitValue(printable / w));
         limitLabel->SetCaption(AnsiString(prefix) + IntToStr(fit) + "px");
         if (fit < StrToInt(count->Text())) count->SetText(IntToStr(fit));
     }
@@ -72,9 +98,13 @@ void TForm1::eDotYChange(TObject*) {
     UpdatePreview();
 }
 
-void TForm1::eMmXChange(TObject*) { SizeChanged(this, eMmX, eDotX, Label14, "MaxX:", DrawableWidth, PxPerMmX); }
+void TForm1::eMmXChange(TObject*) {
+    SizeChanged(this, eMmX, eDotX, Label14, "MaxX:", DrawableWidth, PxPerMmX);
+}
 
-void TForm1::eMmYChange(TObject*) { SizeChanged(this, eMmY, eDotY, Label12, "MaxY:", DrawableHeight, PxPerMmY); }
+void TForm1::eMmYChange(TObject*) {
+    SizeChanged(this, eMmY, eDotY, Label12, "MaxY:", DrawableHeight, PxPerMmY);
+}
 
 namespace {
 void PickEmphasisColour(TForm1* f, TPanel* panel) {
@@ -84,6 +114,12 @@ void PickEmphasisColour(TForm1* f, TPanel* panel) {
 }
 } // namespace
 
-void TForm1::Button1Click(TObject*) { PickEmphasisColour(this, ExColorPanel1); }
-void TForm1::Button7Click(TObject*) { PickEmphasisColour(this, ExColorPanel1Y); }
-void TForm1::Button2Click(TObject*) { PickEmphasisColour(this, ExColorPanel2); }
+void TForm1::Button1Click(TObject*) {
+    PickEmphasisColour(this, ExColorPanel1);
+}
+void TForm1::Button7Click(TObject*) {
+    PickEmphasisColour(this, ExColorPanel1Y);
+}
+void TForm1::Button2Click(TObject*) {
+    PickEmphasisColour(this, ExColorPanel2);
+}

@@ -5,7 +5,8 @@
 
 namespace {
 double MinimumFor(TForm1* f, TEdit* box) {
-    return (box == f->eSpaceT || box == f->eSpaceB) ? f->PhysOffsetY / f->PxPerMmY : f->PhysOffsetX / f->PxPerMmX;
+    return (box == f->eSpaceT || box == f->eSpaceB) ? f->PhysOffsetY / f->PxPerMmY
+                                                    : f->PhysOffsetX / f->PxPerMmX;
 }
 } // namespace
 
@@ -43,20 +44,21 @@ void TForm1::eSpaceTChange(TObject* Sender) {
     MarginLeft = TwoDigitValue(StrToFloat(eSpaceL->Text()));
     MarginRight = TwoDigitValue(StrToFloat(eSpaceR->Text()));
     MarginBottom = TwoDigitValue(StrToFloat(eSpaceB->Text()));
-    DrawableHeight = static_cast<int>(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
-                                      (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
+    DrawableHeight =
+        static_cast<int>(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
+                         (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
     DrawableWidth =
         static_cast<int>(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
     FillLimitLabels();
     // Lower the cell counts to what fits; a cell size of 0 has no count, so that direction waits.
     const double mmX = StrToFloat(eMmX->Text());
     if (mmX > 0) {
-        const int fitX = static_cast<int>(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX));
+        const long long fitX = WholeCount(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX));
         if (fitX < StrToInt(eDotX->Text())) eDotX->SetText(IntToStr(fitX));
     }
     const double mmY = StrToFloat(eMmY->Text());
     if (mmY > 0) {
-        const int fitY = static_cast<int>(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY));
+        const long long fitY = WholeCount(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY));
         if (fitY < StrToInt(eDotY->Text())) eDotY->SetText(IntToStr(fitY));
     }
     UpdatePreview();

@@ -23,7 +23,9 @@ void TForm1::ColorChangeButtonClick(TObject*) {
     UpdatePreview();
 }
 
-void TForm1::N3Click(TObject* Sender) { ColorChangeButtonClick(Sender); }
+void TForm1::N3Click(TObject* Sender) {
+    ColorChangeButtonClick(Sender);
+}
 
 void TForm1::Button3Click(TObject*) {
     if (ColorDialog2->Execute()) {
@@ -100,4 +102,6 @@ void TForm1::CheckScale1Click(TObject*) {
     UpdatePreview();
 }
 
-void TForm1::CheckBox7Click(TObject*) { UpdatePreview(); }
+void TForm1::CheckBox7Click(TObject*) {
+    UpdatePreview();
+}

@@ -10,7 +10,9 @@ void TForm1::OnChenge(TObject* Sender) {
     UpdatePreview();
 }
 
-void TForm1::Edit1Change(TObject*) { UpdatePreview(); }
+void TForm1::Edit1Change(TObject*) {
+    UpdatePreview();
+}
 
 namespace {
 // Enter moves the focus on (when there is somewhere to go), Space selects the text; both consumed.
@@ -25,11 +27,27 @@ void EnterMovesSpaceSelects(char& Key, TEdit* self, TWinControl* next) {
 }
 } // namespace
 
-void TForm1::eDotXKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eDotX, eDotY); }
-void TForm1::eDotYKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eDotY, eMmX); }
-void TForm1::eMmXKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eMmX, eMmY); }
-void TForm1::eMmYKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eMmY, GraphPenStyle); }
-void TForm1::eSpaceTKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eSpaceT, eSpaceL); }
-void TForm1::eSpaceLKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eSpaceL, eSpaceR); }
-void TForm1::eSpaceRKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eSpaceR, eSpaceB); }
-void TForm1::eSpaceBKeyPress(TObject*, char& Key) { EnterMovesSpaceSelects(Key, eSpaceB, nullptr); }
+void TForm1::eDotXKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eDotX, eDotY);
+}
+void TForm1::eDotYKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eDotY, eMmX);
+}
+void TForm1::eMmXKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eMmX, eMmY);
+}
+void TForm1::eMmYKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eMmY, GraphPenStyle);
+}
+void TForm1::eSpaceTKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eSpaceT, eSpaceL);
+}
+void TForm1::eSpaceLKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eSpaceL, eSpaceR);
+}
+void TForm1::eSpaceRKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eSpaceR, eSpaceB);
+}
+void TForm1::eSpaceBKeyPress(TObject*, char& Key) {
+    EnterMovesSpaceSelects(Key, eSpaceB, nullptr);
+}
