@@ -44,11 +44,7 @@ void TForm1::eSpaceTChange(TObject* Sender) {
     MarginLeft = TwoDigitValue(StrToFloat(eSpaceL->Text()));
     MarginRight = TwoDigitValue(StrToFloat(eSpaceR->Text()));
     MarginBottom = TwoDigitValue(StrToFloat(eSpaceB->Text()));
-    DrawableHeight =
-        static_cast<int>(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
-                         (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
-    DrawableWidth =
-        static_cast<int>(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
+    ComputeDrawableSize();
     FillLimitLabels();
     // Lower the cell counts to what fits; a cell size of 0 has no count, so that direction waits.
     const double mmX = StrToFloat(eMmX->Text());

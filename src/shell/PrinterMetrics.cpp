@@ -3,6 +3,22 @@
 
 #include "editors/NumberText.h"
 
+#include <algorithm>
+
+namespace {
+// Truncated to whole pixels; a margin of kilometres saturates instead of overflowing.
+int WholePixels(double v) {
+    return static_cast<int>(std::clamp(v, -2147483648.0, 2147483647.0));
+}
+} // namespace
+
+void TForm1::ComputeDrawableSize() {
+    DrawableHeight = WholePixels(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
+                                 (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
+    // The left and right frame bands do not narrow the printable width.
+    DrawableWidth = WholePixels(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
+}
+
 void TForm1::FillLimitLabels() {
     const double mmX = StrToFloat(eMmX->Text());
     const double mmY = StrToFloat(eMmY->Text());
@@ -22,15 +38,11 @@ void TForm1::FillLimitLabels() {
 }
 
 void TForm1::RefreshPrinterMetrics() {
-    const int pageWidth = PrinterRef->PageWidth(), pageHeight = PrinterRef->PageHeight();
-    PxPerMmX = static_cast<double>(pageWidth) / PrinterRef->GetDeviceCaps(HORZSIZE);
-    PxPerMmY = static_cast<double>(pageHeight) / PrinterRef->GetDeviceCaps(VERTSIZE);
+    PxPerMmX = static_cast<double>(PrinterRef->PageWidth()) / PrinterRef->GetDeviceCaps(HORZSIZE);
+    PxPerMmY = static_cast<double>(PrinterRef->PageHeight()) / PrinterRef->GetDeviceCaps(VERTSIZE);
     PhysOffsetX = PrinterRef->GetDeviceCaps(PHYSICALOFFSETX);
     PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
-    DrawableHeight =
-        static_cast<int>(pageHeight + 2.0 * PhysOffsetY -
-                         (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
-    DrawableWidth = static_cast<int>(pageWidth + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
+    ComputeDrawableSize();
     EditPrinterIndex = PrinterRef->PrinterIndex();
 
     const double minY = PhysOffsetY / PxPerMmY, minX = PhysOffsetX / PxPerMmX;

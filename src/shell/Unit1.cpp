@@ -186,10 +186,7 @@ void TForm1::FormCreate(TObject*) {
     // 14.-16.
     PhysOffsetX = PrinterRef->GetDeviceCaps(PHYSICALOFFSETX);
     PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
-    DrawableHeight = static_cast<int>(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
-                                      (MarginTop + MarginBottom) * PxPerMmY);
-    DrawableWidth =
-        static_cast<int>(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
+    ComputeDrawableSize(); // the frame insets are still 0 here
     FrameInsetLeft = FrameInsetRight = FrameInsetTop = FrameInsetBottom = 0.0;
     // 17.
     SetLineColor(Panel2->Color());

@@ -277,6 +277,7 @@ class TForm1 : public TForm {
     void BindHandlers();
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
+    void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands
     void SetScaleInsets(); // the ruler-scale bands from the four scale boxes
 };
 

@@ -4,6 +4,7 @@
 #include "editors/NumberText.h"
 
 #include <cmath>
+#include <limits>
 
 TEST(MainWindowConstructor, VersionTextIsSetBeforeCreation) {
     TForm1 w(nullptr);
@@ -103,4 +104,12 @@ TEST_F(MainWindowTest, DebugToolBarOnlyForDebugAsTheFirstArgumentInThisCase) {
         EXPECT_EQ(f->DebugToolBar->Visible(), c.visible) << (c.args.empty() ? "" : c.args[0]);
     }
     SetArguments({});
+}
+
+TEST_F(MainWindowTest, MarginsBeyondAnyPaperSaturateThePrintableSize) {
+    f->eSpaceT->SetText("1e12");
+    EXPECT_EQ(f->DrawableHeight, std::numeric_limits<int>::min());
+    f->eSpaceT->SetText("0");
+    f->RefreshPrinterMetrics();
+    EXPECT_GT(f->DrawableHeight, 0);
 }
