@@ -167,3 +167,23 @@ TEST_F(CupsMainWindow, PrintsTwoSheetsOfGraphPaperWithTheGridAtTrueSize) {
 }
 
 } // namespace
+
+TEST_F(CupsMainWindow, PickingAPrinterWithABorderRaisesTheMarginsToItsMinimum) {
+    if (TheCups().marginsQueue.empty()) GTEST_SKIP() << "no queue with an unprintable border";
+    f->eSpaceT->SetText("1");
+    f->eSpaceL->SetText("25");
+    TMenuItem* item = nullptr;
+    for (int i = 0; i < f->PopupMenu2->Items()->Count(); ++i)
+        if (f->PopupMenu2->Items()->Items(i)->Hint() == TheCups().marginsQueue)
+            item = f->PopupMenu2->Items()->Items(i);
+    ASSERT_NE(item, nullptr);
+    item->Click();
+    EXPECT_EQ(Printer()->Printers()[Printer()->PrinterIndex()], TheCups().marginsQueue);
+    EXPECT_EQ(f->EditPrinterIndex, Printer()->PrinterIndex()) << "the next print asks nothing";
+    // A 12 pt border is 4.233 mm, shown and stored as its two-digit text.
+    EXPECT_GT(f->PhysOffsetY, 0);
+    EXPECT_EQ(f->eSpaceT->Text(), "4.2");
+    EXPECT_DOUBLE_EQ(f->MarginTop, 4.2);
+    EXPECT_EQ(f->eSpaceL->Text(), "25") << "a margin above the minimum stays";
+    EXPECT_EQ(f->lSpace_mm->Caption(), "最低4.2mm");
+}
