@@ -5,12 +5,21 @@
 #include "PreviewRenderers.h"
 #include "render/RenderConventions.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 constexpr long double kInchPerMm = 0.03937007874015748L;
 
 // The paper length rounded to three significant digits, as the preview sizes it.
 double RoundedPaperMm(int printableMm, int offsetPx, double pxPerMm) {
     return StrToFloat(FloatToStrF(printableMm + 2 * offsetPx / pxPerMm, ffGeneral, 3, 0));
+}
+// A margin band in preview pixels: the millimetres truncated to whole ones, then scaled and
+// truncated. Margins beyond any paper saturate, so the band covers the page instead of overflowing.
+int BandPixels(double mm, float scale) {
+    const double wholeMm = std::trunc(std::clamp(mm, -1e6, 1e6));
+    return static_cast<int>(wholeMm * scale);
 }
 } // namespace
 
@@ -26,10 +35,10 @@ void TForm1::UpdatePreview() {
     ApplyPreviewSize();
     PreviewBitmap->SetSize(PreViewBox->Width(), PreViewBox->Height());
     const float s = PreviewScaleSingle(this);
-    const int T = static_cast<int>(static_cast<int>(MarginTop + FrameInsetTop) * s) - 1;
-    const int L = static_cast<int>(static_cast<int>(MarginLeft + FrameInsetLeft) * s) - 1;
-    const int R = static_cast<int>(static_cast<int>(MarginRight + FrameInsetRight) * s);
-    const int B = static_cast<int>(static_cast<int>(MarginBottom + FrameInsetBottom) * s);
+    const int T = BandPixels(MarginTop + FrameInsetTop, s) - 1;
+    const int L = BandPixels(MarginLeft + FrameInsetLeft, s) - 1;
+    const int R = BandPixels(MarginRight + FrameInsetRight, s);
+    const int B = BandPixels(MarginBottom + FrameInsetBottom, s);
     const int W = PreviewBitmap->Width(), H = PreviewBitmap->Height();
     TCanvas* c = PreviewBitmap->Canvas();
     c->Brush()->SetColor(PaperColor);

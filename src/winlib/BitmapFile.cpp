@@ -206,8 +206,10 @@ void TBitmap::SaveToStream(TStream* Stream) {
     const int bits = BitsPerPixel();
     const int fileBits = bits == 15 ? 16 : bits;
     std::vector<TRGBQuad> table;
-    if (bits <= 8) table = colors_.empty() ? bmpx::DefaultTable(bits) : colors_;
-    if (table.size() > (1u << fileBits)) table.resize(1u << fileBits);
+    if (bits <= 8) {
+        table = colors_.empty() ? bmpx::DefaultTable(bits) : colors_;
+        if (table.size() > (1u << fileBits)) table.resize(1u << fileBits);
+    }
     const bool bitfields = bits == 16;
     const uint32_t headerBytes = 14 + 40 + (bitfields ? 12 : 0) + 4 * static_cast<uint32_t>(table.size());
     const uint64_t imageBytes = static_cast<uint64_t>(stride_) * height_;

@@ -112,8 +112,9 @@ void WalkLine(int x0, int y0, int x1, int y1, const TRect& clip, DashMask mask, 
     // Minor offset of step k: floor((2k*am + aM) / (2aM)), i.e. rounded to the nearest pixel.
     const int64_t den = 2 * aM;
     ForRuns(kLo, kHi, mask, start, [&](int64_t a, int64_t b) {
-        const int64_t num = 2 * a * am + aM;
-        int64_t q = num / den, r = num % den;
+        // Lines may reach +-2e9 on both axes: the first numerator needs more than 64 bits.
+        const __int128 num = static_cast<__int128>(2 * a) * am + aM;
+        int64_t q = static_cast<int64_t>(num / den), r = static_cast<int64_t>(num % den);
         t.BeginRun();
         for (int64_t k = a; k < b; ++k) {
             const int64_t major = m0 + sM * k, minor = n0 + sm * q;

@@ -155,6 +155,7 @@ using TToolBarCustomDrawButtonEvent =
 class TToolBar : public TWinControl {
   public:
     explicit TToolBar(TComponent* AOwner);
+    ~TToolBar() override; // the bar stops laying out while its controls leave it
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
     TToolButton* Buttons(int i) const { return buttons_.at(i); }
     bool ShowCaptions() const { return showCaptions_; }

@@ -188,6 +188,12 @@ void TToolButton::Click() {
     });
 }
 
+TToolBar::~TToolBar() {
+    // Controls leave the bar while the base classes are destroyed; laying them out then would
+    // call into a bar that is no longer whole.
+    ++BarImpl(this)->laying;
+}
+
 TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner) {
     auto* w = new TToolBarWidget(this);
     SetImpl(std::make_unique<TToolBarImpl>(this, w));

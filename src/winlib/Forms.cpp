@@ -63,11 +63,16 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TForm::~TForm() {
-    if (created_)
-        RunGuarded([this] {
-            if (OnDestroy) OnDestroy(this);
-        });
+    DoDestroy();
     if (TApplication* app = ApplicationOf(this)) app->FormDestroyed(this);
+}
+
+void TForm::DoDestroy() {
+    if (!created_) return;
+    created_ = false;
+    RunGuarded([this] {
+        if (OnDestroy) OnDestroy(this);
+    });
 }
 
 void TForm::DoCreate() {

@@ -59,6 +59,9 @@ class TForm : public TWinControl {
     // Runs OnCreate under the guard of the original library: an exception is shown with the
     // application's exception box and the form goes on to exist. Application::CreateForm calls it.
     void DoCreate();
+    // Runs OnDestroy once, guarded. The base destructor calls it, but by then a derived form's own
+    // members are gone: a form whose destroy handler uses them calls this first in its destructor.
+    void DoDestroy();
 
   private:
     void PlaceOnShow(); // applies Position
