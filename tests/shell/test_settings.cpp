@@ -100,7 +100,13 @@ TEST_F(MainWindowTest, EveryStoredValueComesBackAtTheNextStart) {
     f->ComboBox7->SetItemIndex(4);
     f->Edit24->SetText("80");
     f->ComboBox9->SetItemIndex(1);
+    // Fields of the window itself, written by the destroy handler while they still live.
+    f->BGImage = "/pictures/a background picture with a long name.png";
+    f->BGWidth = 123.5;
     Restart();
+    EXPECT_EQ(f->BGImage, "/pictures/a background picture with a long name.png");
+    EXPECT_DOUBLE_EQ(f->BGWidth, 123.5);
+    EXPECT_EQ(f->Edit21->Text(), "123.5");
     EXPECT_EQ(f->eSpaceT->Text(), "12");
     EXPECT_EQ(f->eSpaceL->Text(), "11");
     EXPECT_EQ(f->eSpaceR->Text(), "13");
