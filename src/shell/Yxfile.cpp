@@ -6,6 +6,7 @@
 #include <fstream>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -121,7 +122,8 @@ AnsiString ProgramDataFolder() {
 }
 
 AnsiString ProgramDataFolder(const AnsiString& programFolder) {
-    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0) return programFolder;
+    if (!programFolder.empty() && ::faccessat(AT_FDCWD, programFolder.c_str(), W_OK, AT_EACCESS) == 0)
+        return programFolder;
     AnsiString config = Env("XDG_CONFIG_HOME");
     if (config.empty() || config[0] != '/') config = HomeFolder() + "/.config";
     const AnsiString folder = WithoutTrailingSlash(config) + "/Ruliform";

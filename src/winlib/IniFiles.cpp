@@ -102,7 +102,8 @@ void TIniFile::Save() {
     }
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && ::access(target.c_str(), W_OK) != 0) WriteFailed(); // a read-only file stays so
+    // Checked as the effective user, the one the write would run as; a read-only file stays so.
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) WriteFailed();
     std::string tmp = ExtractFilePath(target) + "." + ExtractFileName(target) + ".XXXXXX";
     const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0) WriteFailed();

@@ -1,5 +1,6 @@
 // The settings file across starts: defaults, a full round trip, bad values, code page 932.
 #include "MainWindowFixture.h"
+#include "UnprivilegedScope.h"
 
 #include <fstream>
 #include <sstream>
@@ -223,17 +224,12 @@ TEST_F(MainWindowTest, AnUnwritableFileIsReportedAndLeftWhole) {
     Close();
     WriteBytes(Path("Ruliform.ini"), "[Ruliform]\nZoom=3\n");
     Open();
-    // A folder nobody may write to; root is exempt from that, so the write runs as another user.
-    ::chmod(Path("").c_str(), 0555);
-    const bool asRoot = ::geteuid() == 0;
-    if (asRoot) {
-        ASSERT_EQ(::seteuid(65534), 0);
+    {
+        UnprivilegedScope user(Path(""));
+        ::chmod(Path("").c_str(), 0555); // a folder its owner may not write to
+        Close();
+        ::chmod(Path("").c_str(), 0755);
     }
-    Close();
-    if (asRoot) {
-        ASSERT_EQ(::seteuid(0), 0);
-    }
-    ::chmod(Path("").c_str(), 0755);
     EXPECT_EQ(ReadBytes(Path("Ruliform.ini")), "[Ruliform]\nZoom=3\n") << "the old file is left whole";
     ASSERT_FALSE(ShownMessages().empty());
     EXPECT_NE(ShownMessages().back().Text.find("に書き込めません"), std::string::npos);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "UnprivilegedScope.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -114,9 +116,9 @@ TEST_F(Yxfile, DataFolderFallsBackToTheUsersConfigFolder) {
 }
 
 TEST_F(Yxfile, DataFolderSkipsAReadOnlyProgramFolder) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
     const fs::path ro = home_ / "ro";
     fs::create_directory(ro);
+    UnprivilegedScope user(home_);
     fs::permissions(ro, fs::perms::owner_read | fs::perms::owner_exec);
     ScopedEnv home("HOME", home_.c_str());
     ScopedEnv config("XDG_CONFIG_HOME", nullptr);

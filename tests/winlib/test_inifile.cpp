@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "UnprivilegedScope.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -33,7 +35,6 @@ class IniFile : public ::testing::Test {
         ss << in.rdbuf();
         return ss.str();
     }
-    static bool IsRoot() { return ::geteuid() == 0; }
     fs::path dir_;
     std::string path_;
 };
@@ -293,18 +294,21 @@ TEST_F(IniFile, RefusedWriteRaisesAndLeavesTheFileWhole) {
     }
     EXPECT_EQ(ini.ReadInteger("Ruliform", "Width", 1), 1); // nothing pretends to be stored
 
-    if (IsRoot()) GTEST_SKIP() << "permissions do not stop root";
     Put("[Ruliform]\r\nWidth=640\r\n");
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-    TIniFile locked(path_);
-    EXPECT_THROW(locked.WriteInteger("Ruliform", "Width", 800), EIniFileException);
-    EXPECT_EQ(locked.ReadInteger("Ruliform", "Width", 0), 640);
-    EXPECT_EQ(Get(), "[Ruliform]\r\nWidth=640\r\n");
+    {
+        UnprivilegedScope user(dir_);
+        fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+        TIniFile locked(path_);
+        EXPECT_THROW(locked.WriteInteger("Ruliform", "Width", 800), EIniFileException);
+        EXPECT_EQ(locked.ReadInteger("Ruliform", "Width", 0), 640);
+        EXPECT_EQ(Get(), "[Ruliform]\r\nWidth=640\r\n");
+        fs::permissions(dir_, fs::perms::owner_all);
+    }
 }
 
 TEST_F(IniFile, ReadOnlyOrUnreadableFileIsNotReplaced) {
-    if (IsRoot()) GTEST_SKIP() << "permissions do not stop root";
     Put("[S]\r\nk=1\r\n");
+    UnprivilegedScope user(dir_);
     fs::permissions(path_, fs::perms::owner_read);
     TIniFile ro(path_);
     EXPECT_THROW(ro.WriteInteger("S", "k", 2), EIniFileException);
