@@ -6,20 +6,29 @@
 
 using namespace abitmap;
 
-void TABitmap::ColorAlpha(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst, uint16_t alpha) const {
-    if (alpha == 0) return;
-    const int a = ClampAlpha(alpha, 255), b = 256 - a;
+namespace {
+// Combines every byte of the clipped area, all four channels, as op(source, destination).
+template <class Op>
+void CombineBytes(const TBitmap* src, TBitmap* dst, int dx, int dy, int w, int h, int sx, int sy, Op op) {
     BlendArea ar;
-    if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
+    if (!PrepareBlend(src, dst, dx, dy, w, h, sx, sy, ar)) return;
     // The row length is held apart from the area: byte stores could alias it, which would keep
     // the compiler from vectorising the loop.
     const int n = 4 * ar.w;
     for (int r = 0; r < ar.h; ++r) {
-        const uint8_t* s = SrcRow(this, ar, r);
+        const uint8_t* s = SrcRow(src, ar, r);
         uint8_t* d = DstRow(dst, ar, r);
         for (int i = 0; i < n; ++i)
-            d[i] = static_cast<uint8_t>((s[i] * a + d[i] * b) >> 8);
+            d[i] = op(s[i], d[i]);
     }
+}
+} // namespace
+
+void TABitmap::ColorAlpha(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst, uint16_t alpha) const {
+    if (alpha == 0) return;
+    const int a = ClampAlpha(alpha, 255), b = 256 - a;
+    CombineBytes(this, dst, dx, dy, w, h, sx, sy,
+                 [a, b](uint8_t s, uint8_t d) { return static_cast<uint8_t>((s * a + d * b) >> 8); });
 }
 
 static bool IsKey(const uint8_t* p, int key) {
@@ -187,30 +196,12 @@ void TABitmap::RectAngleAlpha(int x, int y, int w, int h, TColor color, uint8_t 
 
 void TABitmap::ColorAdd(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst, uint16_t alpha) const {
     if (alpha == 0) return;
-    BlendArea ar;
-    if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
-    // The row length is held apart from the area: byte stores could alias it, which would keep
-    // the compiler from vectorising the loop.
-    const int n = 4 * ar.w;
-    for (int r = 0; r < ar.h; ++r) {
-        const uint8_t* s = SrcRow(this, ar, r);
-        uint8_t* d = DstRow(dst, ar, r);
-        for (int i = 0; i < n; ++i)
-            d[i] = RoundByte(d[i] + RoundByte((s[i] * alpha) >> 8));
-    }
+    CombineBytes(this, dst, dx, dy, w, h, sx, sy,
+                 [alpha](uint8_t s, uint8_t d) { return RoundByte(d + RoundByte((s * alpha) >> 8)); });
 }
 
 void TABitmap::ColorSub(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst, uint16_t alpha) const {
     if (alpha == 0) return;
-    BlendArea ar;
-    if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
-    // The row length is held apart from the area: byte stores could alias it, which would keep
-    // the compiler from vectorising the loop.
-    const int n = 4 * ar.w;
-    for (int r = 0; r < ar.h; ++r) {
-        const uint8_t* s = SrcRow(this, ar, r);
-        uint8_t* d = DstRow(dst, ar, r);
-        for (int i = 0; i < n; ++i)
-            d[i] = RoundByte(d[i] - ((s[i] * alpha) >> 8));
-    }
+    CombineBytes(this, dst, dx, dy, w, h, sx, sy,
+                 [alpha](uint8_t s, uint8_t d) { return RoundByte(d - ((s * alpha) >> 8)); });
 }
