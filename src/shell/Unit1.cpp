@@ -222,7 +222,8 @@ void TForm1::FormCreate(TObject*) {
 
 void TForm1::Int(TObject*) {
     // A refused write ends here with its message; the objects then live until the process ends.
-    WriteSettings();
+    // A creation that failed before the settings file was opened has nothing to write.
+    if (IniFile) WriteSettings();
     delete PreviewBitmap;
     PreviewBitmap = nullptr;
     delete BGBitmap;

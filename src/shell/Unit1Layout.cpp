@@ -274,7 +274,7 @@ void TForm1::BuildManuscriptPage() {
     Edit6 = MakeEdit(this, p, "Edit6", "10", kEditX, y, kEditW, 0);
     UpDown5 = MakeUpDown(this, Edit6, "UpDown5", 0, 20, 10);
     y += kRow;
-    Label15 = MakeLabel(this, p, "Label15", "200字詰め", kLabelX, y + 3, 120);
+    Label15 = MakeLabel(this, p, "Label15", "n字詰め", kLabelX, y + 3, 120);
     y += kRow;
     CheckBox3 = MakeCheckBox(this, p, "CheckBox3", "マスサイズ指定(mm)", kLabelX, y, 140);
     y += kRow;
@@ -383,7 +383,7 @@ void TForm1::BuildSlantPage() {
     MakeLabel(this, p, "LabelComboBox7", "線種:", kLabelX, y + 3, 40);
     ComboBox7 = MakePenStyleCombo(this, p, "ComboBox7", 48, y);
     y += kRow;
-    CheckBox8 = MakeCheckBox(this, p, "CheckBox8", "縦向き", kLabelX, y, 120);
+    CheckBox8 = MakeCheckBox(this, p, "CheckBox8", "印刷方向", kLabelX, y, 120);
 }
 
 void TForm1::BuildGridPage() {
@@ -675,6 +675,9 @@ void TForm1::BuildDialogs() {
     FontDialog3->Font()->SetColor(clBlack);
     OpenPictureDialog1 = new TOpenPictureDialog(this);
     OpenPictureDialog1->SetName("OpenPictureDialog1");
+    OpenPictureDialog1->SetFilter("すべてのファイル (*.jpg;*.jpeg;*.png;*.bmp;)|*.jpg;*.jpeg;*.png;*.bmp;|"
+                                  "JPEG イメージファイル (*.jpg)|*.jpg|JPEG イメージファイル (*.jpeg)|*.jpeg|"
+                                  "ビットマップ (*.bmp)|*.bmp|Png Format (*.png)|*.png");
     PrintDialog1 = new TPrintDialog(this);
     PrintDialog1->SetName("PrintDialog1");
     PrinterSetupDialog1 = new TPrinterSetupDialog(this);
