@@ -278,7 +278,12 @@ class TForm1 : public TForm {
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
     void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands
-    void SetScaleInsets(); // the ruler-scale bands from the four scale boxes
+    void SetScaleInsets();      // the ruler-scale bands from the four scale boxes
 };
 
 extern TForm1* Form1;
+
+// One side of the preview box in screen pixels: the paper length (printable length plus both
+// unprintable borders) rounded to three significant digits, at the screen's resolution and the
+// zoom in per cent.
+int PreviewBoxLength(int PixelsPerInch, int PrintableMm, int OffsetPx, double PxPerMm, double ZoomPercent);

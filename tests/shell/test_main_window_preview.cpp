@@ -42,6 +42,32 @@ TEST_F(MainWindowTest, A4AtNinetySixDpiHasTheDocumentedSizes) {
     EXPECT_EQ(f->PreViewBox->Height(), 1122);
 }
 
+TEST(PreviewBoxLength, RoundsThePaperAndKeepsTheZoomInExtendedPrecision) {
+    struct Case {
+        int dpi, printableMm, offsetPx;
+        double pxPerMm, zoom;
+        int expected;
+    };
+    const Case cases[] = {
+        {96, 210, 0, 10.0, 40, 317},
+        {96, 297, 0, 10.0, 40, 449},
+        {96, 210, 0, 10.0, 100, 793},
+        {96, 297, 0, 10.0, 100, 1122},
+        // Both unprintable borders count; 210.49 mm is sized as 210 and 296.97 mm as 297.
+        {96, 200, 50, 10.0, 40, 317},
+        {96, 210, 49, 200.0, 40, 317},
+        {96, 296, 97, 200.0, 40, 449},
+        {96, 1189, 0, 10.0, 100, 4497}, // 1190 mm
+        // A 5-inch paper at 72 dpi: the product lands on the whole pixel, not just below it.
+        {72, 127, 0, 10.0, 100, 360},
+        {72, 127, 0, 10.0, 50, 180},
+        {72, 127, 0, 10.0, 25, 90},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PreviewBoxLength(c.dpi, c.printableMm, c.offsetPx, c.pxPerMm, c.zoom), c.expected)
+            << c.dpi << " dpi, " << c.printableMm << " mm + 2 x " << c.offsetPx << " px, " << c.zoom << " %";
+}
+
 TEST_F(MainWindowTest, ZoomButtonsStepAndStopAtTheEnds) {
     f->ComboBox1->SetItemIndex(1);
     f->ToolZoomButton1Click(nullptr);
