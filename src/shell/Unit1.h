@@ -278,7 +278,7 @@ class TForm1 : public TForm {
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
     void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands
-    void SetScaleInsets();      // the ruler-scale bands from the four scale boxes
+    void SetScaleInsets(); // the ruler-scale bands from the four scale boxes
 };
 
 extern TForm1* Form1;
