@@ -161,3 +161,44 @@ TEST_F(MainWindowTest, ViewTogglesInvertCheckAndToolBarSeparately) {
     EXPECT_TRUE(f->MenuViewZoom->Checked());
     EXPECT_FALSE(f->ToolBar3->Visible());
 }
+
+namespace {
+// The rows of the bitmap that carry any dotted blue pixel along the given column range.
+std::vector<int> BlueRows(TABitmap* b, int x1, int x2) {
+    std::vector<int> rows;
+    for (int y = 0; y < b->Height(); ++y) {
+        int blue = 0;
+        for (int x = x1; x < x2; ++x)
+            blue += PixelAt(b, x, y) == 0xFF0000;
+        if (blue > (x2 - x1) / 4) rows.push_back(y);
+    }
+    return rows;
+}
+} // namespace
+
+TEST_F(MainWindowTest, MarginLinesSitAtTheTruncatedBandEdges) {
+    f->CheckBlank->SetChecked(true);
+    f->ComboBox1->SetItemIndex(0);
+    f->ComboBox1Change(f->ComboBox1);
+    const float s = static_cast<float>(ScreenPixelsPerInchX() * 0.03937007874015748L); // 100 %
+    struct Case {
+        double top, insetTop, bottom, insetBottom;
+    };
+    // Millimetres are truncated to whole ones before scaling: 10.9 mm is a 10 mm band, and a
+    // frame inset adds before the truncation.
+    for (const Case& c : {Case{10.9, 0, 20.0, 0}, Case{10.0, 0, 5.5, 4.6}, Case{7.4, 5.7, 12.0, 0.99}}) {
+        f->MarginTop = c.top;
+        f->FrameInsetTop = c.insetTop;
+        f->MarginBottom = c.bottom;
+        f->FrameInsetBottom = c.insetBottom;
+        f->MarginLeft = f->MarginRight = 30.0;
+        f->UpdatePreview();
+        TABitmap* b = f->PreviewBitmap;
+        const int T = static_cast<int>(static_cast<int>(c.top + c.insetTop) * s) - 1;
+        const int B = static_cast<int>(static_cast<int>(c.bottom + c.insetBottom) * s);
+        const int x1 = static_cast<int>(40 * s), x2 = b->Width() - x1; // clear of the side lines
+        EXPECT_EQ(BlueRows(b, x1, x2), (std::vector<int>{T, b->Height() - B}))
+            << c.top << " + " << c.insetTop << " / " << c.bottom << " + " << c.insetBottom;
+    }
+    f->FrameInsetTop = f->FrameInsetBottom = 0;
+}
