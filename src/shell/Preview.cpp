@@ -23,12 +23,21 @@ int BandPixels(double mm, float scale) {
 }
 } // namespace
 
+int PreviewBoxLength(int PixelsPerInch, int PrintableMm, int OffsetPx, double PxPerMm, double ZoomPercent) {
+    // The zoom stays in extended precision with the rest of the product: held as a double, 100 %
+    // would be exactly 1 and a 5-inch paper at 72 dpi would come out one pixel short.
+    const long double zoom = static_cast<long double>(ZoomPercent) * 0.01;
+    const double mm = RoundedPaperMm(PrintableMm, OffsetPx, PxPerMm);
+    return static_cast<int>(PixelsPerInch * kInchPerMm * mm * zoom);
+}
+
 void TForm1::ApplyPreviewSize() {
-    const long double zoom = PreviewZoom(this);
-    const double w = RoundedPaperMm(PrinterRef->GetDeviceCaps(HORZSIZE), PhysOffsetX, PxPerMmX);
-    const double h = RoundedPaperMm(PrinterRef->GetDeviceCaps(VERTSIZE), PhysOffsetY, PxPerMmY);
-    PreViewBox->SetWidth(static_cast<int>(ScreenPixelsPerInchX() * kInchPerMm * w * zoom));
-    PreViewBox->SetHeight(static_cast<int>(ScreenPixelsPerInchY() * kInchPerMm * h * zoom));
+    // With no zoom selected the default 40 % stands in, as for the preview scale.
+    const double percent = ComboBox1->ItemIndex() >= 0 ? StrToFloat(ComboBox1->Text()) : 40.0;
+    PreViewBox->SetWidth(PreviewBoxLength(ScreenPixelsPerInchX(), PrinterRef->GetDeviceCaps(HORZSIZE),
+                                          PhysOffsetX, PxPerMmX, percent));
+    PreViewBox->SetHeight(PreviewBoxLength(ScreenPixelsPerInchY(), PrinterRef->GetDeviceCaps(VERTSIZE),
+                                           PhysOffsetY, PxPerMmY, percent));
 }
 
 void TForm1::UpdatePreview() {

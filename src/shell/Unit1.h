@@ -282,3 +282,8 @@ class TForm1 : public TForm {
 };
 
 extern TForm1* Form1;
+
+// One side of the preview box in screen pixels: the paper length (printable length plus both
+// unprintable borders) rounded to three significant digits, at the screen's resolution and the
+// zoom in per cent.
+int PreviewBoxLength(int PixelsPerInch, int PrintableMm, int OffsetPx, double PxPerMm, double ZoomPercent);

@@ -4,6 +4,7 @@
 #include "editors/NumberText.h"
 
 #include <cmath>
+#include <fstream>
 #include <limits>
 
 TEST(MainWindowConstructor, VersionTextIsSetBeforeCreation) {
@@ -112,4 +113,73 @@ TEST_F(MainWindowTest, MarginsBeyondAnyPaperSaturateThePrintableSize) {
     f->eSpaceT->SetText("0");
     f->RefreshPrinterMetrics();
     EXPECT_GT(f->DrawableHeight, 0);
+}
+
+TEST_F(MainWindowTest, AStoredValueThatRaisesEndsTheCreationAfterOneExceptionBox) {
+    Close();
+    {
+        std::ofstream ini(Path("Ruliform.ini"));
+        ini << "[Ruliform]\nWidth=900\n[GraphPaper]\nXmm=12\n[MultiLine]\ninterval=33\n";
+    }
+    ShownMessages().clear();
+    Form1 = new TForm1(nullptr);
+    f = Form1;
+    f->eMmX->OnChange = [](TObject*) { throw Exception("stored value refused"); };
+    f->DoCreate();
+    int boxes = 0;
+    for (const ShownMessage& m : ShownMessages())
+        boxes += m.Kind == ShownMessageKind::Exception && m.Text == "stored value refused";
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(f->Width(), 900) << "what was read before the error stays";
+    EXPECT_EQ(f->EditFiveLineSpace->Text(), "20") << "the later reads are skipped";
+    EXPECT_NE(f->ScrollBox1->VertRange(), f->PreViewBox->Height() + 30) << "so is the final preview size";
+}
+
+TEST_F(MainWindowTest, ACompleteCreationEndsWithTheScrollRangesOfThePreview) {
+    EXPECT_EQ(f->ScrollBox1->VertRange(), f->PreViewBox->Height() + 30);
+    EXPECT_EQ(f->ScrollBox1->HorzRange(), f->PreViewBox->Width() + 30);
+    EXPECT_EQ(f->UpDown5->Max(), f->UpDown4->Position());
+}
+
+namespace {
+DialogAnswer SetupAnswer(bool ok, int orientation = -1) {
+    DialogAnswer a;
+    a.Kind = DialogKind::PrinterSetup;
+    a.Ok = ok;
+    a.Orientation = orientation;
+    return a;
+}
+} // namespace
+
+TEST_F(MainWindowTest, PrinterSetupRefreshesOnOkOnly) {
+    f->eSpaceT->SetText("-3");
+    ScriptDialogAnswer(SetupAnswer(false));
+    f->PrintSetupExecute(f->PrintSetup);
+    EXPECT_EQ(f->eSpaceT->Text(), "-3") << "Cancel changes nothing";
+
+    // The menu item does the same as the tool button; landscape turns the preview on its side.
+    ASSERT_GT(f->PreViewBox->Height(), f->PreViewBox->Width());
+    ScriptDialogAnswer(SetupAnswer(true, poLandscape));
+    f->PrinterSetup1Click(f->PrinterSetup1);
+    EXPECT_EQ(f->eSpaceT->Text(), TwoDigitText(f->PhysOffsetY / f->PxPerMmY));
+    TPrinter* p = Printer();
+    EXPECT_DOUBLE_EQ(f->PxPerMmX, double(p->PageWidth()) / p->GetDeviceCaps(HORZSIZE));
+    EXPECT_GT(f->PreViewBox->Width(), f->PreViewBox->Height());
+    EXPECT_EQ(f->PreviewBitmap->Width(), f->PreViewBox->Width());
+    ScriptDialogAnswer(SetupAnswer(true, poPortrait));
+    f->ToolButton1->Click();
+    EXPECT_GT(f->PreViewBox->Height(), f->PreViewBox->Width());
+    EXPECT_EQ(ScriptedAnswerCount(), 0);
+}
+
+TEST_F(MainWindowTest, PickingAPrinterFromThePopUpMakesItTheEditedPrinter) {
+    TMenuItem* pdf = nullptr;
+    for (int i = 0; i < f->PopupMenu2->Items()->Count(); ++i)
+        if (f->PopupMenu2->Items()->Items(i)->Hint() == PdfPrinterName)
+            pdf = f->PopupMenu2->Items()->Items(i);
+    ASSERT_NE(pdf, nullptr);
+    f->EditPrinterIndex = -5;
+    pdf->Click();
+    EXPECT_EQ(Printer()->Printers()[Printer()->PrinterIndex()], PdfPrinterName);
+    EXPECT_EQ(f->EditPrinterIndex, Printer()->PrinterIndex());
 }

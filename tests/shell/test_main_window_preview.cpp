@@ -42,6 +42,32 @@ TEST_F(MainWindowTest, A4AtNinetySixDpiHasTheDocumentedSizes) {
     EXPECT_EQ(f->PreViewBox->Height(), 1122);
 }
 
+TEST(PreviewBoxLength, RoundsThePaperAndKeepsTheZoomInExtendedPrecision) {
+    struct Case {
+        int dpi, printableMm, offsetPx;
+        double pxPerMm, zoom;
+        int expected;
+    };
+    const Case cases[] = {
+        {96, 210, 0, 10.0, 40, 317},
+        {96, 297, 0, 10.0, 40, 449},
+        {96, 210, 0, 10.0, 100, 793},
+        {96, 297, 0, 10.0, 100, 1122},
+        // Both unprintable borders count; 210.49 mm is sized as 210 and 296.97 mm as 297.
+        {96, 200, 50, 10.0, 40, 317},
+        {96, 210, 49, 200.0, 40, 317},
+        {96, 296, 97, 200.0, 40, 449},
+        {96, 1189, 0, 10.0, 100, 4497}, // 1190 mm
+        // A 5-inch paper at 72 dpi: the product lands on the whole pixel, not just below it.
+        {72, 127, 0, 10.0, 100, 360},
+        {72, 127, 0, 10.0, 50, 180},
+        {72, 127, 0, 10.0, 25, 90},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PreviewBoxLength(c.dpi, c.printableMm, c.offsetPx, c.pxPerMm, c.zoom), c.expected)
+            << c.dpi << " dpi, " << c.printableMm << " mm + 2 x " << c.offsetPx << " px, " << c.zoom << " %";
+}
+
 TEST_F(MainWindowTest, ZoomButtonsStepAndStopAtTheEnds) {
     f->ComboBox1->SetItemIndex(1);
     f->ToolZoomButton1Click(nullptr);
@@ -134,4 +160,45 @@ TEST_F(MainWindowTest, ViewTogglesInvertCheckAndToolBarSeparately) {
     f->MenuViewZoomClick(nullptr);
     EXPECT_TRUE(f->MenuViewZoom->Checked());
     EXPECT_FALSE(f->ToolBar3->Visible());
+}
+
+namespace {
+// The rows of the bitmap that carry any dotted blue pixel along the given column range.
+std::vector<int> BlueRows(TABitmap* b, int x1, int x2) {
+    std::vector<int> rows;
+    for (int y = 0; y < b->Height(); ++y) {
+        int blue = 0;
+        for (int x = x1; x < x2; ++x)
+            blue += PixelAt(b, x, y) == 0xFF0000;
+        if (blue > (x2 - x1) / 4) rows.push_back(y);
+    }
+    return rows;
+}
+} // namespace
+
+TEST_F(MainWindowTest, MarginLinesSitAtTheTruncatedBandEdges) {
+    f->CheckBlank->SetChecked(true);
+    f->ComboBox1->SetItemIndex(0);
+    f->ComboBox1Change(f->ComboBox1);
+    const float s = static_cast<float>(ScreenPixelsPerInchX() * 0.03937007874015748L); // 100 %
+    struct Case {
+        double top, insetTop, bottom, insetBottom;
+    };
+    // Millimetres are truncated to whole ones before scaling: 10.9 mm is a 10 mm band, and a
+    // frame inset adds before the truncation.
+    for (const Case& c : {Case{10.9, 0, 20.0, 0}, Case{10.0, 0, 5.5, 4.6}, Case{7.4, 5.7, 12.0, 0.99}}) {
+        f->MarginTop = c.top;
+        f->FrameInsetTop = c.insetTop;
+        f->MarginBottom = c.bottom;
+        f->FrameInsetBottom = c.insetBottom;
+        f->MarginLeft = f->MarginRight = 30.0;
+        f->UpdatePreview();
+        TABitmap* b = f->PreviewBitmap;
+        const int T = static_cast<int>(static_cast<int>(c.top + c.insetTop) * s) - 1;
+        const int B = static_cast<int>(static_cast<int>(c.bottom + c.insetBottom) * s);
+        const int x1 = static_cast<int>(40 * s), x2 = b->Width() - x1; // clear of the side lines
+        EXPECT_EQ(BlueRows(b, x1, x2), (std::vector<int>{T, b->Height() - B}))
+            << c.top << " + " << c.insetTop << " / " << c.bottom << " + " << c.insetBottom;
+    }
+    f->FrameInsetTop = f->FrameInsetBottom = 0;
 }
