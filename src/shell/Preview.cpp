@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "Abitmap.h"
+#include "PixelMath.h"
 #include "PreviewRenderers.h"
 #include "render/RenderConventions.h"
 
@@ -18,8 +19,7 @@ double RoundedPaperMm(int printableMm, int offsetPx, double pxPerMm) {
 // A margin band in preview pixels: the millimetres truncated to whole ones, then scaled and
 // truncated. Margins beyond any paper saturate, so the band covers the page instead of overflowing.
 int BandPixels(double mm, float scale) {
-    const double wholeMm = std::trunc(std::clamp(mm, -1e6, 1e6));
-    return static_cast<int>(wholeMm * scale);
+    return SaturatedPixels(std::trunc(mm) * scale);
 }
 } // namespace
 

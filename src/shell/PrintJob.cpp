@@ -1,12 +1,13 @@
 // The print command: the requested number of identical sheets as one job, counted per paper kind.
 #include "Unit1.h"
 
+#include "PixelMath.h"
 #include "PrintRenderers.h"
 
 namespace {
 // A margin strip in printer pixels: the margin as typed, less 0.1 mm.
 int Strip(const AnsiString& marginText, double pxPerMm) {
-    return static_cast<int>(static_cast<int>(StrToFloat(marginText) * pxPerMm) - 0.1 * pxPerMm);
+    return SaturatedPixels(SaturatedPixels(StrToFloat(marginText) * pxPerMm) - 0.1 * pxPerMm);
 }
 } // namespace
 

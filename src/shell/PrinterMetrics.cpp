@@ -1,22 +1,16 @@
 // Printer metrics and the ways the user changes the printer.
 #include "Unit1.h"
 
+#include "PixelMath.h"
 #include "editors/NumberText.h"
 
-#include <algorithm>
-
-namespace {
-// Truncated to whole pixels; a margin of kilometres saturates instead of overflowing.
-int WholePixels(double v) {
-    return static_cast<int>(std::clamp(v, -2147483648.0, 2147483647.0));
-}
-} // namespace
-
 void TForm1::ComputeDrawableSize() {
-    DrawableHeight = WholePixels(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
-                                 (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
+    DrawableHeight =
+        SaturatedPixels(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
+                        (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
     // The left and right frame bands do not narrow the printable width.
-    DrawableWidth = WholePixels(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
+    DrawableWidth =
+        SaturatedPixels(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
 }
 
 void TForm1::FillLimitLabels() {

@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "editors/NumberText.h"
+#include "shell/PixelMath.h"
 
 #include <cmath>
 #include <fstream>
@@ -109,7 +110,7 @@ TEST_F(MainWindowTest, DebugToolBarOnlyForDebugAsTheFirstArgumentInThisCase) {
 
 TEST_F(MainWindowTest, MarginsBeyondAnyPaperSaturateThePrintableSize) {
     f->eSpaceT->SetText("1e12");
-    EXPECT_EQ(f->DrawableHeight, std::numeric_limits<int>::min());
+    EXPECT_EQ(f->DrawableHeight, -static_cast<int>(kPixelLimit));
     f->eSpaceT->SetText("0");
     f->RefreshPrinterMetrics();
     EXPECT_GT(f->DrawableHeight, 0);
