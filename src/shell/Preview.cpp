@@ -41,6 +41,9 @@ void TForm1::ApplyPreviewSize() {
 }
 
 void TForm1::UpdatePreview() {
+    // Before creation has made the preview bitmap (a handler run while the window is still
+    // being built) there is no page to draw.
+    if (!PreviewBitmap || !PrinterRef) return;
     ApplyPreviewSize();
     PreviewBitmap->SetSize(PreViewBox->Width(), PreViewBox->Height());
     const float s = PreviewScaleSingle(this);

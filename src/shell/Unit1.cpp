@@ -120,6 +120,27 @@ void TForm1::BindHandlers() {
     Button7->OnClick = Bind(this, &TForm1::Button7Click);
     Button2->OnClick = Bind(this, &TForm1::Button2Click);
 
+    TabSheet2->OnShow = Bind(this, &TForm1::TabSheet2Show);
+    for (TEdit* e : {Edit4, Edit5, Edit6})
+        e->OnChange = Bind(this, &TForm1::Edit4Change);
+    UpDown4->OnClick = [this](TObject* s, TUDBtnType b) { UpDown4Click(s, b); };
+    CheckBox3->OnClick = Bind(this, &TForm1::CheckBox3Click);
+    Edit7->OnChange = Bind(this, &TForm1::Edit7Change);
+    Edit28->OnChange = Bind(this, &TForm1::Edit28Change);
+    Button8->OnClick = Bind(this, &TForm1::Button8Click);
+    Edit10->OnEnter = Bind(this, &TForm1::Edit10Enter);
+    Edit20->OnEnter = Bind(this, &TForm1::Edit20Enter);
+    for (TEdit* e : {EditFiveLineCount, EditLineCount1})
+        e->OnChange = Bind(this, &TForm1::EditLineCount1Change);
+    for (TEdit* e : {EditFiveLineLSpace, EditFiveLineSpace})
+        e->OnChange = Bind(this, &TForm1::EditFiveLineSpaceChange);
+    CSpinButton5->OnUpClick = Bind(this, &TForm1::CSpinButton5UpClick);
+    CSpinButton5->OnDownClick = Bind(this, &TForm1::CSpinButton5DownClick);
+    CSpinButton8->OnUpClick = Bind(this, &TForm1::CSpinButton8UpClick);
+    CSpinButton8->OnDownClick = Bind(this, &TForm1::CSpinButton8DownClick);
+    Edit26->OnChange = Bind(this, &TForm1::Edit26Change);
+    ComboBoxCardinalPoint->OnChange = Bind(this, &TForm1::ComboBoxCardinalPointChange);
+
     LineColorChange->OnExecute = Bind(this, &TForm1::LineColorChangeExecute);
     ColorChangeButton->OnClick = Bind(this, &TForm1::ColorChangeButtonClick);
     N3->OnClick = Bind(this, &TForm1::N3Click);

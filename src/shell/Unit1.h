@@ -202,6 +202,29 @@ class TForm1 : public TForm {
     void Button1Click(TObject* Sender);
     void Button7Click(TObject* Sender);
     void Button2Click(TObject* Sender);
+    // paper tabs
+    void TabSheet2Show(TObject* Sender);
+    void Edit4Change(TObject* Sender);
+    void UpDown4Click(TObject* Sender, TUDBtnType Button);
+    void CheckBox3Click(TObject* Sender);
+    void Edit7Change(TObject* Sender);
+    void Edit28Change(TObject* Sender);
+    void Button8Click(TObject* Sender);
+    void Edit10Enter(TObject* Sender);
+    void Edit20Enter(TObject* Sender);
+    void EditLineCount1Change(TObject* Sender);
+    void EditFiveLineSpaceChange(TObject* Sender);
+    void eSlantLengthChange(TObject* Sender);
+    void CSpinButton5UpClick(TObject* Sender);
+    void CSpinButton5DownClick(TObject* Sender);
+    void CSpinButton8UpClick(TObject* Sender);
+    void CSpinButton8DownClick(TObject* Sender);
+    void CSpinButton6UpClick(TObject* Sender);
+    void CSpinButton6DownClick(TObject* Sender);
+    void CSpinButton7UpClick(TObject* Sender);
+    void CSpinButton7DownClick(TObject* Sender);
+    void Edit26Change(TObject* Sender);
+    void ComboBoxCardinalPointChange(TObject* Sender);
     // margins (the coupling boxes and spin buttons)
     void eSpaceTChange(TObject* Sender);
     void CSpinButton1UpClick(TObject* Sender);
@@ -278,7 +301,7 @@ class TForm1 : public TForm {
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
     void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands
-    void SetScaleInsets(); // the ruler-scale bands from the four scale boxes
+    void SetScaleInsets();      // the ruler-scale bands from the four scale boxes
 };
 
 extern TForm1* Form1;

@@ -1,0 +1,139 @@
+// The handlers behind the manuscript, multi-line, slanted and arc tabs: derived labels,
+// corrected texts and linked spin controls; each ends by rebuilding the preview.
+#include "NumberText.h"
+#include "shell/Unit1.h"
+
+namespace {
+// The manuscript's character count label from its two cell counts.
+void ShowCharacterCount(TForm1* f) {
+    const int across = StrToIntDef(f->Edit4->Text(), 10), down = StrToIntDef(f->Edit5->Text(), 20);
+    f->Label15->SetCaption(IntToStr(static_cast<long long>(across) * down) + "字詰め");
+}
+
+// Steps a whole-number edit by one; below 1 it stays at "1".
+void StepWhole(TEdit* e, int delta) {
+    const int v = StrToIntDef(e->Text(), 1) + delta;
+    e->SetText(IntToStr(v));
+    if (v < 1) e->SetText("1");
+}
+
+// Steps a decimal edit by 1.0; a text that is no number, or a value of 0 or less after a step
+// down, becomes "1".
+void StepDecimal(TEdit* e, double delta) {
+    double v;
+    if (!TryStrToFloat(e->Text(), v)) {
+        e->SetText("1");
+        return;
+    }
+    e->SetText(FullText(v + delta));
+    if (delta < 0 && v + delta <= 0) e->SetText("1");
+}
+} // namespace
+
+void TForm1::TabSheet2Show(TObject*) {
+    ShowCharacterCount(this);
+}
+
+void TForm1::Edit4Change(TObject*) {
+    ShowCharacterCount(this);
+    UpdatePreview();
+}
+
+void TForm1::UpDown4Click(TObject*, TUDBtnType) {
+    UpDown5->SetMax(UpDown4->Position());
+    UpDown5->SetPosition(UpDown4->Position() / 2);
+}
+
+void TForm1::CheckBox3Click(TObject*) {
+    if (CheckBox3->Checked()) {
+        Edit7->SetEnabled(true);
+        Edit7->SetColor(clWindow);
+        try {
+            Edit7->SetFocus();
+        } catch (...) {
+            // A window that cannot take the focus yet (hidden, starting up) keeps it where it is.
+        }
+        Edit7->SelectAll();
+    } else {
+        Edit7->SetEnabled(false);
+        Edit7->SetColor(0x808080);
+    }
+    UpdatePreview();
+}
+
+void TForm1::Edit7Change(TObject*) {
+    double v;
+    if (!TryStrToFloat(Edit7->Text(), v)) {
+        Edit7->SetText("1");
+        Edit7->SelectAll();
+    }
+    UpdatePreview();
+}
+
+void TForm1::Edit28Change(TObject*) {
+    UpdatePreview();
+}
+
+void TForm1::Button8Click(TObject*) {
+    if (FontDialog1->Execute()) UpdatePreview();
+}
+
+void TForm1::Edit10Enter(TObject*) {
+    RadioButton5->SetChecked(true);
+}
+
+void TForm1::Edit20Enter(TObject*) {
+    RadioButton6->SetChecked(true);
+}
+
+void TForm1::EditLineCount1Change(TObject*) {
+    UpdatePreview();
+}
+
+void TForm1::EditFiveLineSpaceChange(TObject*) {
+    UpdatePreview();
+}
+
+void TForm1::eSlantLengthChange(TObject*) {
+    UpdatePreview();
+}
+
+void TForm1::CSpinButton5UpClick(TObject*) {
+    StepWhole(EditLineCount1, +1);
+}
+void TForm1::CSpinButton5DownClick(TObject*) {
+    StepWhole(EditLineCount1, -1);
+}
+void TForm1::CSpinButton8UpClick(TObject*) {
+    StepWhole(EditFiveLineCount, +1);
+}
+void TForm1::CSpinButton8DownClick(TObject*) {
+    StepWhole(EditFiveLineCount, -1);
+}
+void TForm1::CSpinButton6UpClick(TObject*) {
+    StepDecimal(EditFiveLineSpace, +1.0);
+}
+void TForm1::CSpinButton6DownClick(TObject*) {
+    StepDecimal(EditFiveLineSpace, -1.0);
+}
+void TForm1::CSpinButton7UpClick(TObject*) {
+    StepDecimal(EditFiveLineLSpace, +1.0);
+}
+void TForm1::CSpinButton7DownClick(TObject*) {
+    StepDecimal(EditFiveLineLSpace, -1.0);
+}
+
+void TForm1::Edit26Change(TObject*) {
+    int divisions;
+    if (!TryStrToInt(Edit26->Text(), divisions)) Edit26->SetText("0");
+    // "00" is the whole number 0 too: no interior angle, as for "0".
+    if (Edit26->Text() != "0" && StrToFloat(Edit26->Text()) != 0)
+        Label54->SetCaption(FloatToStrF(360 / StrToFloat(Edit26->Text()), ffFixed, 4, 2) + "°");
+    else
+        Label54->SetCaption("---°");
+    UpdatePreview();
+}
+
+void TForm1::ComboBoxCardinalPointChange(TObject*) {
+    UpdatePreview();
+}
