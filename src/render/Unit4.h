@@ -4,7 +4,30 @@
 // share are in RenderConventions.h.
 #pragma once
 
+#include "winlib/Classes.h"
+
+#include <vector>
+
+class TFont;
+class TListBox;
+
 // Graph paper (paper kind 0). The preview shows "GraphiPaperの例外" for any error of its body
 // and keeps what it drew; the print renderer lets errors reach the print command.
 void PrintGraphPaper();
 void PreviewGraphPaper();
+
+// Background picture: BGBitmap blended with opacity Alpha (0 to 255) over the paper colour
+// (preview) or white (print), stretched into BGLeft, BGTop, BGWidth, BGHeight in millimetres,
+// from the content origin or, when BGImageCheckBox1 ignores the margins, from the preview's
+// paper corner and the printable corner in print. Called only when BGImage is not empty.
+void PrintBackgroundImage(int Alpha);
+void PreviewBackgroundImage(int Alpha);
+
+// Free-text page (paper kind 7): text i of Items in Fonts[i] (its size a height in millimetres)
+// at Positions[i] (whole millimetres) from the printable corner in print and from the paper's
+// corner in the preview. A font or position missing for a text raises EListError there; the
+// items before it stay drawn.
+void PrintTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
+                    const std::vector<TPoint>& Positions);
+void PreviewTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
+                      const std::vector<TPoint>& Positions);

@@ -5,6 +5,7 @@
 #include "PixelMath.h"
 #include "PreviewRenderers.h"
 #include "render/RenderConventions.h"
+#include "render/Unit4.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,6 +57,7 @@ void TForm1::UpdatePreview() {
     c->Brush()->SetColor(PaperColor);
     c->Brush()->SetStyle(bsSolid);
     c->FillRect(TRect(0, 0, W, H));
+    if (!BGImage.empty()) PreviewBackgroundImage(BGAlpha);
 
     if (!CheckBlank->Checked()) DrawPreviewPattern(this, PageControl1->ActivePageIndex());
 

@@ -9,6 +9,9 @@ void DrawPreviewPattern(TForm1*, int Index) {
     case 0:
         PreviewGraphPaper();
         break;
+    case 7:
+        PreviewTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
+        break;
     default:
         break; // the paper renderers join here as they are built
     }

@@ -3,6 +3,7 @@
 
 #include "PixelMath.h"
 #include "PrintRenderers.h"
+#include "render/Unit4.h"
 
 namespace {
 // A margin strip in printer pixels: the margin as typed, less 0.1 mm.
@@ -39,6 +40,7 @@ void TForm1::PrintOutExecute(TObject*) {
             c->FillRect(TRect(0, 0, DrawableWidth, DrawableHeight));
             c->Pen()->SetColor(ColorDialog1->Color());
             c->Brush()->SetColor(ColorDialog1->Color());
+            if (!BGImage.empty()) PrintBackgroundImage(BGAlpha);
             if (!BGImageCheckBox1->Checked()) {
                 const int pw = PrinterRef->PageWidth(), ph = PrinterRef->PageHeight();
                 c->Brush()->SetColor(clWhite);

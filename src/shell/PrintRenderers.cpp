@@ -9,6 +9,9 @@ bool DrawPrintPattern(TForm1*, int Index) {
     case 0:
         PrintGraphPaper();
         return true;
+    case 7:
+        PrintTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
+        return false; // printed but not counted
     default:
         return false; // the paper renderers join here as they are built
     }

@@ -1,0 +1,65 @@
+// The background picture: BGBitmap blended with a constant opacity over a plain ground at the
+// picture's own resolution, then stretched (nearest neighbour, no aspect correction) into its
+// rectangle in millimetres. The preview blends over the paper colour, print over white.
+#include "render/Unit4.h"
+
+#include "render/RenderConventions.h"
+#include "shell/Abitmap.h"
+#include "shell/Unit1.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+// The picture blended over Ground; the blend walks the picture once at memory speed, and only
+// the stretch that follows adapts it to the page.
+std::unique_ptr<TABitmap> BlendOverGround(TABitmap* picture, TColor ground, int opacity) {
+    picture->Do32();
+    auto blended = std::make_unique<TABitmap>();
+    blended->SetSize(picture->Width(), picture->Height());
+    blended->Do32();
+    const TColor rgb = ColorToRGB(ground);
+    blended->FillBMP(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+    // An opacity outside 0..255 (a hand-edited settings file) is held to that range instead of
+    // wrapping around in the blend's 16-bit argument.
+    const auto a = static_cast<uint16_t>(std::clamp(opacity, 0, 255));
+    picture->ColorAlpha(0, 0, picture->Width(), picture->Height(), 0, 0, blended.get(), a);
+    return blended;
+}
+
+// Print: the picture's rectangle from the pixel origin X0, Y0 (the content origin, or the
+// canvas origin when the margins are ignored); the offset is scaled, then the origin added.
+TRect PrintRect(const TForm1* f, double x0, double y0, double sx, double sy) {
+    return TRect(ToPixel(f->BGLeft * sx + x0), ToPixel(y0 + f->BGTop * sy),
+                 ToPixel((f->BGLeft + f->BGWidth) * sx + x0), ToPixel(y0 + (f->BGTop + f->BGHeight) * sy));
+}
+// Preview: the picture's rectangle from the millimetre origin X0, Y0 (margin plus frame inset,
+// or the paper's corner when the margins are ignored); millimetres are summed, then scaled.
+TRect PreviewRect(const TForm1* f, double x0, double y0, double s) {
+    return TRect(ToPixel((x0 + f->BGLeft) * s), ToPixel((y0 + f->BGTop) * s),
+                 ToPixel((x0 + f->BGLeft + f->BGWidth) * s), ToPixel((y0 + f->BGTop + f->BGHeight) * s));
+}
+} // namespace
+
+void PrintBackgroundImage(int Alpha) {
+    TForm1* f = Form1;
+    const TPageSurface page = PrintSurface(f);
+    const std::unique_ptr<TABitmap> blended = BlendOverGround(f->BGBitmap, clWhite, Alpha);
+    // Ignoring the margins measures the offset from the canvas origin, the printable corner.
+    const bool fromCorner = f->BGImageCheckBox1->Checked();
+    const TRect r =
+        PrintRect(f, fromCorner ? 0.0 : page.Left, fromCorner ? 0.0 : page.Top, page.ScaleX, page.ScaleY);
+    page.Canvas->StretchDraw(r, blended.get()); // an empty or inverted rectangle draws nothing
+}
+
+void PreviewBackgroundImage(int Alpha) {
+    TForm1* f = Form1;
+    f->PreviewBitmap->Do32();
+    const std::unique_ptr<TABitmap> blended = BlendOverGround(f->BGBitmap, f->Panel1->Color(), Alpha);
+    // Ignoring the margins measures the offset from the bitmap's origin, the paper's corner.
+    const bool fromCorner = f->BGImageCheckBox1->Checked();
+    const double x0 = fromCorner ? 0.0 : f->MarginLeft + f->FrameInsetLeft;
+    const double y0 = fromCorner ? 0.0 : f->MarginTop + f->FrameInsetTop;
+    const TRect r = PreviewRect(f, x0, y0, PreviewScaleSingle(f));
+    f->PreviewBitmap->Canvas()->StretchDraw(r, blended.get()); // an empty or inverted rectangle draws nothing
+}

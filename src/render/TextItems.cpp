@@ -1,0 +1,62 @@
+// The free-text page (paper kind 7): each item is a text in its own font at a position in whole
+// millimetres, drawn in one line from its top-left corner with a clear brush; later items
+// cover earlier ones. Margins and frame insets do not move the items.
+#include "render/Unit4.h"
+
+#include "render/RenderConventions.h"
+#include "shell/Abitmap.h"
+#include "shell/Unit1.h"
+#include "winlib/StdCtrls.h"
+#include "winlib/SysUtils.h"
+
+namespace {
+// Entry i of a container that should run parallel to the item texts. A container that fell
+// short (or a missing font) raises at the first item it cannot serve, so the items before it
+// stay drawn and nothing is read past the end.
+template <class T> const T& Entry(const std::vector<T>& v, int i) {
+    if (i < 0 || i >= static_cast<int>(v.size()))
+        throw EListError("List index out of bounds (" + IntToStr(i) + ")");
+    return v[static_cast<size_t>(i)];
+}
+
+// The items on Canvas: positions count from the canvas origin, X by ScaleX and Y by ScaleY;
+// the font height is the size in millimetres by ScaleX.
+void DrawItems(TCanvas* c, double scaleX, double scaleY, const TListBox* items,
+               const std::vector<TFont*>& fonts, const std::vector<TPoint>& positions) {
+    for (int i = 0; i < items->ItemCount(); ++i) {
+        TFont* font = Entry(fonts, i);
+        if (!font) throw EListError("Text item " + IntToStr(i) + " has no font");
+        const TPoint& at = Entry(positions, i);
+        c->Font()->Assign(font);
+        SetFontSizeMm(c->Font(), font->Size(), scaleX);
+        c->Brush()->SetStyle(bsClear);
+        c->TextOut(ToPixel(at.x * scaleX), ToPixel(at.y * scaleY), items->Item(i));
+    }
+}
+
+void SetTextPen(TCanvas* c, TForm1* f) {
+    c->Pen()->SetWidth(1);
+    c->Pen()->SetStyle(psSolid);
+    c->Pen()->SetColor(LineColor(f));
+    c->Brush()->SetColor(clWhite);
+}
+} // namespace
+
+void PrintTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
+                    const std::vector<TPoint>& Positions) {
+    TForm1* f = Form1;
+    TCanvas* c = f->PrinterRef->Canvas();
+    SetTextPen(c, f);
+    // From the printable area's corner, the canvas origin.
+    DrawItems(c, f->PxPerMmX, f->PxPerMmY, Items, Fonts, Positions);
+}
+
+void PreviewTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
+                      const std::vector<TPoint>& Positions) {
+    TForm1* f = Form1;
+    TCanvas* c = f->PreviewBitmap->Canvas();
+    SetTextPen(c, f);
+    // From the paper's corner, the bitmap's origin.
+    const float s = PreviewScaleSingle(f);
+    DrawItems(c, s, s, Items, Fonts, Positions);
+}

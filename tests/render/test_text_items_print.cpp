@@ -1,0 +1,130 @@
+// The free-text page on the printed sheet (built-in PDF printer, A4 at 600 dpi): positions from
+// the printable corner, sizes in millimetres, printed but not counted.
+#include "RenderTestUtil.h"
+#include "shell/MainWindowFixture.h"
+
+#include "render/Unit4.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr int kDpi = 150; // rendering resolution of the checks
+constexpr double kPxPerMm = kDpi / 25.4;
+
+// The rectangle of dark (< 128) pixels of a grey image; empty when none.
+TRect DarkExtent(const rendertest::Image& img) {
+    TRect r(img.width, img.height, 0, 0);
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x)
+            if (img.At(x, y) < 128) {
+                r.Left = std::min(r.Left, x);
+                r.Top = std::min(r.Top, y);
+                r.Right = std::max(r.Right, x + 1);
+                r.Bottom = std::max(r.Bottom, y + 1);
+            }
+    return r.Right > r.Left ? r : TRect();
+}
+} // namespace
+
+class TextItemsPrintTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(f->PrinterRef->IsPdfPrinter());
+        pdf = Path("text.pdf").string();
+        f->MarginLeft = f->MarginTop = f->MarginRight = f->MarginBottom = 0.0;
+        f->FrameInsetLeft = f->FrameInsetTop = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
+        f->BGImage = "";
+        f->CheckBlank->SetChecked(false);
+        f->CheckBox2->SetChecked(false);
+        f->CheckBoxHeader->SetChecked(false);
+        f->MarkPos = 0;
+        f->PageControl1->SetActivePageIndex(7);
+    }
+    void TearDown() override {
+        if (f && f->PrinterRef->Printing()) f->PrinterRef->Abort();
+        MainWindowTest::TearDown();
+    }
+
+    // Appends an item to the three containers, as the add command and the text-item window do.
+    void Add(const AnsiString& text, int xMm, int yMm, int sizeMm) {
+        fonts_.push_back(std::make_unique<TFont>());
+        TFont* font = fonts_.back().get();
+        font->SetName("ＭＳ ゴシック");
+        font->SetSize(sizeMm);
+        font->SetColor(clBlack);
+        f->TntListBox1->AddItem(text);
+        f->TextFonts.push_back(font);
+        f->TextPositions.push_back(TPoint(xMm, yMm));
+    }
+
+    // One sheet with only the text items on it, rendered in grey.
+    rendertest::Image PrintItems() {
+        f->PrinterRef->SetOutputFileName(pdf);
+        f->PrinterRef->BeginDoc();
+        PrintTextItems(f->TntListBox1, f->TextFonts, f->TextPositions);
+        f->PrinterRef->EndDoc();
+        return rendertest::RenderPdfPage(pdf, kDpi);
+    }
+
+    std::string pdf;
+
+  private:
+    std::vector<std::unique_ptr<TFont>> fonts_; // the items' fonts outlive the window
+};
+
+TEST_F(TextItemsPrintTest, ThePrintCommandPrintsTheTextPageWithoutCountingIt) {
+    Add("H", 20, 30, 10);
+    DialogAnswer a;
+    a.Kind = DialogKind::Print;
+    a.PrinterName = PdfPrinterName;
+    a.FileName = pdf;
+    ScriptDialogAnswer(a);
+    f->Edit2->SetText("2");
+    f->PrintOutExecute(f->PrintOut);
+    const TRect r = DarkExtent(rendertest::RenderPdfPage(pdf, kDpi));
+    ASSERT_GT(r.Right, r.Left) << "no text on the page";
+    // The glyph lies inside its 10 mm cell whose corner is at (20, 30) mm.
+    EXPECT_GE(r.Left, static_cast<int>(20 * kPxPerMm));
+    EXPECT_GE(r.Top, static_cast<int>(30 * kPxPerMm));
+    EXPECT_LE(r.Right, static_cast<int>(30 * kPxPerMm) + 1);
+    EXPECT_LE(r.Bottom, static_cast<int>(40 * kPxPerMm) + 1);
+    for (int kind = 0; kind <= 9; ++kind)
+        EXPECT_EQ(f->ReadPrintCount(kind), 0) << "kind " << kind;
+}
+
+TEST_F(TextItemsPrintTest, PositionsCountFromThePrintableCornerWhateverTheMargins) {
+    Add("H", 20, 30, 10);
+    const TRect plain = DarkExtent(PrintItems());
+    ASSERT_GT(plain.Right, plain.Left) << "no text on the page";
+    // Margins, frame insets and an unprintable border move the content, not the text items:
+    // the printed page starts at the printable corner.
+    f->MarginLeft = f->MarginTop = 15;
+    f->FrameInsetLeft = f->FrameInsetTop = 5;
+    f->PhysOffsetX = static_cast<int>(5 * f->PxPerMmX);
+    f->PhysOffsetY = static_cast<int>(5 * f->PxPerMmY);
+    const TRect moved = DarkExtent(PrintItems());
+    EXPECT_EQ(moved.Left, plain.Left);
+    EXPECT_EQ(moved.Top, plain.Top);
+    // Ten millimetres further along, the glyph moves by ten millimetres.
+    f->TextPositions[0] = TPoint(30, 40);
+    const TRect further = DarkExtent(PrintItems());
+    EXPECT_NEAR(further.Left - plain.Left, 10 * kPxPerMm, 1.0);
+    EXPECT_NEAR(further.Top - plain.Top, 10 * kPxPerMm, 1.0);
+}
+
+TEST_F(TextItemsPrintTest, TheFontSizeIsAHeightInMillimetresOnPaper) {
+    // A 20 mm font draws its glyph twice as tall as a 10 mm one, whatever the printer's scale.
+    Add("H", 20, 30, 10);
+    const TRect ten = DarkExtent(PrintItems());
+    f->TextFonts[0]->SetSize(20);
+    const TRect twenty = DarkExtent(PrintItems());
+    ASSERT_GT(ten.Bottom - ten.Top, 0);
+    EXPECT_NEAR(twenty.Bottom - twenty.Top, 2.0 * (ten.Bottom - ten.Top), 2.0);
+    // A 10 mm cell holds the glyph: more than half of it tall, no more than all of it.
+    EXPECT_GT(ten.Bottom - ten.Top, 5 * kPxPerMm);
+    EXPECT_LE(ten.Bottom - ten.Top, 10 * kPxPerMm);
+}
