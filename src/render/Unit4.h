@@ -16,6 +16,16 @@ class TListBox;
 void PrintGraphPaper();
 void PreviewGraphPaper();
 
+// Log paper (paper kind 1): Type 0 semi-log (Y logarithmic), 1 log-log; MinX and MinY are the
+// smallest intervals in millimetres and Ratio the growth factor of the intervals. Group counts,
+// growth mode, constant and reverse options are read from the main window.
+void PrintLogPaper(int Type, float MinX, float MinY, float Ratio);
+void PreviewLogPaper(int Type, float MinX, float MinY, float Ratio);
+
+// Multi-line paper (paper kind 3), with group and per-line emphasis. A pitch, gap or thickness
+// that is not a number raises before anything is drawn.
+void PrintMultiLine();
+void PreviewMultiLine();
 // Background picture: BGBitmap blended with opacity Alpha (0 to 255) over the paper colour
 // (preview) or white (print), stretched into BGLeft, BGTop, BGWidth, BGHeight in millimetres,
 // from the content origin or, when BGImageCheckBox1 ignores the margins, from the preview's

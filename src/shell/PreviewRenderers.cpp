@@ -9,6 +9,13 @@ void DrawPreviewPattern(TForm1*, int Index) {
     case 0:
         PreviewGraphPaper();
         break;
+    case 1:
+        PreviewLogPaper(Form1->ComboBox4->ItemIndex(), static_cast<float>(Form1->LogMinX),
+                        static_cast<float>(Form1->LogMinY), static_cast<float>(StrToFloat(Form1->Edit10->Text())));
+        break;
+    case 3:
+        PreviewMultiLine();
+        break;
     case 7:
         PreviewTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
         break;

@@ -9,6 +9,13 @@ bool DrawPrintPattern(TForm1*, int Index) {
     case 0:
         PrintGraphPaper();
         return true;
+    case 1:
+        PrintLogPaper(Form1->ComboBox4->ItemIndex(), static_cast<float>(Form1->LogMinX),
+                      static_cast<float>(Form1->LogMinY), static_cast<float>(StrToFloat(Form1->Edit10->Text())));
+        return true;
+    case 3:
+        PrintMultiLine();
+        return true;
     case 7:
         PrintTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
         return false; // printed but not counted

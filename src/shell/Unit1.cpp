@@ -159,6 +159,12 @@ void TForm1::BindHandlers() {
         c->OnClick = Bind(this, &TForm1::CheckScale1Click);
     for (TCheckBox* c : {CheckBox2, CheckBox6, CheckBox7})
         c->OnClick = Bind(this, &TForm1::CheckBox7Click);
+    for (TEdit* e : {Edit8, Edit9, Edit10, Edit11, Edit12})
+        e->OnChange = Bind(this, &TForm1::Edit8Change);
+    for (TEdit* e : {Edit8, Edit9, Edit11, Edit12})
+        e->OnEnter = Bind(this, &TForm1::Edit8Change);
+    ComboBox4->OnChange = Bind(this, &TForm1::Edit8Change);
+    TabSheet3->OnShow = Bind(this, &TForm1::Edit8Change);
     for (TCSpinButton* s : {CSpinButton1, CSpinButton2, CSpinButton3, CSpinButton4}) {
         s->OnUpClick = Bind(this, &TForm1::CSpinButton1UpClick);
         s->OnDownClick = Bind(this, &TForm1::CSpinButton1DownClick);

@@ -245,6 +245,7 @@ class TForm1 : public TForm {
     void CheckBoxHeaderClick(TObject* Sender);
     void CheckScale1Click(TObject* Sender);
     void CheckBox7Click(TObject* Sender);
+    void Edit8Change(TObject* Sender); // log tab: smallest intervals and group counts
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;

@@ -1,0 +1,23 @@
+// The log tab's editors: the smallest intervals and the group counts go into the main window's
+// fields, which the log paper renderers read. The texts are left as typed.
+#include "shell/Unit1.h"
+
+namespace {
+double DecimalOr(const AnsiString& text, double fallback) {
+    double v;
+    return TryStrToFloat(text, v) ? v : fallback;
+}
+
+// An empty count is one group; any other text that is not a whole number is ten.
+int GroupCount(const AnsiString& text) {
+    return text.empty() ? 1 : StrToIntDef(text, 10);
+}
+} // namespace
+
+void TForm1::Edit8Change(TObject*) {
+    LogMinX = DecimalOr(Edit8->Text(), 1.0);
+    LogMinY = DecimalOr(Edit9->Text(), 1.0);
+    LogGroupsX = GroupCount(Edit12->Text());
+    LogGroupsY = GroupCount(Edit11->Text());
+    UpdatePreview();
+}

@@ -1,0 +1,200 @@
+// The multi-line paper preview drawn on the real main window's preview bitmap.
+#include "MultiLinePaperFixture.h"
+
+#include "shell/PreviewRenderers.h"
+
+using rendertest::Firsts;
+using rendertest::Span;
+
+namespace {
+std::vector<Span> Rows(TCanvas* c, int x) {
+    return rendertest::RowsAt(c, x, MultiLinePaperTest::kSize, clWhite);
+}
+} // namespace
+
+TEST_F(MultiLinePaperTest, DefaultsDrawTwoGroupsOfFiveLines) {
+    TCanvas* c = DrawPreview();
+    const double t = 0.1 * S();
+    std::vector<int> want;
+    for (double mm : {5, 10, 15, 20, 25, 50, 55, 60, 65, 70})
+        want.push_back(RowOf(mm, t));
+    const std::vector<Span> rows = Rows(c, MidX());
+    EXPECT_EQ(Firsts(rows), want);
+    for (const Span& r : rows)
+        EXPECT_EQ(r.Width(), 1);
+    // Each line runs from the left band to the right edge less the right band.
+    f->MarginRight = 15.0;
+    c = DrawPreview();
+    const std::vector<Span> along = rendertest::ColumnsAt(c, want[3], kSize, clWhite);
+    ASSERT_EQ(along.size(), 1u);
+    EXPECT_EQ(along[0].first, static_cast<int>(10 * S()));
+    EXPECT_EQ(along[0].last, static_cast<int>(kSize - static_cast<float>(15 * S())) - 1);
+}
+
+TEST_F(MultiLinePaperTest, ThicknessIsAStackOfOnePixelLines) {
+    struct Case {
+        const char* text;
+        double mm;
+    };
+    for (const Case& k : {Case{"0.1", 0.1}, Case{"0.5", 0.5}, Case{"1", 1.0}}) {
+        f->EditLineSize->SetText(k.text);
+        const std::vector<Span> rows = Rows(DrawPreview(), MidX());
+        ASSERT_EQ(rows.size(), 10u) << k.text;
+        const double t = k.mm * S();
+        EXPECT_EQ(rows[6].Width(), static_cast<int>(std::ceil(t))) << k.text;
+        EXPECT_EQ(rows[6].first, RowOf(55, t)) << k.text;
+    }
+    f->EditLineSize->SetText("0");
+    EXPECT_TRUE(Rows(DrawPreview(), MidX()).empty());
+}
+
+TEST_F(MultiLinePaperTest, GroupEmphasisTakesEveryNthLineOfEachGroup) {
+    struct Case {
+        const char* every;
+        std::vector<int> emphasised; // places k within a group
+    };
+    f->CheckMultiline1->SetChecked(true);
+    const Case cases[] = {
+        {"2", {2, 4}},  {"5", {5}}, {"7", {}}, {"1", {1, 2, 3, 4, 5}},
+        {"x", {4}}, // not a whole number: every fourth
+        {"0", {}},  // an interval of 0 emphasises nothing
+        {"-2", {2, 4}},
+    };
+    for (const Case& k : cases) {
+        f->Edit3->SetText(k.every);
+        TCanvas* c = DrawPreview();
+        const std::vector<Span> rows = Rows(c, MidX());
+        ASSERT_EQ(rows.size(), 10u) << k.every;
+        for (int i = 0; i < 10; ++i) {
+            const int place = i % 5 + 1;
+            const bool emphasised =
+                std::find(k.emphasised.begin(), k.emphasised.end(), place) != k.emphasised.end();
+            EXPECT_EQ(c->Pixel(MidX(), rows[i].first), emphasised ? clRed : clBlack)
+                << k.every << " line " << i;
+        }
+    }
+    // The emphasis pen has its own thickness; unchecked, the settings are ignored.
+    f->Edit3->SetText("5");
+    f->EditLineSizeEx->SetText("1");
+    std::vector<Span> rows = Rows(DrawPreview(), MidX());
+    EXPECT_EQ(rows[4].Width(), static_cast<int>(std::ceil(1.0 * S())));
+    EXPECT_EQ(rows[3].Width(), 1);
+    f->CheckMultiline1->SetChecked(false);
+    rows = Rows(DrawPreview(), MidX());
+    EXPECT_EQ(rows[4].Width(), 1);
+}
+
+TEST_F(MultiLinePaperTest, APerLineRowGivesItsLineTheStoredPen) {
+    AddLineRow(7, clGreen, 0.5, 0); // the second line of the second group
+    f->CheckMultiline2->SetChecked(true);
+    TCanvas* c = DrawPreview();
+    std::vector<Span> rows = Rows(c, MidX());
+    ASSERT_EQ(rows.size(), 10u);
+    const double t = 0.5 * S();
+    EXPECT_EQ(rows[6].first, RowOf(55, t));
+    EXPECT_EQ(rows[6].Width(), static_cast<int>(std::ceil(t)));
+    EXPECT_EQ(c->Pixel(MidX(), rows[6].first), clGreen);
+    EXPECT_EQ(c->Pixel(MidX(), rows[1].first), clBlack); // the second line of the first group
+    EXPECT_EQ(f->SqlText, "select * from MultiLine_individual where no=7");
+
+    // The row wins over the group emphasis, which still marks the other even lines.
+    f->CheckMultiline1->SetChecked(true);
+    c = DrawPreview();
+    rows = Rows(c, MidX());
+    EXPECT_EQ(c->Pixel(MidX(), rows[6].first), clGreen);
+    EXPECT_EQ(c->Pixel(MidX(), rows[8].first), clRed);
+    EXPECT_EQ(c->Pixel(MidX(), rows[1].first), clRed);
+
+    // Per-line emphasis off: the row is not used.
+    f->CheckMultiline1->SetChecked(false);
+    f->CheckMultiline2->SetChecked(false);
+    c = DrawPreview();
+    EXPECT_EQ(c->Pixel(MidX(), Rows(c, MidX())[6].first), clBlack);
+}
+
+TEST_F(MultiLinePaperTest, APerLineRowCanSetALineType) {
+    AddLineRow(3, clBlue, 0.1, 2); // dotted
+    f->CheckMultiline2->SetChecked(true);
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> rows = Rows(c, static_cast<int>(12 * S()));
+    ASSERT_GE(rows.size(), 3u);
+    auto gaps = [&](int y) {
+        int n = 0;
+        for (int x = static_cast<int>(10 * S()) + 1; x < static_cast<int>(100 * S()); ++x)
+            n += c->Pixel(x, y) == clWhite;
+        return n;
+    };
+    EXPECT_GT(gaps(RowOf(15, 0.1 * S())), 0);
+    EXPECT_EQ(gaps(RowOf(10, 0.1 * S())), 0);
+}
+
+TEST_F(MultiLinePaperTest, ANumberListedWithoutARowKeepsTheChosenPen) {
+    f->ListBox1->AddItem("4"); // no table row for it
+    f->CheckMultiline1->SetChecked(true);
+    f->CheckMultiline2->SetChecked(true);
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> rows = Rows(c, MidX());
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_EQ(c->Pixel(MidX(), rows[3].first), clRed); // the group emphasis pen
+    EXPECT_EQ(rows[3].Width(), 1);
+}
+
+TEST_F(MultiLinePaperTest, ALineOfNoThicknessStillCountsInTheRunningNumber) {
+    AddLineRow(2, clGreen, 0.3, 0);
+    f->CheckMultiline2->SetChecked(true);
+    f->EditLineSize->SetText("0"); // only the row's line shows
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> rows = Rows(c, MidX());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].first, RowOf(10, 0.3 * S()));
+    EXPECT_EQ(c->Pixel(MidX(), rows[0].first), clGreen);
+}
+
+TEST_F(MultiLinePaperTest, CountsThatAreEmptyOrBadFallBackAndZeroOrLessDrawNothing) {
+    struct Case {
+        const char *groups, *lines;
+        size_t drawn;
+    };
+    const Case cases[] = {
+        {"0", "5", 0},  {"-1", "5", 0}, {"2", "0", 0},
+        {"2", "-3", 0}, {"1", "3", 3},  {"x", "1", 5}, // five groups when not a whole number
+        {"1", "", 5},                                  // five lines likewise
+    };
+    for (const Case& k : cases) {
+        f->EditFiveLineCount->SetText(k.groups);
+        f->EditLineCount1->SetText(k.lines);
+        EXPECT_EQ(Rows(DrawPreview(), MidX()).size(), k.drawn) << k.groups << " x " << k.lines;
+    }
+}
+
+TEST_F(MultiLinePaperTest, LinesRunOnPastTheBottomWithoutALimit) {
+    f->EditFiveLineCount->SetText("100");
+    f->MarginBottom = 50.0;
+    const std::vector<Span> rows = Rows(DrawPreview(), MidX());
+    ASSERT_FALSE(rows.empty());
+    // The renderer does not stop at the bottom band: lines are drawn inside it, and the groups
+    // go on until the bitmap ends (at most one group height, 45 mm, is left empty).
+    EXPECT_GT(rows.back().first, kSize - 50 * S());
+    EXPECT_GE(rows.back().first, kSize - 45 * S());
+}
+
+TEST_F(MultiLinePaperTest, APitchGapOrThicknessThatIsNotANumberRaisesBeforeDrawing) {
+    for (TEdit* e : {f->EditFiveLineLSpace, f->EditFiveLineSpace, f->EditLineSize, f->EditLineSizeEx}) {
+        const AnsiString old = e->Text();
+        e->SetText("wide");
+        TCanvas* c = nullptr;
+        EXPECT_THROW(c = DrawPreview(), EConvertError) << e->Name();
+        EXPECT_TRUE(Rows(f->PreviewBitmap->Canvas(), MidX()).empty()) << e->Name();
+        e->SetText(old);
+        (void)c;
+    }
+}
+
+TEST_F(MultiLinePaperTest, TheRebuildDrawsMultiLinePaperOnItsPage) {
+    f->SpaceLineView1->SetChecked(false);
+    f->PageControl1->SetActivePageIndex(3);
+    f->UpdatePreview();
+    const std::vector<Span> rows =
+        rendertest::RowsAt(f->PreviewBitmap->Canvas(), MidX(), f->PreviewBitmap->Height(), f->PaperColor);
+    EXPECT_EQ(rows.size(), 10u);
+}
