@@ -1,6 +1,7 @@
 #include "PreviewRenderers.h"
 
 #include "Unit1.h"
+#include "render/ArcArguments.h"
 #include "render/Unit4.h"
 
 void DrawPreviewPattern(TForm1*, int Index) {
@@ -9,6 +10,14 @@ void DrawPreviewPattern(TForm1*, int Index) {
     case 0:
         PreviewGraphPaper();
         break;
+    case 5:
+        PreviewGrid();
+        break;
+    case 6: {
+        const TArcArguments a = ReadArcArguments();
+        PreviewArc(a.Diameter, a.Divisions, a.Rings, a.CircleStyle, a.DivisionStyle);
+        break;
+    }
     default:
         break; // the paper renderers join here as they are built
     }
