@@ -26,6 +26,7 @@ void PreviewLogPaper(int Type, float MinX, float MinY, float Ratio);
 // that is not a number raises before anything is drawn.
 void PrintMultiLine();
 void PreviewMultiLine();
+
 // Background picture: BGBitmap blended with opacity Alpha (0 to 255) over the paper colour
 // (preview) or white (print), stretched into BGLeft, BGTop, BGWidth, BGHeight in millimetres,
 // from the content origin or, when BGImageCheckBox1 ignores the margins, from the preview's
@@ -41,3 +42,14 @@ void PrintTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
                     const std::vector<TPoint>& Positions);
 void PreviewTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
                       const std::vector<TPoint>& Positions);
+// Dot grid (paper kind 5): Edit14 x Edit15 dots at the pitch Edit18, filled or hollow
+// (CheckBox4, outline width Edit19), odd rows shifted half a pitch when staggered (CheckBox5).
+// The preview shows dots at least two pixels across; print draws them at their true size.
+void PrintGrid();
+void PreviewGrid();
+
+// Arc paper (paper kind 6): circles Diameter mm across tiled Edit37 x Edit38, each with Rings
+// concentric rings and Divisions radial lines from the base angle ComboBoxCardinalPoint. The
+// styles are line-type indexes; one outside 0 to 4 keeps the pen style the canvas has.
+void PrintArc(float Diameter, int Divisions, int Rings, int CircleStyle, int DivisionStyle);
+void PreviewArc(float Diameter, int Divisions, int Rings, int CircleStyle, int DivisionStyle);

@@ -1,6 +1,7 @@
 #include "PreviewRenderers.h"
 
 #include "Unit1.h"
+#include "render/ArcArguments.h"
 #include "render/Unit4.h"
 
 void DrawPreviewPattern(TForm1*, int Index) {
@@ -11,11 +12,20 @@ void DrawPreviewPattern(TForm1*, int Index) {
         break;
     case 1:
         PreviewLogPaper(Form1->ComboBox4->ItemIndex(), static_cast<float>(Form1->LogMinX),
-                        static_cast<float>(Form1->LogMinY), static_cast<float>(StrToFloat(Form1->Edit10->Text())));
+                        static_cast<float>(Form1->LogMinY),
+                        static_cast<float>(StrToFloat(Form1->Edit10->Text())));
         break;
     case 3:
         PreviewMultiLine();
         break;
+    case 5:
+        PreviewGrid();
+        break;
+    case 6: {
+        const TArcArguments a = ReadArcArguments();
+        PreviewArc(a.Diameter, a.Divisions, a.Rings, a.CircleStyle, a.DivisionStyle);
+        break;
+    }
     case 7:
         PreviewTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
         break;

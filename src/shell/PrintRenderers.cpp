@@ -1,6 +1,7 @@
 #include "PrintRenderers.h"
 
 #include "Unit1.h"
+#include "render/ArcArguments.h"
 #include "render/Unit4.h"
 
 bool DrawPrintPattern(TForm1*, int Index) {
@@ -11,11 +12,20 @@ bool DrawPrintPattern(TForm1*, int Index) {
         return true;
     case 1:
         PrintLogPaper(Form1->ComboBox4->ItemIndex(), static_cast<float>(Form1->LogMinX),
-                      static_cast<float>(Form1->LogMinY), static_cast<float>(StrToFloat(Form1->Edit10->Text())));
+                      static_cast<float>(Form1->LogMinY),
+                      static_cast<float>(StrToFloat(Form1->Edit10->Text())));
         return true;
     case 3:
         PrintMultiLine();
         return true;
+    case 5:
+        PrintGrid();
+        return true;
+    case 6: {
+        const TArcArguments a = ReadArcArguments();
+        PrintArc(a.Diameter, a.Divisions, a.Rings, a.CircleStyle, a.DivisionStyle);
+        return true;
+    }
     case 7:
         PrintTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
         return false; // printed but not counted

@@ -1,0 +1,153 @@
+// Dot grid: nx x ny ellipses at one pitch across and down, filled in the line colour or hollow
+// rings, every odd row shifted by half a pitch when staggered. The first dot is centred on the
+// content corner; the grid is not bounded by the content rectangle and the canvas clips it.
+#include "render/Unit4.h"
+
+#include "render/RenderConventions.h"
+#include "render/RepeatRange.h"
+#include "shell/Unit1.h"
+#include "winlib/SysUtils.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+// The grid settings that both renderers parse the same way.
+struct GridSettings {
+    int across = 20, down = 20;
+    double widthMm = 0.5, heightMm = 0.5, pitchMm = 10.0;
+    bool hollow = false, staggered = false;
+};
+
+GridSettings ReadGridSettings(TForm1* f) {
+    GridSettings g;
+    g.across = StrToIntDef(f->Edit14->Text(), 20);
+    g.down = StrToIntDef(f->Edit15->Text(), 20);
+    g.widthMm = StrToFloatDef(f->Edit16->Text(), 0.5);
+    g.heightMm = StrToFloatDef(f->Edit17->Text(), 0.5);
+    g.pitchMm = StrToFloatDef(f->Edit18->Text(), 10.0);
+    g.hollow = f->CheckBox4->Checked();
+    g.staggered = f->CheckBox5->Checked();
+    return g;
+}
+
+// The dots in pixels; the bands, radii and pitch are held in single precision.
+struct DotLayout {
+    float left = 0, top = 0;
+    float rx = 0, ry = 0;
+    float pitch = 0;
+};
+
+using Span = std::pair<int, int>; // truncated extent of a dot across one axis
+
+// Centre i of an axis: i * pitch + origin; the stagger shift is added after the radius.
+double Near(int i, float pitch, float origin, float radius, double shift) {
+    return i * static_cast<double>(pitch) + origin - radius + shift;
+}
+double Far(int i, float pitch, float origin, float radius, double shift) {
+    return i * static_cast<double>(pitch) + origin + radius + shift;
+}
+
+// The distinct extents of the dots 0 ... Count - 1 along one axis that can show on a canvas
+// Extent pixels long, in drawing order, one per run of dots that truncate to the same pixels.
+// Each element also carries the indexes of its run.
+struct AxisDot {
+    Span span;
+    int first, last;
+};
+std::vector<AxisDot> AxisDots(int count, float pitch, float origin, float radius, double shift, int extent,
+                              double margin) {
+    auto near = [&](int i) { return Near(i, pitch, origin, radius, shift); };
+    auto far = [&](int i) { return Far(i, pitch, origin, radius, shift); };
+    const TIndexRange range = VisibleIndexes(count, pitch, near, far, extent, margin);
+    std::vector<AxisDot> dots;
+    ForEachRun(
+        range, [&](int i) { return Span(ToPixel(near(i)), ToPixel(far(i))); },
+        [&](int first, int last) {
+            dots.push_back({Span(ToPixel(near(first)), ToPixel(far(first))), first, last});
+        });
+    return dots;
+}
+
+// Draws the grid with the canvas's pen and brush as the caller set them.
+//
+// Every dot that can show is drawn in order, except repeats: a dot in the same pixels as the one
+// before it in its row, and of a run of rows in the same pixels all but the last two (the last
+// two decide every pixel the run covers, whichever of the two shifts each row has).
+void DrawDots(const TPageSurface& page, const GridSettings& g, const DotLayout& d) {
+    if (!std::isfinite(d.pitch) || !std::isfinite(d.rx) || !std::isfinite(d.ry))
+        throw EInvalidOp("Invalid floating point operation");
+    const double margin = page.Canvas->Pen()->Width() + 2.0;
+    const double half = d.pitch * 0.5;
+    const std::vector<AxisDot> even = AxisDots(g.across, d.pitch, d.left, d.rx, 0.0, page.Width, margin);
+    const std::vector<AxisDot> odd =
+        g.staggered ? AxisDots(g.across, d.pitch, d.left, d.rx, half, page.Width, margin) : even;
+    const std::vector<AxisDot> rows = AxisDots(g.down, d.pitch, d.top, d.ry, 0.0, page.Height, margin);
+
+    auto drawRow = [&](int i, Span y) {
+        for (const AxisDot& x : i % 2 != 0 ? odd : even)
+            page.Canvas->Ellipse(x.span.first, y.first, x.span.second, y.second);
+    };
+    for (const AxisDot& row : rows)
+        for (int i = std::max(row.first, row.last - 1); i <= row.last; ++i)
+            drawRow(i, row.span);
+}
+} // namespace
+
+void PreviewGrid() {
+    TForm1* f = Form1;
+    const float s = PreviewScaleSingle(f);
+    const TPageSurface page = PreviewSurface(f, s, s);
+    TCanvas* c = page.Canvas;
+    c->Brush()->SetColor(clWhite);
+    c->Pen()->SetColor(LineColor(f));
+    c->Pen()->SetStyle(psSolid);
+
+    const GridSettings g = ReadGridSettings(f);
+    DotLayout d;
+    d.top = static_cast<float>(page.Top);
+    d.left = static_cast<float>(page.Left);
+    if (g.hollow) {
+        c->Brush()->SetStyle(bsClear);
+        const double w = StrToFloat(f->Edit19->Text()) * s;
+        c->Pen()->SetWidth(w < 1.0 ? 1 : ToPixel(w));
+    } else {
+        c->Brush()->SetColor(LineColor(f));
+        c->Pen()->SetWidth(1);
+    }
+    // Dots too small for the screen are still shown two pixels across.
+    d.rx = std::max(static_cast<float>(g.widthMm * s * 0.5), 1.0f);
+    d.ry = std::max(static_cast<float>(g.heightMm * s * 0.5), 1.0f);
+    d.pitch = static_cast<float>(g.pitchMm * s);
+    DrawDots(page, g, d);
+    c->Brush()->SetColor(clWhite);
+}
+
+void PrintGrid() {
+    TForm1* f = Form1;
+    const TPageSurface page = PrintSurface(f);
+    TCanvas* c = page.Canvas;
+    // The pen colour is the one the print loop set for the page.
+    c->Pen()->SetWidth(1);
+    c->Pen()->SetStyle(psSolid);
+
+    const GridSettings g = ReadGridSettings(f);
+    DotLayout d;
+    d.top = static_cast<float>(page.Top);
+    d.left = static_cast<float>(page.Left);
+    if (g.hollow) {
+        c->Brush()->SetStyle(bsClear);
+        // A width of 0 is the device's thinnest line.
+        c->Pen()->SetWidth(ToPixel(StrToFloat(f->Edit19->Text()) * f->PxPerMmX));
+    } else {
+        c->Brush()->SetColor(LineColor(f));
+    }
+    d.rx = static_cast<float>(g.widthMm * f->PxPerMmX * 0.5);
+    d.ry = static_cast<float>(g.heightMm * f->PxPerMmY * 0.5);
+    // One pitch, from the horizontal scale, serves rows as well as columns.
+    d.pitch = static_cast<float>(g.pitchMm * f->PxPerMmX);
+    DrawDots(page, g, d);
+    c->Brush()->SetColor(clWhite);
+}

@@ -1,0 +1,341 @@
+// The dot grid drawn by the real main window's renderers, in the preview bitmap and on the
+// built-in PDF printer.
+#include "RenderTestUtil.h"
+#include "shell/MainWindowFixture.h"
+
+#include "render/RenderConventions.h"
+#include "render/Unit4.h"
+#include "shell/PreviewRenderers.h"
+#include "shell/PrintRenderers.h"
+#include "winlib/SysUtils.h"
+
+#include <chrono>
+
+using rendertest::Span;
+
+class GridTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        for (TEdit* e : {f->Edit14, f->Edit15, f->Edit16, f->Edit17, f->Edit18, f->Edit19})
+            e->OnChange = nullptr;
+        f->CheckBox4->OnClick = nullptr;
+        f->CheckBox5->OnClick = nullptr;
+        Defaults();
+    }
+    // Three by two filled 2 mm dots at a 5 mm pitch from a 10 mm corner, black, at 100 %.
+    void Defaults() {
+        f->ComboBox1->SetItemIndex(0); // "100"
+        f->MarginTop = f->MarginLeft = 10.0;
+        f->MarginRight = f->MarginBottom = 0.0;
+        f->FrameInsetTop = f->FrameInsetLeft = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
+        f->Panel2->SetColor(clBlack);
+        f->Edit14->SetText("3");
+        f->Edit15->SetText("2");
+        f->Edit16->SetText("2");
+        f->Edit17->SetText("2");
+        f->Edit18->SetText("5");
+        f->Edit19->SetText("0.1");
+        f->CheckBox4->SetChecked(false);
+        f->CheckBox5->SetChecked(false);
+    }
+
+    TCanvas* DrawPreview(int w = kSize, int h = kSize) {
+        f->PreviewBitmap->SetSize(w, h);
+        TCanvas* c = f->PreviewBitmap->Canvas();
+        c->Brush()->SetColor(clWhite);
+        c->FillRect(TRect(0, 0, w, h));
+        PreviewGrid();
+        return c;
+    }
+
+    // The preview's single-precision values: scale, left/top band (10 mm), a length in pixels.
+    float S() const { return PreviewScaleSingle(f); }
+    float Band() const { return static_cast<float>(10.0 * S()); }
+    float Px(double mm) const { return static_cast<float>(mm * S()); }
+    // Left edge of dot j of a row (2 mm dots, 5 mm pitch), with an optional half-pitch shift.
+    int DotLeft(int j, bool shifted = false) const {
+        const float p = Px(5), r = Px(2) * 0.5f;
+        return static_cast<int>(j * static_cast<double>(p) + Band() - r + (shifted ? p * 0.5 : 0.0));
+    }
+    // Middle row of dot row i.
+    int RowMiddle(int i) const { return static_cast<int>(i * static_cast<double>(Px(5)) + Band()); }
+
+    std::vector<Span> DotsInRow(TCanvas* c, int i) const {
+        return rendertest::ColumnsAt(c, RowMiddle(i), kSize, clWhite);
+    }
+    int DarkPixels(TCanvas* c, int w = kSize, int h = kSize) const {
+        int n = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                n += c->Pixel(x, y) != clWhite;
+        return n;
+    }
+
+    static constexpr int kSize = 400;
+};
+
+TEST_F(GridTest, FilledDotsSitOnThePitchFromTheContentCorner) {
+    TCanvas* c = DrawPreview();
+    for (int i = 0; i < 2; ++i) {
+        const std::vector<Span> dots = DotsInRow(c, i);
+        ASSERT_EQ(dots.size(), 3u) << "row " << i;
+        for (int j = 0; j < 3; ++j) {
+            EXPECT_EQ(dots[j].first, DotLeft(j)) << "row " << i << " dot " << j;
+            EXPECT_NEAR(dots[j].Width(), 2 * S(), 1.0);
+            EXPECT_EQ(c->Pixel(static_cast<int>(dots[j].Centre()), RowMiddle(i)), clBlack);
+        }
+    }
+    // Only two rows: nothing below the second.
+    EXPECT_TRUE(DotsInRow(c, 2).empty());
+    // The first dot is centred on the corner, so half of it lies in the margins.
+    EXPECT_LT(DotLeft(0), static_cast<int>(Band()));
+}
+
+TEST_F(GridTest, FilledDotsTakeTheLineColourAndLeaveAWhiteBrush) {
+    f->Panel2->SetColor(clRed);
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> dots = DotsInRow(c, 0);
+    ASSERT_EQ(dots.size(), 3u);
+    EXPECT_EQ(c->Pixel(static_cast<int>(dots[1].Centre()), RowMiddle(0)), clRed);
+    EXPECT_EQ(c->Brush()->Color(), clWhite);
+    EXPECT_EQ(c->Brush()->Style(), bsSolid);
+}
+
+TEST_F(GridTest, StaggeredGridShiftsOddRowsByHalfAPitch) {
+    f->CheckBox5->SetChecked(true);
+    f->Edit15->SetText("3");
+    TCanvas* c = DrawPreview();
+    for (int i = 0; i < 3; ++i) {
+        const std::vector<Span> dots = DotsInRow(c, i);
+        ASSERT_EQ(dots.size(), 3u) << "row " << i;
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(dots[j].first, DotLeft(j, i == 1)) << "row " << i << " dot " << j;
+    }
+    // The shifted row reaches half a pitch further right than the others.
+    EXPECT_NEAR(DotsInRow(c, 1).back().last - DotsInRow(c, 0).back().last, Px(2.5), 1.0);
+}
+
+TEST_F(GridTest, StaggeredSingleRowIsNotShifted) {
+    f->CheckBox5->SetChecked(true);
+    f->Edit15->SetText("1");
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> dots = DotsInRow(c, 0);
+    ASSERT_EQ(dots.size(), 3u);
+    EXPECT_EQ(dots[0].first, DotLeft(0));
+    EXPECT_TRUE(DotsInRow(c, 1).empty());
+}
+
+TEST_F(GridTest, PreviewDotsNeverShrinkBelowTwoPixels) {
+    f->Edit16->SetText("0.01");
+    f->Edit17->SetText("0.01");
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> rows = rendertest::RowsAt(c, static_cast<int>(Band()), kSize, clWhite);
+    const std::vector<Span> cols = rendertest::ColumnsAt(c, RowMiddle(0), kSize, clWhite);
+    ASSERT_EQ(cols.size(), 3u);
+    ASSERT_EQ(rows.size(), 2u);
+    // trunc(c - 1) to trunc(c + 1), the right and bottom edge left out.
+    EXPECT_GE(cols[0].Width(), 1);
+    EXPECT_LE(cols[0].Width(), 2);
+    EXPECT_EQ(cols[0].first, static_cast<int>(Band() - 1.0f));
+}
+
+TEST_F(GridTest, HollowDotsAreRingsWithAOnePixelOutline) {
+    f->CheckBox4->SetChecked(true);
+    f->Edit16->SetText("4");
+    f->Edit17->SetText("4");
+    f->Edit18->SetText("8");
+    TCanvas* c = DrawPreview();
+    // Down the first column and along the first row each ring is crossed twice.
+    EXPECT_EQ(rendertest::RowsAt(c, static_cast<int>(Band()), kSize, clWhite).size(), 4u);
+    const std::vector<Span> across = rendertest::ColumnsAt(c, RowMiddle(0), kSize, clWhite);
+    ASSERT_EQ(across.size(), 6u);
+    for (const Span& s : across)
+        EXPECT_EQ(s.Width(), 1);
+    EXPECT_EQ(c->Pixel(static_cast<int>(Band()), static_cast<int>(Band())), clWhite); // the hole
+}
+
+TEST_F(GridTest, HollowOutlineWidthFollowsItsEdit) {
+    f->CheckBox4->SetChecked(true);
+    f->Edit16->SetText("8");
+    f->Edit17->SetText("8");
+    f->Edit18->SetText("20");
+    f->Edit14->SetText("1");
+    f->Edit15->SetText("1");
+    f->Edit19->SetText("1"); // 3.78 pixels: a pen 3 wide
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> across = rendertest::ColumnsAt(c, static_cast<int>(Band()), kSize, clWhite);
+    ASSERT_EQ(across.size(), 2u);
+    EXPECT_EQ(across[0].Width(), 3);
+    EXPECT_EQ(c->Pen()->Width(), 3);
+}
+
+TEST_F(GridTest, HollowOutlineThatIsNotANumberRaisesBeforeAnyDot) {
+    f->CheckBox4->SetChecked(true);
+    f->Edit19->SetText("thin");
+    f->PreviewBitmap->SetSize(kSize, kSize);
+    TCanvas* c = f->PreviewBitmap->Canvas();
+    c->Brush()->SetColor(clWhite);
+    c->FillRect(TRect(0, 0, kSize, kSize));
+    EXPECT_THROW(PreviewGrid(), EConvertError);
+    EXPECT_EQ(DarkPixels(c), 0);
+    // Filled dots never read it.
+    f->CheckBox4->SetChecked(false);
+    EXPECT_NO_THROW(DrawPreview());
+}
+
+TEST_F(GridTest, CountsAndSizesThatAreNotNumbersTakeTheirDefaults) {
+    struct Case {
+        TEdit* TForm1::*edit;
+        const char* text;
+        int across, down; // dots expected in row 0, rows expected in column 0
+    };
+    // 20 dots at 5 mm need 105 mm; the default pitch of 10 mm needs 200 mm.
+    const int big = 1200;
+    for (const Case& k : {Case{&TForm1::Edit14, "abc", 20, 2}, Case{&TForm1::Edit14, "1.0", 20, 2},
+                          Case{&TForm1::Edit15, "", 3, 20}, Case{&TForm1::Edit14, "0", 0, 0},
+                          Case{&TForm1::Edit15, "-3", 0, 0}}) {
+        Defaults();
+        (f->*k.edit)->SetText(k.text);
+        TCanvas* c = DrawPreview(big, big);
+        EXPECT_EQ(rendertest::ColumnsAt(c, RowMiddle(0), big, clWhite).size(), static_cast<size_t>(k.across))
+            << k.text;
+        EXPECT_EQ(rendertest::RowsAt(c, static_cast<int>(Band()), big, clWhite).size(),
+                  static_cast<size_t>(k.down))
+            << k.text;
+    }
+    Defaults();
+    f->Edit18->SetText("wide");
+    f->Edit16->SetText("x");
+    TCanvas* c = DrawPreview();
+    const std::vector<Span> dots = DotsInRow(c, 0);
+    ASSERT_EQ(dots.size(), 3u);
+    EXPECT_NEAR(dots[1].first - dots[0].first, 10 * S(), 1.0); // pitch 10 mm
+    EXPECT_NEAR(dots[0].Width(), 0.5 * S(), 1.0);              // width 0.5 mm
+}
+
+TEST_F(GridTest, PitchZeroPutsEveryDotOnOneSpot) {
+    for (bool staggered : {false, true}) {
+        Defaults();
+        f->Edit18->SetText("0");
+        f->CheckBox5->SetChecked(staggered);
+        TCanvas* c = DrawPreview();
+        const std::vector<Span> across = rendertest::ColumnsAt(c, static_cast<int>(Band()), kSize, clWhite);
+        const std::vector<Span> down = rendertest::RowsAt(c, static_cast<int>(Band()), kSize, clWhite);
+        ASSERT_EQ(across.size(), 1u) << staggered;
+        ASSERT_EQ(down.size(), 1u) << staggered;
+        EXPECT_EQ(across[0].first, DotLeft(0));
+    }
+}
+
+TEST_F(GridTest, HugeCountsDrawThePageAndReturnAtOnce) {
+    struct Case {
+        const char* pitch;
+        bool staggered;
+    };
+    const int w = 793, h = 1122; // A4 at 100 %
+    for (const Case& k : {Case{"5", false}, Case{"5", true}, Case{"0", true}}) {
+        Defaults();
+        f->Edit14->SetText("2000000000");
+        f->Edit15->SetText("2000000000");
+        f->Edit18->SetText(k.pitch);
+        f->CheckBox5->SetChecked(k.staggered);
+        const auto start = std::chrono::steady_clock::now();
+        TCanvas* c = DrawPreview(w, h);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LT(seconds, 2.0) << k.pitch;
+        if (k.pitch == std::string("5")) {
+            // Dots all the way to the right and bottom edges, none lost or wrapped around.
+            const std::vector<Span> row = rendertest::ColumnsAt(c, RowMiddle(0), w, clWhite);
+            EXPECT_EQ(row.size(), static_cast<size_t>((w - DotLeft(0)) / (5 * S())) + 1);
+            const int lastRow = static_cast<int>((h - Band()) / Px(5));
+            EXPECT_EQ(rendertest::ColumnsAt(c, RowMiddle(lastRow), w, clWhite).front().first,
+                      DotLeft(0, k.staggered && lastRow % 2 == 1));
+        }
+    }
+}
+
+TEST_F(GridTest, DispatchersDrawAndCountTheGrid) {
+    f->PreviewBitmap->SetSize(kSize, kSize);
+    TCanvas* c = f->PreviewBitmap->Canvas();
+    c->Brush()->SetColor(clWhite);
+    c->FillRect(TRect(0, 0, kSize, kSize));
+    DrawPreviewPattern(f, 5);
+    EXPECT_EQ(DotsInRow(c, 0).size(), 3u);
+
+    f->PrinterRef->SetOutputFileName(Path("count.pdf").string());
+    f->PrinterRef->BeginDoc();
+    EXPECT_TRUE(DrawPrintPattern(f, 5));
+    f->PrinterRef->EndDoc();
+}
+
+// ---- print ----------------------------------------------------------------------------------
+
+class GridPrintTest : public GridTest {
+  protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        ASSERT_TRUE(f->PrinterRef->IsPdfPrinter());
+        pdf = Path("grid.pdf").string();
+        f->PrinterRef->SetOutputFileName(pdf);
+    }
+    void TearDown() override {
+        if (f && f->PrinterRef->Printing()) f->PrinterRef->Abort();
+        GridTest::TearDown();
+    }
+    // One sheet as the print loop draws it, rendered at the printer's resolution, cropped to
+    // the top-left 60 x 60 mm.
+    rendertest::Image Print() {
+        f->PrinterRef->BeginDoc();
+        f->PrinterRef->Canvas()->Pen()->SetColor(clBlack);
+        PrintGrid();
+        f->PrinterRef->EndDoc();
+        const int side = static_cast<int>(60 * f->PxPerMmX);
+        return rendertest::RenderPdfPage(pdf, f->PrinterRef->Resolution(), true, {0, 0, side, side});
+    }
+    std::string pdf;
+};
+
+TEST_F(GridPrintTest, DotsHaveTheirTrueSizeAndPitch) {
+    f->Edit16->SetText("0.1"); // 2.36 pixels, below the preview's least size only on screen
+    f->Edit17->SetText("1");
+    const rendertest::Image img = Print();
+    ASSERT_GT(img.width, 0) << "pdftoppm could not render " << pdf;
+    const int y = static_cast<int>(10 * f->PxPerMmY);
+    const std::vector<Span> dots = rendertest::DarkColumnsAt(img, y);
+    ASSERT_EQ(dots.size(), 3u);
+    for (int j = 0; j < 3; ++j)
+        EXPECT_NEAR(dots[j].Centre(), (10 + 5 * j) * f->PxPerMmX, 2.0) << j;
+    EXPECT_LE(dots[0].Width(), 4);
+    const std::vector<Span> down = rendertest::DarkRowsAt(img, static_cast<int>(dots[0].Centre()));
+    ASSERT_EQ(down.size(), 2u);
+    EXPECT_NEAR(down[0].Width(), 1 * f->PxPerMmY, 3.0);
+    EXPECT_NEAR(down[1].Centre() - down[0].Centre(), 5 * f->PxPerMmX, 2.0);
+}
+
+TEST_F(GridPrintTest, RowsUseTheHorizontalPitch) {
+    // A printer with twice the vertical resolution: rows lie as many pixels apart as columns.
+    f->PxPerMmY = 2 * f->PxPerMmX;
+    f->MarginTop = 5.0;
+    const rendertest::Image img = Print();
+    ASSERT_GT(img.width, 0);
+    const std::vector<Span> down = rendertest::DarkRowsAt(img, static_cast<int>(10 * f->PxPerMmX));
+    ASSERT_EQ(down.size(), 2u);
+    EXPECT_NEAR(down[0].Centre(), 5 * f->PxPerMmY, 2.0);
+    EXPECT_NEAR(down[1].Centre() - down[0].Centre(), 5 * f->PxPerMmX, 2.0);
+}
+
+TEST_F(GridPrintTest, HollowDotsPrintWithTheOutlineWidth) {
+    f->CheckBox4->SetChecked(true);
+    f->Edit16->SetText("4");
+    f->Edit17->SetText("4");
+    f->Edit19->SetText("0.5");
+    const rendertest::Image img = Print();
+    ASSERT_GT(img.width, 0);
+    const std::vector<Span> across = rendertest::DarkColumnsAt(img, static_cast<int>(10 * f->PxPerMmY));
+    ASSERT_EQ(across.size(), 6u);
+    const int pen = static_cast<int>(0.5 * f->PxPerMmX);
+    EXPECT_NEAR(across[0].Width(), pen, 2.0);
+    EXPECT_NEAR(across[1].first - across[0].first, 4 * f->PxPerMmX, 3.0);
+}
