@@ -9,6 +9,12 @@ void DrawPreviewPattern(TForm1*, int Index) {
     case 0:
         PreviewGraphPaper();
         break;
+    case 2:
+        PreviewManuscriptPaper();
+        break;
+    case 4:
+        PreviewSlantPaper();
+        break;
     default:
         break; // the paper renderers join here as they are built
     }

@@ -9,6 +9,12 @@ bool DrawPrintPattern(TForm1*, int Index) {
     case 0:
         PrintGraphPaper();
         return true;
+    case 2:
+        PrintManuscriptPaper();
+        return true;
+    case 4:
+        PrintSlantPaper();
+        return true;
     default:
         return false; // the paper renderers join here as they are built
     }
