@@ -11,6 +11,8 @@
 #include "winlib/Dialogs.h"
 #include "winlib/SysUtils.h"
 
+#include <limits>
+
 namespace {
 // Columns, rows (the band counted) and the fold row, from the tab's edits.
 struct ManuscriptCounts {
@@ -22,7 +24,9 @@ struct ManuscriptCounts {
 ManuscriptCounts ReadCounts(TForm1* f) {
     ManuscriptCounts n;
     n.columns = StrToIntDef(f->Edit4->Text(), 10);
-    n.rows = StrToIntDef(f->Edit5->Text(), 20) + 1;
+    // The band is one more row; the largest whole number stays as it is instead of overflowing.
+    const int cellRows = StrToIntDef(f->Edit5->Text(), 20);
+    n.rows = cellRows < std::numeric_limits<int>::max() ? cellRows + 1 : cellRows;
     int fold;
     n.fold = TryStrToInt(f->Edit6->Text(), fold) ? fold : (n.rows - 1) / 2;
     return n;
