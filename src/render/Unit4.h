@@ -53,3 +53,14 @@ void PreviewGrid();
 // styles are line-type indexes; one outside 0 to 4 keeps the pen style the canvas has.
 void PrintArc(float Diameter, int Divisions, int Rings, int CircleStyle, int DivisionStyle);
 void PreviewArc(float Diameter, int Divisions, int Rings, int CircleStyle, int DivisionStyle);
+
+// Manuscript paper (paper kind 2): square cells in rows with strips between them, a fold band
+// with a text and two bars, and a heavier frame. An explicit cell size that is not a number
+// raises before anything is drawn; a column count below 1 or a row count below 0 draws nothing.
+void PrintManuscriptPaper();
+void PreviewManuscriptPaper();
+
+// Slanted paper (paper kind 4): a lattice of equilateral triangles in bands across the page, or
+// down it with the orientation option.
+void PrintSlantPaper();
+void PreviewSlantPaper();

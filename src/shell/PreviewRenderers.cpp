@@ -15,8 +15,14 @@ void DrawPreviewPattern(TForm1*, int Index) {
                         static_cast<float>(Form1->LogMinY),
                         static_cast<float>(StrToFloat(Form1->Edit10->Text())));
         break;
+    case 2:
+        PreviewManuscriptPaper();
+        break;
     case 3:
         PreviewMultiLine();
+        break;
+    case 4:
+        PreviewSlantPaper();
         break;
     case 5:
         PreviewGrid();
@@ -30,6 +36,6 @@ void DrawPreviewPattern(TForm1*, int Index) {
         PreviewTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
         break;
     default:
-        break; // the paper renderers join here as they are built
+        break; // not a paper kind: nothing to draw
     }
 }

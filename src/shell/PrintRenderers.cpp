@@ -15,8 +15,14 @@ bool DrawPrintPattern(TForm1*, int Index) {
                       static_cast<float>(Form1->LogMinY),
                       static_cast<float>(StrToFloat(Form1->Edit10->Text())));
         return true;
+    case 2:
+        PrintManuscriptPaper();
+        return true;
     case 3:
         PrintMultiLine();
+        return true;
+    case 4:
+        PrintSlantPaper();
         return true;
     case 5:
         PrintGrid();
@@ -30,6 +36,6 @@ bool DrawPrintPattern(TForm1*, int Index) {
         PrintTextItems(Form1->TntListBox1, Form1->TextFonts, Form1->TextPositions);
         return false; // printed but not counted
     default:
-        return false; // the paper renderers join here as they are built
+        return false; // not a paper kind
     }
 }

@@ -1,0 +1,178 @@
+// Manuscript paper: rows of square cells, each row with a strip a third of a cell high above
+// it, one row (the fold row) replaced by a band with a short text and two filled bars, and a
+// heavier frame round the whole grid. Above the fold a row's strip lies below its top rule;
+// below the fold it lies above it, so the band touches the cells above it and a strip parts it
+// from the cells below. Every coordinate is computed afresh from its row or column index.
+#include "render/Unit4.h"
+
+#include "render/RenderConventions.h"
+#include "shell/Unit1.h"
+#include "shell/Yxcalc.h"
+#include "winlib/Dialogs.h"
+#include "winlib/SysUtils.h"
+
+#include <limits>
+
+namespace {
+// Columns, rows (the band counted) and the fold row, from the tab's edits.
+struct ManuscriptCounts {
+    int columns = 10;
+    int rows = 21;
+    int fold = 10;
+};
+
+ManuscriptCounts ReadCounts(TForm1* f) {
+    ManuscriptCounts n;
+    n.columns = StrToIntDef(f->Edit4->Text(), 10);
+    // The band is one more row; the largest whole number stays as it is instead of overflowing.
+    const int cellRows = StrToIntDef(f->Edit5->Text(), 20);
+    n.rows = cellRows < std::numeric_limits<int>::max() ? cellRows + 1 : cellRows;
+    int fold;
+    n.fold = TryStrToInt(f->Edit6->Text(), fold) ? fold : (n.rows - 1) / 2;
+    return n;
+}
+
+// The grid in canvas pixels. Sizes and bands are held in single precision; a coordinate is
+// computed from them in floating point and truncated only when it is drawn.
+struct ManuscriptGrid {
+    ManuscriptCounts n;
+    float left = 0, top = 0;
+    float cx = 0, cy = 0; // cell width and height
+    float gap = 0;        // strip height, a third of the cell height
+    float mm = 0;         // pixels per millimetre across, for the band's text, bars and font
+
+    double RowTop(int i) const { return static_cast<double>(i) * cy + top + static_cast<double>(i) * gap; }
+    int ColumnX(int j) const { return ToPixel(static_cast<double>(j) * cx + left); }
+    int BandX(double millimetres) const { return ToPixel(millimetres * mm + left); }
+    // The bottom of the last row's cells: the top of the row after it, less the strip when that
+    // last row has its strip above its cells (at or below the fold).
+    int Bottom() const {
+        const double below = RowTop(n.rows);
+        return ToPixel(n.fold >= n.rows ? below : below - gap);
+    }
+};
+
+// The cell size that fills the content rectangle: the width fit of the columns or the height
+// fit of the rows with the strips inside the frame, whichever is smaller. With a band there is
+// one strip fewer than rows; without one (fold row past the last row) every row has its strip
+// inside the frame. (Below the fold the first row's strip lies above the frame.)
+float FittedCell(const ManuscriptCounts& n, float contentWidth, float contentHeight) {
+    const float widthFit = contentWidth / n.columns;
+    const int strips = n.fold >= n.rows ? n.rows : n.rows - 1;
+    const float heightFit = contentHeight / static_cast<float>(n.rows + strips * (1.0L / 3));
+    return static_cast<float>(MinDouble(widthFit, heightFit));
+}
+
+void Rule(TCanvas* c, int x1, int x2, double y) {
+    c->MoveTo(x1, ToPixel(y));
+    c->LineTo(x2, ToPixel(y));
+}
+
+void DrawFoldBand(TCanvas* c, const ManuscriptGrid& g, TForm1* f) {
+    TFont* font = c->Font();
+    TFont* chosen = f->FontDialog1->Font();
+    font->Assign(chosen);
+    SetFontSizeMm(font, chosen->Size(), g.mm);
+
+    const double top = g.RowTop(g.n.fold);
+    const int fold1 = g.n.fold + 1;
+    const double bandBottom =
+        static_cast<double>(fold1) * g.cy + g.top + static_cast<double>(fold1) * g.gap - g.gap;
+    const int half = ToPixel((bandBottom - top) * 0.5);
+    const AnsiString text = f->Edit28->Text();
+    const int halfText = c->TextHeight(text) / 2;
+    c->TextOut(g.BandX(10), ToPixel((half - halfText) + top), text);
+
+    c->Brush()->SetColor(c->Pen()->Color());
+    c->Brush()->SetStyle(bsSolid);
+    const int y1 = ToPixel(top), y2 = ToPixel(top + g.cy);
+    c->FillRect(TRect(g.BandX(7), y1, g.BandX(8), y2));
+    c->FillRect(TRect(g.BandX(0), y1, g.BandX(5), y2));
+}
+
+// The rows, the band and the frame, with the pen already set for the rules. The print canvas
+// clears its brush again at every row, the band having set it solid.
+void DrawManuscript(TCanvas* c, const ManuscriptGrid& g, TForm1* f, bool clearBrushEachRow, int frameWidth) {
+    const int x1 = ToPixel(g.left);
+    const int xr = g.ColumnX(g.n.columns);
+    for (int i = 0; i < g.n.rows; ++i) {
+        if (clearBrushEachRow) c->Brush()->SetStyle(bsClear);
+        c->Pen()->SetStyle(psSolid);
+        const double y = g.RowTop(i);
+        Rule(c, x1, xr, y);
+        if (i == g.n.fold) {
+            DrawFoldBand(c, g, f);
+            continue;
+        }
+        // Above the fold the cells lie below the strip, below the fold the strip above the row.
+        const double cells = i < g.n.fold ? y + g.gap : y;
+        Rule(c, x1, xr, i < g.n.fold ? y + g.gap : y - g.gap);
+        for (int j = 1; j < g.n.columns; ++j) {
+            const int x = g.ColumnX(j);
+            c->MoveTo(x, ToPixel(cells));
+            c->LineTo(x, ToPixel(cells + g.cy));
+        }
+    }
+
+    c->Pen()->SetStyle(psSolid);
+    c->Pen()->SetWidth(frameWidth);
+    const int yt = ToPixel(g.top), yb = g.Bottom();
+    c->MoveTo(x1, yt);
+    c->LineTo(xr, yt);
+    c->LineTo(xr, yb);
+    c->LineTo(x1, yb);
+    c->LineTo(x1, yt);
+}
+
+// Reads the counts and the cell size and lays the grid out on the page; false when a column
+// count below 1 or no row leaves nothing to draw (and no width to divide). An explicit cell
+// size that is not a number raises here, before anything is drawn.
+bool LayOut(TForm1* f, const TPageSurface& page, ManuscriptGrid& g) {
+    g.n = ReadCounts(f);
+    const bool explicitSize = f->CheckBox3->Checked();
+    const double sizeMm = explicitSize ? StrToFloat(f->Edit7->Text()) : 0.0;
+    if (g.n.columns < 1 || g.n.rows < 1) return false;
+
+    const float left = static_cast<float>(page.Left), top = static_cast<float>(page.Top);
+    const float right = static_cast<float>(page.Right), bottom = static_cast<float>(page.Bottom);
+    g.left = left;
+    g.top = top;
+    g.mm = static_cast<float>(page.ScaleX);
+    if (explicitSize) {
+        g.cx = static_cast<float>(sizeMm * page.ScaleX);
+        g.cy = static_cast<float>(sizeMm * page.ScaleY);
+    } else {
+        // One size for both axes, also on a printer whose two resolutions differ.
+        g.cx = g.cy = FittedCell(g.n, page.Width - (left + right), page.Height - (top + bottom));
+    }
+    g.gap = static_cast<float>(g.cy * (1.0L / 3));
+    return true;
+}
+} // namespace
+
+void PrintManuscriptPaper() {
+    TForm1* f = Form1;
+    const TPageSurface page = PrintSurface(f);
+    ManuscriptGrid g;
+    if (!LayOut(f, page, g)) return;
+    TCanvas* c = page.Canvas;
+    // The pen keeps the colour the print job set for the page.
+    c->Pen()->SetWidth(ToPixel(0.1 * f->PxPerMmX));
+    c->Pen()->SetStyle(psSolid);
+    c->Brush()->SetStyle(bsClear);
+    DrawManuscript(c, g, f, true, ToPixel(0.5 * f->PxPerMmY));
+}
+
+void PreviewManuscriptPaper() {
+    TForm1* f = Form1;
+    const float s = PreviewScaleSingle(f);
+    const TPageSurface page = PreviewSurface(f, s, s);
+    ManuscriptGrid g;
+    if (!LayOut(f, page, g)) return;
+    TCanvas* c = page.Canvas;
+    c->Pen()->SetColor(LineColor(f));
+    c->Pen()->SetWidth(1);
+    c->Pen()->SetStyle(psSolid);
+    c->Brush()->SetStyle(bsClear);
+    DrawManuscript(c, g, f, false, 2);
+}
