@@ -5,6 +5,7 @@
 #include "PixelMath.h"
 #include "PreviewRenderers.h"
 #include "render/RenderConventions.h"
+#include "render/Unit4.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,6 +79,9 @@ void TForm1::UpdatePreview() {
         c->MoveTo(W - R, 0);
         c->LineTo(W - R, H);
     }
+    PreviewPageNumber(CheckBox2->Checked());
+    PreviewMark(MarkPos);
+    PreviewHeader(CheckBoxHeader->Checked(), FrameIndex);
     c->Pen()->SetWidth(1);
     PreViewBox->Canvas()->Draw(0, 0, PreviewBitmap);
 }

@@ -3,6 +3,7 @@
 
 #include "PixelMath.h"
 #include "PrintRenderers.h"
+#include "render/Unit4.h"
 
 namespace {
 // A margin strip in printer pixels: the margin as typed, less 0.1 mm.
@@ -52,6 +53,9 @@ void TForm1::PrintOutExecute(TObject*) {
                 if (DrawPrintPattern(this, kind)) AddPrintCount(kind);
             }
             c->Brush()->SetColor(clWhite);
+            PrintPageNumber(CheckBox2->Checked());
+            PrintMark(MarkPos);
+            PrintHeader(CheckBoxHeader->Checked(), FrameIndex);
             if (StrToInt(Edit2->Text()) == PrinterRef->PageNumber()) {
                 PrinterRef->EndDoc();
                 return;
