@@ -83,6 +83,9 @@ void TForm1::UpdatePreview() {
         c->MoveTo(W - R, 0);
         c->LineTo(W - R, H);
     }
+    PreviewPageNumber(CheckBox2->Checked());
+    PreviewMark(MarkPos);
+    PreviewHeader(CheckBoxHeader->Checked(), FrameIndex);
     c->Pen()->SetWidth(1);
     PreViewBox->Canvas()->Draw(0, 0, PreviewBitmap);
 }

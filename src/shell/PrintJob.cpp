@@ -54,6 +54,9 @@ void TForm1::PrintOutExecute(TObject*) {
                 if (DrawPrintPattern(this, kind)) AddPrintCount(kind);
             }
             c->Brush()->SetColor(clWhite);
+            PrintPageNumber(CheckBox2->Checked());
+            PrintMark(MarkPos);
+            PrintHeader(CheckBoxHeader->Checked(), FrameIndex);
             if (StrToInt(Edit2->Text()) == PrinterRef->PageNumber()) {
                 PrinterRef->EndDoc();
                 return;
