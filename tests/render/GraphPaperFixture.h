@@ -5,26 +5,21 @@
 #pragma once
 
 #include "RenderTestUtil.h"
-#include "shell/MainWindowFixture.h"
+#include "PlainPageFixture.h"
 
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
 
 #include <cmath>
 
-class GraphPaperTest : public MainWindowTest {
+class GraphPaperTest : public PlainPageTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlainPageTest::SetUp();
         for (TEdit* e : {f->eDotX, f->eDotY, f->eMmX, f->eMmY, f->Edit32, f->Edit33, f->Edit1, f->Edit27})
             e->OnChange = nullptr;
         f->CheckGraphPaper1->OnClick = nullptr;
-        f->ComboBox1->SetItemIndex(0); // "100"
-        f->MarginTop = f->MarginLeft = 10.0;
-        f->MarginRight = f->MarginBottom = 0.0;
-        f->FrameInsetTop = f->FrameInsetLeft = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
-        f->PaperColor = clWhite;
-        f->Panel2->SetColor(clBlack);
+        UsePlainPage();
         f->eDotX->SetText("10");
         f->eDotY->SetText("10");
         f->eMmX->SetText("5");
@@ -39,10 +34,7 @@ class GraphPaperTest : public MainWindowTest {
 
     // A white preview bitmap with the graph paper drawn on it by the preview renderer.
     TCanvas* DrawPreview() {
-        f->PreviewBitmap->SetSize(kSize, kSize);
-        TCanvas* c = f->PreviewBitmap->Canvas();
-        c->Brush()->SetColor(clWhite);
-        c->FillRect(TRect(0, 0, kSize, kSize));
+        TCanvas* c = WhitePreview(kSize, kSize);
         PreviewGraphPaper();
         return c;
     }

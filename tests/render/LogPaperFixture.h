@@ -4,7 +4,7 @@
 #pragma once
 
 #include "RenderTestUtil.h"
-#include "shell/MainWindowFixture.h"
+#include "PlainPageFixture.h"
 
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
@@ -12,24 +12,19 @@
 #include <cmath>
 #include <vector>
 
-class LogPaperTest : public MainWindowTest {
+class LogPaperTest : public PlainPageTest {
   public:
     static constexpr int kSize = 700; // the preview bitmap's width and height in these tests
 
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlainPageTest::SetUp();
         for (TEdit* e : {f->Edit8, f->Edit9, f->Edit10, f->Edit11, f->Edit12, f->Edit20})
             e->OnChange = nullptr;
         for (TCheckBox* c : {f->CheckBox6, f->CheckBox7})
             c->OnClick = nullptr;
         f->RadioButton5->OnClick = f->RadioButton6->OnClick = nullptr;
-        f->ComboBox1->SetItemIndex(0); // "100"
-        f->MarginTop = f->MarginLeft = 10.0;
-        f->MarginRight = f->MarginBottom = 0.0;
-        f->FrameInsetTop = f->FrameInsetLeft = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
-        f->PaperColor = clWhite;
-        f->Panel2->SetColor(clBlack);
+        UsePlainPage();
         f->LogGroupsX = f->LogGroupsY = 3;
         f->Edit20->SetText("0.1");
         f->RadioButton5->SetChecked(true);
@@ -39,11 +34,7 @@ class LogPaperTest : public MainWindowTest {
 
     // A white preview bitmap with the log paper drawn on it.
     TCanvas* DrawPreview(int type, float minX = 1, float minY = 1, float ratio = 1.3f) {
-        f->PreviewBitmap->SetSize(kSize, kSize);
-        TCanvas* c = f->PreviewBitmap->Canvas();
-        c->Brush()->SetColor(clWhite);
-        c->Brush()->SetStyle(bsSolid);
-        c->FillRect(TRect(0, 0, kSize, kSize));
+        TCanvas* c = WhitePreview(kSize, kSize);
         PreviewLogPaper(type, minX, minY, ratio);
         return c;
     }

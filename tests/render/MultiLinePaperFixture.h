@@ -5,7 +5,7 @@
 #pragma once
 
 #include "RenderTestUtil.h"
-#include "shell/MainWindowFixture.h"
+#include "PlainPageFixture.h"
 
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
@@ -15,23 +15,18 @@
 #include <cmath>
 #include <string>
 
-class MultiLinePaperTest : public MainWindowTest {
+class MultiLinePaperTest : public PlainPageTest {
   public:
     static constexpr int kSize = 500; // the preview bitmap's width and height in these tests
 
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlainPageTest::SetUp();
         for (TEdit* e : {f->EditFiveLineCount, f->EditLineCount1, f->EditFiveLineLSpace, f->EditFiveLineSpace,
                          f->EditLineSize, f->EditLineSizeEx, f->Edit3})
             e->OnChange = nullptr;
         f->CheckMultiline1->OnClick = f->CheckMultiline2->OnClick = nullptr;
-        f->ComboBox1->SetItemIndex(0); // "100"
-        f->MarginTop = f->MarginLeft = 10.0;
-        f->MarginRight = f->MarginBottom = 0.0;
-        f->FrameInsetTop = f->FrameInsetLeft = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
-        f->PaperColor = clWhite;
-        f->Panel2->SetColor(clBlack);
+        UsePlainPage();
         f->ExColorPanel2->SetColor(clRed);
         f->EditFiveLineCount->SetText("2");
         f->EditLineCount1->SetText("5");
@@ -48,11 +43,7 @@ class MultiLinePaperTest : public MainWindowTest {
 
     // A white preview bitmap with the multi-line paper drawn on it.
     TCanvas* DrawPreview() {
-        f->PreviewBitmap->SetSize(kSize, kSize);
-        TCanvas* c = f->PreviewBitmap->Canvas();
-        c->Brush()->SetColor(clWhite);
-        c->Brush()->SetStyle(bsSolid);
-        c->FillRect(TRect(0, 0, kSize, kSize));
+        TCanvas* c = WhitePreview(kSize, kSize);
         PreviewMultiLine();
         return c;
     }

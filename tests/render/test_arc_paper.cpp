@@ -1,7 +1,7 @@
 // Arc paper drawn by the real main window's renderers, and the arguments the dispatchers hand
 // them.
 #include "RenderTestUtil.h"
-#include "shell/MainWindowFixture.h"
+#include "PlainPageFixture.h"
 
 #include "render/ArcArguments.h"
 #include "render/RenderConventions.h"
@@ -15,10 +15,10 @@
 
 using rendertest::Span;
 
-class ArcTest : public MainWindowTest {
+class ArcTest : public PlainPageTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlainPageTest::SetUp();
         for (TEdit* e : {f->Edit24, f->Edit25, f->Edit26, f->Edit37, f->Edit38})
             e->OnChange = nullptr;
         for (TComboBox* cb : {f->ComboBox5, f->ComboBox9, f->ComboBoxCardinalPoint})
@@ -27,23 +27,13 @@ class ArcTest : public MainWindowTest {
     }
     // One 40 mm circle at a 10 mm corner, solid black lines, base angle 90, at 100 %.
     void Defaults() {
-        f->ComboBox1->SetItemIndex(0); // "100"
-        f->MarginTop = f->MarginLeft = 10.0;
-        f->MarginRight = f->MarginBottom = 0.0;
-        f->FrameInsetTop = f->FrameInsetLeft = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
-        f->Panel2->SetColor(clBlack);
+        UsePlainPage();
         f->Edit37->SetText("1");
         f->Edit38->SetText("1");
         f->ComboBoxCardinalPoint->SetItemIndex(1); // "90"
     }
 
-    TCanvas* Blank(int w = kSize, int h = kSize) {
-        f->PreviewBitmap->SetSize(w, h);
-        TCanvas* c = f->PreviewBitmap->Canvas();
-        c->Brush()->SetColor(clWhite);
-        c->FillRect(TRect(0, 0, w, h));
-        return c;
-    }
+    TCanvas* Blank(int w = kSize, int h = kSize) { return WhitePreview(w, h); }
     TCanvas* Draw(int divisions = 0, int rings = 1, int circleStyle = 0, int divisionStyle = 0,
                   float d = 40.0f) {
         TCanvas* c = Blank();

@@ -1,7 +1,7 @@
 // The dot grid drawn by the real main window's renderers, in the preview bitmap and on the
 // built-in PDF printer.
 #include "RenderTestUtil.h"
-#include "shell/MainWindowFixture.h"
+#include "PlainPageFixture.h"
 
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
@@ -13,10 +13,10 @@
 
 using rendertest::Span;
 
-class GridTest : public MainWindowTest {
+class GridTest : public PlainPageTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlainPageTest::SetUp();
         for (TEdit* e : {f->Edit14, f->Edit15, f->Edit16, f->Edit17, f->Edit18, f->Edit19})
             e->OnChange = nullptr;
         f->CheckBox4->OnClick = nullptr;
@@ -25,11 +25,7 @@ class GridTest : public MainWindowTest {
     }
     // Three by two filled 2 mm dots at a 5 mm pitch from a 10 mm corner, black, at 100 %.
     void Defaults() {
-        f->ComboBox1->SetItemIndex(0); // "100"
-        f->MarginTop = f->MarginLeft = 10.0;
-        f->MarginRight = f->MarginBottom = 0.0;
-        f->FrameInsetTop = f->FrameInsetLeft = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
-        f->Panel2->SetColor(clBlack);
+        UsePlainPage();
         f->Edit14->SetText("3");
         f->Edit15->SetText("2");
         f->Edit16->SetText("2");

@@ -4,26 +4,21 @@
 #pragma once
 
 #include "RenderTestUtil.h"
-#include "shell/MainWindowFixture.h"
+#include "PlainPageFixture.h"
 
 #include "render/Unit4.h"
 
 #include <vector>
 
-class SlantTest : public MainWindowTest {
+class SlantTest : public PlainPageTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        PlainPageTest::SetUp();
         for (TEdit* e : {f->Edit13, f->Edit29, f->Edit30})
             e->OnChange = nullptr;
         f->ComboBox7->OnChange = nullptr;
         f->CheckBox8->OnClick = nullptr;
-        f->ComboBox1->SetItemIndex(0); // "100"
-        f->MarginTop = f->MarginLeft = 10.0;
-        f->MarginRight = f->MarginBottom = 0.0;
-        f->FrameInsetTop = f->FrameInsetLeft = f->FrameInsetRight = f->FrameInsetBottom = 0.0;
-        f->PaperColor = clWhite;
-        f->Panel2->SetColor(clBlack);
+        UsePlainPage();
         f->Edit13->SetText("10");
         f->Edit29->SetText("10");
         f->Edit30->SetText("10");
