@@ -1,8 +1,6 @@
 #include "SecondaryForms.h"
 
 TMojiPanel* MojiPanel = nullptr;
-TForm7* Form7 = nullptr;
-TForm6* Form6 = nullptr;
 TForm2* Form2 = nullptr;
 TAboutBox* AboutBox = nullptr;
 
@@ -13,21 +11,6 @@ TMojiPanel::TMojiPanel(TComponent* Owner) : TForm(Owner) {
     SetFormStyle(fsStayOnTop);
     SetAlphaBlend(true);
     SetAlphaBlendValue(230);
-    SetVisible(false);
-}
-
-TForm7::TForm7(TComponent* Owner) : TForm(Owner) {
-    SetName("Form7");
-    SetCaption("マークフォント設定");
-    SetBorderStyle(bsDialog);
-    SetFormStyle(fsStayOnTop);
-    SetPosition(poMainFormCenter);
-    SetVisible(false);
-}
-
-TForm6::TForm6(TComponent* Owner) : TForm(Owner) {
-    SetName("Form6");
-    SetCaption("用紙設定ダウンロード");
     SetVisible(false);
 }
 

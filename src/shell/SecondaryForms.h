@@ -2,19 +2,13 @@
 // as their features are built; until then they exist, hidden, from start to exit.
 #pragma once
 
+#include "editors/Unit6.h"
+#include "editors/Unit7.h"
 #include "winlib/Forms.h"
 
 class TMojiPanel : public TForm {
   public:
     explicit TMojiPanel(TComponent* Owner);
-};
-class TForm7 : public TForm {
-  public:
-    explicit TForm7(TComponent* Owner);
-};
-class TForm6 : public TForm {
-  public:
-    explicit TForm6(TComponent* Owner);
 };
 class TForm2 : public TForm {
   public:
@@ -26,7 +20,5 @@ class TAboutBox : public TForm {
 };
 
 extern TMojiPanel* MojiPanel;
-extern TForm7* Form7;
-extern TForm6* Form6;
 extern TForm2* Form2;
 extern TAboutBox* AboutBox;

@@ -169,6 +169,15 @@ void TForm1::BindHandlers() {
         s->OnUpClick = Bind(this, &TForm1::CSpinButton1UpClick);
         s->OnDownClick = Bind(this, &TForm1::CSpinButton1DownClick);
     }
+
+    ListBox1->OnDrawItem = [this](TWinControl* c, int i, const TRect& r, TOwnerDrawState s) {
+        ListBox1DrawItem(c, i, r, s);
+    };
+    ListBox1->OnClick = Bind(this, &TForm1::ListBox1Click);
+    Button14->OnClick = Bind(this, &TForm1::Button14Click);
+    Button15->OnClick = Bind(this, &TForm1::Button15Click);
+    Button13->OnClick = Bind(this, &TForm1::Button13Click);
+    Panel7->OnClick = Bind(this, &TForm1::Panel7Click);
 }
 
 void TForm1::FormCreate(TObject*) {

@@ -246,6 +246,14 @@ class TForm1 : public TForm {
     void CheckScale1Click(TObject* Sender);
     void CheckBox7Click(TObject* Sender);
     void Edit8Change(TObject* Sender); // log tab: smallest intervals and group counts
+    // per-line emphasis list (multi-line paper)
+    void ListBox1DrawItem(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State);
+    void DrawEmphasisItem(TCanvas* Canvas, int Index, const TRect& Rect, TOwnerDrawState State);
+    void ListBox1Click(TObject* Sender);
+    void Button14Click(TObject* Sender);
+    void Button15Click(TObject* Sender);
+    void Button13Click(TObject* Sender);
+    void Panel7Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;
