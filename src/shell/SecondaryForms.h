@@ -1,5 +1,6 @@
 // The secondary windows that the main window's creation order names. Their contents join
-// as their features are built; until then they exist, hidden, from start to exit.
+// as their features are built; until then they exist, hidden, from start to exit. The mark font
+// window (Form7) and the download window (Form6) live in their own units, included here.
 #pragma once
 
 #include "editors/Unit6.h"
