@@ -2,12 +2,10 @@
 // as their features are built; until then they exist, hidden, from start to exit.
 #pragma once
 
+#include "editors/Unit2.h"
+#include "editors/Unit8.h"
 #include "winlib/Forms.h"
 
-class TMojiPanel : public TForm {
-  public:
-    explicit TMojiPanel(TComponent* Owner);
-};
 class TForm7 : public TForm {
   public:
     explicit TForm7(TComponent* Owner);
@@ -16,17 +14,11 @@ class TForm6 : public TForm {
   public:
     explicit TForm6(TComponent* Owner);
 };
-class TForm2 : public TForm {
-  public:
-    explicit TForm2(TComponent* Owner);
-};
 class TAboutBox : public TForm {
   public:
     explicit TAboutBox(TComponent* Owner);
 };
 
-extern TMojiPanel* MojiPanel;
 extern TForm7* Form7;
 extern TForm6* Form6;
-extern TForm2* Form2;
 extern TAboutBox* AboutBox;
