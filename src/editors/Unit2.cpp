@@ -119,7 +119,7 @@ void TForm2::Edit1Change(TObject*) {
         ApplyMin(TrackBar1, m);
         ShowWholePosition();
     } else {
-        Label1->SetCaption(InterpolatedText());
+        ShowInterpolated();
     }
 }
 
@@ -134,17 +134,23 @@ void TForm2::Edit2Change(TObject*) {
         ShowWholePosition();
     } else {
         TrackBar1->SetPosition(5);
-        Label1->SetCaption(InterpolatedText());
+        ShowInterpolated();
     }
 }
 
-double TForm2::InterpolatedValue() const {
+// The value the position stands for between the two typed ends; false while an end is not
+// a number (the double click copies the target's text into both before the range is known).
+bool TForm2::InterpolatedText(AnsiString& Text) const {
+    double low, high;
+    if (!TryStrToFloat(Edit1->Text(), low) || !TryStrToFloat(Edit2->Text(), high)) return false;
     const double t = TrackBar1->Position() * 10.0 * 0.01;
-    return Lerp(StrToFloat(Edit1->Text()), StrToFloat(Edit2->Text()), t);
+    Text = FloatToStrF(Lerp(low, high, t), ffGeneral, 4, 4);
+    return true;
 }
 
-AnsiString TForm2::InterpolatedText() const {
-    return FloatToStrF(InterpolatedValue(), ffGeneral, 4, 4);
+void TForm2::ShowInterpolated() {
+    AnsiString text;
+    if (InterpolatedText(text)) Label1->SetCaption(text);
 }
 
 void TForm2::TrackBar1Change(TObject*) {
@@ -154,7 +160,8 @@ void TForm2::TrackBar1Change(TObject*) {
         if (TargetEdit) TargetEdit->SetText(text);
         Label1->SetCaption(text);
     } else {
-        const AnsiString text = InterpolatedText();
+        AnsiString text;
+        if (!InterpolatedText(text)) return;
         Label1->SetCaption(text);
         if (TargetEdit) TargetEdit->SetText(text);
     }

@@ -33,8 +33,8 @@ class TForm2 : public TForm {
     AnsiString MinText, MaxText;
 
   private:
-    double InterpolatedValue() const;
-    AnsiString InterpolatedText() const;
+    bool InterpolatedText(AnsiString& Text) const;
+    void ShowInterpolated();
     void ShowWholePosition();
 };
 
