@@ -178,6 +178,19 @@ void TForm1::BindHandlers() {
     Button15->OnClick = Bind(this, &TForm1::Button15Click);
     Button13->OnClick = Bind(this, &TForm1::Button13Click);
     Panel7->OnClick = Bind(this, &TForm1::Panel7Click);
+    // The numeric edits the slide input serves: whole numbers (Tag 0), then decimal numbers (Tag 1).
+    for (TEdit* e : {eDotX, eDotY, Edit11, Edit12, Edit4, Edit5, Edit6, EditFiveLineCount, EditLineCount1,
+                     Edit31, Edit29, Edit30, Edit14, Edit15, Edit25, Edit26, Edit37, Edit38})
+        e->OnDblClick = Bind(this, &TForm1::Edit16DblClick);
+    for (TEdit* e : {eMmX, eMmY, Edit32, Edit33, Edit8, Edit9, Edit10, Edit20, Edit7, EditFiveLineLSpace,
+                     EditFiveLineSpace, EditLineSize, EditLineSizeEx, Edit34})
+        e->OnDblClick = Bind(this, &TForm1::Edit16DblClick);
+    for (TEdit* e : {Edit13, Edit16, Edit17, Edit18, Edit24, eSpaceT, eSpaceL, eSpaceR, eSpaceB, Edit21,
+                     Edit22, Edit39, Edit40})
+        e->OnDblClick = Bind(this, &TForm1::Edit16DblClick);
+    ToolButton9->OnClick = Bind(this, &TForm1::ToolButton9Click);
+    TntListBox1->OnClick = Bind(this, &TForm1::TntListBox1Click);
+    ToolButton10->OnClick = Bind(this, &TForm1::ToolButton10Click);
 }
 
 void TForm1::FormCreate(TObject*) {

@@ -254,6 +254,13 @@ class TForm1 : public TForm {
     void Button15Click(TObject* Sender);
     void Button13Click(TObject* Sender);
     void Panel7Click(TObject* Sender);
+    // slide input: opens it under the double-clicked numeric edit
+    void Edit16DblClick(TObject* Sender);
+    // text page: add, select and delete free text items
+    void ToolButton9Click(TObject* Sender);
+    void TntListBox1Click(TObject* Sender);
+    void ToolButton10Click(TObject* Sender);
+    std::vector<std::unique_ptr<TFont>> OwnedTextFonts; // the fonts the add command made
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;

@@ -1,0 +1,214 @@
+// The text page's items: adding, selecting and deleting them, and editing the current item's
+// text, position and font in the text-item window.
+#include "EditorFixture.h"
+
+#include "editors/Unit8.h"
+
+class TextItemsEditingTest : public EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        MojiPanel = new TMojiPanel(nullptr);
+    }
+    void TearDown() override {
+        delete MojiPanel;
+        MojiPanel = nullptr;
+        EditorTest::TearDown();
+    }
+    void Add() { f->ToolButton9->Click(); }
+    int Count() const { return f->TntListBox1->ItemCount(); }
+    void ExpectParallel(int n) {
+        EXPECT_EQ(Count(), n);
+        EXPECT_EQ(static_cast<int>(f->TextFonts.size()), n);
+        EXPECT_EQ(static_cast<int>(f->TextPositions.size()), n);
+    }
+    static DialogAnswer FontAnswer(bool ok, const AnsiString& name, int size, int style, TColor c) {
+        DialogAnswer a;
+        a.Kind = DialogKind::Font;
+        a.Ok = ok;
+        a.Text = name;
+        a.Value = size;
+        a.Flags = style;
+        a.Color = c;
+        return a;
+    }
+};
+
+TEST_F(TextItemsEditingTest, AddingSelectsTheNewItemAndLoadsTheWindow) {
+    f->MarginLeft = 12.7;
+    f->MarginTop = 5.9;
+    f->Panel2->SetColor(0x00336699);
+    Add();
+    ExpectParallel(1);
+    EXPECT_EQ(f->TntListBox1->ItemIndex(), 0);
+    EXPECT_EQ(f->TntListBox1->Item(0), "");
+    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
+    EXPECT_EQ(f->TextFonts[0]->Size(), 10);
+    EXPECT_EQ(f->TextFonts[0]->Color(), TColor(0x00336699));
+    EXPECT_EQ(f->TextPositions[0].x, 12);
+    EXPECT_EQ(f->TextPositions[0].y, 5);
+    EXPECT_EQ(MojiPanel->CurrentIndex, 0);
+    EXPECT_EQ(MojiPanel->TntEdit2->Text(), "");
+    EXPECT_EQ(MojiPanel->TntEdit3->Text(), "12");
+    EXPECT_EQ(MojiPanel->TntEdit4->Text(), "5");
+    EXPECT_EQ(MojiPanel->TntLabel1->Caption(), "ＭＳ ゴシック");
+    EXPECT_EQ(MojiPanel->MojiFontDialog->Font()->Name(), "ＭＳ ゴシック");
+    EXPECT_TRUE(MojiPanel->Visible());
+}
+
+TEST_F(TextItemsEditingTest, TheWindowEditsTheSelectedItem) {
+    Add();
+    Add();
+    MarkPreviewStale();
+    MojiPanel->TntEdit2->SetText("見出し");
+    MojiPanel->TntEdit3->SetText("30");
+    MojiPanel->TntEdit4->SetText("44");
+    EXPECT_EQ(f->TntListBox1->Item(1), "見出し");
+    EXPECT_EQ(f->TextPositions[1].x, 30);
+    EXPECT_EQ(f->TextPositions[1].y, 44);
+    EXPECT_EQ(f->TntListBox1->Item(0), "");
+    EXPECT_TRUE(PreviewRebuilt());
+    f->TntListBox1->UserClickItem(0);
+    EXPECT_EQ(MojiPanel->CurrentIndex, 0);
+    EXPECT_EQ(MojiPanel->TntEdit2->Text(), "");
+    EXPECT_EQ(MojiPanel->TntEdit3->Text(), "0");
+    f->TntListBox1->UserClickItem(1);
+    EXPECT_EQ(MojiPanel->TntEdit2->Text(), "見出し");
+    EXPECT_EQ(MojiPanel->TntEdit4->Text(), "44");
+}
+
+TEST_F(TextItemsEditingTest, EditsChangeNothingWhileTheSelectionDiffers) {
+    Add();
+    Add();
+    f->TntListBox1->SetItemIndex(0); // the window still edits item 1
+    MojiPanel->TntEdit2->SetText("abc");
+    MojiPanel->TntEdit3->SetText("70");
+    MojiPanel->TntEdit4->SetText("80");
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(f->TntListBox1->Item(i), "") << i;
+        EXPECT_EQ(f->TextPositions[i].x, 0) << i;
+        EXPECT_EQ(f->TextPositions[i].y, 0) << i;
+    }
+}
+
+TEST_F(TextItemsEditingTest, APositionThatIsNoWholeNumberKeepsTheOldOne) {
+    Add();
+    MojiPanel->TntEdit3->SetText("25");
+    MojiPanel->TntEdit3->UserSetText("2.5");
+    EXPECT_EQ(f->TextPositions[0].x, 25);
+    EXPECT_EQ(ExceptionBoxes().size(), 1u);
+}
+
+TEST_F(TextItemsEditingTest, FontFromTheComboBox) {
+    Add();
+    ASSERT_GT(MojiPanel->ComboBox1->ItemCount(), 0);
+    const AnsiString name = MojiPanel->ComboBox1->Item(0);
+    MojiPanel->ComboBox1->SetItemIndex(0);
+    MarkPreviewStale();
+    MojiPanel->ComboBox1->OnChange(MojiPanel->ComboBox1);
+    EXPECT_EQ(f->TextFonts[0]->Name(), name);
+    EXPECT_EQ(f->TextFonts[0]->Size(), 10);
+    EXPECT_EQ(MojiPanel->TntLabel1->Caption(), name);
+    EXPECT_EQ(MojiPanel->TntLabel1->Font()->Name(), name);
+    EXPECT_TRUE(PreviewRebuilt());
+}
+
+TEST_F(TextItemsEditingTest, FontFromTheDialog) {
+    Add();
+    Add();
+    ScriptDialogAnswer(FontAnswer(true, "Serif", 7, fsBold | fsItalic, 0x000080));
+    MojiPanel->TntButton1->Click();
+    TFont* font = f->TextFonts[1];
+    EXPECT_EQ(font->Name(), "Serif");
+    EXPECT_EQ(font->Size(), 7); // the text height in millimetres
+    EXPECT_EQ(font->Style(), TFontStyles(fsBold | fsItalic));
+    EXPECT_EQ(font->Color(), TColor(0x000080));
+    EXPECT_EQ(MojiPanel->TntLabel1->Caption(), "Serif");
+    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
+
+    ScriptDialogAnswer(FontAnswer(false, "Sans", 20, 0, clRed));
+    MojiPanel->TntButton1->Click();
+    EXPECT_EQ(font->Name(), "Serif");
+    EXPECT_EQ(font->Size(), 7);
+}
+
+TEST_F(TextItemsEditingTest, ShowingSelectsTheFontInTheComboBox) {
+    ASSERT_GT(MojiPanel->ComboBox1->ItemCount(), 0);
+    const AnsiString name = MojiPanel->ComboBox1->Item(MojiPanel->ComboBox1->ItemCount() - 1);
+    MojiPanel->MojiFontDialog->Font()->SetName(name);
+    MojiPanel->Show();
+    EXPECT_EQ(MojiPanel->ComboBox1->ItemIndex(), MojiPanel->ComboBox1->ItemCount() - 1);
+    MojiPanel->Hide();
+    MojiPanel->MojiFontDialog->Font()->SetName("no such font at all");
+    MojiPanel->Show();
+    EXPECT_EQ(MojiPanel->ComboBox1->ItemIndex(), -1);
+}
+
+TEST_F(TextItemsEditingTest, DeletingTheOnlyItemEmptiesAllThree) {
+    Add();
+    f->ToolButton10->Click();
+    ExpectParallel(0);
+    f->ToolButton10->Click(); // nothing selected: nothing to do
+    ExpectParallel(0);
+}
+
+TEST_F(TextItemsEditingTest, DeletingRemovesTheSameIndexEverywhere) {
+    for (int i = 0; i < 3; ++i) {
+        Add();
+        MojiPanel->TntEdit2->SetText(AnsiString(1, static_cast<char>('a' + i)));
+        MojiPanel->TntEdit3->SetText(IntToStr(10 * (i + 1)));
+    }
+    TFont* last = f->TextFonts[2];
+    f->TntListBox1->UserClickItem(1);
+    f->ToolButton10->Click();
+    ExpectParallel(2);
+    EXPECT_EQ(f->TntListBox1->Item(0), "a");
+    EXPECT_EQ(f->TntListBox1->Item(1), "c");
+    EXPECT_EQ(f->TextPositions[1].x, 30);
+    EXPECT_EQ(f->TextFonts[1], last);
+}
+
+// After a deletion the window keeps editing its own item, or none when that one went: a font
+// chosen then never lands on another item nor past the end of the fonts.
+TEST_F(TextItemsEditingTest, TheWindowFollowsItsItemThroughDeletions) {
+    Add();
+    Add();
+    Add(); // the window edits item 2
+    f->TntListBox1->SetItemIndex(0);
+    f->ToolButton10->Click();
+    EXPECT_EQ(MojiPanel->CurrentIndex, 1);
+    ScriptDialogAnswer(FontAnswer(true, "Serif", 0, 0, clBlack));
+    MojiPanel->TntButton1->Click();
+    EXPECT_EQ(f->TextFonts[1]->Name(), "Serif");
+    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
+
+    f->TntListBox1->SetItemIndex(1);
+    f->ToolButton10->Click();
+    EXPECT_EQ(MojiPanel->CurrentIndex, -1);
+    ScriptDialogAnswer(FontAnswer(true, "Sans", 0, 0, clBlack));
+    MojiPanel->TntButton1->Click();
+    ExpectParallel(1);
+    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
+    EXPECT_TRUE(ExceptionBoxes().empty());
+}
+
+TEST_F(TextItemsEditingTest, DeletingWithContainersOutOfStepReadsNothingPastTheirEnd) {
+    Add();
+    Add();
+    f->TextPositions.pop_back(); // fallen out of step by other means
+    f->TntListBox1->SetItemIndex(1);
+    f->ToolButton10->Click();
+    ExpectParallel(1);
+    EXPECT_TRUE(ExceptionBoxes().empty());
+}
+
+TEST_F(TextItemsEditingTest, TheAddCommandsFontsAreReleasedWithTheirItems) {
+    Add();
+    Add();
+    EXPECT_EQ(f->OwnedTextFonts.size(), 2u);
+    TFont* kept = f->TextFonts[1];
+    f->TntListBox1->SetItemIndex(0);
+    f->ToolButton10->Click();
+    ASSERT_EQ(f->OwnedTextFonts.size(), 1u);
+    EXPECT_EQ(f->OwnedTextFonts[0].get(), kept);
+}
