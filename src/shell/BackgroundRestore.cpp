@@ -8,6 +8,3 @@ void TForm1::RestoreBackgroundPicture() {
     // A picture that cannot be loaded is skipped without a message; the stored path stays.
     LoadBackgroundPicture(BGImage, BGBitmap, /*Guarded=*/true);
 }
-
-// The colour schemes join with the owner-drawn chrome; until then every scheme looks standard.
-void TForm1::ApplySkinScheme(int) {}

@@ -1,9 +1,11 @@
 // The status bar's four owner-drawn panels: hint, print count, spacer and the current printer.
 #include "Unit1.h"
 
+#include "Yxdraw.h"
+
 void TForm1::StatusBar1DrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect) {
     TCanvas* c = StatusBar->Canvas();
-    c->Brush()->SetColor(clBtnFace);
+    c->Brush()->SetColor(CurrentSkin ? CurrentSkin->MidColor : clBtnFace);
     c->Brush()->SetStyle(bsClear);
     int index = -1;
     for (int i = 0; i < StatusBar->PanelCount(); ++i)

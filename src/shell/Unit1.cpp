@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "Abitmap.h"
+#include "Yxdraw.h"
 #include "Yxfile.h"
 #include "editors/NumberText.h"
 
@@ -191,6 +192,38 @@ void TForm1::BindHandlers() {
     ToolButton9->OnClick = Bind(this, &TForm1::ToolButton9Click);
     TntListBox1->OnClick = Bind(this, &TForm1::TntListBox1Click);
     ToolButton10->OnClick = Bind(this, &TForm1::ToolButton10Click);
+    // Colour schemes and owner-drawn chrome.
+    for (int i = 0; i < Skin->Count(); ++i)
+        Skin->Items(i)->OnClick = Bind(this, &TForm1::Skin1Click);
+    CriticalFocus1->OnClick = Bind(this, &TForm1::CriticalFocus1Click);
+    CheckTransparentClose1->OnClick = Bind(this, &TForm1::CheckTransparentClose1Click);
+    auto drawItem = [this](TObject* s, TCanvas* c, const TRect& r, uint8_t st) {
+        PrinterSetup1AdvancedDrawItem(s, c, r, st);
+    };
+    std::function<void(TMenuItem*)> ownerDrawn = [&](TMenuItem* m) {
+        for (int i = 0; i < m->Count(); ++i) {
+            m->Items(i)->OnAdvancedDrawItem = drawItem;
+            ownerDrawn(m->Items(i));
+        }
+    };
+    for (int i = 0; i < MainMenu1->Items()->Count(); ++i)
+        ownerDrawn(MainMenu1->Items()->Items(i)); // the top-level items stay the library's
+    PopupMenu2->SetOwnerDraw(true);
+    PageControl1->OnDrawTab = [this](TObject* c, int i, const TRect& r, bool a) {
+        PageControl1DrawTab(c, i, r, a);
+    };
+    for (TPageControl* pc : {PageControl2, PageControl3, PageControl4})
+        pc->OnDrawTab = [this](TObject* c, int i, const TRect& r, bool a) {
+            PageControl2DrawTab(c, i, r, a);
+        };
+    OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+    ScrollBox2->OnMouseWheel = [this](TObject* s, TShiftState sh, int d, TPoint p, bool& h) {
+        ScrollBox2MouseWheel(s, sh, d, p, h);
+    };
+    About1->OnClick = Bind(this, &TForm1::About1Click);
+    ToolButton6->OnClick = Bind(this, &TForm1::ToolButton6Click);
+    ToolButton7->OnClick = Bind(this, &TForm1::ToolButton7Click);
+    ToolButton8->OnClick = Bind(this, &TForm1::ToolButton8Click);
 }
 
 void TForm1::FormCreate(TObject*) {
@@ -203,6 +236,7 @@ void TForm1::FormCreate(TObject*) {
         PageControl5->Pages(i)->SetTabVisible(false);
     // 3.
     PrinterRef = Printer();
+    CurrentSkin = new YxDraw();
     // 4. The printer pop-up menu, built once.
     const TStringList& printers = PrinterRef->Printers();
     for (int i = 0; i < printers.Count(); ++i) {
@@ -210,6 +244,9 @@ void TForm1::FormCreate(TObject*) {
         item->SetCaption("    " + printers[i]);
         item->SetHint(printers[i]);
         item->OnClick = Bind(this, &TForm1::PrinterMenuItemClick);
+        item->OnAdvancedDrawItem = [this](TObject* s, TCanvas* c, const TRect& r, uint8_t st) {
+            PrinterItemAdvancedDrawItem(s, c, r, st);
+        };
         PopupMenu2->Items()->Add(item);
     }
     // 5.-7.
@@ -260,7 +297,12 @@ void TForm1::FormCreate(TObject*) {
     // 25.2 The guarded tail.
     try {
         UpDown5->SetMax(UpDown4->Position());
-        ScrollBox2->SetColor(clBtnFace);
+        for (TToolBar* bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4})
+            CurrentSkin->ApplyToToolBar(bar);
+        CurrentSkin->ApplyToControlBar(ControlBar1);
+        CurrentSkin->ApplyToControl(Panel4);
+        CurrentSkin->ApplyToControl(Panel5);
+        ScrollBox2->SetColor(CurrentSkin->MidColor);
     } catch (...) {
     }
     // 26. The preview size.
@@ -279,6 +321,8 @@ void TForm1::Int(TObject*) {
     BGBitmap = nullptr;
     delete IniFile;
     IniFile = nullptr;
+    delete CurrentSkin;
+    CurrentSkin = nullptr;
 }
 
 void TForm1::Exit1Click(TObject*) {

@@ -261,6 +261,21 @@ class TForm1 : public TForm {
     void TntListBox1Click(TObject* Sender);
     void ToolButton10Click(TObject* Sender);
     std::vector<std::unique_ptr<TFont>> OwnedTextFonts; // the fonts the add command made
+    // colour schemes and owner-drawn chrome
+    void Skin1Click(TObject* Sender);
+    void CriticalFocus1Click(TObject* Sender);
+    void CheckTransparentClose1Click(TObject* Sender);
+    void PrinterSetup1AdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State);
+    void PrinterItemAdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State);
+    void PageControl1DrawTab(TObject* Control, int TabIndex, const TRect& Rect, bool Active);
+    void PageControl2DrawTab(TObject* Control, int TabIndex, const TRect& Rect, bool Active);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void ScrollBox2MouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
+                              bool& Handled);
+    void About1Click(TObject* Sender);
+    void ToolButton6Click(TObject* Sender);
+    void ToolButton7Click(TObject* Sender);
+    void ToolButton8Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;
