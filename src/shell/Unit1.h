@@ -246,6 +246,18 @@ class TForm1 : public TForm {
     void CheckScale1Click(TObject* Sender);
     void CheckBox7Click(TObject* Sender);
     void Edit8Change(TObject* Sender); // log tab: smallest intervals and group counts
+    // background tab
+    void Button6Click(TObject* Sender);
+    void Button9Click(TObject* Sender);
+    void TrackBar1Change(TObject* Sender);
+    void Button5Click(TObject* Sender);
+    void Button4Click(TObject* Sender);
+    void Edit21Change(TObject* Sender);
+    void Edit22Change(TObject* Sender);
+    void Edit39Change(TObject* Sender);
+    void Edit40Change(TObject* Sender);
+    void Button11Click(TObject* Sender);
+    void Button12Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;
