@@ -224,6 +224,17 @@ void TForm1::BindHandlers() {
     ToolButton6->OnClick = Bind(this, &TForm1::ToolButton6Click);
     ToolButton7->OnClick = Bind(this, &TForm1::ToolButton7Click);
     ToolButton8->OnClick = Bind(this, &TForm1::ToolButton8Click);
+    Button6->OnClick = Bind(this, &TForm1::Button6Click);
+    Button9->OnClick = Bind(this, &TForm1::Button9Click);
+    TrackBar1->OnChange = Bind(this, &TForm1::TrackBar1Change);
+    Button5->OnClick = Bind(this, &TForm1::Button5Click);
+    Button4->OnClick = Bind(this, &TForm1::Button4Click);
+    Edit21->OnChange = Bind(this, &TForm1::Edit21Change);
+    Edit22->OnChange = Bind(this, &TForm1::Edit22Change);
+    Edit39->OnChange = Bind(this, &TForm1::Edit39Change);
+    Edit40->OnChange = Bind(this, &TForm1::Edit40Change);
+    Button11->OnClick = Bind(this, &TForm1::Button11Click);
+    Button12->OnClick = Bind(this, &TForm1::Button12Click);
 }
 
 void TForm1::FormCreate(TObject*) {

@@ -276,6 +276,18 @@ class TForm1 : public TForm {
     void ToolButton6Click(TObject* Sender);
     void ToolButton7Click(TObject* Sender);
     void ToolButton8Click(TObject* Sender);
+    // background tab
+    void Button6Click(TObject* Sender);
+    void Button9Click(TObject* Sender);
+    void TrackBar1Change(TObject* Sender);
+    void Button5Click(TObject* Sender);
+    void Button4Click(TObject* Sender);
+    void Edit21Change(TObject* Sender);
+    void Edit22Change(TObject* Sender);
+    void Edit39Change(TObject* Sender);
+    void Edit40Change(TObject* Sender);
+    void Button11Click(TObject* Sender);
+    void Button12Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;

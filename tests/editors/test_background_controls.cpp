@@ -1,0 +1,270 @@
+// The background tab: choosing a picture through the dialog, clearing it, the number edits,
+// opacity, the quarter turn and mirror, the fit buttons, and the stored turn after a restart.
+#include "EditorFixture.h"
+
+#include "image/Pixpng.h"
+#include "render/RenderConventions.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+DialogAnswer PictureAnswer(bool ok, const std::string& name = "") {
+    DialogAnswer a;
+    a.Kind = DialogKind::OpenPicture;
+    a.Ok = ok;
+    a.Text = name;
+    return a;
+}
+} // namespace
+
+class BackgroundControlsTest : public EditorTest {
+  protected:
+    // A w x h picture whose pixels are all different: RGB(x * 40, y * 40, 7).
+    static void Paint(TBitmap& b, int w, int h) {
+        b.SetPixelFormat(pf24bit);
+        b.SetSize(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                uint8_t* p = b.ScanLine(y) + x * 3;
+                p[0] = 7, p[1] = uint8_t(y * 40), p[2] = uint8_t(x * 40);
+            }
+    }
+    std::string WriteBmp(const std::string& name, int w, int h) {
+        TBitmap b;
+        Paint(b, w, h);
+        b.SaveToFile(Path(name).string());
+        return Path(name).string();
+    }
+    std::string WritePng(const std::string& name, int w, int h) {
+        TBitmap b;
+        Paint(b, w, h);
+        TPixPNG png;
+        png.Assign(&b);
+        png.SaveToFile(Path(name).string());
+        return Path(name).string();
+    }
+    void Choose(const std::string& file) {
+        ScriptDialogAnswer(PictureAnswer(true, file));
+        f->Button6->Click();
+    }
+    TColor BG(int x, int y) {
+        TColor c;
+        f->BGBitmap->GetColor(x, y, c);
+        return c & 0xFFFFFF;
+    }
+    static TColor Expected(int x, int y) { return RGB(x * 40, y * 40, 7); }
+};
+
+TEST_F(BackgroundControlsTest, CancellingTheDialogChangesNothing) {
+    f->BGImage = "old.bmp";
+    f->Edit23->SetText("old.bmp");
+    MarkPreviewStale();
+    ScriptDialogAnswer(PictureAnswer(false));
+    f->Button6->Click();
+    EXPECT_EQ(f->BGImage, "old.bmp");
+    EXPECT_EQ(f->Edit23->Text(), "old.bmp");
+    EXPECT_FALSE(PreviewRebuilt());
+    EXPECT_EQ(ScriptedAnswerCount(), 0);
+}
+
+TEST_F(BackgroundControlsTest, TheDialogStartsInTheDocumentsFolderUnlessOneIsSet) {
+    ScriptDialogAnswer(PictureAnswer(false));
+    f->Button6->Click();
+    EXPECT_EQ(f->OpenPictureDialog1->InitialDir(), GetSpecialFolder(8));
+    f->OpenPictureDialog1->SetInitialDir("/elsewhere");
+    ScriptDialogAnswer(PictureAnswer(false));
+    f->Button6->Click();
+    EXPECT_EQ(f->OpenPictureDialog1->InitialDir(), "/elsewhere");
+}
+
+TEST_F(BackgroundControlsTest, PicturesLoadByTheirLowerCasedExtension) {
+    struct Case {
+        std::string name;
+        bool png; // written as PNG, else as BMP
+    };
+    const Case cases[] = {
+        {"a.PNG", true}, {"b.PnG", true}, {"c.gif", false}, {"noext", false}, {"d.BMP", false}};
+    for (const Case& c : cases) {
+        f->BGBitmap->SetSize(0, 0);
+        const std::string file = c.png ? WritePng(c.name, 3, 2) : WriteBmp(c.name, 3, 2);
+        MarkPreviewStale();
+        Choose(file);
+        EXPECT_EQ(f->BGImage, file) << c.name;
+        EXPECT_EQ(f->Edit23->Text(), file) << c.name;
+        ASSERT_EQ(f->BGBitmap->Width(), 3) << c.name;
+        ASSERT_EQ(f->BGBitmap->Height(), 2) << c.name;
+        EXPECT_EQ(f->BGBitmap->BitsPerPixel(), 32) << c.name;
+        EXPECT_EQ(BG(2, 1), Expected(2, 1)) << c.name;
+        EXPECT_TRUE(PreviewRebuilt()) << c.name;
+    }
+    EXPECT_TRUE(ShownMessages().empty());
+}
+
+TEST_F(BackgroundControlsTest, AnUnreadablePictureIsSkippedSilentlyAndKeepsTheOldOne) {
+    Choose(WritePng("first.png", 3, 2));
+    f->BGRoted = 2;
+    // BMP bytes under a PNG name, then a file that does not exist.
+    for (const std::string& bad : {WriteBmp("second.png", 5, 5), Path("missing.jpg").string()}) {
+        MarkPreviewStale();
+        Choose(bad);
+        EXPECT_EQ(f->BGImage, bad);
+        EXPECT_EQ(f->Edit23->Text(), bad);
+        EXPECT_EQ(f->BGBitmap->Width(), 3);
+        EXPECT_EQ(BG(1, 1), Expected(1, 1));
+        EXPECT_TRUE(PreviewRebuilt());
+    }
+    EXPECT_EQ(f->BGRoted, 2);
+    EXPECT_TRUE(ShownMessages().empty());
+}
+
+TEST_F(BackgroundControlsTest, ClearingForgetsThePathButKeepsThePixels) {
+    Choose(WriteBmp("p.bmp", 3, 2));
+    f->BGRoted = 1;
+    MarkPreviewStale();
+    f->Button9->Click();
+    EXPECT_EQ(f->BGImage, "");
+    EXPECT_EQ(f->Edit23->Text(), "");
+    EXPECT_EQ(f->BGBitmap->Width(), 3);
+    EXPECT_EQ(f->BGRoted, 1);
+    EXPECT_TRUE(PreviewRebuilt());
+}
+
+TEST_F(BackgroundControlsTest, NumberEditsFillTheirFieldsOrFallBack) {
+    struct Case {
+        TEdit* edit;
+        double* field;
+        double fallback;
+    };
+    const Case cases[] = {{f->Edit21, &f->BGWidth, 100.0},
+                          {f->Edit22, &f->BGHeight, 100.0},
+                          {f->Edit39, &f->BGLeft, 0.0},
+                          {f->Edit40, &f->BGTop, 0.0}};
+    for (const Case& c : cases) {
+        MarkPreviewStale();
+        c.edit->SetText("42.5");
+        EXPECT_DOUBLE_EQ(*c.field, 42.5) << c.edit->Name();
+        EXPECT_TRUE(PreviewRebuilt()) << c.edit->Name();
+        MarkPreviewStale();
+        c.edit->SetText("4x");
+        EXPECT_DOUBLE_EQ(*c.field, c.fallback) << c.edit->Name();
+        EXPECT_EQ(c.edit->Text(), "4x") << c.edit->Name();
+        EXPECT_TRUE(PreviewRebuilt()) << c.edit->Name();
+    }
+}
+
+TEST_F(BackgroundControlsTest, TheTrackBarSetsTheOpacity) {
+    MarkPreviewStale();
+    f->TrackBar1->SetPosition(200);
+    EXPECT_EQ(f->BGAlpha, 200);
+    EXPECT_TRUE(PreviewRebuilt());
+}
+
+TEST_F(BackgroundControlsTest, FourTurnsComeBackAndTheCounterWraps) {
+    Choose(WriteBmp("p.bmp", 3, 2));
+    f->Button5->Click();
+    EXPECT_EQ(f->BGRoted, 1);
+    ASSERT_EQ(f->BGBitmap->Width(), 2);
+    ASSERT_EQ(f->BGBitmap->Height(), 3);
+    EXPECT_EQ(BG(0, 0), Expected(0, 1)); // the old left column, read upwards
+    for (int i = 0; i < 3; ++i)
+        f->Button5->Click();
+    EXPECT_EQ(f->BGRoted, 0);
+    ASSERT_EQ(f->BGBitmap->Width(), 3);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(BG(x, y), Expected(x, y));
+    for (int stored : {7, -1, 3}) {
+        f->BGRoted = stored;
+        f->Button5->Click();
+        EXPECT_EQ(f->BGRoted, 0) << stored;
+    }
+}
+
+TEST_F(BackgroundControlsTest, MirrorChangesOnlyThePixels) {
+    Choose(WriteBmp("p.bmp", 3, 2));
+    f->BGRoted = 2;
+    MarkPreviewStale();
+    f->Button4->Click();
+    EXPECT_EQ(f->BGRoted, 2);
+    EXPECT_EQ(BG(0, 1), Expected(2, 1));
+    EXPECT_EQ(BG(2, 0), Expected(0, 0));
+    EXPECT_TRUE(PreviewRebuilt());
+}
+
+TEST_F(BackgroundControlsTest, FitReachesThePaperEdgeOrTheMarginInWholeMillimetres) {
+    f->eSpaceL->SetText("10.7");
+    f->eSpaceR->SetText("5.9");
+    f->eSpaceT->SetText("8.5");
+    f->eSpaceB->SetText("3.2");
+    f->Edit39->SetText("12");
+    f->Edit40->SetText("7");
+    const double s = PreviewScaleSingle(f);
+    const double pw = f->PreviewBitmap->Width(), ph = f->PreviewBitmap->Height();
+    for (bool ignoreMargins : {true, false}) {
+        f->BGImageCheckBox1->SetChecked(ignoreMargins);
+        f->Button11->Click();
+        f->Button12->Click();
+        const double lr = ignoreMargins ? 0 : std::trunc(10 * s) + std::trunc(5 * s);
+        const double tb = ignoreMargins ? 0 : std::trunc(8 * s) + std::trunc(3 * s);
+        EXPECT_NEAR((f->BGWidth + 12) * s + lr, pw, 1e-6) << ignoreMargins;
+        EXPECT_NEAR((f->BGHeight + 7) * s + tb, ph, 1e-6) << ignoreMargins;
+        EXPECT_EQ(f->Edit21->Text(), FullText(f->BGWidth));
+    }
+    EXPECT_TRUE(ExceptionBoxes().empty());
+}
+
+TEST_F(BackgroundControlsTest, FitWithFixedRatioKeepsThePictureProportionsEvenAfterClearing) {
+    Choose(WriteBmp("p.bmp", 40, 10));
+    f->Button9->Click();
+    f->BGImageCheckBox2->SetChecked(true);
+    f->Button11->Click();
+    EXPECT_NEAR(f->BGHeight, f->BGWidth / 4, 1e-9);
+    f->Button12->Click();
+    EXPECT_NEAR(f->BGWidth, f->BGHeight * 4, 1e-9);
+    // Turned, the bitmap is held 10 x 40 and drawn stretched: its own sides still rule.
+    f->Button5->Click();
+    f->Button11->Click();
+    EXPECT_NEAR(f->BGHeight, f->BGWidth * 4, 1e-9);
+}
+
+TEST_F(BackgroundControlsTest, FitWithFixedRatioAndNoPictureLeavesTheOtherSide) {
+    f->BGImageCheckBox2->SetChecked(true);
+    f->Edit22->SetText("33");
+    f->Button11->Click();
+    EXPECT_EQ(f->Edit22->Text(), "33");
+    EXPECT_TRUE(ExceptionBoxes().empty());
+}
+
+TEST_F(BackgroundControlsTest, FitWithABadMarginShowsTheErrorAndChangesNoEdit) {
+    f->Edit21->SetText("50");
+    f->eSpaceL->OnChange = nullptr; // let the box hold a text that is not a number
+    f->eSpaceL->SetText("abc");
+    f->Button11->Click();
+    EXPECT_EQ(f->Edit21->Text(), "50");
+    EXPECT_EQ(ExceptionBoxes().size(), 1u);
+}
+
+TEST_F(BackgroundControlsTest, TheStoredTurnIsAppliedToThePictureAtTheNextStart) {
+    const std::string file = WriteBmp("p.bmp", 3, 2);
+    struct Case {
+        int roted;
+        int w, h;
+        int x, y;   // a pixel of the restored picture
+        int sx, sy; // where it came from
+    };
+    const Case cases[] = {{0, 3, 2, 2, 0, 2, 0},
+                          {1, 2, 3, 0, 0, 0, 1},
+                          {2, 3, 2, 0, 0, 2, 1},
+                          {3, 2, 3, 0, 0, 2, 0},
+                          {5, 3, 2, 1, 1, 1, 1}};
+    for (const Case& c : cases) {
+        Choose(file);
+        f->BGRoted = c.roted;
+        Restart();
+        EXPECT_EQ(f->BGRoted, c.roted);
+        ASSERT_EQ(f->BGBitmap->Width(), c.w) << c.roted;
+        ASSERT_EQ(f->BGBitmap->Height(), c.h) << c.roted;
+        EXPECT_EQ(BG(c.x, c.y), Expected(c.sx, c.sy)) << c.roted;
+    }
+}
