@@ -4,7 +4,6 @@ TMojiPanel* MojiPanel = nullptr;
 TForm7* Form7 = nullptr;
 TForm6* Form6 = nullptr;
 TForm2* Form2 = nullptr;
-TAboutBox* AboutBox = nullptr;
 
 TMojiPanel::TMojiPanel(TComponent* Owner) : TForm(Owner) {
     SetName("MojiPanel");
@@ -38,13 +37,5 @@ TForm2::TForm2(TComponent* Owner) : TForm(Owner) {
     SetBorderWidth(2);
     SetFormStyle(fsStayOnTop);
     SetColor(0x0000FF);
-    SetVisible(false);
-}
-
-TAboutBox::TAboutBox(TComponent* Owner) : TForm(Owner) {
-    SetName("AboutBox");
-    SetCaption("バージョン情報");
-    SetBorderStyle(bsDialog);
-    SetPosition(poScreenCenter);
     SetVisible(false);
 }

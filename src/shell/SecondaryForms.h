@@ -20,13 +20,8 @@ class TForm2 : public TForm {
   public:
     explicit TForm2(TComponent* Owner);
 };
-class TAboutBox : public TForm {
-  public:
-    explicit TAboutBox(TComponent* Owner);
-};
 
 extern TMojiPanel* MojiPanel;
 extern TForm7* Form7;
 extern TForm6* Form6;
 extern TForm2* Form2;
-extern TAboutBox* AboutBox;

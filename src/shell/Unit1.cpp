@@ -169,6 +169,12 @@ void TForm1::BindHandlers() {
         s->OnUpClick = Bind(this, &TForm1::CSpinButton1UpClick);
         s->OnDownClick = Bind(this, &TForm1::CSpinButton1DownClick);
     }
+
+    UpdateCheck1->OnClick = Bind(this, &TForm1::UpdateCheck1Click);
+    CheckUpdate1->OnClick = Bind(this, &TForm1::CheckUpdate1Click);
+    SiteJump1->OnClick = Bind(this, &TForm1::SiteJump1Click);
+    WebForum1->OnClick = Bind(this, &TForm1::WebForum1Click);
+    MailTo1->OnClick = Bind(this, &TForm1::MailTo1Click);
 }
 
 void TForm1::FormCreate(TObject*) {
@@ -231,8 +237,8 @@ void TForm1::FormCreate(TObject*) {
     // 22.-23.
     OpenDatabase();
     IniFile = new TIniFile(ProgramDataFolder() + "/Ruliform.ini");
-    // 24. The start-up update check's option.
-    CheckUpdate1->SetChecked(IniFile->ReadBool("Ruliform", "UpdateCheck", true));
+    // 24. The start-up update check (its option shown on the menu first).
+    CheckForUpdateAtStart();
     // 25.1 The settings pass; an error here ends the creation (the layer shows it).
     ReadSettings();
     // 25.2 The guarded tail.

@@ -246,6 +246,13 @@ class TForm1 : public TForm {
     void CheckScale1Click(TObject* Sender);
     void CheckBox7Click(TObject* Sender);
     void Edit8Change(TObject* Sender); // log tab: smallest intervals and group counts
+    // update check and web links
+    void CheckForUpdateAtStart();
+    void UpdateCheck1Click(TObject* Sender);
+    void CheckUpdate1Click(TObject* Sender);
+    void SiteJump1Click(TObject* Sender);
+    void WebForum1Click(TObject* Sender);
+    void MailTo1Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;
