@@ -235,6 +235,11 @@ void TForm1::BindHandlers() {
     Edit40->OnChange = Bind(this, &TForm1::Edit40Change);
     Button11->OnClick = Bind(this, &TForm1::Button11Click);
     Button12->OnClick = Bind(this, &TForm1::Button12Click);
+    UpdateCheck1->OnClick = Bind(this, &TForm1::UpdateCheck1Click);
+    CheckUpdate1->OnClick = Bind(this, &TForm1::CheckUpdate1Click);
+    SiteJump1->OnClick = Bind(this, &TForm1::SiteJump1Click);
+    WebForum1->OnClick = Bind(this, &TForm1::WebForum1Click);
+    MailTo1->OnClick = Bind(this, &TForm1::MailTo1Click);
 }
 
 void TForm1::FormCreate(TObject*) {
@@ -301,8 +306,8 @@ void TForm1::FormCreate(TObject*) {
     // 22.-23.
     OpenDatabase();
     IniFile = new TIniFile(ProgramDataFolder() + "/Ruliform.ini");
-    // 24. The start-up update check's option.
-    CheckUpdate1->SetChecked(IniFile->ReadBool("Ruliform", "UpdateCheck", true));
+    // 24. The start-up update check (its option shown on the menu first).
+    CheckForUpdateAtStart();
     // 25.1 The settings pass; an error here ends the creation (the layer shows it).
     ReadSettings();
     // 25.2 The guarded tail.

@@ -288,6 +288,13 @@ class TForm1 : public TForm {
     void Edit40Change(TObject* Sender);
     void Button11Click(TObject* Sender);
     void Button12Click(TObject* Sender);
+    // update check and web links
+    void CheckForUpdateAtStart();
+    void UpdateCheck1Click(TObject* Sender);
+    void CheckUpdate1Click(TObject* Sender);
+    void SiteJump1Click(TObject* Sender);
+    void WebForum1Click(TObject* Sender);
+    void MailTo1Click(TObject* Sender);
 
     // --- private fields shared with the renderers and editors ---
     bool PanDragging = false;

@@ -1,4 +1,5 @@
 // The program entry: the application, its six windows in their order, the message loop.
+#include "AboutUnit.h"
 #include "SecondaryForms.h"
 #include "Unit1.h"
 
