@@ -1,5 +1,6 @@
 // The update check while the main window is created.
 #include "MainWindowFixture.h"
+#include "shell/Yxdraw.h"
 #include "test_update_check_server.h"
 
 #include "winlib/Shell.h"
@@ -79,7 +80,7 @@ TEST_F(UpdateCheckAtStart, YesOpensTheDownloadPageAndEndsTheProgramAfterCreation
     EXPECT_EQ(RecordedShellOpens()[0].ShowCmd, SW_SHOWNORMAL);
     // The creation still ran to its end: the settings were read and the preview sized.
     EXPECT_GT(f->PreViewBox->Width(), 0);
-    EXPECT_EQ(f->ScrollBox2->Color(), clBtnFace);
+    EXPECT_EQ(f->ScrollBox2->Color(), f->CurrentSkin->MidColor); // the tail of creation ran
 }
 
 TEST_F(UpdateCheckAtStart, NoServerShowsTheConnectionMessageAndCreationGoesOn) {
@@ -87,7 +88,7 @@ TEST_F(UpdateCheckAtStart, NoServerShowsTheConnectionMessageAndCreationGoesOn) {
     ASSERT_EQ(ShownMessages().size(), 1u);
     EXPECT_EQ(ShownMessages()[0].Kind, ShownMessageKind::Message);
     EXPECT_EQ(ShownMessages()[0].Text.rfind("インターネットに接続できません\n", 0), 0u);
-    EXPECT_EQ(f->ScrollBox2->Color(), clBtnFace);
+    EXPECT_EQ(f->ScrollBox2->Color(), f->CurrentSkin->MidColor); // the tail of creation ran
 }
 
 TEST_F(UpdateCheckAtStart, WithTheOptionOffNoRequestIsMadeButTheMenuStillChecks) {
