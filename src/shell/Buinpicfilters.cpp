@@ -110,40 +110,36 @@ bool TBuinPicFilters::RotateMirror(TBitmap* Bitmap) {
     return true;
 }
 
-bool TBuinPicFilters::Rotate90Right(TBitmap* Bitmap) {
-    const int stride = Stride(Bitmap);
-    if (!stride) return false;
+namespace {
+// A quarter turn: column c of the turned picture is a source row, read from the bottom for a
+// clockwise turn and from the top otherwise; busy(c, count) reports progress after each.
+template <class Busy> bool QuarterTurn(TBitmap* Bitmap, int stride, bool clockwise, Busy busy) {
     const int w = Bitmap->Width(), h = Bitmap->Height();
     auto turned = std::make_unique<TBitmap>();
     turned->SetPixelFormat(Bitmap->PixelFormat());
     turned->SetSize(h, w);
-    for (int i = 0; i < h; ++i) {
-        const uint8_t* src = Bitmap->ScanLine(h - 1 - i);
+    for (int c = 0; c < h; ++c) {
+        const uint8_t* src = Bitmap->ScanLine(clockwise ? h - 1 - c : c);
         for (int x = 0; x < w; ++x)
-            std::memcpy(turned->ScanLine(x) + static_cast<size_t>(i) * stride,
+            std::memcpy(turned->ScanLine(clockwise ? x : w - 1 - x) + static_cast<size_t>(c) * stride,
                         src + static_cast<size_t>(x) * stride, stride);
-        Busy(i, h);
+        busy(c, h);
     }
     Bitmap->Assign(turned.get());
     return true;
+}
+} // namespace
+
+bool TBuinPicFilters::Rotate90Right(TBitmap* Bitmap) {
+    const int stride = Stride(Bitmap);
+    if (!stride) return false;
+    return QuarterTurn(Bitmap, stride, true, [this](int i, int n) { Busy(i, n); });
 }
 
 bool TBuinPicFilters::Rotate90Left(TBitmap* Bitmap) {
     const int stride = Stride(Bitmap);
     if (!stride) return false;
-    const int w = Bitmap->Width(), h = Bitmap->Height();
-    auto turned = std::make_unique<TBitmap>();
-    turned->SetPixelFormat(Bitmap->PixelFormat());
-    turned->SetSize(h, w);
-    for (int y = 0; y < h; ++y) {
-        const uint8_t* src = Bitmap->ScanLine(y);
-        for (int x = 0; x < w; ++x)
-            std::memcpy(turned->ScanLine(w - 1 - x) + static_cast<size_t>(y) * stride,
-                        src + static_cast<size_t>(x) * stride, stride);
-        Busy(y, h);
-    }
-    Bitmap->Assign(turned.get());
-    return true;
+    return QuarterTurn(Bitmap, stride, false, [this](int i, int n) { Busy(i, n); });
 }
 
 bool TBuinPicFilters::Monochrome(TBitmap* Bitmap) {
