@@ -35,35 +35,40 @@ static bool IsKey(const uint8_t* p, int key) {
     return p[0] == GetBValue(key) && p[1] == GetGValue(key) && p[2] == GetRValue(key);
 }
 
-void TABitmap::ColorKey(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst, TColor key) const {
+namespace {
+// Applies op(source pixel, destination pixel) to every pixel of the clipped area whose source
+// colour is not the key colour.
+template <class Op>
+void CombineUnkeyedPixels(const TBitmap* src, TBitmap* dst, int dx, int dy, int w, int h, int sx, int sy,
+                          TColor key, Op op) {
     BlendArea ar;
-    if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
+    if (!PrepareBlend(src, dst, dx, dy, w, h, sx, sy, ar)) return;
     const TColor k = ColorToRGB(key);
     for (int r = 0; r < ar.h; ++r) {
-        const uint8_t* s = SrcRow(this, ar, r);
+        const uint8_t* s = SrcRow(src, ar, r);
         uint8_t* d = DstRow(dst, ar, r);
         for (int x = 0; x < ar.w; ++x, s += 4, d += 4)
-            if (!IsKey(s, k))
-                for (int c = 0; c < 4; ++c)
-                    d[c] = s[c];
+            if (!IsKey(s, k)) op(s, d);
     }
+}
+} // namespace
+
+void TABitmap::ColorKey(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst, TColor key) const {
+    CombineUnkeyedPixels(this, dst, dx, dy, w, h, sx, sy, key, [](const uint8_t* s, uint8_t* d) {
+        for (int c = 0; c < 4; ++c)
+            d[c] = s[c];
+    });
 }
 
 void TABitmap::ColorKeyAlpha(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst, TColor key,
                              uint8_t alpha) const {
     if (alpha == 0) return;
     const int a = alpha, b = 256 - a;
-    BlendArea ar;
-    if (!PrepareBlend(this, dst, dx, dy, w, h, sx, sy, ar)) return;
-    const TColor k = ColorToRGB(key);
-    for (int r = 0; r < ar.h; ++r) {
-        const uint8_t* s = SrcRow(this, ar, r);
-        uint8_t* d = DstRow(dst, ar, r);
-        for (int x = 0; x < ar.w; ++x, s += 4, d += 4)
-            if (!IsKey(s, k))
-                for (int c = 0; c < 3; ++c)
-                    d[c] = static_cast<uint8_t>((s[c] * a + d[c] * b) >> 8);
-    }
+    // The fourth byte is left as it is: only the three colour bytes blend.
+    CombineUnkeyedPixels(this, dst, dx, dy, w, h, sx, sy, key, [a, b](const uint8_t* s, uint8_t* d) {
+        for (int c = 0; c < 3; ++c)
+            d[c] = static_cast<uint8_t>((s[c] * a + d[c] * b) >> 8);
+    });
 }
 
 void TABitmap::ColorAlphaPic(int dx, int dy, int w, int h, int sx, int sy, TBitmap* dst) const {
