@@ -3,6 +3,7 @@
 
 #include "winlib/Graphics.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -67,6 +68,21 @@ inline Image ReadNetpbm(const std::string& path) {
     img.pixels.resize(static_cast<size_t>(img.width) * img.height * img.channels);
     in.read(reinterpret_cast<char*>(img.pixels.data()), static_cast<std::streamsize>(img.pixels.size()));
     return img;
+}
+
+// The smallest rectangle inside Area holding every pixel (x, y) for which Ink(x, y) holds; empty
+// when none.
+template <class Ink> TRect InkRect(const TRect& area, Ink ink) {
+    TRect r(area.Right, area.Bottom, area.Left, area.Top);
+    for (int y = area.Top; y < area.Bottom; ++y)
+        for (int x = area.Left; x < area.Right; ++x)
+            if (ink(x, y)) {
+                r.Left = std::min(r.Left, x);
+                r.Top = std::min(r.Top, y);
+                r.Right = std::max(r.Right, x + 1);
+                r.Bottom = std::max(r.Bottom, y + 1);
+            }
+    return r.Right > r.Left ? r : TRect();
 }
 
 // Renders the first page of a PDF at Dpi with poppler's pdftoppm, in grey or in colour; an

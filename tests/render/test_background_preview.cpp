@@ -1,5 +1,6 @@
 // The background picture in the preview: blended over the paper colour at its own resolution,
 // then stretched into its millimetre rectangle on the rebuilt preview bitmap.
+#include "RenderTestUtil.h"
 #include "shell/MainWindowFixture.h"
 
 #include "render/Unit4.h"
@@ -60,18 +61,10 @@ class BackgroundPreviewTest : public MainWindowTest {
     TRect Extent() {
         TABitmap* b = f->PreviewBitmap;
         const TColor paper = ColorToRGB(f->PaperColor);
-        TRect r(b->Width(), b->Height(), 0, 0);
-        for (int y = 0; y < b->Height(); ++y) {
-            const uint8_t* p = b->ScanLine(y);
-            for (int x = 0; x < b->Width(); ++x, p += 4)
-                if (RGB(p[2], p[1], p[0]) != paper) {
-                    r.Left = std::min(r.Left, x);
-                    r.Top = std::min(r.Top, y);
-                    r.Right = std::max(r.Right, x + 1);
-                    r.Bottom = std::max(r.Bottom, y + 1);
-                }
-        }
-        return r.Right > r.Left ? r : TRect();
+        return rendertest::InkRect(TRect(0, 0, b->Width(), b->Height()), [&](int x, int y) {
+            const uint8_t* p = b->ScanLine(y) + 4 * x;
+            return RGB(p[2], p[1], p[0]) != paper;
+        });
     }
 };
 

@@ -28,16 +28,9 @@ int PdfImageCount(const std::string& pdf) {
 
 // The rectangle of a colour image, in image pixels, where some channel is below 250.
 TRect InkExtent(const rendertest::Image& img) {
-    TRect r(img.width, img.height, 0, 0);
-    for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x)
-            if (std::min({img.At(x, y, 0), img.At(x, y, 1), img.At(x, y, 2)}) < 250) {
-                r.Left = std::min(r.Left, x);
-                r.Top = std::min(r.Top, y);
-                r.Right = std::max(r.Right, x + 1);
-                r.Bottom = std::max(r.Bottom, y + 1);
-            }
-    return r.Right > r.Left ? r : TRect();
+    return rendertest::InkRect(TRect(0, 0, img.width, img.height), [&](int x, int y) {
+        return std::min({img.At(x, y, 0), img.At(x, y, 1), img.At(x, y, 2)}) < 250;
+    });
 }
 } // namespace
 

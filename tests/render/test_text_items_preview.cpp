@@ -1,5 +1,6 @@
 // The free-text page in the preview: each text in its own font, its size a height in
 // millimetres, at its position from the paper's corner.
+#include "RenderTestUtil.h"
 #include "shell/MainWindowFixture.h"
 
 #include "render/Unit4.h"
@@ -45,16 +46,7 @@ class TextItemsPreviewTest : public MainWindowTest {
     TColor At(int x, int y) { return f->PreviewBitmap->Canvas()->Pixel(x, y) & 0xFFFFFF; }
     // The smallest rectangle of pixels that are not white inside Area; empty when none.
     TRect Ink(const TRect& area) {
-        TRect r(area.Right, area.Bottom, area.Left, area.Top);
-        for (int y = area.Top; y < area.Bottom; ++y)
-            for (int x = area.Left; x < area.Right; ++x)
-                if (At(x, y) != clWhite) {
-                    r.Left = std::min(r.Left, x);
-                    r.Top = std::min(r.Top, y);
-                    r.Right = std::max(r.Right, x + 1);
-                    r.Bottom = std::max(r.Bottom, y + 1);
-                }
-        return r.Right > r.Left ? r : TRect();
+        return rendertest::InkRect(area, [&](int x, int y) { return At(x, y) != clWhite; });
     }
     TRect Page() { return TRect(0, 0, f->PreviewBitmap->Width(), f->PreviewBitmap->Height()); }
 

@@ -16,16 +16,8 @@ constexpr double kPxPerMm = kDpi / 25.4;
 
 // The rectangle of dark (< 128) pixels of a grey image; empty when none.
 TRect DarkExtent(const rendertest::Image& img) {
-    TRect r(img.width, img.height, 0, 0);
-    for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x)
-            if (img.At(x, y) < 128) {
-                r.Left = std::min(r.Left, x);
-                r.Top = std::min(r.Top, y);
-                r.Right = std::max(r.Right, x + 1);
-                r.Bottom = std::max(r.Bottom, y + 1);
-            }
-    return r.Right > r.Left ? r : TRect();
+    return rendertest::InkRect(TRect(0, 0, img.width, img.height),
+                               [&](int x, int y) { return img.At(x, y) < 128; });
 }
 } // namespace
 
