@@ -1,13 +1,12 @@
 // Watching a private cups-pdf queue: the documents it has written and when its jobs are done.
 #pragma once
 
+#include "EventWait.h"
 #include "private_cups.h"
 #include "winlib/test_printer_util.h"
 
-#include <chrono>
 #include <set>
 #include <string>
-#include <thread>
 
 namespace cupsjobs {
 
@@ -22,18 +21,20 @@ inline bool QueueIdle(const std::string& queue) {
     return printertest::RunCommand("lpstat -W not-completed -o " + printertest::Quote(queue)).empty();
 }
 
-// Waits until the queue is idle and a document not in Before has appeared; empty on time-out.
+// Waits until the queue is idle and a document not in Before has appeared; empty when none has
+// after Seconds (a deadline for a hung server, not a measure of speed).
 inline std::string WaitForNewDocument(const std::set<std::string>& before, int seconds,
                                       const std::string& queue = TheCups().queue) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (std::chrono::steady_clock::now() < end) {
-        if (QueueIdle(queue)) {
+    std::string found;
+    eventwait::Until(
+        [&] {
+            if (!QueueIdle(queue)) return false;
             for (const std::string& f : OutputFiles())
-                if (!before.count(f)) return f;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    return "";
+                if (!before.count(f)) found = f;
+            return !found.empty();
+        },
+        seconds * 1000, 200);
+    return found;
 }
 
 } // namespace cupsjobs

@@ -122,7 +122,7 @@ TEST_F(CupsMainWindow, PrintsTwoSheetsOfGraphPaperWithTheGridAtTrueSize) {
     EXPECT_TRUE(ShownMessages().empty()) << ShownMessages().front().Text;
     EXPECT_FALSE(Printer()->Printing());
 
-    const std::string pdf = WaitForNewDocument(before, 90);
+    const std::string pdf = WaitForNewDocument(before, 300);
     ASSERT_FALSE(pdf.empty()) << "cups-pdf wrote nothing; see " << TheCups().dir << "/log";
     EXPECT_EQ(PdfInfo(pdf, "Pages"), "2");
     EXPECT_NE(PdfInfo(pdf, "Title").find("RuliformDocument"), std::string::npos) << PdfInfo(pdf, "Title");

@@ -1,5 +1,5 @@
-// Shared set-up for the control tests: a shown top-level panel that the controls live on, and
-// helpers to let the toolkit run for a while.
+// Shared set-up for the control tests: a shown top-level panel that the controls live on, and a
+// helper that lets the toolkit deliver what it has queued (paints, resizes).
 #pragma once
 
 #include "test_forms_support.h"
@@ -7,7 +7,7 @@
 #include "winlib/ControlImpl.h"
 #include "winlib/ExtCtrls.h"
 
-#include <QElapsedTimer>
+#include "EventWait.h"
 
 class ControlsTest : public WinlibTest {
   protected:
@@ -22,13 +22,8 @@ class ControlsTest : public WinlibTest {
         delete host;
         WinlibTest::TearDown();
     }
-    // Runs the event loop for ms milliseconds, so that pending paints happen.
-    static void Pump(int ms = 50) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+    // Delivers queued events until the queue goes quiet; false when it never does.
+    [[nodiscard]] static bool Settle() { return eventwait::UntilQuiet(); }
     int ExceptionBoxes() const { return CountShown(ShownMessageKind::Exception); }
     TPanel* host = nullptr;
 };
