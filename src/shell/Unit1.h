@@ -264,6 +264,11 @@ class TForm1 : public TForm {
     // colour schemes and owner-drawn chrome
     void Skin1Click(TObject* Sender);
     void CriticalFocus1Click(TObject* Sender);
+    // The focus frame: OnEnter/OnExit on the paper pages, OnEnter2/OnExit2 in the settings panel.
+    void OnEnter(TObject* Sender);
+    void OnExit(TObject* Sender);
+    void OnEnter2(TObject* Sender);
+    void OnExit2(TObject* Sender);
     void CheckTransparentClose1Click(TObject* Sender);
     void PrinterSetup1AdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State);
     void PrinterItemAdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State);
@@ -348,6 +353,7 @@ class TForm1 : public TForm {
     void BuildFrameTab();
     void BuildDialogs();
     void BindHandlers();
+    void BindFocusFrames(); // the focus-frame handlers of every control of the pages and the panel
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
     void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands
