@@ -5,6 +5,7 @@
 #include "winlib/Dialogs.h"
 #include "winlib/ExtCtrls.h"
 #include "winlib/Forms.h"
+#include "winlib/ImgList.h"
 #include "winlib/IniFiles.h"
 #include "winlib/Menus.h"
 #include "winlib/PrintDialogs.h"
@@ -28,6 +29,7 @@ class TForm1 : public TForm {
     TToolButton *ToolButton6, *ToolButton7, *ToolButton8;
     TComboBox* ComboBox1; // zoom
     TMainMenu* MainMenu1;
+    TImageList* ImageList1; // menu, tool button and status bar images
     TMenuItem *MenuFile, *MenuView, *MenuSettings, *MenuHelp;
     TMenuItem *Print1, *PrinterSetup1, *N11, *N12, *Exit1;
     TMenuItem *SpaceLineView1, *MenuViewZoom, *MenuViewPrint, *MenuViewFile1;
@@ -353,7 +355,7 @@ class TForm1 : public TForm {
     void BuildFrameTab();
     void BuildDialogs();
     void BindHandlers();
-    void BindFocusFrames(); // the focus-frame handlers of every control of the pages and the panel
+    void BindFocusFrames();  // the focus-frame handlers of every control of the pages and the panel
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
     void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands
