@@ -10,7 +10,8 @@ constexpr TColor kProgramIconMaskColor = clFuchsia;
 // Makes the bitmap Size x Size pixels (24 bits) and draws the icon on the background colour.
 void DrawProgramIcon(TBitmap* Bitmap, int Size, TColor Background = kProgramIconMaskColor);
 
-// The sizes the windows' icon is given in.
+// The sizes the windows' icon is given in; the icon files installed have the same sizes
+// (CMakeLists.txt lists them for the build).
 constexpr int kProgramIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 // Makes the icon, in the sizes above, the icon of every window of the program.
