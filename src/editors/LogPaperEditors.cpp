@@ -14,10 +14,15 @@ int GroupCount(const AnsiString& text) {
 }
 } // namespace
 
-void TForm1::Edit8Change(TObject*) {
+void TForm1::Edit8Change(TObject* Sender) {
     LogMinX = DecimalOr(Edit8->Text(), 1.0);
     LogMinY = DecimalOr(Edit9->Text(), 1.0);
     LogGroupsX = GroupCount(Edit12->Text());
     LogGroupsY = GroupCount(Edit11->Text());
+    // This is also the enter handler of four edits, so it frames its sender as entering does;
+    // only a sender holding the focus, since only its exit takes the frame away again (the log
+    // page itself and values put in from elsewhere get none).
+    auto* field = dynamic_cast<TWinControl*>(Sender);
+    if (field && field->Focused()) OnEnter(Sender);
     UpdatePreview();
 }

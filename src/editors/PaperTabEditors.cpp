@@ -78,12 +78,14 @@ void TForm1::Button8Click(TObject*) {
     if (FontDialog1->Execute()) UpdatePreview();
 }
 
-void TForm1::Edit10Enter(TObject*) {
+void TForm1::Edit10Enter(TObject* Sender) {
     RadioButton5->SetChecked(true);
+    OnEnter(Sender);
 }
 
-void TForm1::Edit20Enter(TObject*) {
+void TForm1::Edit20Enter(TObject* Sender) {
     RadioButton6->SetChecked(true);
+    OnEnter(Sender);
 }
 
 void TForm1::EditLineCount1Change(TObject*) {

@@ -1,5 +1,6 @@
 #include "AboutUnit.h"
 
+#include "ProgramIcon.h"
 #include "Unit1.h"
 #include "UpdateCheck.h"
 
@@ -52,6 +53,10 @@ TAboutBox::TAboutBox(TComponent* Owner) : TForm(Owner) {
     ProgramIcon->SetName("ProgramIcon");
     ProgramIcon->SetParent(Panel1);
     ProgramIcon->SetBounds(8, 8, 64, 64);
+    auto* icon = new TBitmap;
+    DrawProgramIcon(icon, 64, ColorToRGB(Panel1->Color()));
+    ProgramIcon->Picture()->SetGraphic(icon);
+    ProgramIcon->PictureChanged();
 
     ProductName = MakeLabel(this, Panel1, "ProductName", 88, 16, "Ruliform");
     Version = MakeLabel(this, Panel1, "Version", 88, 40, "Version");

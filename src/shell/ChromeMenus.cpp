@@ -2,6 +2,7 @@
 // settings scroll box (the scheme's mid colour).
 #include "Unit1.h"
 
+#include "ChromeImages.h"
 #include "Yxdraw.h"
 
 namespace {
@@ -9,6 +10,8 @@ struct ItemLook {
     AnsiString text;
     TPoint textAt;
     bool checked, separator, disabled;
+    int imageIndex;
+    TImageList* images;
 };
 
 // The caption without its last Count characters (UTF-8 sequences).
@@ -33,6 +36,16 @@ void Text(TCanvas* c, const ItemLook& item) {
     c->TextOut(item.textAt.x, item.textAt.y, item.text);
 }
 
+// The item's own image at the left edge of the menu.
+void Image(TCanvas* c, const TRect& r, const ItemLook& item) {
+    item.images->Draw(c, 0, r.Top, item.imageIndex);
+}
+
+// A checked item's check mark, over its image.
+void Check(TCanvas* c, const TRect& r, const ItemLook& item) {
+    if (item.checked) item.images->Draw(c, 0, r.Top, kImageCheck);
+}
+
 void DrawSelectedSkinned(TCanvas* c, const TRect& r, const ItemLook& item, TColor back) {
     int red, green, blue;
     SplitColor(back, red, green, blue);
@@ -55,6 +68,8 @@ void DrawSelectedSkinned(TCanvas* c, const TRect& r, const ItemLook& item, TColo
         c->FillRect(r);
         c->Font()->SetColor(text);
         Text(c, item);
+        Image(c, r, item);
+        Check(c, r, item);
     }
     SplitColor(back, red, green, blue);
     const bool dark = red + green + blue < 256;
@@ -69,6 +84,7 @@ void DrawSelectedPlain(TCanvas* c, const TRect& r, const ItemLook& item) {
     c->FillRect(r);
     c->Font()->SetColor(item.disabled ? clGrayText : clHighlightText);
     Text(c, item);
+    Image(c, r, item);
 }
 
 void DrawNormal(TCanvas* c, const TRect& r, const ItemLook& item, TColor back) {
@@ -76,6 +92,8 @@ void DrawNormal(TCanvas* c, const TRect& r, const ItemLook& item, TColor back) {
     c->FillRect(r);
     c->Font()->SetColor(item.disabled ? clGrayText : clMenuText);
     Text(c, item);
+    Image(c, r, item);
+    Check(c, r, item);
     if (item.separator) {
         const int mid = (r.Bottom - r.Top) / 2 + r.Top - 1;
         c->Pen()->SetColor(clBlack);
@@ -104,8 +122,9 @@ void TForm1::PrinterSetup1AdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, co
     auto* m = dynamic_cast<TMenuItem*>(Sender);
     if (!m) return;
     // Every caption ends with its accelerator group such as "(&F)", which is not drawn.
-    const ItemLook item{DropLastCharacters(m->Caption(), 4), TPoint(18, ARect.Top + 2), m->Checked(),
-                        m->Caption() == "-", (State & odDisabled) != 0};
+    const ItemLook item{
+        DropLastCharacters(m->Caption(), 4), TPoint(18, ARect.Top + 2), m->Checked(), m->Caption() == "-",
+        (State & odDisabled) != 0,           m->ImageIndex(),           ImageList1};
     DrawItem(ACanvas, ARect, State, item, CurrentSkin->SchemeId, ScrollBox2->Color());
 }
 
@@ -113,7 +132,9 @@ void TForm1::PrinterItemAdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, cons
                                          uint8_t State) {
     auto* m = dynamic_cast<TMenuItem*>(Sender);
     if (!m) return;
-    const ItemLook item{m->Caption(), TPoint(ARect.Left + 2, ARect.Top + 2), m->Checked(),
-                        m->Caption() == "-", false};
+    const ItemLook item{m->Caption(), TPoint(ARect.Left + 2, ARect.Top + 2),
+                        m->Checked(), m->Caption() == "-",
+                        false,        m->ImageIndex(),
+                        ImageList1};
     DrawItem(ACanvas, ARect, State & ~odDisabled, item, CurrentSkin->SchemeId, ScrollBox2->Color());
 }

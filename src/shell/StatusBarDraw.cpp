@@ -1,6 +1,7 @@
 // The status bar's four owner-drawn panels: hint, print count, spacer and the current printer.
 #include "Unit1.h"
 
+#include "ChromeImages.h"
 #include "Yxdraw.h"
 
 void TForm1::StatusBar1DrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect) {
@@ -28,6 +29,7 @@ void TForm1::StatusBar1DrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, con
             (i >= 0 && i < PrinterRef->Printers().Count()) ? PrinterRef->Printers()[i] : "";
         c->Font()->SetColor(clBlack);
         Panel->Width = c->TextWidth(name) + 20;
+        ImageList1->Draw(c, Rect.Left, Rect.Top, kImagePrinter);
         c->TextOut(Rect.Left + 17, Rect.Top + 1, name);
         break;
     }

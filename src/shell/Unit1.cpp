@@ -240,6 +240,7 @@ void TForm1::BindHandlers() {
     SiteJump1->OnClick = Bind(this, &TForm1::SiteJump1Click);
     WebForum1->OnClick = Bind(this, &TForm1::WebForum1Click);
     MailTo1->OnClick = Bind(this, &TForm1::MailTo1Click);
+    BindFocusFrames();
 }
 
 void TForm1::FormCreate(TObject*) {

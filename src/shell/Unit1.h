@@ -5,6 +5,7 @@
 #include "winlib/Dialogs.h"
 #include "winlib/ExtCtrls.h"
 #include "winlib/Forms.h"
+#include "winlib/ImgList.h"
 #include "winlib/IniFiles.h"
 #include "winlib/Menus.h"
 #include "winlib/PrintDialogs.h"
@@ -28,6 +29,7 @@ class TForm1 : public TForm {
     TToolButton *ToolButton6, *ToolButton7, *ToolButton8;
     TComboBox* ComboBox1; // zoom
     TMainMenu* MainMenu1;
+    TImageList* ImageList1; // menu, tool button and status bar images
     TMenuItem *MenuFile, *MenuView, *MenuSettings, *MenuHelp;
     TMenuItem *Print1, *PrinterSetup1, *N11, *N12, *Exit1;
     TMenuItem *SpaceLineView1, *MenuViewZoom, *MenuViewPrint, *MenuViewFile1;
@@ -264,6 +266,11 @@ class TForm1 : public TForm {
     // colour schemes and owner-drawn chrome
     void Skin1Click(TObject* Sender);
     void CriticalFocus1Click(TObject* Sender);
+    // The focus frame: OnEnter/OnExit on the paper pages, OnEnter2/OnExit2 in the settings panel.
+    void OnEnter(TObject* Sender);
+    void OnExit(TObject* Sender);
+    void OnEnter2(TObject* Sender);
+    void OnExit2(TObject* Sender);
     void CheckTransparentClose1Click(TObject* Sender);
     void PrinterSetup1AdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State);
     void PrinterItemAdvancedDrawItem(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State);
@@ -348,6 +355,7 @@ class TForm1 : public TForm {
     void BuildFrameTab();
     void BuildDialogs();
     void BindHandlers();
+    void BindFocusFrames();  // the focus-frame handlers of every control of the pages and the panel
     void ApplyPreviewSize(); // the size rule of the preview box
     void FillLimitLabels();
     void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands

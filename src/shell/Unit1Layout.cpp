@@ -1,5 +1,6 @@
 // The main window's controls: what the form description of the original program held,
 // built in code with the captions, items and start values the user first sees.
+#include "ChromeImages.h"
 #include "FormBuilder.h"
 #include "Unit1.h"
 
@@ -21,12 +22,16 @@ void TForm1::BuildMenus() {
     TMenuItem* root = MainMenu1->Items();
     MenuFile = item(root, "MenuFile", "ファイル(&F)");
     Print1 = item(MenuFile, "Print1", "印刷(&P)");
+    Print1->SetImageIndex(kImagePrint);
     PrinterSetup1 = item(MenuFile, "PrinterSetup1", "プリンター設定(&R)");
+    PrinterSetup1->SetImageIndex(kImagePrinterSetup);
     N11 = item(MenuFile, "N11", "-");
     N11->SetVisible(false);
     N12 = item(MenuFile, "N12", "プリンタ情報(&I)");
     N12->SetVisible(false);
+    N12->SetImageIndex(kImagePrinter);
     Exit1 = item(MenuFile, "Exit1", "終了(&X)");
+    Exit1->SetImageIndex(kImageExit);
 
     MenuView = item(root, "MenuView", "表示(&V)");
     SpaceLineView1 = item(MenuView, "SpaceLineView1", "余白のライン(&L)");
@@ -41,6 +46,7 @@ void TForm1::BuildMenus() {
     MenuSettings = item(root, "MenuSettings", "設定(&S)");
     N3 = item(MenuSettings, "N3", "線の色(&C)");
     N3->SetHint("線の色を変更します");
+    N3->SetImageIndex(kImageLineColor);
     CheckUpdate1 = item(MenuSettings, "CheckUpdate1", "起動時アップデートチェック(&U)");
     CheckUpdate1->SetChecked(true);
     CriticalFocus1 = item(MenuSettings, "CriticalFocus1", "クリティカルフォーカス(&F)");
@@ -64,10 +70,15 @@ void TForm1::BuildMenus() {
 
     MenuHelp = item(root, "MenuHelp", "ヘルプ(&H)");
     UpdateCheck1 = item(MenuHelp, "UpdateCheck1", "アップデートチェック(&U)");
+    UpdateCheck1->SetImageIndex(kImageUpdate);
     SiteJump1 = item(MenuHelp, "SiteJump1", "Ruliformのホームページを開く(&H)");
+    SiteJump1->SetImageIndex(kImageHome);
     WebForum1 = item(MenuHelp, "WebForum1", "Ruliform掲示板を開く(&B)");
+    WebForum1->SetImageIndex(kImageForum);
     MailTo1 = item(MenuHelp, "MailTo1", "作者にメールで質問(&M)");
+    MailTo1->SetImageIndex(kImageMail);
     About1 = item(MenuHelp, "About1", "バージョン情報(&A)");
+    About1->SetImageIndex(kImageAbout);
 
     PopupMenu2 = new TPopupMenu(this);
     PopupMenu2->SetName("PopupMenu2");
@@ -92,6 +103,7 @@ void TForm1::BuildToolBars() {
     auto bar = [this](const char* name, int left, int width) {
         auto* b = MakeControl<TToolBar>(this, ControlBar1, name, left, 2, width, 26);
         b->SetShowCaptions(true);
+        b->SetImages(ImageList1);
         return b;
     };
     auto button = [this](TToolBar* b, const char* name, const AnsiString& caption, const AnsiString& hint) {
@@ -105,7 +117,9 @@ void TForm1::BuildToolBars() {
     };
     ToolBar1 = bar("ToolBar1", 11, 150);
     ToolButton1 = button(ToolBar1, "ToolButton1", "プリンター設定", "プリンターを設定します");
+    ToolButton1->SetImageIndex(kImagePrinterSetup);
     ToolButton2 = button(ToolBar1, "ToolButton2", "印刷", "印刷します");
+    ToolButton2->SetImageIndex(kImagePrint);
     ToolBar2 = bar("ToolBar2", 167, 225);
     ToolBar2->SetMenu(MainMenu1);
     ToolBar4 = bar("ToolBar4", 600, 60);
@@ -116,7 +130,9 @@ void TForm1::BuildToolBars() {
     ComboBox1->SetItems({"100", "80", "75", "60", "50", "40", "30", "25"});
     ComboBox1->SetItemIndex(5);
     ToolZoomButton1 = button(ToolBar3, "ToolZoomButton1", "拡大", "プレビュー拡大");
+    ToolZoomButton1->SetImageIndex(kImageZoomIn);
     ToolZoomButton2 = button(ToolBar3, "ToolZoomButton2", "縮小", "プレビュー縮小");
+    ToolZoomButton2->SetImageIndex(kImageZoomOut);
     DebugToolBar = bar("DebugToolBar", 600, 180);
     ToolButton6 = button(DebugToolBar, "ToolButton6", "高さ", "ページの高さ");
     ToolButton7 = button(DebugToolBar, "ToolButton7", "余白", "印刷できない余白");
@@ -451,13 +467,16 @@ void TForm1::BuildTextPage() {
     TWinControl* p = TabSheet12;
     ToolBarText = MakeControl<TToolBar>(this, p, "ToolBarText", 0, 0, 150, 26);
     ToolBarText->SetShowCaptions(true);
+    ToolBarText->SetImages(ImageList1);
     ToolButton9 = new TToolButton(this);
     ToolButton9->SetName("ToolButton9");
     ToolButton9->SetCaption("追加");
+    ToolButton9->SetImageIndex(kImageTextAdd);
     ToolButton9->SetParent(ToolBarText);
     ToolButton10 = new TToolButton(this);
     ToolButton10->SetName("ToolButton10");
     ToolButton10->SetCaption("削除");
+    ToolButton10->SetImageIndex(kImageTextDelete);
     ToolButton10->SetParent(ToolBarText);
     TntListBox1 = MakeControl<TListBox>(this, p, "TntListBox1", 2, 30, 144, 300);
 }
@@ -659,6 +678,9 @@ void TForm1::BuildFrameTab() {
 }
 
 void TForm1::BuildDialogs() {
+    ImageList1 = new TImageList(this);
+    ImageList1->SetName("ImageList1");
+    FillImageList1(ImageList1);
     ColorDialog1 = new TColorDialog(this);
     ColorDialog1->SetName("ColorDialog1");
     ColorDialog2 = new TColorDialog(this);

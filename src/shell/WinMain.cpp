@@ -1,5 +1,6 @@
 // The program entry: the application, its six windows in their order, the message loop.
 #include "AboutUnit.h"
+#include "ProgramIcon.h"
 #include "SecondaryForms.h"
 #include "Unit1.h"
 
@@ -9,6 +10,7 @@ int WinMain(int argc, char** argv) {
         Application->Initialize(argc, argv);
         Application->SetMainFormOnTaskBar(false);
         Application->SetTitle("Ruliform");
+        InstallProgramIcon();
         Application->CreateForm(Form1);
         Application->CreateForm(MojiPanel);
         Application->CreateForm(Form7);

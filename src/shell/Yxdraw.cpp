@@ -34,6 +34,36 @@ void SplitColor(TColor Color, int& Red, int& Green, int& Blue) {
     Red = std::stoi(s.substr(4, 2), nullptr, 16);
 }
 
+namespace {
+// Ring i (1 to 3) in the colour the function gives for it.
+void SetFocusRings(TControl* Control, bool On, std::function<TColor(int)> RingColor) {
+    if (!On) {
+        Control->SetParentOverlay(nullptr);
+        Control->Invalidate();
+        return;
+    }
+    Control->SetParentOverlay([Control, RingColor](TCanvas* c) {
+        for (int i = 1; i <= 3; ++i) {
+            c->Brush()->SetColor(RingColor(i));
+            c->FrameRect(TRect(Control->Left() - i, Control->Top() - i, Control->Left() + Control->Width() + i,
+                               Control->Top() + Control->Height() + i));
+        }
+    });
+}
+} // namespace
+
+void DrawFocusFrame(TControl* Control, bool On, TColor FrameColor) {
+    int red, green, blue;
+    SplitColor(FrameColor, red, green, blue);
+    SetFocusRings(Control, On, [red](int) { return RGB(red, 0, 0); });
+}
+
+void DrawFocusFrameEx(TControl* Control, bool On, TColor FrameColor) {
+    int red, green, blue;
+    SplitColor(FrameColor, red, green, blue);
+    SetFocusRings(Control, On, [=](int i) { return RGB(red / i, green / i, blue / i); });
+}
+
 YxDraw::YxDraw() : BaseColor(clBtnFace), LightColor(clBtnFace), MidColor(clBtnFace), TextColor(clBtnText) {
     SetScheme(1);
 }

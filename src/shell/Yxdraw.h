@@ -9,6 +9,14 @@
 // blue, green, red. A system colour has eight digits, so its high byte lands in blue.
 void SplitColor(TColor Color, int& Red, int& Green, int& Blue);
 
+// The focus frame: three one-pixel rings at 1, 2 and 3 pixels outside the control, on its
+// parent's surface, kept there until it is taken off. DrawFocusFrame draws every ring in the
+// frame colour's red alone; DrawFocusFrameEx draws ring i in the frame colour with each channel
+// divided by i, so the frame darkens outward. Taking the frame off lets the parent show its own
+// background there again and repaints the control.
+void DrawFocusFrame(TControl* Control, bool On, TColor FrameColor);
+void DrawFocusFrameEx(TControl* Control, bool On, TColor FrameColor);
+
 class YxDraw {
   public:
     YxDraw();

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -118,11 +119,19 @@ AnsiString GetSpecialFolder(int kind) {
 }
 
 AnsiString ProgramDataFolder() {
+#ifdef RULIFORM_INSTALL_BINDIR
+    return ProgramDataFolder(GetSpecialFolder(0), RULIFORM_INSTALL_BINDIR);
+#else
     return ProgramDataFolder(GetSpecialFolder(0));
+#endif
 }
 
-AnsiString ProgramDataFolder(const AnsiString& programFolder) {
-    if (!programFolder.empty() && ::faccessat(AT_FDCWD, programFolder.c_str(), W_OK, AT_EACCESS) == 0)
+AnsiString ProgramDataFolder(const AnsiString& programFolder, const AnsiString& installFolder) {
+    std::error_code ec;
+    const bool installed = !programFolder.empty() && !installFolder.empty() &&
+                           std::filesystem::equivalent(programFolder, installFolder, ec);
+    if (!installed && !programFolder.empty() &&
+        ::faccessat(AT_FDCWD, programFolder.c_str(), W_OK, AT_EACCESS) == 0)
         return programFolder;
     AnsiString config = Env("XDG_CONFIG_HOME");
     if (config.empty() || config[0] != '/') config = HomeFolder() + "/.config";

@@ -3,10 +3,12 @@
 #include "AppImpl.h"
 #include "DialogScript.h"
 #include "FormImpl.h"
+#include "ImageListImpl.h"
 #include "MessageBoxImpl.h"
 #include "SysUtils.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QWidget>
 
 #include <algorithm>
@@ -96,6 +98,14 @@ bool TApplication::Initialized() const {
 
 void TApplication::SetTitle(const AnsiString& t) {
     title_ = t;
+}
+
+void TApplication::SetIcon(const std::vector<TBitmap*>& Sizes, TColor MaskColor) {
+    winlib::EnsureToolkit();
+    QIcon icon;
+    for (TBitmap* b : Sizes)
+        if (b && !b->Empty()) icon.addPixmap(QPixmap::fromImage(MaskedImage(*b, MaskColor)));
+    QApplication::setWindowIcon(icon);
 }
 
 void TApplication::Run() {

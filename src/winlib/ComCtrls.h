@@ -5,6 +5,7 @@
 
 class TMainMenu;
 class TAction;
+class TImageList;
 
 enum TUDBtnType { btNext, btPrev };
 using TUDClickEvent = std::function<void(TObject* Sender, TUDBtnType Button)>;
@@ -133,7 +134,7 @@ class TToolButton : public TGraphicControl {
     ~TToolButton() override;                 // leaves its tool bar
     void SetParent(TWinControl* p) override; // appends the button to a tool bar
     int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int i) { imageIndex_ = i; }
+    void SetImageIndex(int i); // the image of the bar's image list shown beside the caption
     TAction* Action() const { return action_; }
     void SetAction(TAction* a); // the button runs the action's OnExecute and takes its caption
     bool Down() const { return down_; }
@@ -163,6 +164,8 @@ class TToolBar : public TWinControl {
     // Shows the menu's top-level items as captioned buttons that open their sub-menus.
     void SetMenu(TMainMenu* m);
     TMainMenu* Menu() const { return menu_; }
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* l); // not owned
     TCanvas* Canvas();
 
     TToolBarCustomDrawEvent OnCustomDraw;
@@ -173,6 +176,7 @@ class TToolBar : public TWinControl {
     std::vector<TToolButton*> buttons_;
     bool showCaptions_ = false;
     TMainMenu* menu_ = nullptr;
+    TImageList* images_ = nullptr;
 };
 
 enum TStatusPanelStyle { psText, psOwnerDraw };

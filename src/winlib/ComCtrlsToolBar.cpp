@@ -5,17 +5,26 @@
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
 #include "Forms.h"
+#include "ImageListImpl.h"
 #include "MenuImpl.h"
 
 #include <QFontMetrics>
 #include <QMenu>
 #include <QPainter>
+#include <QStyleOptionToolButton>
 #include <QToolButton>
 
 #include <algorithm>
 
 namespace {
 constexpr int kButtonWidth = 23, kButtonHeight = 22;
+// A button with an image: the image at the left, the caption beside it.
+constexpr int kImageLeft = 2, kImageGap = 2, kImageButtonRight = 2;
+
+QImage ButtonImage(const TToolButton* b) {
+    auto* bar = dynamic_cast<TToolBar*>(b->Parent());
+    return bar ? ImageAt(bar->Images(), b->ImageIndex()) : QImage();
+}
 
 class TToolBarWidget : public QWidget {
   public:
@@ -54,8 +63,14 @@ class TToolBarImpl : public TControlImpl {
     int laying = 0;
 
     void ChildChanged(TControl*) override { Layout(); }
+    // The bar's font is its buttons' font; a control put on the bar (the zoom list) keeps its
+    // own, so a light caption colour of a scheme never becomes its text on a white field.
     void ApplyFont(const TFont& f) override {
         TControlImpl::ApplyFont(f);
+        for (int i = 0; i < bar->ControlCount(); ++i) {
+            TControl* c = bar->Controls(i);
+            if (!dynamic_cast<TToolButton*>(c) && c->Impl()) c->Impl()->ApplyFont(*c->Font());
+        }
         Layout();
     }
 
@@ -76,11 +91,14 @@ class TToolBarImpl : public TControlImpl {
                 continue;
             }
             int w = kButtonWidth;
+            const QImage image = ButtonImage(b);
             if (bar->ShowCaptions()) {
                 QFontMetrics fm(b->Impl()->Widget()->font());
                 QString text = ToQString(b->Caption());
                 text.remove(QLatin1Char('&'));
-                w = std::max(kButtonWidth, fm.horizontalAdvance(text) + 14);
+                const int textWidth = fm.horizontalAdvance(text);
+                w = image.isNull() ? std::max(kButtonWidth, textWidth + 14)
+                                   : kImageLeft + image.width() + kImageGap + textWidth + kImageButtonRight;
             }
             b->SetBounds(x, 0, w, std::max(kButtonHeight, bar->ClientHeight()));
             x += w;
@@ -101,7 +119,18 @@ class TToolButtonWidget : public QToolButton {
     void paintEvent(QPaintEvent* ev) override {
         auto* bar = dynamic_cast<TToolBar*>(button_->Parent());
         if (!bar || !bar->OnCustomDrawButton) {
-            QToolButton::paintEvent(ev);
+            if (ButtonImage(button_).isNull()) {
+                QToolButton::paintEvent(ev);
+                return;
+            }
+            // The style's button without its content, then the image and the caption.
+            QPainter p(this);
+            QStyleOptionToolButton opt;
+            initStyleOption(&opt);
+            opt.text.clear();
+            opt.icon = QIcon();
+            style()->drawComplexControl(QStyle::CC_ToolButton, &opt, &p, this);
+            DrawFace(p);
             return;
         }
         TCustomDrawState state = 0;
@@ -119,10 +148,30 @@ class TToolButtonWidget : public QToolButton {
             RunGuarded([&] { handler(bar, button_, state, defaultDraw); });
         }
         if (!defaultDraw) return;
-        // The caption over whatever the handler painted.
+        // The image and the caption over whatever the handler painted.
         p.resetTransform();
+        DrawFace(p);
+    }
+
+    void DrawFace(QPainter& p) {
+        const QImage image = ButtonImage(button_);
+        QRect textRect = rect();
+        if (!image.isNull()) {
+            const int y = (height() - image.height()) / 2;
+            if (isEnabled())
+                p.drawImage(kImageLeft, y, image);
+            else
+                p.drawPixmap(kImageLeft, y,
+                             QIcon(QPixmap::fromImage(image)).pixmap(image.size(), QIcon::Disabled));
+            textRect.setLeft(kImageLeft + image.width() + kImageGap);
+        }
+        auto* bar = dynamic_cast<TToolBar*>(button_->Parent());
+        if (bar && !bar->ShowCaptions()) return;
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-        p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        p.drawText(textRect,
+                   (image.isNull() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter) |
+                       Qt::TextShowMnemonic,
+                   text());
     }
 
   private:
@@ -164,6 +213,12 @@ void TToolButton::SetParent(TWinControl* p) {
     if (auto* bar = dynamic_cast<TToolBar*>(p)) BarImpl(bar)->Layout();
 }
 
+void TToolButton::SetImageIndex(int i) {
+    imageIndex_ = i;
+    Invalidate();
+    if (auto* bar = dynamic_cast<TToolBar*>(Parent())) BarImpl(bar)->Layout();
+}
+
 void TToolButton::SetAction(TAction* a) {
     action_ = a;
     if (!a) return;
@@ -203,6 +258,13 @@ TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner) {
 void TToolBar::SetShowCaptions(bool s) {
     showCaptions_ = s;
     BarImpl(this)->Layout();
+}
+
+void TToolBar::SetImages(TImageList* l) {
+    images_ = l;
+    BarImpl(this)->Layout();
+    for (TToolButton* b : buttons_)
+        b->Invalidate();
 }
 
 TCanvas* TToolBar::Canvas() {

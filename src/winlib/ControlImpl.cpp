@@ -270,10 +270,13 @@ bool TControlImpl::eventFilter(QObject* obj, QEvent* ev) {
     case QEvent::Enter:
         if (from == widget_) {
             if (Application) {
+                // A change of the hint goes to the auto-hint status bars when no OnHint handler
+                // takes it; entering a control that changes nothing keeps what they show.
                 AnsiString h = LongHint(HintFor(control_));
-                if (h != Application->Hint()) RunGuarded([&] { Application->SetHint(h); });
-                // With no OnHint handler the hint goes to the auto-hint status bars.
-                if (!Application->OnHint) ShowHintInStatusBars(h);
+                if (h != Application->Hint()) {
+                    RunGuarded([&] { Application->SetHint(h); });
+                    if (!Application->OnHint) ShowHintInStatusBars(h);
+                }
             }
             RunGuarded([&] { Fire(control_->OnMouseEnter, control_); });
         }

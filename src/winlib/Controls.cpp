@@ -4,6 +4,8 @@
 #include "ControlImpl.h"
 #include "Forms.h"
 
+#include <QApplication>
+
 #include <algorithm>
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
@@ -12,6 +14,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 
 TControl::~TControl() {
     font_.OnChange = nullptr;
+    SetParentOverlay(nullptr);
     if (parent_) {
         auto& list = parent_->controls_;
         list.erase(std::remove(list.begin(), list.end(), this), list.end());
@@ -37,6 +40,7 @@ void TControl::SetParent(TWinControl* p) {
     for (TControl* a = p; a; a = a->Parent())
         if (a == this) throw EInvalidOperation("A control cannot have itself as its parent");
     TRect b = impl_ ? impl_->Bounds() : TRect();
+    SetParentOverlay(nullptr); // it belongs to the surface of the parent being left
     TWinControl* old = parent_;
     if (old) {
         auto& list = old->controls_;
@@ -190,6 +194,14 @@ void TControl::Click() {
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
+    // The focus leaves quietly: an exit handler run now would reach a window already taken apart.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && Impl() && Impl()->Widget() && Impl()->Widget()->isAncestorOf(focus)) {
+        TControl* c = ControlOfWidget(focus);
+        if (c) focus->removeEventFilter(c->Impl());
+        focus->clearFocus();
+        if (c) focus->installEventFilter(c->Impl());
+    }
     // Children are destroyed by their owner; until then they live on without a window parent.
     std::vector<TControl*> children = controls_;
     for (TControl* c : children)

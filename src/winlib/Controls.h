@@ -25,6 +25,8 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
 using TMouseWheelEvent =
     std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+// Draws on the parent's canvas, in the parent's client coordinates.
+using TParentPaintEvent = std::function<void(TCanvas* ParentCanvas)>;
 
 class TControl : public TComponent {
   public:
@@ -75,6 +77,15 @@ class TControl : public TComponent {
     void Repaint();
     void Update() { Repaint(); }
     void BringToFront();
+    // Drawing of the program on the parent's surface around this control (a focus frame). The
+    // parent runs it after its own painting at every paint, over its labels and images but under
+    // its controls that have a window of their own (edits, buttons), so it stays
+    // while the parent repaints, resizes or scrolls; an empty function takes it away and the
+    // parent shows its own background there again. It also goes when the control leaves the
+    // parent or is destroyed, and when the program hides the parent (its window or page); it is
+    // not drawn while the control is hidden.
+    void SetParentOverlay(TParentPaintEvent Paint);
+    bool HasParentOverlay() const;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

@@ -1,5 +1,5 @@
 // The colour list: the sixteen standard colours and four extended ones, each with a swatch and
-// its name.
+// its name as a person reads it.
 #include "ExtCtrls.h"
 
 #include "ControlImpl.h"
@@ -17,26 +17,26 @@ struct NamedColor {
 };
 
 constexpr std::array<NamedColor, 20> kColors{{
-    {clBlack, "clBlack"},
-    {clMaroon, "clMaroon"},
-    {clGreen, "clGreen"},
-    {clOlive, "clOlive"},
-    {clNavy, "clNavy"},
-    {clPurple, "clPurple"},
-    {clTeal, "clTeal"},
-    {clGray, "clGray"},
-    {clSilver, "clSilver"},
-    {clRed, "clRed"},
-    {clLime, "clLime"},
-    {clYellow, "clYellow"},
-    {clBlue, "clBlue"},
-    {clFuchsia, "clFuchsia"},
-    {clAqua, "clAqua"},
-    {clWhite, "clWhite"},
-    {clMoneyGreen, "clMoneyGreen"},
-    {clSkyBlue, "clSkyBlue"},
-    {clCream, "clCream"},
-    {clMedGray, "clMedGray"},
+    {clBlack, "Black"},
+    {clMaroon, "Maroon"},
+    {clGreen, "Green"},
+    {clOlive, "Olive"},
+    {clNavy, "Navy"},
+    {clPurple, "Purple"},
+    {clTeal, "Teal"},
+    {clGray, "Gray"},
+    {clSilver, "Silver"},
+    {clRed, "Red"},
+    {clLime, "Lime"},
+    {clYellow, "Yellow"},
+    {clBlue, "Blue"},
+    {clFuchsia, "Fuchsia"},
+    {clAqua, "Aqua"},
+    {clWhite, "White"},
+    {clMoneyGreen, "Money Green"},
+    {clSkyBlue, "Sky Blue"},
+    {clCream, "Cream"},
+    {clMedGray, "Medium Gray"},
 }};
 
 QListWidget* ListOf(const TColorListBox* l) {

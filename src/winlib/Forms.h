@@ -85,6 +85,9 @@ class TApplication : public TComponent {
     bool Initialized() const;
     const AnsiString& Title() const { return title_; }
     void SetTitle(const AnsiString& t);
+    // The program's icon, given in several sizes; every window shows it. Pixels of MaskColor
+    // are transparent.
+    void SetIcon(const std::vector<TBitmap*>& Sizes, TColor MaskColor);
     bool MainFormOnTaskBar() const { return mainFormOnTaskBar_; }
     void SetMainFormOnTaskBar(bool m) { mainFormOnTaskBar_ = m; }
     TForm* MainForm() const { return mainForm_; }

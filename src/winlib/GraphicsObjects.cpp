@@ -93,6 +93,7 @@ void TFont::Assign(TPersistent* Source) {
             SetSize(f->Size());
         else
             height_ = f->height_;
+        Changed(); // a control showing this font takes the new one
         return;
     }
     TPersistent::Assign(Source);

@@ -2,6 +2,7 @@
 // the item tree whenever it opens, and the program's owner drawing of items.
 #include "AppImpl.h"
 #include "CanvasImpl.h"
+#include "ControlImpl.h"
 #include "Forms.h"
 #include "MenuItemImpl.h"
 
@@ -79,7 +80,24 @@ class ItemMenu : public QMenu {
         if (!it->Enabled()) state |= odDisabled;
         const TRect itemRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
         RunGuarded([&] { it->OnAdvancedDrawItem(it, &canvas, itemRect, state); });
+        if (a->menu()) DrawSubMenuArrow(p, r, state);
         p.restore();
+    }
+
+    // The menu marks an item that opens a sub-menu itself, over what the program drew: an
+    // arrow at the right, light on the highlight of a selected item, dark otherwise.
+    void DrawSubMenuArrow(QPainter& p, const QRect& r, uint8_t state) {
+        QColor c = palette().color(QPalette::Active, QPalette::WindowText);
+        if (state & odDisabled)
+            c = ToQColor(clGrayText);
+        else if (state & odSelected)
+            c = ToQColor(clHighlightText);
+        const int x = r.right() - 9, cy = r.center().y();
+        const QPoint arrow[] = {QPoint(x, cy - 4), QPoint(x + 4, cy), QPoint(x, cy + 4)};
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(c);
+        p.setBrush(c);
+        p.drawPolygon(arrow, 3);
     }
 
     TMenuItem* item_;

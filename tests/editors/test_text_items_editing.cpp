@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 
 #include "editors/Unit8.h"
+#include "winlib/ControlImpl.h"
 
 class TextItemsEditingTest : public EditorTest {
   protected:
@@ -124,6 +125,11 @@ TEST_F(TextItemsEditingTest, FontFromTheDialog) {
     EXPECT_EQ(font->Style(), TFontStyles(fsBold | fsItalic));
     EXPECT_EQ(font->Color(), TColor(0x000080));
     EXPECT_EQ(MojiPanel->TntLabel1->Caption(), "Serif");
+    // The label shows its caption in the chosen font.
+    const QFont shown = MojiPanel->TntLabel1->Impl()->Widget()->font();
+    EXPECT_TRUE(shown.bold());
+    EXPECT_TRUE(shown.italic());
+    EXPECT_EQ(shown.family(), ToQFont(*font).family());
     EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
 
     ScriptDialogAnswer(FontAnswer(false, "Sans", 20, 0, clRed));

@@ -60,11 +60,12 @@ class MenuItemDraw : public MainWindowTest {
     }
     void Draw(TMenuItem* m, uint8_t state) { f->PrinterSetup1AdvancedDrawItem(m, bmp.Canvas(), rect, state); }
     TColor At(int x, int y) { return bmp.Canvas()->Pixel(x, y); }
-    // Whether any pixel of the rectangle's inside differs from its fill at (2, 2).
+    // Whether any pixel of the text's part of the rectangle (right of the item's image, inside
+    // the frame) differs from the fill at (117, 2).
     bool HasText() {
         for (int y = 2; y < 18; ++y)
-            for (int x = 2; x < 118; ++x)
-                if (At(x, y) != At(2, 2)) return true;
+            for (int x = 17; x < 118; ++x)
+                if (At(x, y) != At(117, 2)) return true;
         return false;
     }
     TBitmap bmp;
@@ -74,7 +75,7 @@ class MenuItemDraw : public MainWindowTest {
 TEST_F(MenuItemDraw, SelectedSilverItemIsHalvedAndFramed) {
     ASSERT_EQ(f->ScrollBox2->Color(), 0xDFDFDF);
     Draw(f->Print1, odSelected);
-    EXPECT_EQ(At(5, 10), 0x6F6F6F);
+    EXPECT_EQ(At(110, 10), 0x6F6F6F);
     EXPECT_EQ(At(0, 0), 0xBFBFBF);
     EXPECT_EQ(At(119, 19), 0xBFBFBF);
     EXPECT_TRUE(HasText());
@@ -83,20 +84,20 @@ TEST_F(MenuItemDraw, SelectedSilverItemIsHalvedAndFramed) {
 TEST_F(MenuItemDraw, DarkBackgroundIsDoubledAndFramedLighter) {
     f->ScrollBox2->SetColor(0x102030); // sum 96
     Draw(f->Print1, odSelected);
-    EXPECT_EQ(At(5, 10), 0x204060);
+    EXPECT_EQ(At(110, 10), 0x204060);
     EXPECT_EQ(At(0, 0), 0x3F3F3F);
 }
 
 TEST_F(MenuItemDraw, DisabledSelectedItemKeepsTheBackground) {
     Draw(f->Print1, odSelected | odDisabled);
-    EXPECT_EQ(At(5, 10), 0xDFDFDF);
+    EXPECT_EQ(At(110, 10), 0xDFDFDF);
     EXPECT_EQ(At(0, 0), 0x6F6F6F);
 }
 
 TEST_F(MenuItemDraw, StandardSchemeUsesTheSystemHighlight) {
     f->Skin0->Click();
     Draw(f->Print1, odSelected);
-    EXPECT_EQ(At(5, 10), ColorToRGB(clHighlight));
+    EXPECT_EQ(At(110, 10), ColorToRGB(clHighlight));
 }
 
 TEST_F(MenuItemDraw, UnselectedItemAndSeparator) {

@@ -126,4 +126,18 @@ TEST_F(Yxfile, DataFolderSkipsAReadOnlyProgramFolder) {
     fs::permissions(ro, fs::perms::owner_all);
 }
 
+TEST_F(Yxfile, InstalledCopyUsesTheConfigFolderEvenWhereItCouldWrite) {
+    // Root can write anywhere; a copy in the folder it was installed into still keeps its data
+    // out of the system's program folder. Another writable folder stays the program's.
+    const fs::path bin = home_ / "prefix/bin";
+    fs::create_directories(bin);
+    ScopedEnv home("HOME", home_.c_str());
+    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(ProgramDataFolder(bin.string(), bin.string()), (home_ / ".config/Ruliform").string());
+    EXPECT_EQ(ProgramDataFolder(bin.string(), (home_ / "prefix/../prefix/bin/").string()),
+              (home_ / ".config/Ruliform").string());
+    EXPECT_EQ(ProgramDataFolder(bin.string(), "/usr/local/bin"), bin.string());
+    EXPECT_EQ(ProgramDataFolder(bin.string(), ""), bin.string());
+}
+
 } // namespace

@@ -2,6 +2,8 @@
 // silent setters run nothing; users' actions run under the exception guard.
 #include "test_controls_support.h"
 
+#include <QListWidget>
+
 #include "winlib/ComCtrls.h"
 
 #include <QAbstractSlider>
@@ -328,10 +330,18 @@ TEST_F(ControlValues, SpinButtonHalvesRunTheirHandlersWithTheButtonAsSender) {
 TEST_F(ControlValues, ColorListHasStandardAndExtendedColours) {
     TColorListBox c(nullptr);
     ASSERT_EQ(c.ItemCount(), 20);
-    EXPECT_EQ(c.ColorNames(0), "clBlack");
     EXPECT_EQ(c.Colors(15), clWhite);
-    EXPECT_EQ(c.ColorNames(16), "clMoneyGreen");
     EXPECT_EQ(c.Colors(19), clMedGray);
+    // The list shows readable names, and ColorNames gives what it shows.
+    const char* const shown[] = {"Black",  "Maroon",      "Green",    "Olive",   "Navy",
+                                 "Purple", "Teal",        "Gray",     "Silver",  "Red",
+                                 "Lime",   "Yellow",      "Blue",     "Fuchsia", "Aqua",
+                                 "White",  "Money Green", "Sky Blue", "Cream",   "Medium Gray"};
+    auto* list = static_cast<QListWidget*>(c.Impl()->Widget());
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(c.ColorNames(i), shown[i]);
+        EXPECT_EQ(list->item(i)->text().toStdString(), shown[i]);
+    }
     c.SetSelected(clSkyBlue);
     EXPECT_EQ(c.Selected(), clSkyBlue);
     EXPECT_EQ(c.ItemIndex(), 17);
