@@ -5,9 +5,10 @@
 #include "winlib/ControlImpl.h"
 #include "winlib/Forms.h"
 
+#include "EventWait.h"
+
 #include <QApplication>
 #include <QColor>
-#include <QElapsedTimer>
 #include <QImage>
 
 #include <functional>
@@ -25,14 +26,8 @@ inline QColor Rgb(int r, int g, int b) {
 
 // Processes events until the condition holds; false when it still does not after a generous
 // deadline.
-inline bool WaitUntil(const std::function<bool()>& condition, int seconds = 20) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > seconds * 1000) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    return true;
+inline bool WaitUntil(const std::function<bool()>& condition) {
+    return eventwait::Until(condition);
 }
 
 // Shows the form and makes it the active window, so that focus moves inside it are real.
