@@ -53,9 +53,10 @@ TEST_F(CupsPrinter, GeometryFollowsThePrintableAreaOfTheQueue) {
         EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), p.PageWidth() + 2 * border);
         EXPECT_EQ(p.GetDeviceCaps(PHYSICALHEIGHT), p.PageHeight() + 2 * border);
         EXPECT_NEAR(p.GetDeviceCaps(PHYSICALWIDTH), 595.0 * res / 72, 1);
+        // The queue's A4 pages are the 595 x 842 points of the document Qt sends it.
         const double borderMm = q.borderPt * 25.4 / 72;
-        EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), static_cast<int>(210 - 2 * borderMm));
-        EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), static_cast<int>(297 - 2 * borderMm));
+        EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), static_cast<int>(595 * 25.4 / 72 - 2 * borderMm));
+        EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), static_cast<int>(842 * 25.4 / 72 - 2 * borderMm));
     }
 }
 
