@@ -1,7 +1,8 @@
 // The name plate. Item "1": a title centred on a line at 25 mm across the middle half of the
 // page and a name right-aligned below it; item "2": an empty white name box at the bottom right.
-// The plate counts from the canvas corner, so on a printer with an unprintable border it lies
-// lower on the sheet by that border than in the preview.
+// The title plate counts from the canvas corner, so on a printer with an unprintable border it
+// lies lower on the sheet by that border than in the preview; the name box counts from the
+// paper's edges and prints where the preview shows it.
 #include "render/FrameGeometry.h"
 #include "shell/Unit1.h"
 
@@ -28,14 +29,17 @@ void TitleAndName(TForm1* f, const TFrameGeometry& g) {
     c->TextOut(ToPixel((g.Width - c->TextWidth(name)) - g.Right), g.FromTop(30, font->Height()), name);
 }
 
-// White over whatever pattern lies there, framed one pixel wide in the line colour.
+// White over whatever pattern lies there, framed one pixel wide in the line colour: from the
+// middle of the sheet to the right content edge, and from 20 mm above the paper's bottom edge
+// to the bottom content edge.
 void NameBox(TForm1* f, const TFrameGeometry& g) {
     TCanvas* c = g.Canvas;
     const TColor color = LineColor(f);
     c->Pen()->SetColor(color);
     c->Brush()->SetColor(clWhite);
-    const TRect box(g.Width - g.Width / 2, g.FromBottom(20), ToPixel(g.Width - g.Right),
-                    ToPixel(g.Height - g.Bottom));
+    const int paperWidth = ToPixel(g.Width + 2 * g.OffsetX);
+    const TRect box(ToPixel(paperWidth - paperWidth / 2 - g.OffsetX), g.FromBottom(20),
+                    ToPixel(g.Width - g.Right), ToPixel(g.Height - g.Bottom));
     c->FillRect(box);
     c->Brush()->SetColor(color);
     c->FrameRect(box);
@@ -43,15 +47,16 @@ void NameBox(TForm1* f, const TFrameGeometry& g) {
 } // namespace
 
 void DrawNamePlate(TForm1* f, const TFrameGeometry& frame) {
-    // Positions from the canvas corner, the physical offsets entering only through the bands.
-    TFrameGeometry g = frame;
-    g.OffsetX = g.OffsetY = 0;
     switch (f->RadioGroup1->ItemIndex()) {
-    case 0:
+    case 0: {
+        // Positions from the canvas corner, the physical offsets entering only through the bands.
+        TFrameGeometry g = frame;
+        g.OffsetX = g.OffsetY = 0;
         TitleAndName(f, g);
         break;
+    }
     case 1:
-        NameBox(f, g); // printed as well, so the sheet shows the box the preview shows
+        NameBox(f, frame); // printed as well, so the sheet shows the box the preview shows
         break;
     default:
         break;

@@ -17,11 +17,12 @@ void Rule(const TFrameGeometry& g, int y) {
 }
 
 // Marks every 10 mm between rows Y1 and Y2 across the content width, starting at its left
-// edge; the step is whole pixels, so its truncation accumulates.
+// edge. The step accumulates in floating point and each mark is truncated, so the marks keep
+// their 10 mm pitch across the whole page.
 void Ticks(const TFrameGeometry& g, int y1, int y2) {
     TCanvas* c = g.Canvas;
-    const double half = 0.5 * g.ScaleX;
-    int x = 0;
+    const double half = 0.5 * g.ScaleX, step = 10 * g.ScaleX;
+    double x = 0;
     for (int k = 0; x < g.ContentWidth(); ++k) {
         if (k % 5 == 0) {
             c->Ellipse(ToPixel(x + g.Left - half), y1, ToPixel(x + g.Left + half), y2);
@@ -29,8 +30,8 @@ void Ticks(const TFrameGeometry& g, int y1, int y2) {
             c->MoveTo(ToPixel(x + g.Left), y1);
             c->LineTo(ToPixel(x + g.Left), y2);
         }
-        const int next = ToPixel(x + 10 * g.ScaleX);
-        if (next <= x) break; // below a tenth of a pixel per millimetre the step would never move
+        const double next = x + step;
+        if (!(next > x)) break; // a step too small to move on
         x = next;
     }
 }

@@ -1,7 +1,7 @@
 // Graph paper: eDotY + 1 horizontal lines, then eDotX + 1 vertical lines, each a stack of
 // one-pixel lines; every N-th line may be an emphasis line in its own colour, type and
-// thickness. Print accumulates the pitch in floating point; the preview accumulates whole
-// pixels, so its cells may drift by up to a pixel each against the exact pitch.
+// thickness. Both renderers accumulate the pitch in floating point and truncate each line, so
+// the grid keeps its exact pitch and closes at every zoom.
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
@@ -109,19 +109,19 @@ void PreviewGraphPaper() {
         const int rows = StrToInt(f->eDotY->Text());
         const int x1 = ToPixel(page.Left);
         const int x2 = page.X(StrToFloat(f->eDotX->Text()) * mmX);
-        int y = 0;
+        double y = 0.0;
         for (int i = 0; i <= rows; ++i) {
             DrawGridLine(c, g, true, i, [&](double px) { StackedHorizontal(c, x1, x2, y + page.Top, px); });
-            y = ToPixel(y + mmY * sy);
+            y += mmY * sy;
         }
 
         const int columns = StrToInt(f->eDotX->Text());
         const int y1 = ToPixel(page.Top);
         const int y2 = page.Y(StrToFloat(f->eDotY->Text()) * mmY);
-        int x = 0;
+        double x = 0.0;
         for (int i = 0; i <= columns; ++i) {
             DrawGridLine(c, g, false, i, [&](double px) { StackedVertical(c, x + page.Left, y1, y2, px); });
-            x = ToPixel(x + mmX * sx);
+            x += mmX * sx;
         }
     } catch (...) {
         ShowMessage("GraphiPaperの例外");

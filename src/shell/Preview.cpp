@@ -14,8 +14,8 @@ namespace {
 constexpr long double kInchPerMm = 0.03937007874015748L;
 
 // The paper length rounded to three significant digits, as the preview sizes it.
-double RoundedPaperMm(int printableMm, int offsetPx, double pxPerMm) {
-    return StrToFloat(FloatToStrF(printableMm + 2 * offsetPx / pxPerMm, ffGeneral, 3, 0));
+double RoundedPaperMm(int paperPx, double pxPerMm) {
+    return StrToFloat(FloatToStrF(paperPx / pxPerMm, ffGeneral, 3, 0));
 }
 // A margin band in preview pixels: the millimetres truncated to whole ones, then scaled and
 // truncated. Margins beyond any paper saturate, so the band covers the page instead of overflowing.
@@ -24,21 +24,27 @@ int BandPixels(double mm, float scale) {
 }
 } // namespace
 
-int PreviewBoxLength(int PixelsPerInch, int PrintableMm, int OffsetPx, double PxPerMm, double ZoomPercent) {
+int PreviewBoxLength(int PixelsPerInch, int PaperPx, double PxPerMm, double ZoomPercent) {
     // The zoom stays in extended precision with the rest of the product: held as a double, 100 %
     // would be exactly 1 and a 5-inch paper at 72 dpi would come out one pixel short.
     const long double zoom = static_cast<long double>(ZoomPercent) * 0.01;
-    const double mm = RoundedPaperMm(PrintableMm, OffsetPx, PxPerMm);
+    const double mm = RoundedPaperMm(PaperPx, PxPerMm);
     return static_cast<int>(PixelsPerInch * kInchPerMm * mm * zoom);
 }
 
 void TForm1::ApplyPreviewSize() {
     // With no zoom selected the default 40 % stands in, as for the preview scale.
     const double percent = ComboBox1->ItemIndex() >= 0 ? StrToFloat(ComboBox1->Text()) : 40.0;
-    PreViewBox->SetWidth(PreviewBoxLength(ScreenPixelsPerInchX(), PrinterRef->GetDeviceCaps(HORZSIZE),
-                                          PhysOffsetX, PxPerMmX, percent));
-    PreViewBox->SetHeight(PreviewBoxLength(ScreenPixelsPerInchY(), PrinterRef->GetDeviceCaps(VERTSIZE),
-                                           PhysOffsetY, PxPerMmY, percent));
+    // The whole paper, whatever its unprintable border, at the printer's own scale.
+    PreViewBox->SetWidth(PreviewBoxLength(ScreenPixelsPerInchX(), PrinterRef->GetDeviceCaps(PHYSICALWIDTH),
+                                          PxPerMmX, percent));
+    PreViewBox->SetHeight(PreviewBoxLength(ScreenPixelsPerInchY(), PrinterRef->GetDeviceCaps(PHYSICALHEIGHT),
+                                           PxPerMmY, percent));
+    // Whatever changed the size (zoom, printer, paper, orientation), the whole box stays in reach.
+    if (ScrollBox1->VertRange() != PreViewBox->Height() + 30)
+        ScrollBox1->SetVertRange(PreViewBox->Height() + 30);
+    if (ScrollBox1->HorzRange() != PreViewBox->Width() + 30)
+        ScrollBox1->SetHorzRange(PreViewBox->Width() + 30);
 }
 
 void TForm1::UpdatePreview() {
@@ -108,8 +114,6 @@ void TForm1::View(TObject*) {
 
 void TForm1::ComboBox1Change(TObject*) {
     ApplyPreviewSize();
-    ScrollBox1->SetVertRange(PreViewBox->Height() + 30);
-    ScrollBox1->SetHorzRange(PreViewBox->Width() + 30);
     UpdatePreview();
 }
 

@@ -23,14 +23,18 @@ void TForm1::PrintOutExecute(TObject*) {
     RefreshPrinterMetrics();
     TCanvas* c = PrinterRef->Canvas();
     c->Pen()->SetWidth(1);
-    const int T = Strip(eSpaceT->Text(), PxPerMmY);
-    const int L = Strip(eSpaceL->Text(), PxPerMmX);
-    const int R = Strip(eSpaceR->Text(), PxPerMmX);
-    const int B = Strip(eSpaceB->Text(), PxPerMmY);
+    // The margins count from the paper's edges, the canvas from the printable area's: on a printer
+    // with an unprintable border the strips end where the margins do, not a border further in.
+    const int T = Strip(eSpaceT->Text(), PxPerMmY) - PhysOffsetY;
+    const int L = Strip(eSpaceL->Text(), PxPerMmX) - PhysOffsetX;
+    const int R = Strip(eSpaceR->Text(), PxPerMmX) - PhysOffsetX;
+    const int B = Strip(eSpaceB->Text(), PxPerMmY) - PhysOffsetY;
 
     PrinterRef->BeginDoc();
-    // A job that has begun is never left open: an error drops it before it is shown, so no
-    // half-written document or stuck queue entry remains.
+    // Sheets are counted once the job has been handed on whole: a job that fails or is refused
+    // counts nothing. A job that has begun is never left open: an error drops it before it is
+    // shown, so no half-written document or stuck queue entry remains.
+    int kind = -1, patterned = 0;
     try {
         c = PrinterRef->Canvas();
         c->Pen()->SetWidth(1);
@@ -50,17 +54,14 @@ void TForm1::PrintOutExecute(TObject*) {
                 c->FillRect(TRect(pw - R + 1, 0, pw, ph));
             }
             if (!CheckBlank->Checked()) {
-                const int kind = PageControl1->ActivePageIndex();
-                if (DrawPrintPattern(this, kind)) AddPrintCount(kind);
+                kind = PageControl1->ActivePageIndex();
+                if (DrawPrintPattern(this, kind)) ++patterned;
             }
             c->Brush()->SetColor(clWhite);
             PrintPageNumber(CheckBox2->Checked());
             PrintMark(MarkPos);
             PrintHeader(CheckBoxHeader->Checked(), FrameIndex);
-            if (StrToInt(Edit2->Text()) == PrinterRef->PageNumber()) {
-                PrinterRef->EndDoc();
-                return;
-            }
+            if (StrToInt(Edit2->Text()) == PrinterRef->PageNumber()) break;
             PrinterRef->NewPage();
             ++pagesDone;
         }
@@ -69,4 +70,6 @@ void TForm1::PrintOutExecute(TObject*) {
         if (PrinterRef->Printing()) PrinterRef->Abort();
         throw;
     }
+    for (int i = 0; i < patterned; ++i)
+        AddPrintCount(kind);
 }

@@ -31,9 +31,16 @@ void TForm1::FillLimitLabels() {
     if (dotX != 0) Label9->SetCaption("MaxX:" + TwoDigitText(IntDiv(DrawableWidth, dotX) / PxPerMmX) + "mm");
 }
 
+void TForm1::ReadPrinterScale() {
+    // The resolution the job is drawn at is the one true scale: a length typed in millimetres
+    // prints at that length on every paper. (The printable size in whole millimetres is no scale:
+    // Letter's 215.9 mm count as 215, half a per cent short.)
+    PxPerMmX = PrinterRef->GetDeviceCaps(LOGPIXELSX) / 25.4;
+    PxPerMmY = PrinterRef->GetDeviceCaps(LOGPIXELSY) / 25.4;
+}
+
 void TForm1::RefreshPrinterMetrics() {
-    PxPerMmX = static_cast<double>(PrinterRef->PageWidth()) / PrinterRef->GetDeviceCaps(HORZSIZE);
-    PxPerMmY = static_cast<double>(PrinterRef->PageHeight()) / PrinterRef->GetDeviceCaps(VERTSIZE);
+    ReadPrinterScale();
     PhysOffsetX = PrinterRef->GetDeviceCaps(PHYSICALOFFSETX);
     PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
     ComputeDrawableSize();
@@ -67,6 +74,8 @@ void TForm1::RefreshPrinterMetrics() {
 void TForm1::PrinterMenuItemClick(TObject* Sender) {
     auto* item = dynamic_cast<TMenuItem*>(Sender);
     if (!item) return;
+    // A queue removed since start-up raises here with its message; the printer the settings are
+    // made for stays current and nothing is measured again.
     PrinterRef->SetPrinterByName(item->Hint());
     RefreshPrinterMetrics();
 }

@@ -105,7 +105,9 @@ void TForm1::ReadSettings() {
     eSpaceR->SetText(ini->ReadString(kSpace, "Right", minX));
     eSpaceB->SetText(ini->ReadString(kSpace, "Bottom", minY));
     // Rows 27-29.
-    ComboBox1->SetItemIndex(ini->ReadInteger(kMain, "Zoom", 5));
+    // A stored zoom that names no item of the list reads as the default, 40 %.
+    const int zoom = ini->ReadInteger(kMain, "Zoom", 5);
+    ComboBox1->SetItemIndex(zoom >= 0 && zoom < ComboBox1->ItemCount() ? zoom : 5);
     CriticalFocus = ini->ReadBool(kMain, "CriticalFocus", true);
     CriticalFocus1->SetChecked(CriticalFocus);
     TransparentClose = ini->ReadBool(kMain, "TransparentClose", true);

@@ -275,8 +275,7 @@ void TForm1::FormCreate(TObject*) {
     BGBitmap = new TABitmap();
     PreviewBitmap->Canvas()->Font()->SetHeight(12);
     // 9.
-    PxPerMmX = static_cast<double>(PrinterRef->PageWidth()) / PrinterRef->GetDeviceCaps(HORZSIZE);
-    PxPerMmY = static_cast<double>(PrinterRef->PageHeight()) / PrinterRef->GetDeviceCaps(VERTSIZE);
+    ReadPrinterScale();
     // 10. A first preview size.
     PreViewBox->SetWidth(PrinterRef->PageWidth() / 8);
     PreViewBox->SetHeight(PrinterRef->PageHeight() / 8);
@@ -324,8 +323,6 @@ void TForm1::FormCreate(TObject*) {
     }
     // 26. The preview size.
     ApplyPreviewSize();
-    ScrollBox1->SetVertRange(PreViewBox->Height() + 30);
-    ScrollBox1->SetHorzRange(PreViewBox->Width() + 30);
 }
 
 void TForm1::Int(TObject*) {

@@ -356,7 +356,8 @@ class TForm1 : public TForm {
     void BuildDialogs();
     void BindHandlers();
     void BindFocusFrames();  // the focus-frame handlers of every control of the pages and the panel
-    void ApplyPreviewSize(); // the size rule of the preview box
+    void ApplyPreviewSize(); // the size rule of the preview box and the scroll ranges that follow it
+    void ReadPrinterScale(); // PxPerMmX/PxPerMmY: the printer's resolution in pixels per millimetre
     void FillLimitLabels();
     void ComputeDrawableSize(); // DrawableWidth/DrawableHeight from the printer, margins and frame bands
     void SetScaleInsets();      // the ruler-scale bands from the four scale boxes
@@ -364,7 +365,7 @@ class TForm1 : public TForm {
 
 extern TForm1* Form1;
 
-// One side of the preview box in screen pixels: the paper length (printable length plus both
-// unprintable borders) rounded to three significant digits, at the screen's resolution and the
-// zoom in per cent.
-int PreviewBoxLength(int PixelsPerInch, int PrintableMm, int OffsetPx, double PxPerMm, double ZoomPercent);
+// One side of the preview box in screen pixels: the paper length (its length in printer pixels
+// over the printer's pixels per millimetre) rounded to three significant digits, at the screen's
+// resolution and the zoom in per cent.
+int PreviewBoxLength(int PixelsPerInch, int PaperPx, double PxPerMm, double ZoomPercent);

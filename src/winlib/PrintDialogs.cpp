@@ -2,6 +2,8 @@
 #include "DialogScript.h"
 #include "PrinterChoiceForm.h"
 
+#include <algorithm>
+
 namespace {
 
 TPrinterChoice FromAnswer(const DialogAnswer& a) {
@@ -46,12 +48,14 @@ bool TPrinterSetupDialog::Execute() {
     const std::optional<TPrinterChoice> choice = Ask(DialogKind::PrinterSetup, p);
     if (OnClose) OnClose(this);
     if (!choice) return false;
-    // Checked before anything changes, so a bad answer leaves the printer as it was.
+    // Checked before anything changes, so a bad answer leaves the printer as it was: the paper
+    // must be one the chosen printer offers.
     if (!choice->PaperName.empty()) {
-        bool known = false;
-        for (const TPrinterPaper& paper : TPrinter::KnownPapers())
-            known = known || paper.Name == choice->PaperName;
-        if (!known && choice->PaperName != p->PaperName())
+        const int chosen =
+            choice->PrinterName.empty() ? p->PrinterIndex() : p->Printers().IndexOf(choice->PrinterName);
+        const std::vector<AnsiString> offered = p->PaperNames(chosen);
+        const bool shown = chosen == p->PrinterIndex() && choice->PaperName == p->PaperName();
+        if (!shown && std::find(offered.begin(), offered.end(), choice->PaperName) == offered.end())
             throw EDialogScript("no paper named \"" + choice->PaperName + "\"");
     }
     ApplyPrinter(p, *choice);

@@ -11,11 +11,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
 QString Q(const AnsiString& s) {
     return QString::fromStdString(s);
+}
+
+// The papers of the printer at Index, Selected chosen when it is among them (nothing chosen
+// otherwise: that printer's own default then applies). The current printer's paper is always
+// listed, so the form shows what is set.
+void FillPapers(QComboBox* papers, TPrinter* p, int index, const AnsiString& selected) {
+    const QSignalBlocker quiet(papers);
+    papers->clear();
+    for (const AnsiString& name : p->PaperNames(index))
+        papers->addItem(Q(name));
+    if (index == p->PrinterIndex() && papers->findText(Q(p->PaperName())) < 0)
+        papers->addItem(Q(p->PaperName()));
+    papers->setCurrentIndex(papers->findText(Q(selected)));
 }
 
 } // namespace
@@ -58,11 +72,12 @@ bool RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& 
         });
     } else {
         papers = new QComboBox(&dialog);
-        for (const TPrinterPaper& paper : TPrinter::KnownPapers())
-            papers->addItem(Q(paper.Name));
-        if (papers->findText(Q(P->PaperName())) < 0) papers->addItem(Q(P->PaperName()));
-        papers->setCurrentText(Q(P->PaperName()));
+        FillPapers(papers, P, P->PrinterIndex(), P->PaperName());
         form->addRow("用紙サイズ(&Z):", papers);
+        // Another printer offers its own papers; the one chosen stays when it has it too.
+        QObject::connect(printers, &QComboBox::currentIndexChanged, &dialog, [=](int index) {
+            FillPapers(papers, P, index, papers->currentText().toStdString());
+        });
         orientation = new QComboBox(&dialog);
         orientation->addItems({"縦", "横"});
         orientation->setCurrentIndex(P->Orientation() == poLandscape ? 1 : 0);

@@ -1,5 +1,6 @@
-// Internal to the layer: the Qt side of TPrinter. One QPrinter configured for the current
-// printer, the painter of the running job, and where the job's output goes.
+// Internal to the layer: the Qt side of TPrinter. One QPrinter holds the settings of the current
+// printer (paper, orientation, resolution); a job draws into a PDF document of its own, which
+// becomes the PDF printer's file or is handed to the CUPS queue when the job ends.
 #pragma once
 
 #include "CanvasImpl.h"
@@ -18,7 +19,8 @@ struct TPrinterEntry {
 };
 
 // Device geometry in device pixels; the paper and the printable area are both measured from the
-// paper's top-left corner.
+// paper's top-left corner. The printable area lies as far inside the right and bottom edges as
+// inside the left and top ones.
 struct TPrinterGeometry {
     int dpiX = 600, dpiY = 600;
     QRect paper;     // (0, 0, paper width, paper height)
@@ -30,14 +32,22 @@ class TPrinterImpl {
   public:
     std::vector<TPrinterEntry> entries;
     int defaultIndex = 0;              // the system default at start, else the PDF printer
-    std::unique_ptr<QPrinter> printer; // configured for entries[current]
+    std::unique_ptr<QPrinter> printer; // the settings of the current printer
+    bool pdf = false;                  // the current printer is the PDF printer
+    std::unique_ptr<QPrinter> job;     // the running job's PDF document
     QPainter painter;                  // active while a job runs
-    QString partFile;                  // PDF printer: the file being written, renamed at the end
-    QString spoolFile;                 // CUPS printer: Qt's spool file of the running job, if found
+    QString jobFile;                   // where the running job's document is written
 
-    // Builds a fresh QPrinter for the entry with that printer's default settings.
-    static std::unique_ptr<QPrinter> CreatePrinter(const TPrinterEntry& entry);
+    // Makes Entry current with that printer's default settings; EPrinter when a CUPS queue of
+    // that name no longer exists (then nothing changes).
+    void Select(const TPrinterEntry& Entry);
+    // The page of the current settings in points, orientation applied: the exact size for the
+    // PDF printer (whose documents get exact page boxes), whole points for a CUPS queue (the
+    // size of the pages Qt writes for it).
+    QSizeF PagePoints() const;
     TPrinterGeometry Geometry() const;
+    // A PDF printer for one job with the current paper, orientation and resolution.
+    std::unique_ptr<QPrinter> CreateJobPrinter() const;
     // Puts the painter's origin on the printable area's corner and clips to it; run at the start
     // of every page because a new page starts from a fresh device state.
     void PreparePage();

@@ -1,10 +1,14 @@
-// The print job: pages go to a PDF file for the PDF printer and to CUPS through Qt otherwise.
+// The print job: pages are drawn into a PDF document that becomes the PDF printer's file, or is
+// handed to the CUPS queue as one job once it is complete.
+#include "CupsQueue.h"
+#include "PdfPageBox.h"
 #include "PrinterImpl.h"
-#include "PrinterSpool.h"
 #include "SysUtils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -19,30 +23,43 @@ QString PartFileFor(const QString& target) {
     return fi.absolutePath() + "/." + fi.fileName() + "." + QString::number(getpid()) + ".part";
 }
 
+// A new, empty file in the temporary folder for a CUPS job's document; empty when none can be
+// made.
+QString NewSpoolFile() {
+    QTemporaryFile file(QDir::tempPath() + "/ruliform-job-XXXXXX.pdf");
+    file.setAutoRemove(false);
+    return file.open() ? file.fileName() : QString();
+}
+
 } // namespace
 
 void TPrinter::BeginDoc() {
     if (printing_) throw EPrinter("Printing in progress");
-    QPrinter& p = *impl_->printer;
-    p.setDocName(QString::fromStdString(title_));
-    p.setCreator("Ruliform");
-    std::set<int> before;
+    const QString name = QString::fromStdString(printers_[index_]);
+    QString file;
     if (IsPdfPrinter()) {
         if (outputFile_.empty()) throw EPrinter("No output file for the PDF printer");
-        impl_->partFile = PartFileFor(QString::fromStdString(outputFile_));
-        p.setOutputFileName(impl_->partFile);
-        p.setOutputFormat(QPrinter::PdfFormat);
+        file = PartFileFor(QString::fromStdString(outputFile_));
     } else {
-        if (!p.isValid()) throw EPrinter("Printer \"" + printers_[index_] + "\" is not available");
-        before = OpenDescriptors();
+        // A queue removed while the program runs takes no job: say so before anything is drawn.
+        const QString problem = CupsQueueProblem(name);
+        if (!problem.isEmpty())
+            throw EPrinter("The printer \"" + printers_[index_] + "\" " + problem.toStdString());
+        file = NewSpoolFile();
+        if (file.isEmpty()) throw EPrinter("Printer \"" + printers_[index_] + "\" cannot start");
     }
-    if (!impl_->painter.begin(&p)) {
-        if (!impl_->partFile.isEmpty()) QFile::remove(impl_->partFile);
-        impl_->partFile.clear();
+    impl_->job = impl_->CreateJobPrinter();
+    QPrinter& job = *impl_->job;
+    job.setDocName(QString::fromStdString(title_));
+    job.setCreator("Ruliform");
+    job.setOutputFileName(file);
+    if (!impl_->painter.begin(&job)) {
+        QFile::remove(file);
+        impl_->job.reset();
         throw EPrinter(IsPdfPrinter() ? "Cannot create file \"" + outputFile_ + "\""
                                       : "Printer \"" + printers_[index_] + "\" cannot start");
     }
-    if (!IsPdfPrinter()) impl_->spoolFile = NewCupsTempFile(before);
+    impl_->jobFile = file;
     printing_ = true;
     aborted_ = false;
     pageNumber_ = 1;
@@ -51,43 +68,55 @@ void TPrinter::BeginDoc() {
 
 void TPrinter::NewPage() {
     if (!printing_) throw EPrinter("Printer is not currently printing");
-    if (!impl_->printer->newPage()) throw EPrinter("Cannot start a new page");
+    if (!impl_->job->newPage()) throw EPrinter("Cannot start a new page");
     impl_->PreparePage();
     ++pageNumber_;
 }
 
 void TPrinter::EndDoc() {
     if (!printing_) throw EPrinter("Printer is not currently printing");
-    const bool ended = impl_->painter.end() && impl_->printer->printerState() != QPrinter::Error;
+    const bool ended = impl_->painter.end() && impl_->job->printerState() != QPrinter::Error;
+    const QSize whole = impl_->job->pageLayout().fullRectPoints().size();
     printing_ = false;
     pageNumber_ = 0;
-    impl_->spoolFile.clear();
-    const QString part = impl_->partFile;
-    impl_->partFile.clear();
-    if (part.isEmpty()) {
-        if (!ended) throw EPrinter("Printing on \"" + printers_[index_] + "\" failed");
+    impl_->job.reset();
+    const QString file = impl_->jobFile;
+    impl_->jobFile.clear();
+
+    if (IsPdfPrinter()) {
+        const QByteArray from = QFile::encodeName(file);
+        const QByteArray to = QFile::encodeName(QString::fromStdString(outputFile_));
+        if (!ended || !SetExactPageBoxes(file, whole, impl_->PagePoints()) ||
+            std::rename(from.constData(), to.constData()) != 0) {
+            QFile::remove(file);
+            throw EPrinter("Cannot write file \"" + outputFile_ + "\"");
+        }
         return;
     }
-    const QByteArray from = QFile::encodeName(part);
-    const QByteArray to = QFile::encodeName(QString::fromStdString(outputFile_));
-    if (!ended || std::rename(from.constData(), to.constData()) != 0) {
-        QFile::remove(part);
-        throw EPrinter("Cannot write file \"" + outputFile_ + "\"");
+
+    const AnsiString queue = printers_[index_];
+    if (!ended) {
+        QFile::remove(file);
+        throw EPrinter("Printing on \"" + queue + "\" failed");
     }
+    const QPageLayout layout = impl_->printer->pageLayout();
+    QString error;
+    const int id =
+        SubmitCupsJob(QString::fromStdString(queue), file, QString::fromStdString(title_),
+                      layout.pageSize().key(), layout.orientation() == QPageLayout::Landscape, error);
+    QFile::remove(file);
+    if (id == 0)
+        throw EPrinter("The printer \"" + queue + "\" did not accept the job: " + error.toStdString());
 }
 
 void TPrinter::Abort() {
     // Also called from error paths, so a printer that is not printing is left alone quietly.
     if (!printing_) return;
-    // Without its spool file Qt's CUPS engine has nothing to submit when the painter ends.
-    if (!impl_->spoolFile.isEmpty())
-        QFile::remove(impl_->spoolFile);
-    else if (!IsPdfPrinter())
-        qWarning("Ruliform: the spool file of the aborted job was not found; CUPS gets the job");
+    // The document is only handed on by EndDoc: dropping it leaves nothing behind.
     impl_->painter.end();
-    if (!impl_->partFile.isEmpty()) QFile::remove(impl_->partFile);
-    impl_->partFile.clear();
-    impl_->spoolFile.clear();
+    impl_->job.reset();
+    if (!impl_->jobFile.isEmpty()) QFile::remove(impl_->jobFile);
+    impl_->jobFile.clear();
     printing_ = false;
     aborted_ = true;
     pageNumber_ = 0;
@@ -102,7 +131,7 @@ QPainter* TPrinterCanvasImpl::Painter() {
 }
 
 QPaintDevice* TPrinterCanvasImpl::MetricsDevice() {
-    return owner_->printer.get();
+    return owner_->job ? owner_->job.get() : owner_->printer.get();
 }
 
 TRect TPrinterCanvasImpl::Bounds() {

@@ -1,8 +1,11 @@
-// Paper size and orientation of the current printer.
+// Paper size and orientation of the current printer, and the papers each printer offers.
 #include "PrinterImpl.h"
 #include "SysUtils.h"
 
 #include <QPageSize>
+#include <QPrinterInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +20,43 @@ constexpr KnownPaper Papers[] = {{"A3", QPageSize::A3},      {"A4", QPageSize::A
                                  {"B5", QPageSize::JisB5},   {"Letter", QPageSize::Letter},
                                  {"Legal", QPageSize::Legal}};
 
+// The papers of a printer: the known ones for the PDF printer, the queue's own for CUPS.
+QList<QPageSize> OfferedSizes(const TPrinterEntry& entry) {
+    QList<QPageSize> sizes;
+    if (entry.pdf) {
+        for (const KnownPaper& k : Papers)
+            sizes.append(QPageSize(k.id));
+    } else {
+        sizes = QPrinterInfo::printerInfo(entry.name).supportedPageSizes();
+    }
+    return sizes;
+}
+
+struct NamedSize {
+    QPageSize size;
+    AnsiString name;
+};
+
+// The papers of a printer by the names they go by: a known paper by its short name, any other
+// by the name the queue gives it. A queue may list one sheet under several keys ("US Letter" and
+// "ANSI A"); the short name goes to the one with the standard key, else to the first.
+std::vector<NamedSize> NamedSizes(const TPrinterEntry& entry) {
+    const QList<QPageSize> sizes = OfferedSizes(entry);
+    std::vector<NamedSize> named;
+    for (const QPageSize& size : sizes)
+        named.push_back({size, size.name().toStdString()});
+    for (const KnownPaper& k : Papers) {
+        NamedSize* pick = nullptr;
+        for (NamedSize& n : named) {
+            if (n.size.id() != k.id) continue;
+            if (!pick || n.size.key() == QPageSize::key(k.id)) pick = &n;
+            if (n.size.key() == QPageSize::key(k.id)) break;
+        }
+        if (pick) pick->name = k.name;
+    }
+    return named;
+}
+
 } // namespace
 
 std::vector<TPrinterPaper> TPrinter::KnownPapers() {
@@ -28,18 +68,29 @@ std::vector<TPrinterPaper> TPrinter::KnownPapers() {
     return list;
 }
 
+std::vector<AnsiString> TPrinter::PaperNames(int Index) const {
+    std::vector<AnsiString> names;
+    if (Index < 0 || Index >= static_cast<int>(impl_->entries.size())) return names;
+    for (const NamedSize& n : NamedSizes(impl_->entries[Index]))
+        if (std::find(names.begin(), names.end(), n.name) == names.end()) names.push_back(n.name);
+    return names;
+}
+
 AnsiString TPrinter::PaperName() const {
-    const QPageSize size = impl_->printer->pageLayout().pageSize();
+    const QPageSize current = impl_->printer->pageLayout().pageSize();
+    for (const NamedSize& n : NamedSizes(impl_->entries[index_]))
+        if (n.size.key() == current.key()) return n.name;
     for (const KnownPaper& k : Papers)
-        if (size.id() == k.id) return k.name;
-    return size.name().toStdString();
+        if (current.id() == k.id) return k.name;
+    return current.name().toStdString();
 }
 
 bool TPrinter::SetPaperName(const AnsiString& Name) {
     if (printing_) return false; // the sheet cannot change under a running job
-    for (const KnownPaper& k : Papers) {
-        if (SameText(Name, k.name)) {
-            impl_->printer->setPageSize(QPageSize(k.id));
+    if (Name.empty()) return false;
+    for (const NamedSize& n : NamedSizes(impl_->entries[index_])) {
+        if (SameText(Name, n.name)) {
+            impl_->printer->setPageSize(n.size);
             return true;
         }
     }

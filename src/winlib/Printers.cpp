@@ -3,13 +3,32 @@
 #include "SysUtils.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
-TPrinter::TPrinter() : impl_(std::make_unique<TPrinterImpl>()), outputFile_("RuliformDocument.pdf") {
+namespace {
+// The PDF printer writes into the user's documents folder unless told otherwise, so the file
+// never depends on the folder the program was started from.
+AnsiString DefaultOutputFile() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return (QDir(folder).absolutePath() + "/RuliformDocument.pdf").toStdString();
+}
+} // namespace
+
+TPrinter::TPrinter() : impl_(std::make_unique<TPrinterImpl>()), outputFile_(DefaultOutputFile()) {
     impl_->entries = EnumeratePrinters(impl_->defaultIndex);
     for (const TPrinterEntry& e : impl_->entries)
         printers_.Add(e.name.toStdString());
     index_ = impl_->defaultIndex;
-    impl_->printer = TPrinterImpl::CreatePrinter(impl_->entries[index_]);
+    try {
+        impl_->Select(impl_->entries[index_]);
+    } catch (const EPrinter&) {
+        // The default queue went away between listing and configuring: the PDF printer is there.
+        index_ = static_cast<int>(impl_->entries.size()) - 1;
+        impl_->Select(impl_->entries[index_]);
+    }
     // The canvas lives as long as the printer so its pen, brush and font carry over between jobs.
     canvas_ = std::make_unique<TCanvas>();
     canvas_->SetImpl(std::make_unique<TPrinterCanvasImpl>(impl_.get()));
@@ -24,7 +43,7 @@ void TPrinter::SetPrinterIndex(int i) {
     const int count = static_cast<int>(impl_->entries.size());
     if (i == -1) i = impl_->defaultIndex;
     if (i < 0 || i >= count) throw EPrinter("Printer selected is not valid");
-    impl_->printer = TPrinterImpl::CreatePrinter(impl_->entries[i]);
+    impl_->Select(impl_->entries[i]);
     index_ = i;
 }
 
@@ -36,7 +55,7 @@ bool TPrinter::SetPrinterByName(const AnsiString& Name) {
 }
 
 bool TPrinter::IsPdfPrinter() const {
-    return impl_->entries[index_].pdf;
+    return impl_->pdf;
 }
 
 namespace {

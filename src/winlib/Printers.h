@@ -37,30 +37,46 @@ class TPrinter : public TObject {
     // Names in list order, taken once when the object is created.
     const TStringList& Printers() const { return printers_; }
     int PrinterIndex() const { return index_; }
-    void SetPrinterIndex(int i); // -1 selects the default printer
-    // Makes the named printer current with that printer's default settings; false when unknown.
+    // -1 selects the default printer. EPrinter for an index outside the list, and for a CUPS
+    // queue that no longer exists; either way the current printer stays.
+    void SetPrinterIndex(int i);
+    // Makes the named printer current with that printer's default settings; false when the name
+    // is not in the list (EPrinter when its queue no longer exists, as SetPrinterIndex).
     bool SetPrinterByName(const AnsiString& Name);
     bool IsPdfPrinter() const; // the built-in PDF printer is current
 
+    // The paper the job really prints: the PDF printer's pages have their exact sizes, a CUPS
+    // queue's those of the document Qt sends it (whole points). The printable area is centred.
     int PageWidth() const; // printable width in device pixels
     int PageHeight() const;
     int GetDeviceCaps(int Index) const; // HORZSIZE/VERTSIZE in whole mm of the printable area
-    int Resolution() const;             // device pixels per inch
+    int Resolution() const;             // device pixels per inch: the true scale of every job
 
     TPrinterOrientation Orientation() const;
     void SetOrientation(TPrinterOrientation o);
     AnsiString PaperName() const;
-    bool SetPaperName(const AnsiString& Name); // a known paper name ("A4", "A3", "B5", "Letter", ...)
+    // A paper the current printer offers, by name ("A4", "A3", "B5", "Letter", ...; a CUPS queue
+    // also its own papers by the names they have there); false when it offers none of that name.
+    bool SetPaperName(const AnsiString& Name);
+    // The names of the papers the printer at Index offers, in its order: the known papers for
+    // the PDF printer, the queue's own for a CUPS printer (none when the queue is gone).
+    std::vector<AnsiString> PaperNames(int Index) const;
+    // The papers of the PDF printer.
     static std::vector<TPrinterPaper> KnownPapers();
 
-    // The built-in PDF printer writes this file (default: "RuliformDocument.pdf" in the current folder).
+    // The built-in PDF printer writes this file (default: "RuliformDocument.pdf" in the user's
+    // documents folder, or in the home folder when there is none).
     AnsiString OutputFileName() const { return outputFile_; }
     void SetOutputFileName(const AnsiString& f) { outputFile_ = f; }
 
     const AnsiString& Title() const { return title_; }
     void SetTitle(const AnsiString& t) { title_ = t; }
-    void BeginDoc(); // EPrinter when a job is running or the printer cannot start
+    // EPrinter when a job is running or the printer cannot start (a CUPS queue that is gone).
+    void BeginDoc();
     void NewPage();
+    // Completes the document: writes the PDF printer's file or hands the job to the CUPS queue.
+    // EPrinter when that fails (the file cannot be written, the queue refuses the job); the job
+    // is over either way.
     void EndDoc();
     void Abort(); // drops the running job: no document and no queue entry remain
     bool Printing() const { return printing_; }

@@ -38,6 +38,10 @@ void StartCups(PrivateCups& cups) {
             cups.queue = value("queue=");
         else if (line.rfind("margins_queue=", 0) == 0)
             cups.marginsQueue = value("margins_queue=");
+        else if (line.rfind("spare_queue=", 0) == 0)
+            cups.spareQueue = value("spare_queue=");
+        else if (line.rfind("ppd=", 0) == 0)
+            cups.ppd = value("ppd=");
         else if (line.rfind("out=", 0) == 0)
             cups.outDir = value("out=");
         else if (line.rfind("skip: ", 0) == 0)
@@ -46,7 +50,7 @@ void StartCups(PrivateCups& cups) {
             skip += "\n" + line;
     }
     if (status != 0 || cups.socket.empty() || cups.queue.empty() || cups.marginsQueue.empty() ||
-        cups.outDir.empty())
+        cups.spareQueue.empty() || cups.ppd.empty() || cups.outDir.empty())
         cups.skipReason =
             skip.empty() ? "the private cupsd script failed (exit " + std::to_string(status) + ")" : skip;
     else

@@ -8,6 +8,8 @@ struct PrivateCups {
     std::string socket;       // CUPS_SERVER
     std::string queue;        // the cups-pdf queue, also the default printer
     std::string marginsQueue; // the same with a 12 pt unprintable border on A4
+    std::string spareQueue;   // like the first; tests may stop, remove and add it again
+    std::string ppd;          // the PPD of the first and the spare queue
     std::string outDir;       // where cups-pdf writes the documents
     std::string skipReason;   // why the server is not there; empty when it runs
     bool Running() const { return skipReason.empty(); }

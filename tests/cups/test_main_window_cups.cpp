@@ -1,12 +1,6 @@
 // The main window's print command on a private cups-pdf queue: the document that CUPS writes
 // holds the requested sheets, carries the job's title and has the grid at its true place.
-#include "cups_jobs.h"
-#include "private_cups.h"
-#include "shell/Unit1.h"
-#include "shell/Yxfile.h"
-#include "winlib/DialogScript.h"
-#include "winlib/Printers.h"
-#include "winlib/test_printer_util.h"
+#include "CupsWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -61,30 +55,6 @@ std::pair<double, double> DarkSpan(const GreyImage& img, bool alongRow, int at) 
     }
     return {first, last < 0 ? -1.0 : last + 1.0};
 }
-
-class CupsMainWindow : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!TheCups().Running()) GTEST_SKIP() << "no private CUPS server: " << TheCups().skipReason;
-        SetProgramFolderForTest(folder_.Path().string());
-        ASSERT_TRUE(Printer()->SetPrinterByName(TheCups().queue));
-        ClearScriptedAnswers();
-        ShownMessages().clear();
-        Form1 = new TForm1(nullptr);
-        Form1->DoCreate();
-        f = Form1;
-    }
-    void TearDown() override {
-        delete Form1;
-        Form1 = nullptr;
-        f = nullptr;
-        SetProgramFolderForTest("");
-        ClearScriptedAnswers();
-    }
-
-    TForm1* f = nullptr;
-    ScratchDir folder_;
-};
 
 TEST_F(CupsMainWindow, PrintsTwoSheetsOfGraphPaperWithTheGridAtTrueSize) {
     // 10 x 10 cells of 5 mm, 20 mm from the left edge and 30 mm from the top. This queue's

@@ -22,10 +22,11 @@ class CupsPrinter : public ::testing::Test {
 
 TEST_F(CupsPrinter, TheQueuesComeBeforeThePdfPrinterAndTheDefaultIsCurrent) {
     TPrinter p;
-    ASSERT_EQ(p.Printers().Count(), 3);
+    ASSERT_EQ(p.Printers().Count(), 4);
     EXPECT_GE(p.Printers().IndexOf(TheCups().queue), 0);
     EXPECT_GE(p.Printers().IndexOf(TheCups().marginsQueue), 0);
-    EXPECT_EQ(p.Printers()[2], PdfPrinterName);
+    EXPECT_GE(p.Printers().IndexOf(TheCups().spareQueue), 0);
+    EXPECT_EQ(p.Printers()[3], PdfPrinterName);
     EXPECT_EQ(p.Printers()[p.PrinterIndex()], TheCups().queue);
     EXPECT_FALSE(p.IsPdfPrinter());
 }
@@ -53,9 +54,10 @@ TEST_F(CupsPrinter, GeometryFollowsThePrintableAreaOfTheQueue) {
         EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), p.PageWidth() + 2 * border);
         EXPECT_EQ(p.GetDeviceCaps(PHYSICALHEIGHT), p.PageHeight() + 2 * border);
         EXPECT_NEAR(p.GetDeviceCaps(PHYSICALWIDTH), 595.0 * res / 72, 1);
+        // The queue's A4 pages are the 595 x 842 points of the document Qt sends it.
         const double borderMm = q.borderPt * 25.4 / 72;
-        EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), static_cast<int>(210 - 2 * borderMm));
-        EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), static_cast<int>(297 - 2 * borderMm));
+        EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), static_cast<int>(595 * 25.4 / 72 - 2 * borderMm));
+        EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), static_cast<int>(842 * 25.4 / 72 - 2 * borderMm));
     }
 }
 

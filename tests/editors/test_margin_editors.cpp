@@ -146,23 +146,23 @@ TEST_F(MarginEditorTest, OtherSendersSkipParsingAndCoupling) {
 }
 
 TEST_F(MarginEditorTest, LargerMarginsLowerTheCellCounts) {
-    // A4 at 600 dpi: 4958 x 7017 px; cells of 10 mm.
-    ASSERT_EQ(Printer()->PageWidth(), 4958);
-    ASSERT_EQ(Printer()->PageHeight(), 7017);
+    // A4 at 600 dpi: 4961 x 7016 px (210 x 297 mm), 23.622 px/mm; cells of 10 mm.
+    ASSERT_EQ(Printer()->PageWidth(), 4961);
+    ASSERT_EQ(Printer()->PageHeight(), 7016);
     f->eMmX->SetText("10");
     f->eMmY->SetText("10");
-    f->eDotX->SetText("21"); // 236 px = 9.996 mm, two-digit 10: fits
+    f->eDotX->SetText("21"); // 236 px = 9.991 mm, two-digit 10: fits
     f->eDotY->SetText("29"); // 10.24 mm: fits
     ASSERT_EQ(f->eDotX->Text(), "21");
     ASSERT_EQ(f->eDotY->Text(), "29");
     std::vector<AnsiString>* down = RecordTexts(f->eDotY);
     f->eSpaceT->UserSetText("50");
-    EXPECT_EQ(f->DrawableHeight, 5835);
-    EXPECT_EQ(f->Label12->Caption(), "MaxY:25px");           // 246.97 mm / 10
+    EXPECT_EQ(f->DrawableHeight, static_cast<int>(7016 - 50 * 600 / 25.4)); // 5834
+    EXPECT_EQ(f->Label12->Caption(), "MaxY:25px");                          // 246.97 mm / 10
     EXPECT_EQ(*down, (std::vector<AnsiString>{"25", "24"})); // 25 cells are 9.9 mm: one more step
     EXPECT_EQ(f->eDotX->Text(), "21");
     f->eSpaceL->UserSetText("50");
-    EXPECT_EQ(f->DrawableWidth, 3777);
+    EXPECT_EQ(f->DrawableWidth, static_cast<int>(4961 - 50 * 600 / 25.4)); // 3779
     EXPECT_EQ(f->Label14->Caption(), "MaxX:16px");
     EXPECT_EQ(f->eDotX->Text(), "16");
     EXPECT_EQ(f->Label9->Caption(), "MaxX:10mm");

@@ -42,13 +42,13 @@ class GraphPaperTest : public PlainPageTest {
     // Preview scales as a reader of the rules computes them: the screen's pixels per inch / 25.4.
     double Sx() const { return ScreenPixelsPerInchX() / 25.4; }
     double Sy() const { return ScreenPixelsPerInchY() / 25.4; }
-    // Where line n of a 5 mm pitch lies when the preview adds whole pixels: each step adds the
-    // truncated pitch.
+    // Where the first pixel of line n of a 5 mm pitch lies: n pitches below the 10 mm margin at
+    // the exact scale, less half the thickness, truncated.
     int PreviewLineY(int n, double thicknessPx) const {
-        return static_cast<int>(n * std::floor(5 * Sy()) + 10 * Sy() - thicknessPx * 0.5);
+        return static_cast<int>((10 + 5 * n) * Sy() - thicknessPx * 0.5);
     }
     int PreviewLineX(int n, double thicknessPx) const {
-        return static_cast<int>(n * std::floor(5 * Sx()) + 10 * Sx() - thicknessPx * 0.5);
+        return static_cast<int>((10 + 5 * n) * Sx() - thicknessPx * 0.5);
     }
     // A column and a row that cross no vertical or horizontal line: the middle of the first cell.
     int MidCellX() const { return PreviewLineX(0, 0) + static_cast<int>(2.5 * Sx()); }

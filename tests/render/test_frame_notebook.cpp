@@ -62,21 +62,28 @@ TEST_F(NotebookHeaderTest, RulesRunAcrossTheContentWidthInTheLineColour) {
 
 TEST_F(NotebookHeaderTest, MarksEveryTenMillimetresWithACircleEveryFifth) {
     const TBitmap* page = Rebuild();
-    const int step = static_cast<int>(10 * S()); // whole pixels: the truncation accumulates
+    const double step = 10 * S(), width = W() - 30 * S();
     const int top = (Px(29) + Px(30)) / 2,
               bottom = (static_cast<int>(H() - 11 * S()) + static_cast<int>(H() - 10 * S())) / 2;
+    // Mark k lies k * 10 mm from the left content edge, however many marks came before it.
     int marks = 0;
-    for (int k = 0; k * step < Right() - Left(); ++k, ++marks) {
-        const int x = Left() + k * step;
+    for (int k = 0; k * step < width; ++k, ++marks) {
+        const int x = static_cast<int>((15 + 10 * k) * S());
         for (int row : {top, bottom}) {
             if (k % 5 == 0)
                 EXPECT_GE(InkAround(page, x, row), 2) << "circle " << k << " row " << row;
             else
                 EXPECT_EQ(InkAround(page, x, row), 1) << "tick " << k << " row " << row;
-            EXPECT_EQ(At(page, x + step / 2, row), clWhite) << "between " << k << " row " << row;
+            EXPECT_EQ(At(page, static_cast<int>((20 + 10 * k) * S()), row), clWhite)
+                << "between " << k << " row " << row;
         }
     }
-    EXPECT_EQ(marks, 1 + (Right() - Left() - 1) / step);
+    EXPECT_EQ(marks, static_cast<int>(std::ceil(width / step)));
+    // Nothing past the last mark.
+    const std::vector<rendertest::Span> along =
+        rendertest::Runs(W(), [&](int x) { return At(page, x, top) != clWhite; });
+    ASSERT_FALSE(along.empty());
+    EXPECT_LE(along.back().last, static_cast<int>((15 + 10 * (marks - 1)) * S()) + 3);
 }
 
 TEST_F(NotebookHeaderTest, ContentNarrowerThanTenMillimetresKeepsOnlyTheFirstCircle) {

@@ -15,7 +15,7 @@ std::vector<int> Expected(int count, const std::function<int(int)>& at) {
 }
 } // namespace
 
-TEST_F(GraphPaperTest, PreviewPlacesElevenLinesEachWayAtWholePixelSteps) {
+TEST_F(GraphPaperTest, PreviewPlacesElevenLinesEachWayAtTheExactPitch) {
     TCanvas* c = DrawPreview();
     const double w = 0.05 * Sx();
     const std::vector<Span> rows = rendertest::RowsAt(c, MidCellX(), kSize, clWhite);
@@ -24,28 +24,33 @@ TEST_F(GraphPaperTest, PreviewPlacesElevenLinesEachWayAtWholePixelSteps) {
     EXPECT_EQ(Firsts(cols), Expected(11, [&](int n) { return PreviewLineX(n, w); }));
     for (const Span& r : rows)
         EXPECT_EQ(r.Width(), 1);
-    // At 96 pixels per inch a 5 mm cell is 18.9 pixels: the lines step by 18, not 18.9.
+    // At 96 pixels per inch a 5 mm cell is 18.9 pixels: ten cells are 189 pixels, not ten
+    // whole-pixel steps of 18.
     if (ScreenPixelsPerInchY() == 96) {
         EXPECT_EQ(rows.front().first, 37);
-        EXPECT_EQ(rows.back().first, 37 + 10 * 18);
+        EXPECT_EQ(rows.back().first, 226);
     }
 }
 
-TEST_F(GraphPaperTest, PreviewLinesRunTheExactLengthOfTheGrid) {
+TEST_F(GraphPaperTest, PreviewLinesRunTheExactLengthOfTheGridAndTheGridCloses) {
     TCanvas* c = DrawPreview();
-    // A horizontal line runs from trunc(L) to trunc(50 mm * s + L), the end pixel left out,
-    // even though the accumulated vertical lines stop short of it.
+    const double w = 0.05 * Sx();
+    // A horizontal line runs from trunc(L) to trunc(50 mm * s + L), the end pixel left out; the
+    // last vertical line stands at that end, so the run along the line stops on it.
     const int x1 = static_cast<int>(10 * Sx()), x2 = static_cast<int>(50 * Sx() + 10 * Sx());
-    const int y = PreviewLineY(3, 0.05 * Sx());
-    const std::vector<Span> along = rendertest::ColumnsAt(c, y, kSize, clWhite);
+    const int lastColumn = PreviewLineX(10, w);
+    EXPECT_LE(std::abs(lastColumn - (x2 - 1)), 1);
+    const std::vector<Span> along = rendertest::ColumnsAt(c, PreviewLineY(3, w), kSize, clWhite);
     ASSERT_FALSE(along.empty());
     EXPECT_EQ(along.front().first, x1);
-    EXPECT_EQ(along.back().last, x2 - 1);
+    EXPECT_EQ(along.back().last, std::max(x2 - 1, lastColumn));
     const int y1 = static_cast<int>(10 * Sy()), y2 = static_cast<int>(50 * Sy() + 10 * Sy());
-    const std::vector<Span> down = rendertest::RowsAt(c, PreviewLineX(4, 0.05 * Sx()), kSize, clWhite);
+    const int lastRow = PreviewLineY(10, w);
+    EXPECT_LE(std::abs(lastRow - (y2 - 1)), 1);
+    const std::vector<Span> down = rendertest::RowsAt(c, PreviewLineX(4, w), kSize, clWhite);
     ASSERT_FALSE(down.empty());
     EXPECT_EQ(down.front().first, y1);
-    EXPECT_EQ(down.back().last, y2 - 1);
+    EXPECT_EQ(down.back().last, std::max(y2 - 1, lastRow));
 }
 
 TEST_F(GraphPaperTest, PreviewFollowsMarginsInsetsAndZoom) {
@@ -59,9 +64,10 @@ TEST_F(GraphPaperTest, PreviewFollowsMarginsInsetsAndZoom) {
     const std::vector<Span> cols = rendertest::ColumnsAt(c, static_cast<int>(22.5 * s), kSize, clWhite);
     ASSERT_EQ(rows.size(), 11u);
     ASSERT_EQ(cols.size(), 11u);
-    EXPECT_EQ(rows.front().first, static_cast<int>(20 * s - 0.05 * s * 0.5));
-    EXPECT_EQ(cols.front().first, static_cast<int>(15 * s - 0.05 * s * 0.5));
-    EXPECT_EQ(rows[1].first - rows[0].first, static_cast<int>(5 * s));
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_EQ(rows[i].first, static_cast<int>((20 + 5 * i) * s - 0.05 * s * 0.5)) << i;
+        EXPECT_EQ(cols[i].first, static_cast<int>((15 + 5 * i) * s - 0.05 * s * 0.5)) << i;
+    }
 }
 
 TEST_F(GraphPaperTest, PreviewStacksOnePixelLinesForTheThickness) {
@@ -244,5 +250,45 @@ TEST_F(GraphPaperTest, PreviewScaleFollowsTheZoomList) {
         EXPECT_NEAR(PreviewScaleX(f), Sx() * k.zoom, 1e-12) << k.index;
         EXPECT_NEAR(PreviewScaleY(f), Sy() * k.zoom, 1e-12) << k.index;
         EXPECT_EQ(PreviewScaleSingle(f), static_cast<float>(PreviewScaleX(f))) << k.index;
+    }
+}
+
+TEST_F(GraphPaperTest, PreviewOfAWholeSheetKeepsThePitchAndClosesAtEveryZoom) {
+    // 40 x 58 cells of 5 mm from 5 mm margins fill an A4 sheet to 205 x 295 mm. Accumulating
+    // whole pixels, the grid would end 21 mm short at 40 % and would not close.
+    f->MarginLeft = f->MarginTop = 5.0;
+    f->eDotX->SetText("40");
+    f->eDotY->SetText("58");
+    f->CheckBlank->SetChecked(false);
+    f->SpaceLineView1->SetChecked(false);
+    f->PageControl1->SetActivePageIndex(0);
+    const double zooms[] = {100, 80, 75, 60, 50, 40, 30, 25};
+    for (int index = 0; index < 8; ++index) {
+        SCOPED_TRACE(zooms[index]);
+        f->ComboBox1->SetItemIndex(index);
+        f->UpdatePreview();
+        TCanvas* c = f->PreviewBitmap->Canvas();
+        const int w = f->PreviewBitmap->Width(), h = f->PreviewBitmap->Height();
+        const double sx = ScreenPixelsPerInchX() / 25.4 * zooms[index] / 100;
+        const double sy = ScreenPixelsPerInchY() / 25.4 * zooms[index] / 100;
+        ASSERT_GT(h, static_cast<int>(295 * sy)) << "the sheet holds the grid";
+        // Across the middle of the first row of cells and down the middle of the first column.
+        const std::vector<Span> cols = rendertest::ColumnsAt(c, static_cast<int>(7.5 * sy), w, clWhite);
+        const std::vector<Span> rows = rendertest::RowsAt(c, static_cast<int>(7.5 * sx), h, clWhite);
+        ASSERT_EQ(cols.size(), 41u);
+        ASSERT_EQ(rows.size(), 59u);
+        // Each line's pixel centre within a pixel of its exact place.
+        for (int i = 0; i <= 40; ++i)
+            EXPECT_LE(std::abs(cols[i].Centre() + 0.5 - (5 + 5 * i) * sx), 1.0) << "vertical line " << i;
+        for (int i = 0; i <= 58; ++i)
+            EXPECT_LE(std::abs(rows[i].Centre() + 0.5 - (5 + 5 * i) * sy), 1.0) << "horizontal line " << i;
+        // The last horizontal line runs to the last vertical line and no further, and the last
+        // vertical line down to the last horizontal one.
+        const std::vector<Span> bottom = rendertest::ColumnsAt(c, rows.back().first, w, clWhite);
+        const std::vector<Span> right = rendertest::RowsAt(c, cols.back().first, h, clWhite);
+        ASSERT_FALSE(bottom.empty());
+        ASSERT_FALSE(right.empty());
+        EXPECT_LE(std::abs(bottom.back().last - cols.back().last), 1);
+        EXPECT_LE(std::abs(right.back().last - rows.back().last), 1);
     }
 }

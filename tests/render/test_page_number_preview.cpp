@@ -45,13 +45,12 @@ TEST_F(PageNumberPreviewTest, RisesByTheUnprintableBottomBorder) {
     ASSERT_GT(border, 0);
     const TBitmap* page = Rebuild();
     EXPECT_TRUE(Same(page, ExpectedFooter(border).get()));
-    // The preview grows by both borders; the footer keeps its distance from the paper's bottom
-    // edge plus the border.
+    // The preview is the printer's whole paper, as before; the footer stands on the printable
+    // bottom, the border above the paper's bottom edge.
     const TRect raised = InkBox(page);
-    const int grown = H() - flushHeight;
-    ASSERT_GT(grown, border);
-    EXPECT_EQ(raised.Top, flush.Top + grown - border);
-    EXPECT_EQ(raised.Bottom, flush.Bottom + grown - border);
+    ASSERT_EQ(H(), flushHeight);
+    EXPECT_EQ(raised.Top, flush.Top - border);
+    EXPECT_EQ(raised.Bottom, flush.Bottom - border);
     EXPECT_EQ(raised.Left, flush.Left);
 }
 

@@ -44,28 +44,29 @@ TEST_F(MainWindowTest, A4AtNinetySixDpiHasTheDocumentedSizes) {
 
 TEST(PreviewBoxLength, RoundsThePaperAndKeepsTheZoomInExtendedPrecision) {
     struct Case {
-        int dpi, printableMm, offsetPx;
+        int dpi, paperPx;
         double pxPerMm, zoom;
         int expected;
     };
     const Case cases[] = {
-        {96, 210, 0, 10.0, 40, 317},
-        {96, 297, 0, 10.0, 40, 449},
-        {96, 210, 0, 10.0, 100, 793},
-        {96, 297, 0, 10.0, 100, 1122},
-        // Both unprintable borders count; 210.49 mm is sized as 210 and 296.97 mm as 297.
-        {96, 200, 50, 10.0, 40, 317},
-        {96, 210, 49, 200.0, 40, 317},
-        {96, 296, 97, 200.0, 40, 449},
-        {96, 1189, 0, 10.0, 100, 4497}, // 1190 mm
+        {96, 2100, 10.0, 40, 317},
+        {96, 2970, 10.0, 40, 449},
+        {96, 2100, 10.0, 100, 793},
+        {96, 2970, 10.0, 100, 1122},
+        // 210.49 mm is sized as 210 and 296.97 mm as 297.
+        {96, 42098, 200.0, 40, 317},
+        {96, 59394, 200.0, 40, 449},
+        {96, 11890, 10.0, 100, 4497}, // 1189 mm: 1190
+        // Letter at 600 dpi: 5100 pixels are 215.9 mm, sized as 216.
+        {96, 5100, 600 / 25.4, 100, 816},
         // A 5-inch paper at 72 dpi: the product lands on the whole pixel, not just below it.
-        {72, 127, 0, 10.0, 100, 360},
-        {72, 127, 0, 10.0, 50, 180},
-        {72, 127, 0, 10.0, 25, 90},
+        {72, 1270, 10.0, 100, 360},
+        {72, 1270, 10.0, 50, 180},
+        {72, 1270, 10.0, 25, 90},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(PreviewBoxLength(c.dpi, c.printableMm, c.offsetPx, c.pxPerMm, c.zoom), c.expected)
-            << c.dpi << " dpi, " << c.printableMm << " mm + 2 x " << c.offsetPx << " px, " << c.zoom << " %";
+        EXPECT_EQ(PreviewBoxLength(c.dpi, c.paperPx, c.pxPerMm, c.zoom), c.expected)
+            << c.dpi << " dpi, " << c.paperPx << " px at " << c.pxPerMm << " px/mm, " << c.zoom << " %";
 }
 
 TEST_F(MainWindowTest, ZoomButtonsStepAndStopAtTheEnds) {
@@ -201,4 +202,34 @@ TEST_F(MainWindowTest, MarginLinesSitAtTheTruncatedBandEdges) {
             << c.top << " + " << c.insetTop << " / " << c.bottom << " + " << c.insetBottom;
     }
     f->FrameInsetTop = f->FrameInsetBottom = 0;
+}
+
+TEST_F(MainWindowTest, ScrollRangesFollowEveryChangeOfThePreviewSize) {
+    auto expectInReach = [&](const char* what) {
+        EXPECT_EQ(f->ScrollBox1->HorzRange(), f->PreViewBox->Width() + 30) << what;
+        EXPECT_EQ(f->ScrollBox1->VertRange(), f->PreViewBox->Height() + 30) << what;
+    };
+    const int a4Height = f->PreViewBox->Height();
+    // A3 from the printer set-up dialog: the box grows, and so does what can be scrolled to.
+    DialogAnswer setup;
+    setup.Kind = DialogKind::PrinterSetup;
+    setup.PrinterName = PdfPrinterName;
+    setup.PaperName = "A3";
+    ScriptDialogAnswer(setup);
+    f->PrintSetupExecute(f->PrintSetup);
+    ASSERT_GT(f->PreViewBox->Height(), a4Height);
+    expectInReach("paper");
+    setup.Orientation = poLandscape;
+    ScriptDialogAnswer(setup);
+    f->PrintSetupExecute(f->PrintSetup);
+    ASSERT_GT(f->PreViewBox->Width(), f->PreViewBox->Height());
+    expectInReach("orientation");
+    // Picking the printer again starts from its defaults: A4 portrait.
+    for (int i = 0; i < f->PopupMenu2->Items()->Count(); ++i)
+        if (f->PopupMenu2->Items()->Items(i)->Hint() == PdfPrinterName)
+            f->PopupMenu2->Items()->Items(i)->Click();
+    ASSERT_EQ(f->PreViewBox->Height(), a4Height);
+    expectInReach("printer");
+    f->ToolZoomButton1Click(f->ToolZoomButton1);
+    expectInReach("zoom");
 }

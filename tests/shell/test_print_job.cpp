@@ -1,5 +1,6 @@
 // The print command on the built-in PDF printer: pages, counting, the printer question, errors.
 #include "MainWindowFixture.h"
+#include "winlib/test_printer_util.h"
 
 #include <cstdio>
 #include <fstream>
@@ -127,4 +128,62 @@ TEST_F(MainWindowTest, AMarginBeyondAnyPaperPrintsABlankSheetOrStopsCleanly) {
     EXPECT_THROW(f->PrintOutExecute(f->PrintOut), EInvalidOp);
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_FALSE(std::filesystem::exists(Path("pattern.pdf")));
+}
+
+TEST_F(MainWindowTest, AJobThatCannotBeWrittenIsReportedAndCountsNothing) {
+    // A folder where the document should go: the sheets are drawn, the file cannot take them.
+    std::filesystem::create_directory(Path("taken.pdf"));
+    f->Edit2->SetText("3");
+    ScriptDialogAnswer(PrintTo(Path("taken.pdf")));
+    EXPECT_THROW(f->PrintOutExecute(f->PrintOut), EPrinter);
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_EQ(f->ReadPrintCount(0), 0) << "sheets that never came out are not counted";
+    EXPECT_TRUE(std::filesystem::is_directory(Path("taken.pdf")));
+}
+
+TEST_F(MainWindowTest, WhiteStripsHideTheBackgroundPictureInTheMargins) {
+    // A black picture over the whole sheet, under margins of 12, 10, 15 and 20 mm (top, left,
+    // right, bottom); only the content rectangle and 0.1 mm round it keep the picture (to within
+    // the 3 device pixels that the strips' truncations and their one-pixel overlap may take).
+    f->eSpaceT->SetText("12");
+    f->eSpaceL->SetText("10");
+    f->eSpaceR->SetText("15");
+    f->eSpaceB->SetText("20");
+    f->CheckBlank->SetChecked(true);
+    f->BGImageCheckBox1->SetChecked(false);
+    f->BGBitmap->SetSize(4, 4);
+    f->BGBitmap->FillBMP(0, 0, 0);
+    f->BGImage = "black.png";
+    f->BGAlpha = 255;
+    f->BGLeft = -10; // from the content corner back to the paper's
+    f->BGTop = -12;
+    f->BGWidth = 210;
+    f->BGHeight = 297;
+    ScriptDialogAnswer(PrintTo(Path("strips.pdf")));
+    f->PrintOutExecute(f->PrintOut);
+
+    const double pxPerMm = 600 / 25.4;
+    const std::string pdf = Path("strips.pdf").string();
+    const auto across = printertest::LinesAcross(pdf, 1, 600, true, static_cast<int>(150 * pxPerMm),
+                                                 static_cast<int>(210 * pxPerMm) + 1);
+    const auto down = printertest::LinesAcross(pdf, 1, 600, false, static_cast<int>(100 * pxPerMm),
+                                               static_cast<int>(297 * pxPerMm) + 1);
+    ASSERT_EQ(across.size(), 1u);
+    ASSERT_EQ(down.size(), 1u);
+    EXPECT_NEAR(across[0].start, (10 - 0.1) * pxPerMm, 3.0);
+    EXPECT_NEAR(across[0].end, (210 - 15 + 0.1) * pxPerMm, 3.0);
+    EXPECT_NEAR(down[0].start, (12 - 0.1) * pxPerMm, 3.0);
+    EXPECT_NEAR(down[0].end, (297 - 20 + 0.1) * pxPerMm, 3.0);
+
+    // Ignoring the margins leaves the whole picture.
+    f->BGImageCheckBox1->SetChecked(true);
+    f->BGLeft = f->BGTop = 0;
+    ScriptDialogAnswer(PrintTo(Path("whole.pdf")));
+    f->PrintOutExecute(f->PrintOut);
+    const auto whole =
+        printertest::LinesAcross(Path("whole.pdf").string(), 1, 600, true, static_cast<int>(150 * pxPerMm),
+                                 static_cast<int>(210 * pxPerMm) + 1);
+    ASSERT_EQ(whole.size(), 1u);
+    EXPECT_NEAR(whole[0].start, 0, 1.0);
+    EXPECT_NEAR(whole[0].end, 210 * pxPerMm, 1.0);
 }

@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, BadStoredValuesFallBackRowByRow) {
     Open();
     for (const ShownMessage& m : ShownMessages())
         ADD_FAILURE() << "shown at start: " << m.Text;
-    EXPECT_EQ(f->ComboBox1->ItemIndex(), -1);
+    EXPECT_EQ(f->ComboBox1->ItemIndex(), 5) << "a zoom outside the list reads as the default, 40 %";
     EXPECT_EQ(f->Skin->Tag(), 7);
     for (TMenuItem* m : {f->Skin0, f->Skin1, f->Skin2, f->Skin3, f->Skin4, f->Skin5})
         EXPECT_FALSE(m->Checked());
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, BadStoredValuesFallBackRowByRow) {
     EXPECT_EQ(f->eMmX->Text(), "12") << "a last line without its line end still reads";
     Close();
     const std::string text = Cp932ToUtf8(Lines(Path("Ruliform.ini")));
-    EXPECT_NE(text.find("Zoom=-1"), std::string::npos);
+    EXPECT_NE(text.find("Zoom=5"), std::string::npos);
     EXPECT_NE(text.find("PrintTypeIndex=-1"), std::string::npos);
     EXPECT_NE(text.find("Skin=7"), std::string::npos);
     EXPECT_NE(text.find("Pos=0"), std::string::npos);
@@ -234,4 +234,26 @@ TEST_F(MainWindowTest, AnUnwritableFileIsReportedAndLeftWhole) {
     ASSERT_FALSE(ShownMessages().empty());
     EXPECT_NE(ShownMessages().back().Text.find("に書き込めません"), std::string::npos);
     Open();
+}
+
+TEST_F(MainWindowTest, AStoredZoomOutsideTheListReadsAsFortyPerCent) {
+    struct Case {
+        const char* stored;
+        int index;
+    };
+    for (const Case& c :
+         {Case{"-1", 5}, Case{"8", 5}, Case{"12", 5}, Case{"x", 5}, Case{"0", 0}, Case{"7", 7}}) {
+        SCOPED_TRACE(c.stored);
+        Close();
+        WriteBytes(Path("Ruliform.ini"), std::string("[Ruliform]\nZoom=") + c.stored + "\n");
+        Open();
+        EXPECT_EQ(f->ComboBox1->ItemIndex(), c.index);
+        EXPECT_FALSE(f->ComboBox1->Text().empty()) << "the zoom box shows its zoom";
+    }
+    // From the default, zooming out goes one step down to 30 %, not to the top of the list.
+    Close();
+    WriteBytes(Path("Ruliform.ini"), "[Ruliform]\nZoom=12\n");
+    Open();
+    f->ToolZoomButton2Click(f->ToolZoomButton2);
+    EXPECT_EQ(f->ComboBox1->Text(), "30");
 }

@@ -37,15 +37,11 @@ TEST(PrinterGeometry, PdfPrinterIsA4PortraitAt600DpiWithoutBorder) {
     EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), 297);
     EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETX), 0);
     EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETY), 0);
-    // A4 is 595 x 842 points in a PDF: 4958 x 7017 pixels at 600 dpi.
-    EXPECT_EQ(p.PageWidth(), 4958);
-    EXPECT_EQ(p.PageHeight(), 7017);
+    // A4 is 210 x 297 mm: 4960.6 x 7015.7 pixels at 600 dpi, to the nearest pixel.
+    EXPECT_EQ(p.PageWidth(), 4961);
+    EXPECT_EQ(p.PageHeight(), 7016);
     EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), p.PageWidth() + 2 * p.GetDeviceCaps(PHYSICALOFFSETX));
     EXPECT_EQ(p.GetDeviceCaps(PHYSICALHEIGHT), p.PageHeight() + 2 * p.GetDeviceCaps(PHYSICALOFFSETY));
-    const double pxPerMmX = static_cast<double>(p.PageWidth()) / p.GetDeviceCaps(HORZSIZE);
-    const double pxPerMmY = static_cast<double>(p.PageHeight()) / p.GetDeviceCaps(VERTSIZE);
-    EXPECT_NEAR(pxPerMmX, 600 / 25.4, 0.05);
-    EXPECT_NEAR(pxPerMmY, 600 / 25.4, 0.05);
     EXPECT_EQ(p.GetDeviceCaps(12345), 0); // an index the layer does not know
 }
 
@@ -77,9 +73,9 @@ TEST(PrinterGeometry, EveryKnownPaperInBothOrientations) {
             const double h = o == poPortrait ? c.heightMm : c.widthMm;
             EXPECT_EQ(p.GetDeviceCaps(HORZSIZE), static_cast<int>(std::floor(w)));
             EXPECT_EQ(p.GetDeviceCaps(VERTSIZE), static_cast<int>(std::floor(h)));
-            // Page sizes are whole points in a PDF: within half a point (4.2 px) of the true size.
-            EXPECT_NEAR(p.PageWidth(), w / 25.4 * 600, 4.2);
-            EXPECT_NEAR(p.PageHeight(), h / 25.4 * 600, 4.2);
+            // The PDF printer's pages have their exact sizes: the nearest whole pixel.
+            EXPECT_NEAR(p.PageWidth(), w / 25.4 * 600, 0.5);
+            EXPECT_NEAR(p.PageHeight(), h / 25.4 * 600, 0.5);
         }
         p.SetOrientation(poPortrait);
     }
@@ -120,7 +116,7 @@ TEST(PrinterChoice, ChoosingAPrinterStartsFromItsDefaults) {
     ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
     EXPECT_EQ(p.PaperName(), "A4");
     EXPECT_EQ(p.Orientation(), poPortrait);
-    EXPECT_EQ(p.PageWidth(), 4958);
+    EXPECT_EQ(p.PageWidth(), 4961);
     p.SetPrinterIndex(PdfIndex(p));
     EXPECT_EQ(p.PrinterIndex(), PdfIndex(p));
 }

@@ -52,7 +52,7 @@ int DarkRun(const GreyImage& img, int row) {
     return n;
 }
 
-TEST_F(PdfJob, WritesOnePdfPagePerSheetWithTitleAndA4Size) {
+TEST_F(PdfJob, WritesOnePdfPagePerSheetWithTitleAndTheExactA4Size) {
     for (int pages : {1, 2, 5}) {
         SCOPED_TRACE(pages);
         PrintPages(pages);
@@ -60,7 +60,8 @@ TEST_F(PdfJob, WritesOnePdfPagePerSheetWithTitleAndA4Size) {
         ASSERT_TRUE(std::filesystem::exists(pdf));
         EXPECT_EQ(PdfInfo(pdf, "Pages"), std::to_string(pages));
         EXPECT_EQ(PdfInfo(pdf, "Title"), "RuliformDocument");
-        EXPECT_EQ(PdfInfo(pdf, "Page size"), "595 x 842 pts (A4)");
+        // 210 x 297 mm, not the whole points 595 x 842 (209.9 x 297.0 mm).
+        EXPECT_EQ(PdfInfo(pdf, "Page size"), "595.276 x 841.89 pts (A4)");
         EXPECT_EQ(dir.Names(), std::vector<std::string>{"out.pdf"}); // no partial file left over
     }
 }
@@ -112,7 +113,7 @@ TEST_F(PdfJob, ALineDrawnAtDevicePixelXLandsAtXOver600Inch) {
     EXPECT_NEAR(2350 + DarkCentre(down, false, 2), 2400.5, 1.0);
     // At 100 dpi the same line sits 200 pixels in: true size, no scaling to fit.
     const GreyImage small = RenderPage(pdf, 1, 100);
-    ASSERT_NEAR(small.width, 826, 1); // 595 pt
+    ASSERT_NEAR(small.width, 827, 1); // 210 mm
     EXPECT_NEAR(DarkCentre(small, true, 500), 200, 1.0);
 }
 
@@ -212,6 +213,68 @@ TEST_F(PdfJob, CanvasDrawsNothingOutsideAJob) {
     p.Canvas()->LineTo(100, 100); // no job: must not crash nor start one
     EXPECT_FALSE(p.Printing());
     EXPECT_TRUE(dir.Names().empty());
+}
+
+} // namespace
+
+namespace {
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        had_ = std::getenv(name) != nullptr;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (had_)
+            setenv(name_, old_.c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+  private:
+    const char* name_;
+    std::string old_;
+    bool had_ = false;
+};
+
+// Works in another folder for the life of the object.
+class ScopedFolder {
+  public:
+    explicit ScopedFolder(const std::filesystem::path& p) : old_(std::filesystem::current_path()) {
+        std::filesystem::current_path(p);
+    }
+    ~ScopedFolder() { std::filesystem::current_path(old_); }
+
+  private:
+    std::filesystem::path old_;
+};
+
+TEST(PdfPrinterOutput, TheDefaultFileLiesInTheDocumentsFolderWhereverTheProgramStarts) {
+    ScratchDir home;
+    ScopedEnv homeVar("HOME", home.Path().string());
+    ScopedEnv config("XDG_CONFIG_HOME", home.File(".config"));
+    ScopedFolder root("/");
+
+    // No documents folder yet: the home folder.
+    EXPECT_EQ(TPrinter().OutputFileName(), home.File("RuliformDocument.pdf"));
+    // The usual one.
+    std::filesystem::create_directory(home.File("Documents"));
+    EXPECT_EQ(TPrinter().OutputFileName(), home.File("Documents/RuliformDocument.pdf"));
+    // The one the user's folder settings name.
+    std::filesystem::create_directories(home.File(".config"));
+    std::filesystem::create_directory(home.File("Papiere"));
+    std::ofstream(home.File(".config/user-dirs.dirs")) << "XDG_DOCUMENTS_DIR=\"$HOME/Papiere\"\n";
+    TPrinter p;
+    EXPECT_EQ(p.OutputFileName(), home.File("Papiere/RuliformDocument.pdf"));
+
+    // Started from the root folder, the default file is still written where it says.
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    p.BeginDoc();
+    p.EndDoc();
+    EXPECT_EQ(PdfInfo(home.File("Papiere/RuliformDocument.pdf"), "Pages"), "1");
 }
 
 } // namespace

@@ -112,6 +112,41 @@ inline GreyImage RenderPage(const std::string& pdf, int page, int dpi, int x = 0
     return img;
 }
 
+// A line found across a strip of a rendered page: its darkness-weighted centre and its edges,
+// in pixels from the page's left (or top) edge; pixel I spans [I, I + 1).
+struct FoundLine {
+    double centre = 0, start = 0, end = 0;
+};
+
+// The vertical lines (Vertical) that cross the row AtPx of a page rendered at Dpi, or the
+// horizontal lines that cross the column AtPx; LengthPx is the page's width (or height) in
+// rendered pixels. Only a strip a few pixels wide is rendered.
+inline std::vector<FoundLine> LinesAcross(const std::string& pdf, int page, int dpi, bool vertical, int atPx,
+                                          int lengthPx) {
+    constexpr int band = 6;
+    const GreyImage img = vertical ? RenderPage(pdf, page, dpi, 0, atPx - band / 2, lengthPx, band)
+                                   : RenderPage(pdf, page, dpi, atPx - band / 2, 0, band, lengthPx);
+    const int n = vertical ? img.width : img.height, m = vertical ? img.height : img.width;
+    std::vector<FoundLine> lines;
+    double ink = 0, moment = 0;
+    int start = 0;
+    for (int i = 0; i <= n; ++i) {
+        double dark = 0;
+        for (int j = 0; i < n && j < m; ++j)
+            dark += (255 - (vertical ? img.At(i, j) : img.At(j, i))) / 255.0;
+        // A column (row) a tenth dark belongs to a line, so its soft edges count as well.
+        if (dark > 0.1 * m) {
+            if (ink == 0) start = i;
+            ink += dark;
+            moment += dark * (i + 0.5);
+        } else if (ink > 0) {
+            lines.push_back({moment / ink, static_cast<double>(start), static_cast<double>(i)});
+            ink = moment = 0;
+        }
+    }
+    return lines;
+}
+
 inline std::string ReadFile(const std::string& f) {
     std::ifstream in(f, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
