@@ -80,7 +80,9 @@ class TApplication : public TComponent {
   public:
     TApplication();
     ~TApplication() override;
-    // Creates the toolkit's application object; argv is kept for ParamStr.
+    // Creates the toolkit's application object; argv is kept for ParamStr. From then on SIGTERM,
+    // SIGHUP, SIGINT and the desktop session's end close the main form as its close button does,
+    // once the message loop runs.
     void Initialize(int argc, char** argv);
     bool Initialized() const;
     const AnsiString& Title() const { return title_; }
@@ -120,6 +122,8 @@ class TApplication : public TComponent {
   private:
     friend class TForm;
     void FormDestroyed(TForm* f); // a form deleted by other means leaves the list
+    void CloseOnEndOfSession();
+    void CloseMainForm();
     AnsiString title_, hint_;
     bool mainFormOnTaskBar_ = true, terminated_ = false, running_ = false;
     TForm* mainForm_ = nullptr;
