@@ -147,6 +147,9 @@ class TScreen : public TComponent {
     TScreen() : TComponent(nullptr) {}
     int Width() const;
     int Height() const;
+    // The work area (the screen less its panels and docks) of the screen that holds P, or of the
+    // screen nearest to P when none does.
+    TRect WorkAreaNear(TPoint P) const;
     int PixelsPerInch() const { return ScreenPixelsPerInchX(); }
     const TStringList& Fonts(); // installed font families, sorted
     TForm* ActiveForm() const;
@@ -156,6 +159,10 @@ class TScreen : public TComponent {
 };
 
 extern TScreen* Screen;
+
+// Makes WorkAreaNear choose among these work areas, the first one the primary screen, until
+// called with none.
+void SetWorkAreasForTest(const std::vector<TRect>& Areas);
 
 TPoint GetCursorPos();
 void SetCursorPosForTest(TPoint p); // makes GetCursorPos answer p until cleared
