@@ -7,6 +7,7 @@
 
 namespace {
 constexpr double kPictureReachInPapers = 10.0;
+constexpr double kCountsPerMm = 1.0;
 constexpr int kGrabberWidth = 11; // the control bar draws a bar's grabber left of it
 
 struct BarPlace {
@@ -15,6 +16,14 @@ struct BarPlace {
 };
 const BarPlace kBars[] = {
     {&TForm1::ToolBar1, 11, 2}, {&TForm1::ToolBar2, 167, 2}, {&TForm1::ToolBar3, 398, 2}};
+
+// The text itself while its number lies within Bound either way (or it is no number); else the
+// nearer end, written as a whole number.
+AnsiString NumberTextWithin(const AnsiString& Text, double Bound) {
+    double v;
+    if (!TryStrToFloat(Text, v) || std::abs(v) <= Bound) return Text;
+    return IntToStr(static_cast<int>(std::copysign(Bound, v)));
+}
 
 bool Overlap(const TToolBar* a, const TToolBar* b) {
     return a->Left() < b->Left() + b->Width() && b->Left() < a->Left() + a->Width() &&
@@ -39,6 +48,14 @@ double PictureMmWithinReach(const TForm1* Form, double Mm, double Fallback) {
     if (!std::isfinite(Mm)) return Fallback;
     const double reach = kPictureReachInPapers * PaperLongSideMm(Form);
     return std::clamp(Mm, -reach, reach);
+}
+
+AnsiString MillimetreTextWithinPaper(const TForm1* Form, const AnsiString& Text) {
+    return NumberTextWithin(Text, std::ceil(PaperLongSideMm(Form)));
+}
+
+AnsiString CountTextWithinPaper(const TForm1* Form, const AnsiString& Text) {
+    return NumberTextWithin(Text, kCountsPerMm * std::ceil(PaperLongSideMm(Form)));
 }
 
 TRect WindowWithinScreens(int Left, int Top, int Width, int Height) {

@@ -16,6 +16,14 @@ int FontSizeWithinPaper(const TForm1* Form, int Size);
 // value that is no finite number gives Fallback.
 double PictureMmWithinReach(const TForm1* Form, double Mm, double Fallback);
 
+// A stored number for a millimetre box (a margin, a spacing, a line width), held within the
+// paper's longer side either way; text that is no number is left to the box's own handler.
+AnsiString MillimetreTextWithinPaper(const TForm1* Form, const AnsiString& Text);
+
+// A stored count (lines, groups, rings, divisions) held within one to the millimetre of the
+// paper's longer side either way; text that is no number is left to the box's own handler.
+AnsiString CountTextWithinPaper(const TForm1* Form, const AnsiString& Text);
+
 // Window bounds shrunk and moved into the work area of the screen nearest their top-left corner.
 TRect WindowWithinScreens(int Left, int Top, int Width, int Height);
 

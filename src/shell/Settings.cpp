@@ -127,12 +127,13 @@ void TForm1::ReadSettings() {
         MenuViewPrint->SetChecked(ToolBar1->Visible());
     });
     row([&] { PlaceToolBarsOnControlBar(this); });
-    // Rows 23-26: the margins, through the margin boxes' handler.
+    // Rows 23-26: the margins, through the margin boxes' handler. Here and below, numbers for
+    // millimetre boxes and counts are held within what the paper can show.
     const AnsiString minY = TwoDigitText(PhysOffsetY / PxPerMmY), minX = TwoDigitText(PhysOffsetX / PxPerMmX);
-    row([&] { eSpaceT->SetText(ini->ReadString(kSpace, "Top", minY)); });
-    row([&] { eSpaceL->SetText(ini->ReadString(kSpace, "Left", minX)); });
-    row([&] { eSpaceR->SetText(ini->ReadString(kSpace, "Right", minX)); });
-    row([&] { eSpaceB->SetText(ini->ReadString(kSpace, "Bottom", minY)); });
+    row([&] { eSpaceT->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Top", minY))); });
+    row([&] { eSpaceL->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Left", minX))); });
+    row([&] { eSpaceR->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Right", minX))); });
+    row([&] { eSpaceB->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Bottom", minY))); });
     // Rows 27-29.
     row([&] { ComboBox1->SetItemIndex(ini->ReadInteger(kMain, "Zoom", 5)); });
     row([&] {
@@ -190,7 +191,10 @@ void TForm1::ReadSettings() {
         if (FrameIndex == 2) FrameRadio2->SetChecked(true);
         if (FrameIndex == 3) FrameRadio3->SetChecked(true);
     });
-    row([&] { EditFrameScale1->SetText(ini->ReadString(kHeader, "FrameScalemm", "5")); });
+    row([&] {
+        EditFrameScale1->SetText(
+            MillimetreTextWithinPaper(this, ini->ReadString(kHeader, "FrameScalemm", "5")));
+    });
     row([&] { CheckScale1->SetChecked(ini->ReadBool(kHeader, "Scale1Used", true)); });
     row([&] { CheckScale2->SetChecked(ini->ReadBool(kHeader, "Scale2Used", true)); });
     row([&] { CheckScale3->SetChecked(ini->ReadBool(kHeader, "Scale3Used", true)); });
@@ -198,46 +202,67 @@ void TForm1::ReadSettings() {
     // Rows 51-65: graph paper.
     row([&] { UpDown6->SetPosition(ini->ReadInteger(kGraph, "XPX", 16)); });
     row([&] { UpDown7->SetPosition(ini->ReadInteger(kGraph, "YPX", 16)); });
-    row([&] { eMmX->SetText(ini->ReadString(kGraph, "Xmm", "10.0")); });
-    row([&] { eMmY->SetText(ini->ReadString(kGraph, "Ymm", "10.0")); });
+    row([&] { eMmX->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "Xmm", "10.0"))); });
+    row([&] { eMmY->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "Ymm", "10.0"))); });
     row([&] { GraphPenStyle->SetItemIndex(ini->ReadInteger(kGraph, "PenStyle", 0)); });
     row([&] { CheckGraphPaper1->SetChecked(ini->ReadBool(kGraph, "ExEnabled", true)); });
-    row([&] { Edit1->SetText(ini->ReadString(kGraph, "ExColorCount", "5")); });
-    row([&] { Edit27->SetText(ini->ReadString(kGraph, "ExColorCountY", "5")); });
+    row([&] { Edit1->SetText(CountTextWithinPaper(this, ini->ReadString(kGraph, "ExColorCount", "5"))); });
+    row([&] { Edit27->SetText(CountTextWithinPaper(this, ini->ReadString(kGraph, "ExColorCountY", "5"))); });
     row([&] { UpDown1->SetPosition(ini->ReadInteger(kGraph, "ExColorCount", 5)); });
     row([&] { UpDown11->SetPosition(ini->ReadInteger(kGraph, "ExColorCountY", 5)); });
     row([&] { ExColorPanel1->SetColor(ini->ReadInteger(kGraph, "ExColor", 255)); });
     row([&] { ExColorPanel1Y->SetColor(ini->ReadInteger(kGraph, "ExColorY", 255)); });
     row([&] { ComboBox8->SetItemIndex(ini->ReadInteger(kGraph, "ExPenStyle", 0)); });
-    row([&] { Edit32->SetText(ini->ReadString(kGraph, "LineWidth", "0.05")); });
-    row([&] { Edit33->SetText(ini->ReadString(kGraph, "LineWidthEx", "0.5")); });
+    row([&] {
+        Edit32->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "LineWidth", "0.05")));
+    });
+    row([&] {
+        Edit33->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "LineWidthEx", "0.5")));
+    });
     // Rows 66-77: multi-line paper.
-    row([&] { EditFiveLineSpace->SetText(ini->ReadString(kMulti, "interval", "20")); });
-    row([&] { EditFiveLineLSpace->SetText(ini->ReadString(kMulti, "LineSpace", "5")); });
-    row([&] { EditFiveLineCount->SetText(ini->ReadString(kMulti, "Count", "5")); });
+    row([&] {
+        EditFiveLineSpace->SetText(
+            MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "interval", "20")));
+    });
+    row([&] {
+        EditFiveLineLSpace->SetText(
+            MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "LineSpace", "5")));
+    });
+    row([&] {
+        EditFiveLineCount->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "Count", "5")));
+    });
     row([&] { ComboBox3->SetItemIndex(ini->ReadInteger(kMulti, "PenStyle", 0)); });
-    row([&] { EditLineSize->SetText(ini->ReadString(kMulti, "PenSize", "0.1")); });
-    row([&] { EditLineCount1->SetText(ini->ReadString(kMulti, "LineCount", "5")); });
+    row([&] {
+        EditLineSize->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "PenSize", "0.1")));
+    });
+    row([&] {
+        EditLineCount1->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "LineCount", "5")));
+    });
     row([&] { CheckMultiline1->SetChecked(ini->ReadBool(kMulti, "ExEnabled", false)); });
     row([&] { CheckMultiline2->SetChecked(ini->ReadBool(kMulti, "ExEnabled2", false)); });
-    row([&] { Edit3->SetText(ini->ReadString(kMulti, "ExColorCount", "5")); });
+    row([&] { Edit3->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "ExColorCount", "5"))); });
     row([&] { UpDown2->SetPosition(ini->ReadInteger(kMulti, "ExColorCount", 5)); });
     row([&] { ExColorPanel2->SetColor(ini->ReadInteger(kMulti, "ExColor", 255)); });
-    row([&] { EditLineSizeEx->SetText(ini->ReadString(kMulti, "ExPenSize", "0.1")); });
+    row([&] {
+        EditLineSizeEx->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "ExPenSize", "0.1")));
+    });
     // Rows 78-87: manuscript paper.
     row([&] { UpDown3->SetPosition(ini->ReadInteger(kManuscript, "横", 10)); });
     row([&] { UpDown4->SetPosition(ini->ReadInteger(kManuscript, "縦", 20)); });
     row([&] { UpDown5->SetPosition(ini->ReadInteger(kManuscript, "中央", 10)); });
     row([&] { CheckBox3->SetChecked(ini->ReadBool(kManuscript, "サイズ指定", false)); });
-    row([&] { Edit7->SetText(IntToStr(ini->ReadInteger(kManuscript, "サイズ", 10))); });
+    row([&] {
+        Edit7->SetText(
+            MillimetreTextWithinPaper(this, IntToStr(ini->ReadInteger(kManuscript, "サイズ", 10))));
+    });
     row([&] { Edit28->SetText(ini->ReadString(kManuscript, "CenterString", "")); });
     row([&] { ReadFont(this, ini, kManuscript, "CenterFont", FontDialog1->Font()); });
     // Rows 88-97: log paper. One key has always been read from "Logpaper"; names compare without case.
     row([&] { ComboBox4->SetItemIndex(ini->ReadInteger(kLog, "Type", 0)); });
-    row([&] { Edit8->SetText(ini->ReadString(kLog, "Xsmall", "1")); });
-    row([&] { Edit12->SetText(ini->ReadString(kLog, "Xcount", "5")); });
-    row([&] { Edit9->SetText(ini->ReadString(kLog, "Ysmall", "1")); });
-    row([&] { Edit11->SetText(ini->ReadString(kLog, "Ycount", "5")); });
+    row([&] { Edit8->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kLog, "Xsmall", "1"))); });
+    row([&] { Edit12->SetText(CountTextWithinPaper(this, ini->ReadString(kLog, "Xcount", "5"))); });
+    row([&] { Edit9->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kLog, "Ysmall", "1"))); });
+    row([&] { Edit11->SetText(CountTextWithinPaper(this, ini->ReadString(kLog, "Ycount", "5"))); });
     row([&] { Edit10->SetText(ini->ReadString(kLog, "倍率", "1.3")); });
     row([&] { Edit20->SetText(ini->ReadString("Logpaper", "定数", "0.3")); });
     row([&] { CheckBox6->SetChecked(ini->ReadBool(kLog, "CheckX", false)); });
@@ -249,21 +274,21 @@ void TForm1::ReadSettings() {
     // Rows 98-104: grid.
     row([&] { UpDown9->SetPosition(ini->ReadInteger(kGrid, "CountX", 50)); });
     row([&] { UpDown10->SetPosition(ini->ReadInteger(kGrid, "CountY", 50)); });
-    row([&] { Edit16->SetText(ini->ReadString(kGrid, "SizeX", "0.5")); });
-    row([&] { Edit17->SetText(ini->ReadString(kGrid, "SizeY", "0.5")); });
-    row([&] { Edit18->SetText(ini->ReadString(kGrid, "Space", "5.0")); });
+    row([&] { Edit16->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "SizeX", "0.5"))); });
+    row([&] { Edit17->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "SizeY", "0.5"))); });
+    row([&] { Edit18->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "Space", "5.0"))); });
     row([&] { CheckBox4->SetChecked(ini->ReadBool(kGrid, "中抜き", false)); });
     row([&] { CheckBox5->SetChecked(ini->ReadBool(kGrid, "斜交い", false)); });
     // Rows 105-109: slanted paper.
     row([&] { UpDown12->SetPosition(ini->ReadInteger(kSlant, "CountX", 10)); });
     row([&] { UpDown13->SetPosition(ini->ReadInteger(kSlant, "CountY", 10)); });
-    row([&] { Edit13->SetText(ini->ReadString(kSlant, "Length", "10")); });
+    row([&] { Edit13->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSlant, "Length", "10"))); });
     row([&] { ComboBox7->SetItemIndex(ini->ReadInteger(kSlant, "Type", 0)); });
     row([&] { CheckBox8->SetChecked(ini->ReadBool(kSlant, "方向", false)); });
     // Rows 110-114: arcs.
-    row([&] { Edit24->SetText(ini->ReadString(kArc, "直径", "100")); });
-    row([&] { Edit25->SetText(ini->ReadString(kArc, "N重", "1")); });
-    row([&] { Edit26->SetText(ini->ReadString(kArc, "分割数", "0")); });
+    row([&] { Edit24->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kArc, "直径", "100"))); });
+    row([&] { Edit25->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "N重", "1"))); });
+    row([&] { Edit26->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "分割数", "0"))); });
     row([&] { ComboBox5->SetItemIndex(ini->ReadInteger(kArc, "線種1", 0)); });
     row([&] { ComboBox9->SetItemIndex(ini->ReadInteger(kArc, "線種2", 0)); });
 }

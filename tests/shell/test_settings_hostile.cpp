@@ -66,6 +66,13 @@ void ExpectPictureWithinReach(double mm) {
     EXPECT_LE(std::abs(mm), 10 * (PaperLongSideMm() + 1));
 }
 
+// The number in an edit, no further from 0 than Papers paper lengths.
+void ExpectNumberWithin(TEdit* e, double papers) {
+    double v = 0;
+    ASSERT_TRUE(TryStrToFloat(e->Text(), v)) << e->Name() << " " << e->Text();
+    EXPECT_LE(std::abs(v), papers * (PaperLongSideMm() + 1)) << e->Name();
+}
+
 const Hostile kHostile[] = {
     {"the largest window", "[Ruliform]\nWidth=2147483647\nHeight=2147483647\n",
      [](TForm1* f) {
@@ -114,6 +121,55 @@ const Hostile kHostile[] = {
     {"a manuscript centre text taller than any paper",
      "[Ruliform]\nPrintTypeIndex=2\n[原稿用紙]\nCenterString=中\nCenterFontSize=2147483647\n",
      [](TForm1* f) { ExpectFontWithinThePaper(f->FontDialog1->Font()); }},
+    {"margins beyond any paper", "[Space]\nTop=9999999999\nLeft=1e300\nRight=-9999999999\nBottom=1e308\n",
+     [](TForm1* f) {
+         for (TEdit* e : {f->eSpaceT, f->eSpaceL, f->eSpaceR, f->eSpaceB})
+             ExpectNumberWithin(e, 1);
+     }},
+    {"graph paper lines wider than any paper",
+     "[GraphPaper]\nLineWidth=9999999999\nLineWidthEx=-1e300\nXmm=1e300\n",
+     [](TForm1* f) {
+         for (TEdit* e : {f->Edit32, f->Edit33, f->eMmX})
+             ExpectNumberWithin(e, 1);
+     }},
+    {"multi-line paper of more lines than a paper holds",
+     "[Ruliform]\nPrintTypeIndex=3\n[MultiLine]\nCount=2147483647\nLineCount=2147483647\ninterval="
+     "9999999999\n"
+     "LineSpace=1e300\nPenSize=9999999999\n",
+     [](TForm1* f) {
+         ExpectNumberWithin(f->EditFiveLineCount, 1);
+         ExpectNumberWithin(f->EditLineCount1, 1);
+         for (TEdit* e : {f->EditFiveLineSpace, f->EditFiveLineLSpace, f->EditLineSize})
+             ExpectNumberWithin(e, 1);
+     }},
+    {"log paper of more groups than a paper holds",
+     "[Ruliform]\nPrintTypeIndex=1\n[LogPaper]\nXsmall=9999999999\nXcount=2147483647\nYcount=-2147483647\n",
+     [](TForm1* f) {
+         ExpectNumberWithin(f->Edit8, 1);
+         ExpectNumberWithin(f->Edit12, 1);
+         ExpectNumberWithin(f->Edit11, 1);
+     }},
+    {"a grid, slanted paper and arcs larger than any paper",
+     "[Ruliform]\nPrintTypeIndex=5\n[Grid]\nSizeX=9999999999\nSpace=1e300\n[斜眼紙]\nLength=9999999999\n"
+     "[円弧]\n直径=9999999999\nN重=2147483647\n分割数=2147483647\n",
+     [](TForm1* f) {
+         for (TEdit* e : {f->Edit16, f->Edit18, f->Edit13, f->Edit24})
+             ExpectNumberWithin(e, 1);
+         ExpectNumberWithin(f->Edit25, 1);
+         ExpectNumberWithin(f->Edit26, 1);
+         for (int page : {4, 6}) {
+             f->PageControl1->SetActivePageIndex(page);
+             EXPECT_NO_THROW(f->UpdatePreview()) << page;
+         }
+     }},
+    {"manuscript cells and ruler scales larger than any paper",
+     "[Ruliform]\nPrintTypeIndex=2\n[原稿用紙]\nサイズ指定=1\nサイズ=2147483647\n[Header]\nEnabled="
+     "1\nFrameIndex=2\n"
+     "FrameScalemm=9999999999\n",
+     [](TForm1* f) {
+         ExpectNumberWithin(f->Edit7, 1);
+         ExpectNumberWithin(f->EditFrameScale1, 1);
+     }},
     {"a picture wider than any int of pixels", "[Ruliform]\nBGImage=%PIC%\nBGWidth=9999999999\n",
      [](TForm1* f) {
          ExpectPictureWithinReach(f->BGWidth);
@@ -371,6 +427,12 @@ TEST_F(HostileSettingsTest, EveryValueTheWindowTakesStartsTheNextRunCleanly) {
          }},
         {"a window larger than the screen, far off it",
          [](TForm1* f) { f->SetBounds(-50000, 90000, 100000, 100000); }},
+        {"margins and line counts beyond any paper",
+         [](TForm1* f) {
+             f->eSpaceT->SetText("9999999999");
+             f->PageControl1->SetActivePageIndex(3);
+             f->EditLineCount1->SetText("2147483647");
+         }},
         {"bars moved off the control bar",
          [](TForm1* f) {
              f->ToolBar2->SetLeft(100000);
@@ -385,7 +447,7 @@ TEST_F(HostileSettingsTest, EveryValueTheWindowTakesStartsTheNextRunCleanly) {
     for (const Taken& t : taken) {
         SCOPED_TRACE(t.what);
         RunGuarded([&] { t.take(f); }); // as a user's edit runs
-        ShownMessages().clear(); // what the edits say while the values are typed is not the point here
+        ShownMessages().clear();        // what the edits say while the values are typed is not the point here
         Restart();
         ExpectNoBox("the next start");
         EXPECT_NO_THROW(f->UpdatePreview());
