@@ -57,7 +57,7 @@ void TForm1::ReadSettings() {
             if (!SettingsReadError) SettingsReadError = std::current_exception();
         }
     };
-    // Row 1 and step 1: the colour scheme, its menu check, and the settings panel's headings.
+    // The colour scheme first, its menu check, and the settings panel's headings.
     row([&] {
         const int skin = ini->ReadInteger(kMain, "Skin", 1);
         TMenuItem* skins[] = {Skin0, Skin1, Skin2, Skin3, Skin4, Skin5};
@@ -81,7 +81,7 @@ void TForm1::ReadSettings() {
             h.label->SetCaption("  " + h.label->Caption());
         }
     });
-    // Rows 2-5: the window, inside the work area of the screen nearest its stored corner.
+    // The window, inside the work area of the screen nearest its stored corner.
     row([&] {
         const TRect r = WindowWithinScreens(
             ini->ReadInteger(kMain, "Left", 0), ini->ReadInteger(kMain, "Top", 0),
@@ -91,7 +91,8 @@ void TForm1::ReadSettings() {
         SetTop(r.Top);
         SetLeft(r.Left);
     });
-    // Rows 6-12. A window that starts minimised may have nothing to bring it back: it starts normal.
+    // The paper kind, the window state and two of the bars. A window that starts minimised may
+    // have nothing to bring it back: it starts normal.
     row([&] { PageControl1->SetActivePageIndex(ini->ReadInteger(kMain, "PrintTypeIndex", 0)); });
     row([&] { SetWindowState(ini->ReadInteger(kMain, "WindowState", 0) == 2 ? wsMaximized : wsNormal); });
     row([&] { ToolBar2->SetTop(ini->ReadInteger(kMain, "MenuBar_Top", 2)); });
@@ -102,7 +103,7 @@ void TForm1::ReadSettings() {
         ToolBar3->SetVisible(ini->ReadBool(kMain, "ZoomBar_Visible", true));
         MenuViewZoom->SetChecked(ToolBar3->Visible());
     });
-    // Rows 13-19 and step 2: the background picture, its millimetres within reach of the paper.
+    // The background picture, its millimetres within reach of the paper, loaded and turned.
     row([&] {
         BGImage = ini->ReadString(kMain, "BGImage", "");
         Edit23->SetText(BGImage);
@@ -119,7 +120,7 @@ void TForm1::ReadSettings() {
     row([&] { Edit40->SetText(FloatToStr(BGTop)); });
     row([&] { TrackBar1->SetPosition(BGAlpha); });
     row([&] { RestoreBackgroundPicture(); });
-    // Rows 20-22, then the three bars held on the control bar.
+    // The print bar, then the three bars held on the control bar.
     row([&] { ToolBar1->SetTop(ini->ReadInteger(kMain, "PrintBar_Top", 2)); });
     row([&] { ToolBar1->SetLeft(ini->ReadInteger(kMain, "PrintBar_Left", 11)); });
     row([&] {
@@ -127,14 +128,14 @@ void TForm1::ReadSettings() {
         MenuViewPrint->SetChecked(ToolBar1->Visible());
     });
     row([&] { PlaceToolBarsOnControlBar(this); });
-    // Rows 23-26: the margins, through the margin boxes' handler. Here and below, numbers for
+    // The margins, through the margin boxes' handler. Here and below, numbers for
     // millimetre boxes and counts are held within what the paper can show.
     const AnsiString minY = TwoDigitText(PhysOffsetY / PxPerMmY), minX = TwoDigitText(PhysOffsetX / PxPerMmX);
     row([&] { eSpaceT->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Top", minY))); });
     row([&] { eSpaceL->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Left", minX))); });
     row([&] { eSpaceR->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Right", minX))); });
     row([&] { eSpaceB->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Bottom", minY))); });
-    // Rows 27-29.
+    // Zoom and the two window options.
     row([&] { ComboBox1->SetItemIndex(ini->ReadInteger(kMain, "Zoom", 5)); });
     row([&] {
         CriticalFocus = ini->ReadBool(kMain, "CriticalFocus", true);
@@ -144,7 +145,7 @@ void TForm1::ReadSettings() {
         TransparentClose = ini->ReadBool(kMain, "TransparentClose", true);
         CheckTransparentClose1->SetChecked(TransparentClose);
     });
-    // Rows 30-35 and step 3: the mark and the colours; the mark no larger than the paper.
+    // The mark and the colours; the mark no larger than the paper.
     row([&] { TntEdit1->SetText(ini->ReadString(kMark, "Char", "▼")); });
     row([&] {
         switch (ini->ReadInteger(kMark, "Pos", 0)) {
@@ -177,10 +178,10 @@ void TForm1::ReadSettings() {
         PaperColor = ini->ReadInteger(kColor, "Paper", 16777215);
         Panel1->SetColor(PaperColor);
     });
-    // Rows 36-40: the page number.
+    // The page number.
     row([&] { CheckBox2->SetChecked(ini->ReadBool(kPageNumber, "Enabled", false)); });
     row([&] { ReadFont(this, ini, kPageNumber, "Font", FontDialog2->Font()); });
-    // Rows 41-50 and step 4: the frame.
+    // The frame.
     row([&] { HeadText1->SetText(ini->ReadString(kHeader, "HeadText1", "")); });
     row([&] { HeadText2->SetText(ini->ReadString(kHeader, "HeadText2", "")); });
     row([&] { HeadCheck1->SetChecked(ini->ReadBool(kHeader, "Check1", false)); });
@@ -199,7 +200,7 @@ void TForm1::ReadSettings() {
     row([&] { CheckScale2->SetChecked(ini->ReadBool(kHeader, "Scale2Used", true)); });
     row([&] { CheckScale3->SetChecked(ini->ReadBool(kHeader, "Scale3Used", true)); });
     row([&] { CheckScale4->SetChecked(ini->ReadBool(kHeader, "Scale4Used", true)); });
-    // Rows 51-65: graph paper.
+    // Graph paper.
     row([&] { UpDown6->SetPosition(ini->ReadInteger(kGraph, "XPX", 16)); });
     row([&] { UpDown7->SetPosition(ini->ReadInteger(kGraph, "YPX", 16)); });
     row([&] { eMmX->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "Xmm", "10.0"))); });
@@ -219,7 +220,7 @@ void TForm1::ReadSettings() {
     row([&] {
         Edit33->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "LineWidthEx", "0.5")));
     });
-    // Rows 66-77: multi-line paper.
+    // Multi-line paper.
     row([&] {
         EditFiveLineSpace->SetText(
             MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "interval", "20")));
@@ -246,7 +247,7 @@ void TForm1::ReadSettings() {
     row([&] {
         EditLineSizeEx->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "ExPenSize", "0.1")));
     });
-    // Rows 78-87: manuscript paper.
+    // Manuscript paper.
     row([&] { UpDown3->SetPosition(ini->ReadInteger(kManuscript, "横", 10)); });
     row([&] { UpDown4->SetPosition(ini->ReadInteger(kManuscript, "縦", 20)); });
     row([&] { UpDown5->SetPosition(ini->ReadInteger(kManuscript, "中央", 10)); });
@@ -257,7 +258,7 @@ void TForm1::ReadSettings() {
     });
     row([&] { Edit28->SetText(ini->ReadString(kManuscript, "CenterString", "")); });
     row([&] { ReadFont(this, ini, kManuscript, "CenterFont", FontDialog1->Font()); });
-    // Rows 88-97: log paper. One key has always been read from "Logpaper"; names compare without case.
+    // Log paper. One key has always been read from "Logpaper"; names compare without case.
     row([&] { ComboBox4->SetItemIndex(ini->ReadInteger(kLog, "Type", 0)); });
     row([&] { Edit8->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kLog, "Xsmall", "1"))); });
     row([&] { Edit12->SetText(CountTextWithinPaper(this, ini->ReadString(kLog, "Xcount", "5"))); });
@@ -271,7 +272,7 @@ void TForm1::ReadSettings() {
         RadioButton5->SetChecked(ini->ReadBool(kLog, "Option", true));
         RadioButton6->SetChecked(!RadioButton5->Checked());
     });
-    // Rows 98-104: grid.
+    // Grid.
     row([&] { UpDown9->SetPosition(ini->ReadInteger(kGrid, "CountX", 50)); });
     row([&] { UpDown10->SetPosition(ini->ReadInteger(kGrid, "CountY", 50)); });
     row([&] { Edit16->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "SizeX", "0.5"))); });
@@ -279,13 +280,13 @@ void TForm1::ReadSettings() {
     row([&] { Edit18->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "Space", "5.0"))); });
     row([&] { CheckBox4->SetChecked(ini->ReadBool(kGrid, "中抜き", false)); });
     row([&] { CheckBox5->SetChecked(ini->ReadBool(kGrid, "斜交い", false)); });
-    // Rows 105-109: slanted paper.
+    // Slanted paper.
     row([&] { UpDown12->SetPosition(ini->ReadInteger(kSlant, "CountX", 10)); });
     row([&] { UpDown13->SetPosition(ini->ReadInteger(kSlant, "CountY", 10)); });
     row([&] { Edit13->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSlant, "Length", "10"))); });
     row([&] { ComboBox7->SetItemIndex(ini->ReadInteger(kSlant, "Type", 0)); });
     row([&] { CheckBox8->SetChecked(ini->ReadBool(kSlant, "方向", false)); });
-    // Rows 110-114: arcs.
+    // Arcs.
     row([&] { Edit24->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kArc, "直径", "100"))); });
     row([&] { Edit25->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "N重", "1"))); });
     row([&] { Edit26->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "分割数", "0"))); });
