@@ -32,8 +32,13 @@ void TForm1::Button6Click(TObject*) {
     if (!OpenPictureDialog1->Execute()) return;
     Edit23->SetText(OpenPictureDialog1->FileName());
     BGImage = Edit23->Text();
-    // A picture that cannot be read is skipped silently; the new name stays.
-    LoadBackgroundPicture(BGImage, BGBitmap, /*Guarded=*/true);
+    // A picture that cannot be read is skipped silently; the new name stays. A new picture starts
+    // unturned: the stored turns belonged to the one before.
+    try {
+        LoadBackgroundPicture(BGImage, BGBitmap, /*Guarded=*/false);
+        BGRoted = 0;
+    } catch (...) {
+    }
     Edit1Change(Edit23);
     OnChenge(this);
 }

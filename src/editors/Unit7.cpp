@@ -3,6 +3,7 @@
 #include "Unit7.h"
 
 #include "shell/FormBuilder.h"
+#include "shell/SettingLimits.h"
 #include "shell/Unit1.h"
 
 TForm7* Form7 = nullptr;
@@ -37,7 +38,8 @@ void TForm7::FormShow(TObject*) {
 void TForm7::Button1Click(TObject*) {
     TFont* font = Form1->FontDialog3->Font();
     font->SetColor(ColorListBox1->Selected());
-    font->SetSize(StrToIntDef(Edit1->Text(), 3));
+    // A mark no larger than the paper: a larger font cannot be shown and only stalls drawing.
+    font->SetSize(FontSizeWithinPaper(Form1, StrToIntDef(Edit1->Text(), 3)));
     Close();
 }
 

@@ -79,13 +79,16 @@ void DrawMultiLine(const TPageSurface& page, double scale) {
     const double groupHeight = m.lines * m.pitch + m.gap;
     int number = 1;
     for (int g = 0; g < m.groups; ++g) {
-        for (int k = 1; k <= m.lines; ++k) {
+        for (int k = 1; k <= m.lines; ++k, ++number) {
+            // A line wholly beyond the page is not drawn: with many long groups its place would
+            // not even be a pixel coordinate.
+            const double y = groupHeight * g + k * m.pitch + top;
             const LinePen pen = PenFor(f, m, k, number, scale);
+            if (y + pen.px * 0.5 < 0 || y - pen.px * 0.5 > page.Height) continue;
             c->Brush()->SetStyle(bsClear);
             c->Pen()->SetColor(pen.color);
             SetLinePen(c, pen.type);
-            ++number;
-            StackedHorizontal(c, x1, x2, groupHeight * g + k * m.pitch + top, pen.px);
+            StackedHorizontal(c, x1, x2, y, pen.px);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "Abitmap.h"
+#include "SettingLimits.h"
 #include "editors/NumberText.h"
 
 namespace {
@@ -25,10 +26,11 @@ int WholeOr(TEdit* e, int Fallback) {
     return StrToIntDef(e->Text(), Fallback);
 }
 
-void ReadFont(TIniFile* ini, const char* section, const char* prefix, TFont* font) {
+// A font of the paper, its size no larger than the paper.
+void ReadFont(const TForm1* form, TIniFile* ini, const char* section, const char* prefix, TFont* font) {
     const AnsiString p(prefix);
     font->SetName(ini->ReadString(section, p + "Name", "ＭＳ ゴシック"));
-    font->SetSize(ini->ReadInteger(section, p + "Size", 6));
+    font->SetSize(FontSizeWithinPaper(form, ini->ReadInteger(section, p + "Size", 6)));
     font->SetStyle(static_cast<TFontStyles>(ini->ReadInteger(section, p + "Style", 0) & 0xFF));
     font->SetColor(ini->ReadInteger(section, p + "Color", 0));
 }
@@ -44,187 +46,256 @@ void WriteFont(TIniFile* ini, const char* section, const char* prefix, TFont* fo
 
 void TForm1::ReadSettings() {
     TIniFile* ini = IniFile;
-    // Row 1 and step 1: the colour scheme, its menu check, and the settings panel's headings.
-    const int skin = ini->ReadInteger(kMain, "Skin", 1);
-    TMenuItem* skins[] = {Skin0, Skin1, Skin2, Skin3, Skin4, Skin5};
-    for (TMenuItem* m : skins)
-        m->SetChecked(false);
-    if (skin >= 0 && skin <= 5) skins[skin]->SetChecked(true);
-    ApplySkinScheme(skin >= 0 && skin <= 5 ? skin : 0);
-    Skin->SetTag(skin);
-    struct Heading {
-        TLabel* label;
-        TGroupBox* group;
+    SettingsRead = true;
+    // Each row runs on its own: an error that a change handler raises ends that row only, so
+    // every stored setting is read and the exit writes back nothing that was not. The first
+    // error is shown once the window is created.
+    auto row = [this](auto&& read) {
+        try {
+            read();
+        } catch (...) {
+            if (!SettingsReadError) SettingsReadError = std::current_exception();
+        }
     };
-    for (const Heading& h :
-         {Heading{Label41, GroupBox3}, Heading{Label42, GroupBox2}, Heading{Label43, GroupBox6},
-          Heading{Label44, GroupBox5}, Heading{Label45, GroupBox8}}) {
-        h.label->SetTransparent(false);
-        h.label->SetColor(h.group->Visible() ? clActiveCaption : clInactiveCaption);
-        h.label->Font()->SetColor(h.group->Visible() ? clCaptionText : clInactiveCaptionText);
-        h.label->SetCaption("  " + h.label->Caption());
-    }
-    // Rows 2-12.
-    SetWidth(ini->ReadInteger(kMain, "Width", 768));
-    SetHeight(ini->ReadInteger(kMain, "Height", 576));
-    SetTop(ini->ReadInteger(kMain, "Top", 0));
-    SetLeft(ini->ReadInteger(kMain, "Left", 0));
-    PageControl1->SetActivePageIndex(ini->ReadInteger(kMain, "PrintTypeIndex", 0));
-    const int state = ini->ReadInteger(kMain, "WindowState", 0);
-    SetWindowState(state == 1 ? wsMinimized : state == 2 ? wsMaximized : wsNormal);
-    ToolBar2->SetTop(ini->ReadInteger(kMain, "MenuBar_Top", 2));
-    ToolBar2->SetLeft(ini->ReadInteger(kMain, "MenuBar_Left", 167));
-    ToolBar3->SetTop(ini->ReadInteger(kMain, "ZoomBar_Top", 2));
-    ToolBar3->SetLeft(ini->ReadInteger(kMain, "ZoomBar_Left", 398));
-    ToolBar3->SetVisible(ini->ReadBool(kMain, "ZoomBar_Visible", true));
-    MenuViewZoom->SetChecked(ToolBar3->Visible());
-    // Rows 13-19 and step 2: the background picture.
-    BGImage = ini->ReadString(kMain, "BGImage", "");
-    Edit23->SetText(BGImage);
-    BGAlpha = ini->ReadInteger(kMain, "BGAlpha", 127);
-    BGWidth = ini->ReadFloat(kMain, "BGWidth", 100.0);
-    BGHeight = ini->ReadFloat(kMain, "BGHeight", 100.0);
-    BGLeft = ini->ReadFloat(kMain, "BGLeft", 0.0);
-    BGTop = ini->ReadFloat(kMain, "BGTop", 0.0);
-    BGRoted = ini->ReadInteger(kMain, "BGRoted", 0);
-    Edit21->SetText(FloatToStr(BGWidth));
-    Edit22->SetText(FloatToStr(BGHeight));
-    Edit39->SetText(FloatToStr(BGLeft));
-    Edit40->SetText(FloatToStr(BGTop));
-    TrackBar1->SetPosition(BGAlpha);
-    RestoreBackgroundPicture();
-    // Rows 20-22.
-    ToolBar1->SetTop(ini->ReadInteger(kMain, "PrintBar_Top", 2));
-    ToolBar1->SetLeft(ini->ReadInteger(kMain, "PrintBar_Left", 11));
-    ToolBar1->SetVisible(ini->ReadBool(kMain, "PrintBar_Visible", true));
-    MenuViewPrint->SetChecked(ToolBar1->Visible());
-    // Rows 23-26: the margins, through the margin boxes' handler.
+    // The colour scheme first, its menu check, and the settings panel's headings.
+    row([&] {
+        const int skin = ini->ReadInteger(kMain, "Skin", 1);
+        TMenuItem* skins[] = {Skin0, Skin1, Skin2, Skin3, Skin4, Skin5};
+        for (TMenuItem* m : skins)
+            m->SetChecked(false);
+        if (skin >= 0 && skin <= 5) skins[skin]->SetChecked(true);
+        ApplySkinScheme(skin >= 0 && skin <= 5 ? skin : 0);
+        Skin->SetTag(skin);
+    });
+    row([&] {
+        struct Heading {
+            TLabel* label;
+            TGroupBox* group;
+        };
+        for (const Heading& h :
+             {Heading{Label41, GroupBox3}, Heading{Label42, GroupBox2}, Heading{Label43, GroupBox6},
+              Heading{Label44, GroupBox5}, Heading{Label45, GroupBox8}}) {
+            h.label->SetTransparent(false);
+            h.label->SetColor(h.group->Visible() ? clActiveCaption : clInactiveCaption);
+            h.label->Font()->SetColor(h.group->Visible() ? clCaptionText : clInactiveCaptionText);
+            h.label->SetCaption("  " + h.label->Caption());
+        }
+    });
+    // The window, inside the work area of the screen nearest its stored corner.
+    row([&] {
+        const TRect r = WindowWithinScreens(
+            ini->ReadInteger(kMain, "Left", 0), ini->ReadInteger(kMain, "Top", 0),
+            ini->ReadInteger(kMain, "Width", 768), ini->ReadInteger(kMain, "Height", 576));
+        SetWidth(r.Width());
+        SetHeight(r.Height());
+        SetTop(r.Top);
+        SetLeft(r.Left);
+    });
+    // The paper kind, the window state and two of the bars. A window that starts minimised may
+    // have nothing to bring it back: it starts normal.
+    row([&] { PageControl1->SetActivePageIndex(ini->ReadInteger(kMain, "PrintTypeIndex", 0)); });
+    row([&] { SetWindowState(ini->ReadInteger(kMain, "WindowState", 0) == 2 ? wsMaximized : wsNormal); });
+    row([&] { ToolBar2->SetTop(ini->ReadInteger(kMain, "MenuBar_Top", 2)); });
+    row([&] { ToolBar2->SetLeft(ini->ReadInteger(kMain, "MenuBar_Left", 167)); });
+    row([&] { ToolBar3->SetTop(ini->ReadInteger(kMain, "ZoomBar_Top", 2)); });
+    row([&] { ToolBar3->SetLeft(ini->ReadInteger(kMain, "ZoomBar_Left", 398)); });
+    row([&] {
+        ToolBar3->SetVisible(ini->ReadBool(kMain, "ZoomBar_Visible", true));
+        MenuViewZoom->SetChecked(ToolBar3->Visible());
+    });
+    // The background picture, its millimetres within reach of the paper, loaded and turned.
+    row([&] {
+        BGImage = ini->ReadString(kMain, "BGImage", "");
+        Edit23->SetText(BGImage);
+    });
+    row([&] { BGAlpha = ini->ReadInteger(kMain, "BGAlpha", 127); });
+    row([&] { BGWidth = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGWidth", 100.0), 100.0); });
+    row([&] { BGHeight = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGHeight", 100.0), 100.0); });
+    row([&] { BGLeft = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGLeft", 0.0), 0.0); });
+    row([&] { BGTop = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGTop", 0.0), 0.0); });
+    row([&] { BGRoted = ini->ReadInteger(kMain, "BGRoted", 0); });
+    row([&] { Edit21->SetText(FloatToStr(BGWidth)); });
+    row([&] { Edit22->SetText(FloatToStr(BGHeight)); });
+    row([&] { Edit39->SetText(FloatToStr(BGLeft)); });
+    row([&] { Edit40->SetText(FloatToStr(BGTop)); });
+    row([&] { TrackBar1->SetPosition(BGAlpha); });
+    row([&] { RestoreBackgroundPicture(); });
+    // The print bar, then the three bars held on the control bar.
+    row([&] { ToolBar1->SetTop(ini->ReadInteger(kMain, "PrintBar_Top", 2)); });
+    row([&] { ToolBar1->SetLeft(ini->ReadInteger(kMain, "PrintBar_Left", 11)); });
+    row([&] {
+        ToolBar1->SetVisible(ini->ReadBool(kMain, "PrintBar_Visible", true));
+        MenuViewPrint->SetChecked(ToolBar1->Visible());
+    });
+    row([&] { PlaceToolBarsOnControlBar(this); });
+    // The margins, through the margin boxes' handler. Here and below, numbers for
+    // millimetre boxes and counts are held within what the paper can show.
     const AnsiString minY = TwoDigitText(PhysOffsetY / PxPerMmY), minX = TwoDigitText(PhysOffsetX / PxPerMmX);
-    eSpaceT->SetText(ini->ReadString(kSpace, "Top", minY));
-    eSpaceL->SetText(ini->ReadString(kSpace, "Left", minX));
-    eSpaceR->SetText(ini->ReadString(kSpace, "Right", minX));
-    eSpaceB->SetText(ini->ReadString(kSpace, "Bottom", minY));
-    // Rows 27-29.
+    row([&] { eSpaceT->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Top", minY))); });
+    row([&] { eSpaceL->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Left", minX))); });
+    row([&] { eSpaceR->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Right", minX))); });
+    row([&] { eSpaceB->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Bottom", minY))); });
+    // Zoom and the two window options.
     // A stored zoom that names no item of the list reads as the default, 40 %.
-    const int zoom = ini->ReadInteger(kMain, "Zoom", 5);
-    ComboBox1->SetItemIndex(zoom >= 0 && zoom < ComboBox1->ItemCount() ? zoom : 5);
-    CriticalFocus = ini->ReadBool(kMain, "CriticalFocus", true);
-    CriticalFocus1->SetChecked(CriticalFocus);
-    TransparentClose = ini->ReadBool(kMain, "TransparentClose", true);
-    CheckTransparentClose1->SetChecked(TransparentClose);
-    // Rows 30-35 and step 3: the mark and the colours.
-    TntEdit1->SetText(ini->ReadString(kMark, "Char", "▼"));
-    switch (ini->ReadInteger(kMark, "Pos", 0)) {
-    case 0:
-        RadioButton11->SetChecked(true);
-        break;
-    case 1:
-        RadioButton7->SetChecked(true);
-        break;
-    case 2:
-        RadioButton9->SetChecked(true);
-        break;
-    case 3:
-        RadioButton10->SetChecked(true);
-        break;
-    case 4:
-        RadioButton8->SetChecked(true);
-        break;
-    default:
-        break;
-    }
-    FontDialog3->Font()->SetSize(ini->ReadInteger(kMark, "Size", 3));
-    FontDialog3->Font()->SetColor(ini->ReadInteger(kMark, "Color", 0));
-    ColorDialog1->SetColor(ini->ReadInteger(kColor, "Pen", 0));
-    SetLineColor(ColorDialog1->Color());
-    PaperColor = ini->ReadInteger(kColor, "Paper", 16777215);
-    Panel1->SetColor(PaperColor);
-    // Rows 36-40: the page number.
-    CheckBox2->SetChecked(ini->ReadBool(kPageNumber, "Enabled", false));
-    ReadFont(ini, kPageNumber, "Font", FontDialog2->Font());
-    // Rows 41-50 and step 4: the frame.
-    HeadText1->SetText(ini->ReadString(kHeader, "HeadText1", ""));
-    HeadText2->SetText(ini->ReadString(kHeader, "HeadText2", ""));
-    HeadCheck1->SetChecked(ini->ReadBool(kHeader, "Check1", false));
-    CheckBoxHeader->SetChecked(ini->ReadBool(kHeader, "Enabled", false));
-    FrameIndex = ini->ReadInteger(kHeader, "FrameIndex", 1);
-    if (FrameIndex == 1) FrameRadio1->SetChecked(true);
-    if (FrameIndex == 2) FrameRadio2->SetChecked(true);
-    if (FrameIndex == 3) FrameRadio3->SetChecked(true);
-    EditFrameScale1->SetText(ini->ReadString(kHeader, "FrameScalemm", "5"));
-    CheckScale1->SetChecked(ini->ReadBool(kHeader, "Scale1Used", true));
-    CheckScale2->SetChecked(ini->ReadBool(kHeader, "Scale2Used", true));
-    CheckScale3->SetChecked(ini->ReadBool(kHeader, "Scale3Used", true));
-    CheckScale4->SetChecked(ini->ReadBool(kHeader, "Scale4Used", true));
-    // Rows 51-65: graph paper.
-    UpDown6->SetPosition(ini->ReadInteger(kGraph, "XPX", 16));
-    UpDown7->SetPosition(ini->ReadInteger(kGraph, "YPX", 16));
-    eMmX->SetText(ini->ReadString(kGraph, "Xmm", "10.0"));
-    eMmY->SetText(ini->ReadString(kGraph, "Ymm", "10.0"));
-    GraphPenStyle->SetItemIndex(ini->ReadInteger(kGraph, "PenStyle", 0));
-    CheckGraphPaper1->SetChecked(ini->ReadBool(kGraph, "ExEnabled", true));
-    Edit1->SetText(ini->ReadString(kGraph, "ExColorCount", "5"));
-    Edit27->SetText(ini->ReadString(kGraph, "ExColorCountY", "5"));
-    UpDown1->SetPosition(ini->ReadInteger(kGraph, "ExColorCount", 5));
-    UpDown11->SetPosition(ini->ReadInteger(kGraph, "ExColorCountY", 5));
-    ExColorPanel1->SetColor(ini->ReadInteger(kGraph, "ExColor", 255));
-    ExColorPanel1Y->SetColor(ini->ReadInteger(kGraph, "ExColorY", 255));
-    ComboBox8->SetItemIndex(ini->ReadInteger(kGraph, "ExPenStyle", 0));
-    Edit32->SetText(ini->ReadString(kGraph, "LineWidth", "0.05"));
-    Edit33->SetText(ini->ReadString(kGraph, "LineWidthEx", "0.5"));
-    // Rows 66-77: multi-line paper.
-    EditFiveLineSpace->SetText(ini->ReadString(kMulti, "interval", "20"));
-    EditFiveLineLSpace->SetText(ini->ReadString(kMulti, "LineSpace", "5"));
-    EditFiveLineCount->SetText(ini->ReadString(kMulti, "Count", "5"));
-    ComboBox3->SetItemIndex(ini->ReadInteger(kMulti, "PenStyle", 0));
-    EditLineSize->SetText(ini->ReadString(kMulti, "PenSize", "0.1"));
-    EditLineCount1->SetText(ini->ReadString(kMulti, "LineCount", "5"));
-    CheckMultiline1->SetChecked(ini->ReadBool(kMulti, "ExEnabled", false));
-    CheckMultiline2->SetChecked(ini->ReadBool(kMulti, "ExEnabled2", false));
-    Edit3->SetText(ini->ReadString(kMulti, "ExColorCount", "5"));
-    UpDown2->SetPosition(ini->ReadInteger(kMulti, "ExColorCount", 5));
-    ExColorPanel2->SetColor(ini->ReadInteger(kMulti, "ExColor", 255));
-    EditLineSizeEx->SetText(ini->ReadString(kMulti, "ExPenSize", "0.1"));
-    // Rows 78-87: manuscript paper.
-    UpDown3->SetPosition(ini->ReadInteger(kManuscript, "横", 10));
-    UpDown4->SetPosition(ini->ReadInteger(kManuscript, "縦", 20));
-    UpDown5->SetPosition(ini->ReadInteger(kManuscript, "中央", 10));
-    CheckBox3->SetChecked(ini->ReadBool(kManuscript, "サイズ指定", false));
-    Edit7->SetText(IntToStr(ini->ReadInteger(kManuscript, "サイズ", 10)));
-    Edit28->SetText(ini->ReadString(kManuscript, "CenterString", ""));
-    ReadFont(ini, kManuscript, "CenterFont", FontDialog1->Font());
-    // Rows 88-97: log paper. One key has always been read from "Logpaper"; names compare without case.
-    ComboBox4->SetItemIndex(ini->ReadInteger(kLog, "Type", 0));
-    Edit8->SetText(ini->ReadString(kLog, "Xsmall", "1"));
-    Edit12->SetText(ini->ReadString(kLog, "Xcount", "5"));
-    Edit9->SetText(ini->ReadString(kLog, "Ysmall", "1"));
-    Edit11->SetText(ini->ReadString(kLog, "Ycount", "5"));
-    Edit10->SetText(ini->ReadString(kLog, "倍率", "1.3"));
-    Edit20->SetText(ini->ReadString("Logpaper", "定数", "0.3"));
-    CheckBox6->SetChecked(ini->ReadBool(kLog, "CheckX", false));
-    CheckBox7->SetChecked(ini->ReadBool(kLog, "CheckY", false));
-    RadioButton5->SetChecked(ini->ReadBool(kLog, "Option", true));
-    RadioButton6->SetChecked(!RadioButton5->Checked());
-    // Rows 98-104: grid.
-    UpDown9->SetPosition(ini->ReadInteger(kGrid, "CountX", 50));
-    UpDown10->SetPosition(ini->ReadInteger(kGrid, "CountY", 50));
-    Edit16->SetText(ini->ReadString(kGrid, "SizeX", "0.5"));
-    Edit17->SetText(ini->ReadString(kGrid, "SizeY", "0.5"));
-    Edit18->SetText(ini->ReadString(kGrid, "Space", "5.0"));
-    CheckBox4->SetChecked(ini->ReadBool(kGrid, "中抜き", false));
-    CheckBox5->SetChecked(ini->ReadBool(kGrid, "斜交い", false));
-    // Rows 105-109: slanted paper.
-    UpDown12->SetPosition(ini->ReadInteger(kSlant, "CountX", 10));
-    UpDown13->SetPosition(ini->ReadInteger(kSlant, "CountY", 10));
-    Edit13->SetText(ini->ReadString(kSlant, "Length", "10"));
-    ComboBox7->SetItemIndex(ini->ReadInteger(kSlant, "Type", 0));
-    CheckBox8->SetChecked(ini->ReadBool(kSlant, "方向", false));
-    // Rows 110-114: arcs.
-    Edit24->SetText(ini->ReadString(kArc, "直径", "100"));
-    Edit25->SetText(ini->ReadString(kArc, "N重", "1"));
-    Edit26->SetText(ini->ReadString(kArc, "分割数", "0"));
-    ComboBox5->SetItemIndex(ini->ReadInteger(kArc, "線種1", 0));
-    ComboBox9->SetItemIndex(ini->ReadInteger(kArc, "線種2", 0));
+    row([&] {
+        const int zoom = ini->ReadInteger(kMain, "Zoom", 5);
+        ComboBox1->SetItemIndex(zoom >= 0 && zoom < ComboBox1->ItemCount() ? zoom : 5);
+    });
+    row([&] {
+        CriticalFocus = ini->ReadBool(kMain, "CriticalFocus", true);
+        CriticalFocus1->SetChecked(CriticalFocus);
+    });
+    row([&] {
+        TransparentClose = ini->ReadBool(kMain, "TransparentClose", true);
+        CheckTransparentClose1->SetChecked(TransparentClose);
+    });
+    // The mark and the colours; the mark no larger than the paper.
+    row([&] { TntEdit1->SetText(ini->ReadString(kMark, "Char", "▼")); });
+    row([&] {
+        switch (ini->ReadInteger(kMark, "Pos", 0)) {
+        case 0:
+            RadioButton11->SetChecked(true);
+            break;
+        case 1:
+            RadioButton7->SetChecked(true);
+            break;
+        case 2:
+            RadioButton9->SetChecked(true);
+            break;
+        case 3:
+            RadioButton10->SetChecked(true);
+            break;
+        case 4:
+            RadioButton8->SetChecked(true);
+            break;
+        default:
+            break;
+        }
+    });
+    row([&] { FontDialog3->Font()->SetSize(FontSizeWithinPaper(this, ini->ReadInteger(kMark, "Size", 3))); });
+    row([&] { FontDialog3->Font()->SetColor(ini->ReadInteger(kMark, "Color", 0)); });
+    row([&] {
+        ColorDialog1->SetColor(ini->ReadInteger(kColor, "Pen", 0));
+        SetLineColor(ColorDialog1->Color());
+    });
+    row([&] {
+        PaperColor = ini->ReadInteger(kColor, "Paper", 16777215);
+        Panel1->SetColor(PaperColor);
+    });
+    // The page number.
+    row([&] { CheckBox2->SetChecked(ini->ReadBool(kPageNumber, "Enabled", false)); });
+    row([&] { ReadFont(this, ini, kPageNumber, "Font", FontDialog2->Font()); });
+    // The frame.
+    row([&] { HeadText1->SetText(ini->ReadString(kHeader, "HeadText1", "")); });
+    row([&] { HeadText2->SetText(ini->ReadString(kHeader, "HeadText2", "")); });
+    row([&] { HeadCheck1->SetChecked(ini->ReadBool(kHeader, "Check1", false)); });
+    row([&] { CheckBoxHeader->SetChecked(ini->ReadBool(kHeader, "Enabled", false)); });
+    row([&] {
+        FrameIndex = ini->ReadInteger(kHeader, "FrameIndex", 1);
+        if (FrameIndex == 1) FrameRadio1->SetChecked(true);
+        if (FrameIndex == 2) FrameRadio2->SetChecked(true);
+        if (FrameIndex == 3) FrameRadio3->SetChecked(true);
+    });
+    row([&] {
+        EditFrameScale1->SetText(
+            MillimetreTextWithinPaper(this, ini->ReadString(kHeader, "FrameScalemm", "5")));
+    });
+    row([&] { CheckScale1->SetChecked(ini->ReadBool(kHeader, "Scale1Used", true)); });
+    row([&] { CheckScale2->SetChecked(ini->ReadBool(kHeader, "Scale2Used", true)); });
+    row([&] { CheckScale3->SetChecked(ini->ReadBool(kHeader, "Scale3Used", true)); });
+    row([&] { CheckScale4->SetChecked(ini->ReadBool(kHeader, "Scale4Used", true)); });
+    // Graph paper.
+    row([&] { UpDown6->SetPosition(ini->ReadInteger(kGraph, "XPX", 16)); });
+    row([&] { UpDown7->SetPosition(ini->ReadInteger(kGraph, "YPX", 16)); });
+    row([&] { eMmX->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "Xmm", "10.0"))); });
+    row([&] { eMmY->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "Ymm", "10.0"))); });
+    row([&] { GraphPenStyle->SetItemIndex(ini->ReadInteger(kGraph, "PenStyle", 0)); });
+    row([&] { CheckGraphPaper1->SetChecked(ini->ReadBool(kGraph, "ExEnabled", true)); });
+    row([&] { Edit1->SetText(CountTextWithinPaper(this, ini->ReadString(kGraph, "ExColorCount", "5"))); });
+    row([&] { Edit27->SetText(CountTextWithinPaper(this, ini->ReadString(kGraph, "ExColorCountY", "5"))); });
+    row([&] { UpDown1->SetPosition(ini->ReadInteger(kGraph, "ExColorCount", 5)); });
+    row([&] { UpDown11->SetPosition(ini->ReadInteger(kGraph, "ExColorCountY", 5)); });
+    row([&] { ExColorPanel1->SetColor(ini->ReadInteger(kGraph, "ExColor", 255)); });
+    row([&] { ExColorPanel1Y->SetColor(ini->ReadInteger(kGraph, "ExColorY", 255)); });
+    row([&] { ComboBox8->SetItemIndex(ini->ReadInteger(kGraph, "ExPenStyle", 0)); });
+    row([&] {
+        Edit32->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "LineWidth", "0.05")));
+    });
+    row([&] {
+        Edit33->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "LineWidthEx", "0.5")));
+    });
+    // Multi-line paper.
+    row([&] {
+        EditFiveLineSpace->SetText(
+            MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "interval", "20")));
+    });
+    row([&] {
+        EditFiveLineLSpace->SetText(
+            MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "LineSpace", "5")));
+    });
+    row([&] {
+        EditFiveLineCount->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "Count", "5")));
+    });
+    row([&] { ComboBox3->SetItemIndex(ini->ReadInteger(kMulti, "PenStyle", 0)); });
+    row([&] {
+        EditLineSize->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "PenSize", "0.1")));
+    });
+    row([&] {
+        EditLineCount1->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "LineCount", "5")));
+    });
+    row([&] { CheckMultiline1->SetChecked(ini->ReadBool(kMulti, "ExEnabled", false)); });
+    row([&] { CheckMultiline2->SetChecked(ini->ReadBool(kMulti, "ExEnabled2", false)); });
+    row([&] { Edit3->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "ExColorCount", "5"))); });
+    row([&] { UpDown2->SetPosition(ini->ReadInteger(kMulti, "ExColorCount", 5)); });
+    row([&] { ExColorPanel2->SetColor(ini->ReadInteger(kMulti, "ExColor", 255)); });
+    row([&] {
+        EditLineSizeEx->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "ExPenSize", "0.1")));
+    });
+    // Manuscript paper.
+    row([&] { UpDown3->SetPosition(ini->ReadInteger(kManuscript, "横", 10)); });
+    row([&] { UpDown4->SetPosition(ini->ReadInteger(kManuscript, "縦", 20)); });
+    row([&] { UpDown5->SetPosition(ini->ReadInteger(kManuscript, "中央", 10)); });
+    row([&] { CheckBox3->SetChecked(ini->ReadBool(kManuscript, "サイズ指定", false)); });
+    row([&] {
+        Edit7->SetText(
+            MillimetreTextWithinPaper(this, IntToStr(ini->ReadInteger(kManuscript, "サイズ", 10))));
+    });
+    row([&] { Edit28->SetText(ini->ReadString(kManuscript, "CenterString", "")); });
+    row([&] { ReadFont(this, ini, kManuscript, "CenterFont", FontDialog1->Font()); });
+    // Log paper. One key has always been read from "Logpaper"; names compare without case.
+    row([&] { ComboBox4->SetItemIndex(ini->ReadInteger(kLog, "Type", 0)); });
+    row([&] { Edit8->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kLog, "Xsmall", "1"))); });
+    row([&] { Edit12->SetText(CountTextWithinPaper(this, ini->ReadString(kLog, "Xcount", "5"))); });
+    row([&] { Edit9->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kLog, "Ysmall", "1"))); });
+    row([&] { Edit11->SetText(CountTextWithinPaper(this, ini->ReadString(kLog, "Ycount", "5"))); });
+    row([&] { Edit10->SetText(ini->ReadString(kLog, "倍率", "1.3")); });
+    row([&] { Edit20->SetText(ini->ReadString("Logpaper", "定数", "0.3")); });
+    row([&] { CheckBox6->SetChecked(ini->ReadBool(kLog, "CheckX", false)); });
+    row([&] { CheckBox7->SetChecked(ini->ReadBool(kLog, "CheckY", false)); });
+    row([&] {
+        RadioButton5->SetChecked(ini->ReadBool(kLog, "Option", true));
+        RadioButton6->SetChecked(!RadioButton5->Checked());
+    });
+    // Grid.
+    row([&] { UpDown9->SetPosition(ini->ReadInteger(kGrid, "CountX", 50)); });
+    row([&] { UpDown10->SetPosition(ini->ReadInteger(kGrid, "CountY", 50)); });
+    row([&] { Edit16->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "SizeX", "0.5"))); });
+    row([&] { Edit17->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "SizeY", "0.5"))); });
+    row([&] { Edit18->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "Space", "5.0"))); });
+    row([&] { CheckBox4->SetChecked(ini->ReadBool(kGrid, "中抜き", false)); });
+    row([&] { CheckBox5->SetChecked(ini->ReadBool(kGrid, "斜交い", false)); });
+    // Slanted paper.
+    row([&] { UpDown12->SetPosition(ini->ReadInteger(kSlant, "CountX", 10)); });
+    row([&] { UpDown13->SetPosition(ini->ReadInteger(kSlant, "CountY", 10)); });
+    row([&] { Edit13->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSlant, "Length", "10"))); });
+    row([&] { ComboBox7->SetItemIndex(ini->ReadInteger(kSlant, "Type", 0)); });
+    row([&] { CheckBox8->SetChecked(ini->ReadBool(kSlant, "方向", false)); });
+    // Arcs.
+    row([&] { Edit24->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kArc, "直径", "100"))); });
+    row([&] { Edit25->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "N重", "1"))); });
+    row([&] { Edit26->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "分割数", "0"))); });
+    row([&] { ComboBox5->SetItemIndex(ini->ReadInteger(kArc, "線種1", 0)); });
+    row([&] { ComboBox9->SetItemIndex(ini->ReadInteger(kArc, "線種2", 0)); });
 }
 
 void TForm1::WriteSettings() {

@@ -6,6 +6,8 @@
 #include "Yxfile.h"
 #include "editors/NumberText.h"
 
+#include <utility>
+
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* Owner) : TForm(Owner) {
@@ -308,7 +310,7 @@ void TForm1::FormCreate(TObject*) {
     IniFile = new TIniFile(ProgramDataFolder() + "/Ruliform.ini");
     // 24. The start-up update check (its option shown on the menu first).
     CheckForUpdateAtStart();
-    // 25.1 The settings pass; an error here ends the creation (the layer shows it).
+    // 25.1 The settings pass; each row guards itself.
     ReadSettings();
     // 25.2 The guarded tail.
     try {
@@ -323,12 +325,24 @@ void TForm1::FormCreate(TObject*) {
     }
     // 26. The preview size.
     ApplyPreviewSize();
+    // The first error of the settings pass, shown once the window stands (the layer shows it).
+    if (SettingsReadError) std::rethrow_exception(std::exchange(SettingsReadError, nullptr));
 }
 
 void TForm1::Int(TObject*) {
     // A refused write ends here with its message; the objects then live until the process ends.
-    // A creation that failed before the settings file was opened has nothing to write.
-    if (IniFile) WriteSettings();
+    // A creation that failed before the settings were read has nothing to write: the file
+    // keeps what it holds. The keys reach the file together, in one replacement.
+    if (IniFile && SettingsRead) {
+        IniFile->BeginUpdate();
+        try {
+            WriteSettings();
+        } catch (...) {
+            IniFile->EndUpdate();
+            throw;
+        }
+        IniFile->EndUpdate();
+    }
     delete PreviewBitmap;
     PreviewBitmap = nullptr;
     delete BGBitmap;

@@ -13,6 +13,8 @@
 #include "winlib/StdCtrls.h"
 #include "winlib/SysUtils.h"
 
+#include <exception>
+
 struct sqlite3;
 class TABitmap;
 class YxDraw;
@@ -336,6 +338,8 @@ class TForm1 : public TForm {
     std::vector<TFont*> TextFonts;
 
   private:
+    bool SettingsRead = false;            // the read pass has run: the exit may write the file
+    std::exception_ptr SettingsReadError; // the first error of the read pass, shown after creation
     void BuildMenus();
     void BuildToolBars();
     void BuildStatusBar();

@@ -84,6 +84,43 @@ bool MakeFolders(const AnsiString& path) {
     return IsFolder(path);
 }
 
+// Copies a regular file to a path where nothing is yet: written beside it under a temporary
+// name and then linked into place, so that a copy cut short is never taken for the file.
+void CopyIfMissing(const AnsiString& from, const AnsiString& to) {
+    struct stat st {};
+    if (::lstat(to.c_str(), &st) == 0 || errno != ENOENT) return;
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) return;
+    AnsiString tmp = to + ".XXXXXX";
+    int out = -1;
+    bool ok = ::fstat(in, &st) == 0 && S_ISREG(st.st_mode) && (out = ::mkostemp(tmp.data(), O_CLOEXEC)) >= 0;
+    char buf[65536];
+    while (ok) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < n;) {
+            const ssize_t w = ::write(out, buf + done, static_cast<size_t>(n - done));
+            if (w < 0 && errno == EINTR) continue;
+            ok = w > 0;
+            done += w > 0 ? w : 0;
+        }
+    }
+    ::close(in);
+    if (out < 0) return;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ok = ok && ::fchmod(out, 0666 & ~mask) == 0 && ::fsync(out) == 0;
+    ok = ::close(out) == 0 && ok;
+    // link() puts the copy in place only while nothing is there yet.
+    if (ok) [[maybe_unused]]
+        const int linked = ::link(tmp.c_str(), to.c_str());
+    ::unlink(tmp.c_str());
+}
+
 } // namespace
 
 AnsiString GetSpecialFolder(int kind) {
@@ -137,6 +174,11 @@ AnsiString ProgramDataFolder(const AnsiString& programFolder, const AnsiString& 
     if (config.empty() || config[0] != '/') config = HomeFolder() + "/.config";
     const AnsiString folder = WithoutTrailingSlash(config) + "/Ruliform";
     MakeFolders(folder);
+    // The settings and counts a copy in this folder kept before it became read-only come along
+    // the first time, instead of a fresh start.
+    if (!programFolder.empty())
+        for (const char* name : {"/Ruliform.ini", "/rulif.db3"})
+            CopyIfMissing(programFolder + name, folder + name);
     return folder;
 }
 

@@ -9,10 +9,16 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QSocketNotifier>
 #include <QWidget>
+#if QT_CONFIG(sessionmanager)
+#include <QSessionManager>
+#endif
 
 #include <algorithm>
 #include <climits>
+#include <csignal>
+#include <fcntl.h>
 #include <unistd.h>
 
 // Created on first reference of this unit and never destroyed: the forms must be gone before
@@ -45,6 +51,16 @@ void CreateToolkit(const std::vector<AnsiString>& args) {
     new QApplication(toolkitArgc, toolkitArgv.data());
     // Secondary windows live until the end; only closing the main form ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// The end signals reach the message loop through a pipe: a signal handler may only write.
+int endSignalPipe[2] = {-1, -1};
+
+void OnEndSignal(int sig) {
+    // A second signal of the kind, while the first is being handled, ends the program at once.
+    std::signal(sig, SIG_DFL);
+    const char c = static_cast<char>(sig);
+    [[maybe_unused]] const ssize_t n = ::write(endSignalPipe[1], &c, 1);
 }
 
 } // namespace
@@ -90,6 +106,37 @@ void TApplication::Initialize(int argc, char** argv) {
         args.push_back(argv[i]);
     CreateToolkit(args);
     if (QCoreApplication::instance()) QApplication::setQuitOnLastWindowClosed(false);
+    CloseOnEndOfSession();
+}
+
+void TApplication::CloseOnEndOfSession() {
+    if (!QCoreApplication::instance() || endSignalPipe[0] >= 0) return;
+    if (::pipe2(endSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(endSignalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [this] {
+        char buf[16];
+        while (::read(endSignalPipe[0], buf, sizeof buf) > 0) {
+        }
+        CloseMainForm();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = OnEndSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(sig, &sa, nullptr);
+#if QT_CONFIG(sessionmanager)
+    // The desktop asks the program to save its work before the session ends.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
+                     [this](QSessionManager&) { CloseMainForm(); });
+#endif
+}
+
+void TApplication::CloseMainForm() {
+    if (mainForm_)
+        RunGuarded([this] { mainForm_->Close(); });
+    else
+        Terminate();
 }
 
 bool TApplication::Initialized() const {

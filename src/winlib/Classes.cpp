@@ -265,10 +265,12 @@ TFileStream::TFileStream(const AnsiString& FileName, unsigned Mode) {
     default:
         break;
     }
-    fd_ = ::open(FileName.c_str(), flags | O_CLOEXEC);
+    // Not blocking, so that a pipe without a writer cannot hold the program; the mode goes back
+    // to blocking for the regular file that is kept.
+    fd_ = ::open(FileName.c_str(), flags | O_CLOEXEC | O_NONBLOCK);
     struct stat st {};
-    // A folder opens for reading on Linux but is not a file.
-    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode))) {
+    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxOpenedFileBytes ||
+                     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK) != 0)) {
         ::close(fd_);
         fd_ = -1;
     }

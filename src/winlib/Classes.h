@@ -154,6 +154,9 @@ enum TFileMode : unsigned {
 class TFileStream : public TStream {
   public:
     // EFOpenError ("Cannot open file \"%s\"") / EFCreateError when the file cannot be opened or created.
+    // Only a regular file of at most MaxOpenedFileBytes is opened: a pipe, a device or a folder
+    // in a file's place is refused at once, without waiting for a writer.
+    static constexpr int64_t MaxOpenedFileBytes = int64_t(1) << 30;
     TFileStream(const AnsiString& FileName, unsigned Mode);
     ~TFileStream() override;
     int64_t Read(void* Buffer, int64_t Count) override;

@@ -1,6 +1,7 @@
 // Page controls and their sheets. The page index counts every page, also those whose tab is
 // hidden; the program's choice of page runs the sheet's OnShow but not OnChange.
 #include "ComCtrls.h"
+#include "MessageBoxImpl.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -41,7 +42,7 @@ class TTabBarWidget : public QTabBar {
             bool active = i == pc_->ActivePageIndex();
             int index = tabIndex++;
             p.save();
-            RunGuarded([&] {
+            RunPaintGuarded(pc_, [&] {
                 handler(pc_, index, TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1), active);
             });
             p.restore();

@@ -1,6 +1,7 @@
 // The status bar: panels are plain data painted in a row, the last one taking what is left.
 // Owner-drawn panels are painted by OnDrawPanel, which may resize panels while it draws.
 #include "ComCtrls.h"
+#include "MessageBoxImpl.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -62,7 +63,7 @@ class TStatusBarWidget : public QWidget {
                 {
                     TLiveCanvasImpl::Scope scope(live, &p);
                     TRect r(inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1);
-                    RunGuarded([&] { handler(bar_, panel, r); });
+                    RunPaintGuarded(bar_, [&] { handler(bar_, panel, r); });
                 }
                 p.restore();
             } else if (panel->Style == psText) {

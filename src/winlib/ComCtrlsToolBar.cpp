@@ -1,6 +1,7 @@
 // Tool bars and their buttons. Buttons sit left to right in the order they were added; a bar
 // can also show a main menu's top-level items as captioned buttons that open their menus.
 #include "ComCtrls.h"
+#include "MessageBoxImpl.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -39,7 +40,7 @@ class TToolBarWidget : public QWidget {
         if (bar_->OnCustomDraw) {
             TLiveCanvasImpl::Scope scope(live, &p);
             TToolBarCustomDrawEvent handler = bar_->OnCustomDraw;
-            RunGuarded([&] { handler(bar_, TRect(0, 0, width(), height()), defaultDraw); });
+            RunPaintGuarded(bar_, [&] { handler(bar_, TRect(0, 0, width(), height()), defaultDraw); });
         }
         if (defaultDraw && autoFillBackground()) p.fillRect(rect(), palette().color(QPalette::Window));
     }
@@ -145,7 +146,7 @@ class TToolButtonWidget : public QToolButton {
         {
             TLiveCanvasImpl::Scope scope(BarImpl(bar)->widget->live, &p);
             TToolBarCustomDrawButtonEvent handler = bar->OnCustomDrawButton;
-            RunGuarded([&] { handler(bar, button_, state, defaultDraw); });
+            RunPaintGuarded(button_, [&] { handler(bar, button_, state, defaultDraw); });
         }
         if (!defaultDraw) return;
         // The image and the caption over whatever the handler painted.

@@ -1,6 +1,7 @@
 // The control bar: a container whose bands (tool bars) keep the Left/Top the program gives them.
 // Each band is painted by OnBandPaint, which may choose the grabber and frame.
 #include "ExtCtrls.h"
+#include "MessageBoxImpl.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -23,7 +24,7 @@ class TControlBarWidget : public QWidget {
         QPainter p(this);
         TLiveCanvasImpl::Scope scope(live, &p);
         // The paint handler may set the bar's colour; that asks for at most one more paint.
-        RunGuarded([&] { Fire(bar_->OnPaint, bar_); });
+        RunPaintGuarded(bar_, [&] { Fire(bar_->OnPaint, bar_); });
         QColor back = ToQColor(bar_->Color());
         if (back.isValid() && !bar_->OnPaint) p.fillRect(rect(), back);
         auto handler = bar_->OnBandPaint;
@@ -34,7 +35,7 @@ class TControlBarWidget : public QWidget {
                     band->Top() + band->Height() + 1);
             uint8_t options = kGrabber | kFrame;
             canvas.Brush()->SetColor(bar_->Color());
-            if (handler) RunGuarded([&] { handler(bar_, band, &canvas, r, options); });
+            if (handler) RunPaintGuarded(bar_, [&] { handler(bar_, band, &canvas, r, options); });
             QRect q(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
             if (options & kFrame) {
                 p.setPen(ToQColor(clBtnShadow));

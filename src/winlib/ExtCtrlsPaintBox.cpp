@@ -1,6 +1,7 @@
 // Paint boxes: the canvas draws into a backing image that the widget shows when it paints.
 // Drawing inside OnPaint schedules nothing, so a paint handler cannot start a paint loop.
 #include "ExtCtrls.h"
+#include "MessageBoxImpl.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -42,7 +43,7 @@ class TPaintBoxImpl : public TControlImpl {
     // Runs OnPaint with drawing that schedules no repaint.
     void RunOnPaint() {
         ++surface->inPaint;
-        RunGuarded([&] { Fire(box->OnPaint, box); });
+        RunPaintGuarded(box, [&] { Fire(box->OnPaint, box); });
         --surface->inPaint;
     }
 };

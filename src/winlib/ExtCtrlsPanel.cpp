@@ -1,6 +1,7 @@
 // Panels: a coloured area with bevels and a centred caption. The colour is a value the program
 // keeps there (colour swatches), so setting it repaints and runs nothing.
 #include "ExtCtrls.h"
+#include "MessageBoxImpl.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -45,7 +46,7 @@ class TPanelWidget : public QWidget {
         }
         if (panel_->OnPaint) {
             TLiveCanvasImpl::Scope scope(live, &p);
-            RunGuarded([&] { Fire(panel_->OnPaint, panel_); });
+            RunPaintGuarded(panel_, [&] { Fire(panel_->OnPaint, panel_); });
         }
     }
 

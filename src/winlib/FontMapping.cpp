@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPaintDevice>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -84,7 +85,11 @@ int MetricsHeight(const QFont& q, QPaintDevice* device) {
     return device ? QFontMetrics(q, device).height() : QFontMetrics(q).height();
 }
 
-// The largest pixel size whose ascent + descent does not exceed the cell height.
+// The toolkit's font metrics overflow a little above 30000 pixels; fonts stay below that.
+constexpr int kMaxPixelSize = 16384;
+
+// The largest pixel size whose ascent + descent does not exceed the cell height; a cell taller
+// than the largest font the toolkit measures gets that font.
 int PixelSizeForCell(const TFont& f, QPaintDevice* device) {
     using Key = std::tuple<AnsiString, int, int, int>;
     static std::map<Key, int> cache;
@@ -94,14 +99,15 @@ int PixelSizeForCell(const TFont& f, QPaintDevice* device) {
     QFont q = Base(f);
     q.setPixelSize(100);
     const int ref = std::max(1, MetricsHeight(q, device));
-    int size = std::max(1, cell * 100 / ref);
+    int size = static_cast<int>(
+        std::clamp(static_cast<long long>(cell) * 100 / ref, 1LL, static_cast<long long>(kMaxPixelSize)));
     auto heightAt = [&](int px) {
         q.setPixelSize(px);
         return MetricsHeight(q, device);
     };
     while (size > 1 && heightAt(size) > cell)
         --size;
-    while (heightAt(size + 1) <= cell)
+    while (size < kMaxPixelSize && heightAt(size + 1) <= cell)
         ++size;
     if (cache.size() > 4096) cache.clear();
     cache.emplace(key, size);
@@ -124,7 +130,8 @@ QFont QtFont(const TFont& f, QPaintDevice* device) {
     if (h > 0)
         q.setPixelSize(PixelSizeForCell(f, device));
     else
-        q.setPixelSize(h < 0 ? -h : 12);
+        q.setPixelSize(h < 0 ? static_cast<int>(std::min(-static_cast<long long>(h), 1LL * kMaxPixelSize))
+                             : 12);
     return q;
 }
 

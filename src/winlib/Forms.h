@@ -80,7 +80,9 @@ class TApplication : public TComponent {
   public:
     TApplication();
     ~TApplication() override;
-    // Creates the toolkit's application object; argv is kept for ParamStr.
+    // Creates the toolkit's application object; argv is kept for ParamStr. From then on SIGTERM,
+    // SIGHUP, SIGINT and the desktop session's end close the main form as its close button does,
+    // once the message loop runs.
     void Initialize(int argc, char** argv);
     bool Initialized() const;
     const AnsiString& Title() const { return title_; }
@@ -123,6 +125,8 @@ class TApplication : public TComponent {
   private:
     friend class TForm;
     void FormDestroyed(TForm* f); // a form deleted by other means leaves the list
+    void CloseOnEndOfSession();
+    void CloseMainForm();
     AnsiString title_, hint_;
     bool mainFormOnTaskBar_ = true, terminated_ = false, running_ = false;
     TForm* mainForm_ = nullptr;
@@ -146,6 +150,9 @@ class TScreen : public TComponent {
     TScreen() : TComponent(nullptr) {}
     int Width() const;
     int Height() const;
+    // The work area (the screen less its panels and docks) of the screen that holds P, or of the
+    // screen nearest to P when none does.
+    TRect WorkAreaNear(TPoint P) const;
     int PixelsPerInch() const { return ScreenPixelsPerInchX(); }
     const TStringList& Fonts(); // installed font families, sorted
     TForm* ActiveForm() const;
@@ -155,6 +162,10 @@ class TScreen : public TComponent {
 };
 
 extern TScreen* Screen;
+
+// Makes WorkAreaNear choose among these work areas, the first one the primary screen, until
+// called with none.
+void SetWorkAreasForTest(const std::vector<TRect>& Areas);
 
 TPoint GetCursorPos();
 void SetCursorPosForTest(TPoint p); // makes GetCursorPos answer p until cleared

@@ -16,9 +16,16 @@ using profile::ParseLine;
 namespace {
 
 constexpr size_t kMaxValueBytes = 2047; // the platform read into a 2048-byte buffer
+constexpr size_t kMaxFileBytes = 1 << 20;
+const char* const kCompanionSuffix = ".utf8";
 
 std::string ToDisk(const std::string& utf8) {
     return Utf8ToCp932(utf8);
+}
+
+// The value's text as a key line holds it: code page 932, quoted where blanks or quotes need it.
+std::string PlainOnDisk(const std::string& utf8) {
+    return ToDisk(profile::ValueToStore(utf8));
 }
 
 bool WriteAll(int fd, const std::string& data) {
@@ -55,6 +62,7 @@ void TIniFile::WriteFailed() const {
 }
 
 void TIniFile::Refresh() {
+    if (updating_ > 0 && loaded_) return; // the kept writes are the file until EndUpdate
     const Stamp now = StampOf(fileName_);
     if (loaded_ && now == stamp_) return;
     Load();
@@ -65,9 +73,16 @@ void TIniFile::Refresh() {
 void TIniFile::Load() {
     lines_.clear();
     unreadable_ = false;
-    const int fd = ::open(fileName_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe put in the file's place must not stop the program.
+    const int fd = ::open(fileName_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         unreadable_ = errno != ENOENT;
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > static_cast<off_t>(kMaxFileBytes)) {
+        ::close(fd);
+        unreadable_ = true;
         return;
     }
     std::string data;
@@ -78,6 +93,10 @@ void TIniFile::Load() {
         if (n < 0) unreadable_ = true;
         if (n <= 0) break;
         data.append(buf, static_cast<size_t>(n));
+        if (data.size() > kMaxFileBytes) { // grown since it was measured
+            unreadable_ = true;
+            break;
+        }
     }
     ::close(fd);
     if (unreadable_) return;
@@ -119,9 +138,14 @@ void TIniFile::Save() {
     }
 }
 
-void TIniFile::Commit(std::vector<std::string> lines) {
+void TIniFile::Commit(Lines lines) {
     if (unreadable_) WriteFailed();
     if (lines == lines_) return; // the file already says so
+    if (updating_ > 0) {
+        lines_.swap(lines);
+        pending_ = true;
+        return;
+    }
     lines.swap(lines_);
     try {
         Save();
@@ -132,41 +156,94 @@ void TIniFile::Commit(std::vector<std::string> lines) {
     stamp_ = StampOf(fileName_);
 }
 
-int TIniFile::FindSection(const std::string& name) const {
+void TIniFile::BeginUpdate() {
+    Refresh();
+    ++updating_;
+}
+
+void TIniFile::EndUpdate() {
+    if (updating_ == 0 || --updating_ > 0 || !pending_) return;
+    pending_ = false;
+    try {
+        Save();
+    } catch (...) {
+        loaded_ = false; // what the file holds is read again
+        throw;
+    }
+    stamp_ = StampOf(fileName_);
+}
+
+int TIniFile::FindSection(const Lines& lines, const std::string& name) {
     const std::string wanted = profile::TrimBlanks(name);
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        const profile::ParsedLine pl = ParseLine(lines_[i]);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const profile::ParsedLine pl = ParseLine(lines[i]);
         if (pl.kind == LineKind::Section && SameText(Cp932ToUtf8(pl.name), wanted))
             return static_cast<int>(i);
     }
     return -1;
 }
 
-int TIniFile::SectionEnd(int header) const {
+int TIniFile::SectionEnd(const Lines& lines, int header) {
     size_t i = static_cast<size_t>(header) + 1;
-    while (i < lines_.size() && ParseLine(lines_[i]).kind != LineKind::Section)
+    while (i < lines.size() && ParseLine(lines[i]).kind != LineKind::Section)
         ++i;
     return static_cast<int>(i);
 }
 
-int TIniFile::FindKey(int header, const std::string& name) const {
+int TIniFile::FindKey(const Lines& lines, int header, const std::string& name) {
     if (header < 0) return -1;
     const std::string wanted = profile::TrimBlanks(name);
-    const int end = SectionEnd(header);
+    const int end = SectionEnd(lines, header);
     for (int i = header + 1; i < end; ++i) {
-        const profile::ParsedLine pl = ParseLine(lines_[static_cast<size_t>(i)]);
+        const profile::ParsedLine pl = ParseLine(lines[static_cast<size_t>(i)]);
         if (pl.kind == LineKind::Key && SameText(Cp932ToUtf8(pl.name), wanted)) return i;
     }
     return -1;
 }
 
+void TIniFile::PutKey(Lines& lines, const std::string& section, const std::string& ident,
+                      const std::string* diskValue) {
+    const int header = FindSection(lines, section);
+    const int key = FindKey(lines, header, ident);
+    if (!diskValue) {
+        if (key >= 0) lines.erase(lines.begin() + key);
+        return;
+    }
+    if (key >= 0) {
+        // Keep the key as the file spells it.
+        const std::string name = ParseLine(lines[static_cast<size_t>(key)]).name;
+        lines[static_cast<size_t>(key)] = name + "=" + *diskValue;
+        return;
+    }
+    const std::string entry = ToDisk(profile::NameToStore(ident)) + "=" + *diskValue;
+    if (header < 0) {
+        lines.push_back("[" + ToDisk(profile::NameToStore(section)) + "]");
+        lines.push_back(entry);
+        return;
+    }
+    // After the section's last key, so comments or blank lines before the next section stay there.
+    int at = header + 1;
+    const int end = SectionEnd(lines, header);
+    for (int i = header + 1; i < end; ++i)
+        if (ParseLine(lines[static_cast<size_t>(i)]).kind == LineKind::Key) at = i + 1;
+    lines.insert(lines.begin() + at, entry);
+}
+
 AnsiString TIniFile::ReadString(const AnsiString& Section, const AnsiString& Ident,
                                 const AnsiString& Default) {
     Refresh();
-    const int key = FindKey(FindSection(Section), Ident);
+    const int header = FindSection(lines_, Section);
+    const int key = FindKey(lines_, header, Ident);
     if (key < 0) return Default;
-    const std::string stored = ParseLine(lines_[static_cast<size_t>(key)]).value;
-    return Cp932ToUtf8(profile::ValueAsRead(stored, kMaxValueBytes));
+    const std::string stored =
+        profile::ValueAsRead(ParseLine(lines_[static_cast<size_t>(key)]).value, kMaxValueBytes);
+    const int companion = FindKey(lines_, header, Ident + kCompanionSuffix);
+    std::string exact;
+    if (companion >= 0 &&
+        profile::ExactValueAsRead(ParseLine(lines_[static_cast<size_t>(companion)]).value, exact) &&
+        profile::ValueAsRead(PlainOnDisk(exact), kMaxValueBytes) == stored)
+        return exact;
+    return Cp932ToUtf8(stored);
 }
 
 int TIniFile::ReadInteger(const AnsiString& Section, const AnsiString& Ident, int Default) {
@@ -183,28 +260,14 @@ double TIniFile::ReadFloat(const AnsiString& Section, const AnsiString& Ident, d
 
 void TIniFile::WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
     Refresh();
-    std::vector<std::string> lines = lines_;
-    const std::string value = ToDisk(profile::ValueToStore(Value));
-    const int header = FindSection(Section);
-    const int key = FindKey(header, Ident);
-    if (key >= 0) {
-        // Keep the key as the file spells it.
-        const std::string name = ParseLine(lines[static_cast<size_t>(key)]).name;
-        lines[static_cast<size_t>(key)] = name + "=" + value;
-    } else {
-        const std::string entry = ToDisk(profile::NameToStore(Ident)) + "=" + value;
-        if (header < 0) {
-            lines.push_back("[" + ToDisk(profile::NameToStore(Section)) + "]");
-            lines.push_back(entry);
-        } else {
-            // After the section's last key, so comments or blank lines before the next section stay there.
-            int at = header + 1;
-            const int end = SectionEnd(header);
-            for (int i = header + 1; i < end; ++i)
-                if (ParseLine(lines[static_cast<size_t>(i)]).kind == LineKind::Key) at = i + 1;
-            lines.insert(lines.begin() + at, entry);
-        }
-    }
+    Lines lines = lines_;
+    const std::string value = profile::WithoutLineBreaks(Value);
+    const std::string plain = PlainOnDisk(value);
+    PutKey(lines, Section, Ident, &plain);
+    // The companion only when the plain text loses characters; a stale one goes.
+    const bool kept = Cp932ToUtf8(profile::ValueAsRead(plain, std::string::npos)) == value;
+    const std::string exact = profile::ExactValueToStore(value);
+    PutKey(lines, Section, Ident + kCompanionSuffix, kept ? nullptr : &exact);
     Commit(std::move(lines));
 }
 
@@ -223,9 +286,9 @@ void TIniFile::WriteFloat(const AnsiString& Section, const AnsiString& Ident, do
 void TIniFile::ReadSection(const AnsiString& Section, TStringList* Idents) {
     Refresh();
     Idents->Clear();
-    const int header = FindSection(Section);
+    const int header = FindSection(lines_, Section);
     if (header < 0) return;
-    const int end = SectionEnd(header);
+    const int end = SectionEnd(lines_, header);
     for (int i = header + 1; i < end; ++i) {
         const profile::ParsedLine pl = ParseLine(lines_[static_cast<size_t>(i)]);
         if (pl.kind == LineKind::Key) Idents->Add(Cp932ToUtf8(pl.name));
@@ -241,23 +304,22 @@ bool TIniFile::SectionExists(const AnsiString& Section) {
 
 bool TIniFile::ValueExists(const AnsiString& Section, const AnsiString& Ident) {
     Refresh();
-    return FindKey(FindSection(Section), Ident) >= 0;
+    return FindKey(lines_, FindSection(lines_, Section), Ident) >= 0;
 }
 
 void TIniFile::EraseSection(const AnsiString& Section) {
     Refresh();
-    const int header = FindSection(Section);
+    const int header = FindSection(lines_, Section);
     if (header < 0) return;
-    std::vector<std::string> lines = lines_;
-    lines.erase(lines.begin() + header, lines.begin() + SectionEnd(header));
+    Lines lines = lines_;
+    lines.erase(lines.begin() + header, lines.begin() + SectionEnd(lines_, header));
     Commit(std::move(lines));
 }
 
 void TIniFile::DeleteKey(const AnsiString& Section, const AnsiString& Ident) {
     Refresh();
-    const int key = FindKey(FindSection(Section), Ident);
-    if (key < 0) return;
-    std::vector<std::string> lines = lines_;
-    lines.erase(lines.begin() + key);
+    Lines lines = lines_;
+    PutKey(lines, Section, Ident, nullptr);
+    PutKey(lines, Section, Ident + kCompanionSuffix, nullptr);
     Commit(std::move(lines));
 }

@@ -1,7 +1,12 @@
-// Profile files with the semantics of the original platform's profile functions: section and
-// key names compare without regard to ASCII case, every write goes to the file at once, and
+// Profile files: section and key names compare without regard to ASCII case, every write goes
+// to the file at once (or, between BeginUpdate and EndUpdate, all of them together), and
 // sections, keys and lines the program does not know stay as they are. The file's text is
-// code page 932; the program sees UTF-8.
+// code page 932; the program sees UTF-8. A value that code page 932 cannot hold ("café") is
+// stored as its nearest code page 932 text, as before, and exactly in a companion key of the
+// same name followed by ".utf8" (percent-encoded UTF-8); the companion is believed only while
+// the plain key still holds the text it was written beside, so a file changed by a program
+// that does not know companions reads as that program left it. Only a regular file of at most
+// 1 MiB is read; anything else (a pipe, a device, a huge file) reads as empty and is not replaced.
 #pragma once
 
 #include "Classes.h"
@@ -22,10 +27,15 @@ class TIniFile : public TObject {
 
     // EIniFileException "<file> に書き込めません" when the file cannot be written. The file is
     // replaced atomically (written beside it, then renamed), so it is never left half-written.
+    // Between BeginUpdate and EndUpdate the writes are kept and EndUpdate replaces the file
+    // once (raising the error then); the file is not read again in between.
     void WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value);
     void WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value);
     void WriteBool(const AnsiString& Section, const AnsiString& Ident, bool Value);    // "1" / "0"
     void WriteFloat(const AnsiString& Section, const AnsiString& Ident, double Value); // FloatToStr
+
+    void BeginUpdate();
+    void EndUpdate();
 
     bool SectionExists(const AnsiString& Section);
     bool ValueExists(const AnsiString& Section, const AnsiString& Ident);
@@ -44,15 +54,22 @@ class TIniFile : public TObject {
     void Save();
     void Refresh(); // reloads when the file on disk is not the one last seen
     [[noreturn]] void WriteFailed() const;
-    int FindSection(const std::string& name) const;
-    int SectionEnd(int header) const;
-    int FindKey(int header, const std::string& name) const;
-    void Commit(std::vector<std::string> lines);
+    using Lines = std::vector<std::string>;
+    static int FindSection(const Lines& lines, const std::string& name);
+    static int SectionEnd(const Lines& lines, int header);
+    static int FindKey(const Lines& lines, int header, const std::string& name);
+    // The key's line set to ident=diskValue (added at the end of its section, or with a new
+    // section), or removed when diskValue is null.
+    static void PutKey(Lines& lines, const std::string& section, const std::string& ident,
+                       const std::string* diskValue);
+    void Commit(Lines lines);
     AnsiString fileName_;
     // The file's lines exactly as stored (code page 932), so lines the program does not know
     // are written back byte for byte; names and values are converted when looked up.
-    std::vector<std::string> lines_;
+    Lines lines_;
     Stamp stamp_;
     bool loaded_ = false;
     bool unreadable_ = false; // present but not readable: it must not be replaced
+    int updating_ = 0;        // BeginUpdate depth
+    bool pending_ = false;    // writes kept for EndUpdate
 };

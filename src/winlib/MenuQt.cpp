@@ -1,6 +1,7 @@
 // The Qt side of menu items: one action per item, one menu per item with sub-items, filled from
 // the item tree whenever it opens, and the program's owner drawing of items.
 #include "AppImpl.h"
+#include "MessageBoxImpl.h"
 #include "CanvasImpl.h"
 #include "ControlImpl.h"
 #include "Forms.h"
@@ -79,7 +80,7 @@ class ItemMenu : public QMenu {
         if (a == activeAction()) state |= odSelected;
         if (!it->Enabled()) state |= odDisabled;
         const TRect itemRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-        RunGuarded([&] { it->OnAdvancedDrawItem(it, &canvas, itemRect, state); });
+        RunPaintGuarded(it, [&] { it->OnAdvancedDrawItem(it, &canvas, itemRect, state); });
         if (a->menu()) DrawSubMenuArrow(p, r, state);
         p.restore();
     }

@@ -6,8 +6,13 @@
 #include "Dialogs.h"
 #include "MessageBoxImpl.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <map>
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -46,19 +51,64 @@ int ScriptedButton(const DialogAnswer& a, unsigned buttons) {
     return id;
 }
 
+// A box that informs: recorded where nobody can answer, shown otherwise.
+void ShowNow(ShownMessageKind kind, const AnsiString& caption, const AnsiString& text) {
+    if (DialogsHeadless()) {
+        Record(kind, caption, text);
+        return;
+    }
+    const bool error = kind == ShownMessageKind::Exception;
+    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok,
+                    winlib::DialogParent());
+    box.exec();
+}
+
+// The paints in progress, innermost last, and the notices each control's paints have shown.
+using Notice = std::tuple<ShownMessageKind, AnsiString, AnsiString>;
+struct PaintFrame {
+    const void* source;
+    bool noticed;
+};
+std::vector<PaintFrame>& Paints() {
+    static std::vector<PaintFrame> paints;
+    return paints;
+}
+std::map<const void*, std::set<Notice>>& NoticedPaints() {
+    static std::map<const void*, std::set<Notice>> noticed;
+    return noticed;
+}
+
+// Inside a paint the notice waits for the paint's end, unless this control's paints have shown
+// it already; true then. Outside a paint false: the caller shows it.
+bool DeferredFromPaint(ShownMessageKind kind, const AnsiString& caption, const AnsiString& text) {
+    if (Paints().empty()) return false;
+    for (PaintFrame& f : Paints())
+        f.noticed = true;
+    if (NoticedPaints()[Paints().back().source].insert(Notice{kind, caption, text}).second)
+        QMetaObject::invokeMethod(
+            qApp, [kind, caption, text] { ShowNow(kind, caption, text); }, Qt::QueuedConnection);
+    return true;
+}
+
 } // namespace
 
 namespace winlib {
 
+PaintScope::PaintScope(const void* Source) {
+    Paints().push_back(PaintFrame{Source, false});
+}
+
+PaintScope::~PaintScope() {
+    const PaintFrame f = Paints().back();
+    Paints().pop_back();
+    if (!f.noticed) NoticedPaints().erase(f.source);
+}
+
 void ShowExceptionBox(const AnsiString& Caption, const AnsiString& Text) noexcept {
     try {
         EnsureToolkit();
-        if (DialogsHeadless()) {
-            Record(ShownMessageKind::Exception, Caption, Text);
-            return;
-        }
-        QMessageBox box(QMessageBox::Critical, Q(Caption), Q(Text), QMessageBox::Ok, DialogParent());
-        box.exec();
+        if (!DeferredFromPaint(ShownMessageKind::Exception, Caption, Text))
+            ShowNow(ShownMessageKind::Exception, Caption, Text);
     } catch (...) {
         // Nothing sensible is left to do when the box itself fails.
     }
@@ -69,12 +119,8 @@ void ShowExceptionBox(const AnsiString& Caption, const AnsiString& Text) noexcep
 void ShowMessage(const AnsiString& Msg) {
     winlib::EnsureToolkit();
     const AnsiString& caption = Application->Title();
-    if (DialogsHeadless()) {
-        Record(ShownMessageKind::Message, caption, Msg);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(Msg), QMessageBox::Ok, winlib::DialogParent());
-    box.exec();
+    if (!DeferredFromPaint(ShownMessageKind::Message, caption, Msg))
+        ShowNow(ShownMessageKind::Message, caption, Msg);
 }
 
 int MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {

@@ -23,7 +23,51 @@ std::string NoLineBreaks(std::string s) {
     return s;
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 } // namespace
+
+std::string WithoutLineBreaks(const std::string& value) {
+    return NoLineBreaks(value);
+}
+
+std::string ExactValueToStore(const std::string& value) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char ch : value) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c > 0x20 && c < 0x7F && c != '%' && c != '"' && c != '\'') {
+            out += ch;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+    }
+    return out;
+}
+
+bool ExactValueAsRead(const std::string& stored, std::string& value) {
+    std::string out;
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (stored[i] != '%') {
+            out += stored[i];
+            continue;
+        }
+        if (i + 2 >= stored.size()) return false;
+        const int hi = HexDigit(stored[i + 1]), lo = HexDigit(stored[i + 2]);
+        if (hi < 0 || lo < 0) return false;
+        out += static_cast<char>(hi * 16 + lo);
+        i += 2;
+    }
+    value = std::move(out);
+    return true;
+}
 
 std::string TrimBlanks(const std::string& s) {
     size_t b = 0, e = s.size();

@@ -25,6 +25,14 @@ std::string ValueAsRead(const std::string& stored, size_t maxBytes);
 // is put in double quotes, since readers trim blanks and strip one pair of quotes.
 std::string ValueToStore(const std::string& value);
 
+// The value with its line breaks turned into blanks, as ValueToStore stores it.
+std::string WithoutLineBreaks(const std::string& value);
+
+// The exact form of a value for a companion key: printable ASCII, every other byte, blanks,
+// '%' and quotes as "%XX". ExactValueAsRead gives the bytes back, or false for malformed text.
+std::string ExactValueToStore(const std::string& value);
+bool ExactValueAsRead(const std::string& stored, std::string& value);
+
 // A section or key name made safe to store: line breaks become blanks, blanks at the ends go.
 std::string NameToStore(const std::string& name);
 

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QScreen>
 
+#include <algorithm>
 #include <optional>
 
 TScreen* Screen = new TScreen();
@@ -15,6 +16,11 @@ namespace {
 std::optional<TPoint>& CursorOverride() {
     static std::optional<TPoint> p;
     return p;
+}
+
+std::vector<TRect>& WorkAreasOverride() {
+    static std::vector<TRect> areas;
+    return areas;
 }
 
 QRect PrimaryGeometry() {
@@ -31,6 +37,38 @@ int TScreen::Width() const {
 
 int TScreen::Height() const {
     return PrimaryGeometry().height();
+}
+
+TRect TScreen::WorkAreaNear(TPoint P) const {
+    // Each screen as its whole area and its work area, the primary one first.
+    std::vector<std::pair<TRect, TRect>> screens;
+    if (!WorkAreasOverride().empty()) {
+        for (const TRect& a : WorkAreasOverride())
+            screens.emplace_back(a, a);
+    } else {
+        winlib::EnsureToolkit();
+        auto rect = [](const QRect& r) { return TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1); };
+        QList<QScreen*> all = QGuiApplication::screens();
+        all.removeAll(QGuiApplication::primaryScreen());
+        all.prepend(QGuiApplication::primaryScreen());
+        for (QScreen* s : all)
+            if (s) screens.emplace_back(rect(s->geometry()), rect(s->availableGeometry()));
+    }
+    if (screens.empty()) return TRect();
+    // Distances in 64 bits: P may be any stored number.
+    auto distance = [&](const TRect& g) {
+        const long long dx = std::max({0LL, 1LL * g.Left - P.x, 1LL * P.x - (g.Right - 1)});
+        const long long dy = std::max({0LL, 1LL * g.Top - P.y, 1LL * P.y - (g.Bottom - 1)});
+        return dx * dx + dy * dy;
+    };
+    size_t best = 0;
+    for (size_t i = 1; i < screens.size(); ++i)
+        if (distance(screens[i].first) < distance(screens[best].first)) best = i;
+    return screens[best].second;
+}
+
+void SetWorkAreasForTest(const std::vector<TRect>& Areas) {
+    WorkAreasOverride() = Areas;
 }
 
 const TStringList& TScreen::Fonts() {

@@ -1,6 +1,7 @@
 // List boxes: items and selection are the control's data; the widget follows them. A user's
 // change of selection runs OnClick; the program's changes run nothing.
 #include "StdCtrls.h"
+#include "MessageBoxImpl.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -62,7 +63,7 @@ class TListDelegate : public QStyledItemDelegate {
         p->save();
         TLiveCanvasImpl::Scope scope(impl->live, p);
         TDrawItemEvent handler = box_->OnDrawItem;
-        RunGuarded([&] { handler(box_, index.row(), rect, state); });
+        RunPaintGuarded(box_, [&] { handler(box_, index.row(), rect, state); });
         p->restore();
     }
 

@@ -268,3 +268,17 @@ TEST_F(BackgroundControlsTest, TheStoredTurnIsAppliedToThePictureAtTheNextStart)
         EXPECT_EQ(BG(c.x, c.y), Expected(c.sx, c.sy)) << c.roted;
     }
 }
+
+TEST_F(BackgroundControlsTest, ANewPictureStartsUnturnedAlsoAtTheNextStart) {
+    Choose(WriteBmp("first.bmp", 3, 2));
+    f->Button5->Click(); // one turn of the first picture
+    ASSERT_EQ(f->BGRoted, 1);
+    Choose(WriteBmp("second.bmp", 5, 2));
+    EXPECT_EQ(f->BGRoted, 0);
+    ASSERT_EQ(f->BGBitmap->Width(), 5);
+    Restart();
+    EXPECT_EQ(f->BGRoted, 0);
+    ASSERT_EQ(f->BGBitmap->Width(), 5) << "the new picture comes back as it was chosen";
+    ASSERT_EQ(f->BGBitmap->Height(), 2);
+    EXPECT_EQ(BG(4, 0), Expected(4, 0));
+}

@@ -48,6 +48,27 @@ TEST_F(MarkFontTest, OkAppliesTheListColourAndTheSize) {
     }
 }
 
+TEST_F(MarkFontTest, OkHoldsTheSizeWithinThePaper) {
+    double longSide = 0;
+    for (const TPrinterPaper& p : TPrinter::KnownPapers())
+        if (p.Name == Printer()->PaperName()) longSide = std::max(p.WidthMm, p.HeightMm);
+    ASSERT_GT(longSide, 0) << Printer()->PaperName();
+    struct Case {
+        const char* text;
+        double low, high;
+    } cases[] = {{"100000", longSide - 1, longSide + 1},
+                 {"2147483647", longSide - 1, longSide + 1},
+                 {"0", 1, 1},
+                 {"-40", 1, 1},
+                 {"150", 150, 150}};
+    for (const Case& c : cases) {
+        w->Edit1->SetText(c.text);
+        w->Button1->Click();
+        EXPECT_GE(MarkFont()->Size(), c.low) << c.text;
+        EXPECT_LE(MarkFont()->Size(), c.high) << c.text;
+    }
+}
+
 TEST_F(MarkFontTest, CancelLeavesColourAndSize) {
     MarkFont()->SetSize(6);
     MarkFont()->SetColor(clNavy);

@@ -178,6 +178,21 @@ TEST_F(MultiLinePaperTest, LinesRunOnPastTheBottomWithoutALimit) {
     EXPECT_GE(rows.back().first, kSize - 45 * S());
 }
 
+TEST_F(MultiLinePaperTest, GroupsFarPastThePageAreLeftOutInsteadOfOverflowing) {
+    // A thousand groups of 3000 lines 5 mm apart, a kilometre between groups: the later groups
+    // lie beyond any pixel coordinate.
+    f->EditFiveLineCount->SetText("1000");
+    f->EditLineCount1->SetText("3000");
+    f->EditFiveLineSpace->SetText("1000000");
+    std::vector<Span> rows;
+    ASSERT_NO_THROW(rows = Rows(DrawPreview(), MidX()));
+    const double t = 0.1 * S();
+    std::vector<int> want;
+    for (int mm = 5; RowOf(mm, t) < kSize; mm += 5)
+        want.push_back(RowOf(mm, t));
+    EXPECT_EQ(Firsts(rows), want);
+}
+
 TEST_F(MultiLinePaperTest, APitchGapOrThicknessThatIsNotANumberRaisesBeforeDrawing) {
     for (TEdit* e : {f->EditFiveLineLSpace, f->EditFiveLineSpace, f->EditLineSize, f->EditLineSizeEx}) {
         const AnsiString old = e->Text();

@@ -18,6 +18,8 @@ class MainWindowTest : public ::testing::Test {
                   ("ruliform-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
         std::filesystem::create_directories(folder_);
         SetProgramFolderForTest(folder_.string());
+        // A desktop screen; the headless platform's own is only 800 x 800.
+        SetWorkAreasForTest({TRect(0, 0, 1920, 1040)});
         ASSERT_TRUE(Printer()->SetPrinterByName(PdfPrinterName));
         ClearScriptedAnswers();
         ShownMessages().clear();
@@ -26,6 +28,7 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override {
         Close();
         SetProgramFolderForTest("");
+        SetWorkAreasForTest({});
         std::error_code ec;
         std::filesystem::remove_all(folder_, ec);
     }

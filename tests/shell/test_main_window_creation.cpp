@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, MarginsBeyondAnyPaperSaturateThePrintableSize) {
     EXPECT_GT(f->DrawableHeight, 0);
 }
 
-TEST_F(MainWindowTest, AStoredValueThatRaisesEndsTheCreationAfterOneExceptionBox) {
+TEST_F(MainWindowTest, AStoredValueThatRaisesShowsOneExceptionBoxAndTheRestIsStillRead) {
     Close();
     {
         std::ofstream ini(Path("Ruliform.ini"));
@@ -134,9 +134,9 @@ TEST_F(MainWindowTest, AStoredValueThatRaisesEndsTheCreationAfterOneExceptionBox
         boxes += m.Kind == ShownMessageKind::Exception && m.Text == "stored value refused";
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(f->Width(), 900) << "what was read before the error stays";
-    EXPECT_EQ(f->EditFiveLineSpace->Text(), "20") << "the later reads are skipped";
-    // The scroll ranges follow the preview box all the same: the rebuilds already run keep them.
-    EXPECT_EQ(f->ScrollBox1->VertRange(), f->PreViewBox->Height() + 30);
+    EXPECT_EQ(f->EditFiveLineSpace->Text(), "33") << "the later reads still run";
+    EXPECT_EQ(f->ScrollBox1->VertRange(), f->PreViewBox->Height() + 30)
+        << "and so does the final preview size";
 }
 
 TEST_F(MainWindowTest, ACompleteCreationEndsWithTheScrollRangesOfThePreview) {

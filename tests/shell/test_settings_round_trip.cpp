@@ -73,12 +73,12 @@ const std::vector<Row>& Rows() {
          }},
         {"Ruliform/ZoomBar_*",
          [](TForm1* f) {
-             f->ToolBar3->SetTop(5);
+             f->ToolBar3->SetTop(4);
              f->ToolBar3->SetLeft(420);
              f->ToolBar3->SetVisible(false);
          },
          [](TForm1* f) {
-             EXPECT_EQ(f->ToolBar3->Top(), 5);
+             EXPECT_EQ(f->ToolBar3->Top(), 4);
              EXPECT_EQ(f->ToolBar3->Left(), 420);
              EXPECT_FALSE(f->ToolBar3->Visible());
              EXPECT_FALSE(f->MenuViewZoom->Checked());

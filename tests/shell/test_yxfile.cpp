@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -138,6 +140,52 @@ TEST_F(Yxfile, InstalledCopyUsesTheConfigFolderEvenWhereItCouldWrite) {
               (home_ / ".config/Ruliform").string());
     EXPECT_EQ(ProgramDataFolder(bin.string(), "/usr/local/bin"), bin.string());
     EXPECT_EQ(ProgramDataFolder(bin.string(), ""), bin.string());
+}
+
+TEST_F(Yxfile, AReadOnlyProgramFoldersSettingsAndCountsComeAlongTheFirstTime) {
+    const fs::path ro = home_ / "ro";
+    fs::create_directory(ro);
+    std::ofstream(ro / "Ruliform.ini") << "[Ruliform]\r\nZoom=2\r\n";
+    std::ofstream(ro / "rulif.db3") << "the counts";
+    UnprivilegedScope user(home_);
+    fs::permissions(ro, fs::perms::owner_read | fs::perms::owner_exec);
+    ScopedEnv home("HOME", home_.c_str());
+    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+    const fs::path data = home_ / ".config/Ruliform";
+    auto text = [](const fs::path& p) {
+        std::ifstream in(p);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(ProgramDataFolder(ro.string()), data.string());
+    EXPECT_EQ(text(data / "Ruliform.ini"), "[Ruliform]\r\nZoom=2\r\n");
+    EXPECT_EQ(text(data / "rulif.db3"), "the counts");
+    int files = 0;
+    for (const auto& e : fs::directory_iterator(data))
+        files += e.is_regular_file();
+    EXPECT_EQ(files, 2) << "no temporary copy is left behind";
+    // Later the configuration folder's own files are the user's: nothing is copied over them.
+    std::ofstream(data / "Ruliform.ini") << "[Ruliform]\r\nZoom=4\r\n";
+    fs::remove(data / "rulif.db3");
+    EXPECT_EQ(ProgramDataFolder(ro.string()), data.string());
+    EXPECT_EQ(text(data / "Ruliform.ini"), "[Ruliform]\r\nZoom=4\r\n");
+    EXPECT_EQ(text(data / "rulif.db3"), "the counts") << "a file gone from it comes again";
+    fs::permissions(ro, fs::perms::owner_all);
+}
+
+TEST_F(Yxfile, OnlyRegularFilesComeAlongFromAReadOnlyProgramFolder) {
+    const fs::path ro = home_ / "ro";
+    fs::create_directory(ro);
+    ASSERT_EQ(::mkfifo((ro / "Ruliform.ini").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", ro / "rulif.db3");
+    UnprivilegedScope user(home_);
+    fs::permissions(ro, fs::perms::owner_read | fs::perms::owner_exec);
+    ScopedEnv home("HOME", home_.c_str());
+    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+    const fs::path data = home_ / ".config/Ruliform";
+    EXPECT_EQ(ProgramDataFolder(ro.string()), data.string()); // returns: the pipe is not waited for
+    EXPECT_FALSE(fs::exists(data / "Ruliform.ini"));
+    EXPECT_FALSE(fs::exists(data / "rulif.db3"));
+    fs::permissions(ro, fs::perms::owner_all);
 }
 
 } // namespace

@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -219,6 +224,7 @@ class TempDir : public ::testing::Test {
 };
 
 using FileStream = TempDir;
+namespace fs = std::filesystem;
 
 TEST_F(FileStream, SaveAndLoadRoundTripWithAJapaneseName) {
     const std::string path = Path("背景画像.bin");
@@ -253,6 +259,45 @@ TEST_F(FileStream, OpenErrorsNameTheFile) {
     } catch (const EFCreateError& e) {
         EXPECT_EQ(e.Message, "Cannot create file \"" + noFolder + "\"");
     }
+}
+
+TEST_F(FileStream, OnlyARegularFileOfAtMostAGibibyteIsOpenedForReading) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> make;
+    } cases[] = {
+        {"a pipe without a writer", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+        {"a link to an endless device", [](const std::string& p) { fs::create_symlink("/dev/zero", p); }},
+        {"a file over 1 GiB",
+         [](const std::string& p) {
+             std::ofstream(p) << "x";
+             fs::resize_file(p, (std::uintmax_t(1) << 30) + 1); // sparse: costs no disk
+         }},
+    };
+    for (const Case& c : cases) {
+        const std::string path = Path("picture.png");
+        fs::remove(path);
+        c.make(path);
+        // Opened on a thread of its own: if the open waits for the pipe's writer, a writer that
+        // comes and goes after the deadline releases it, and the test fails instead of hanging.
+        auto opened = std::async(std::launch::async, [&] {
+            try {
+                TFileStream f(path, fmOpenRead | fmShareDenyWrite);
+                return false;
+            } catch (const EFOpenError&) {
+                return true;
+            }
+        });
+        if (opened.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+            ADD_FAILURE() << c.what << ": the open waits";
+            ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        EXPECT_TRUE(opened.get()) << c.what;
+    }
+    const std::string exact = Path("big.bmp");
+    std::ofstream(exact) << "x";
+    fs::resize_file(exact, std::uintmax_t(1) << 30);
+    EXPECT_EQ(TFileStream(exact, fmOpenRead).Size(), int64_t(1) << 30) << "1 GiB itself is still read";
 }
 
 TEST_F(FileStream, CreateTruncatesAndSeekWorks) {

@@ -2,6 +2,7 @@
 #include "test_controls_support.h"
 
 #include "winlib/ComCtrls.h"
+#include "winlib/Dialogs.h"
 
 namespace {
 
@@ -60,7 +61,45 @@ TEST_F(ControlPaint, PaintHandlerErrorsAreShownNotThrown) {
     TPaintBox box(nullptr);
     box.OnPaint = [&](TObject*) { throw Exception("bad paint"); };
     EXPECT_NO_THROW(box.Paint());
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(ExceptionBoxes(), 1);
+}
+
+TEST_F(ControlPaint, BoxesAskedForInAPaintWaitForItsEndAndDoNotRepeatWithEveryPaint) {
+    TPaintBox box(nullptr), other(nullptr);
+    bool fail = true;
+    box.OnPaint = [&](TObject*) {
+        ShowMessage("a notice from a paint");
+        if (fail) throw Exception("bad paint");
+    };
+    other.OnPaint = [&](TObject*) {};
+    box.Paint();
+    EXPECT_TRUE(ShownMessages().empty()) << "no box while the paint runs";
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(ShownMessages().size(), 2u);
+    EXPECT_EQ(ShownMessages()[0].Text, "a notice from a paint");
+    EXPECT_EQ(ShownMessages()[1].Text, "bad paint");
+    // The window repaints beneath each box: the same failure is not shown again and again,
+    // whatever other controls paint in between.
+    for (int i = 0; i < 3; ++i) {
+        box.Paint();
+        other.Paint();
+        QCoreApplication::sendPostedEvents();
+    }
+    EXPECT_EQ(ShownMessages().size(), 2u);
+    // Once the control has painted cleanly, a new failure is news again.
+    fail = false;
+    box.OnPaint = [&](TObject*) {
+        if (fail) throw Exception("bad paint");
+    };
+    box.Paint();
+    fail = true;
+    box.Paint();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(ShownMessages().size(), 3u);
+    // Outside a paint a box is shown at once.
+    ShowMessage("outside");
+    EXPECT_EQ(ShownMessages().back().Text, "outside");
 }
 
 TEST_F(ControlPaint, StatusPanelsResizedWhileDrawingSettle) {

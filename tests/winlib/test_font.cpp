@@ -96,3 +96,16 @@ TEST(Font, CellHeightPicksAPixelSizeWhoseAscentPlusDescentFits) {
             EXPECT_GE(fm.height(), h - 1) << name << " " << h;
         }
 }
+
+TEST(Font, CellsBeyondWhatTheToolkitMeasuresGetItsLargestFontAtOnce) {
+    // 100000 mm at 600 dpi, either as a cell height or as a character height.
+    for (int h : {2362204, -2362204, 2147483647, -2147483647}) {
+        TFont f;
+        f.SetName("ＭＳ ゴシック");
+        f.SetHeight(h);
+        const QFont q = fnt::QtFont(f, nullptr);
+        const QFontMetrics fm(q);
+        EXPECT_GT(q.pixelSize(), 10000) << h;
+        EXPECT_GT(fm.height(), q.pixelSize()) << h << ": metrics still measure this font";
+    }
+}

@@ -5,8 +5,12 @@
 
 #include "UnprivilegedScope.h"
 
+#include <chrono>
+#include <functional>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +38,10 @@ class IniFile : public ::testing::Test {
         std::stringstream ss;
         ss << in.rdbuf();
         return ss.str();
+    }
+    ino_t StatInode() const {
+        struct stat st {};
+        return ::stat(path_.c_str(), &st) == 0 ? st.st_ino : 0;
     }
     fs::path dir_;
     std::string path_;
@@ -320,6 +328,117 @@ TEST_F(IniFile, ReadOnlyOrUnreadableFileIsNotReplaced) {
     EXPECT_THROW(unreadable.WriteInteger("S", "other", 2), EIniFileException);
     fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(Get(), "[S]\r\nk=1\r\n");
+}
+
+TEST_F(IniFile, TextCodePage932CannotHoldReadsBackExactly) {
+    const char* values[] = {
+        "/home/u/café.png", "/pictures/Ünïcödé 😀.png", " é at both ends ", "100% é", "\"é\"", "ゾ and é"};
+    for (const char* v : values) {
+        {
+            TIniFile ini(path_);
+            ini.WriteString("Ruliform", "BGImage", v);
+        }
+        EXPECT_EQ(TIniFile(path_).ReadString("Ruliform", "BGImage", ""), v) << v;
+        // The plain key still holds the nearest code page 932 text, for readers without companions.
+        const std::string plain = Get().substr(0, Get().find("\r\nBGImage.utf8="));
+        EXPECT_NE(plain.find("?"), std::string::npos) << v;
+    }
+    EXPECT_NE(Get().find("BGImage.utf8=%E3%82%BE%20and%20%C3%A9\r\n"), std::string::npos) << Get();
+    // Text the code page holds needs no companion, and a stale one goes.
+    TIniFile(path_).WriteString("Ruliform", "BGImage", "/home/u/写真.png");
+    EXPECT_EQ(Get(), "[Ruliform]\r\nBGImage=/home/u/\x8e\xca\x90\x5e.png\r\n");
+}
+
+TEST_F(IniFile, ACompanionIsBelievedOnlyBesideItsOwnPlainText) {
+    struct Case {
+        const char* file;
+        const char* read;
+    } cases[] = {
+        {"[R]\r\nBGImage=caf?.png\r\nBGImage.utf8=caf%C3%A9.png\r\n", "café.png"},
+        // The plain key changed by a program that does not know companions wins.
+        {"[R]\r\nBGImage=other.png\r\nBGImage.utf8=caf%C3%A9.png\r\n", "other.png"},
+        {"[R]\r\nBGImage=caf?.png\r\nBGImage.utf8=caf%C3%A.png\r\n", "caf?.png"}, // malformed
+        {"[R]\r\nBGImage=caf?.png\r\nBGImage.utf8=caf%C3%A9.png%\r\n", "caf?.png"},
+        {"[R]\r\nBGImage.utf8=caf%C3%A9.png\r\n", "missing"}, // no plain key: the default
+    };
+    for (const Case& c : cases) {
+        Put(c.file);
+        EXPECT_EQ(TIniFile(path_).ReadString("R", "BGImage", "missing"), c.read) << c.file;
+    }
+    Put("[R]\r\nBGImage=caf?.png\r\nBGImage.utf8=caf%C3%A9.png\r\nk=1\r\n");
+    TIniFile ini(path_);
+    ini.DeleteKey("R", "BGImage");
+    EXPECT_EQ(Get(), "[R]\r\nk=1\r\n");
+}
+
+TEST_F(IniFile, OnlyARegularFileOfSensibleSizeIsRead) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> make;
+    } cases[] = {
+        {"a pipe", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+        {"a link to an endless device", [](const std::string& p) { fs::create_symlink("/dev/zero", p); }},
+        {"a folder", [](const std::string& p) { fs::create_directory(p); }},
+        {"a file over 1 MiB",
+         [](const std::string& p) {
+             std::ofstream(p, std::ios::binary) << "[S]\r\nk=1\r\n" << std::string(1 << 20, ';');
+         }},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(path_);
+        c.make(path_);
+        // Read on a thread of its own: if it blocks on the pipe, a writer that opens and closes
+        // the pipe releases it after the deadline, and the test fails instead of hanging.
+        auto read = std::async(std::launch::async, [&] {
+            TIniFile ini(path_);
+            const int k = ini.ReadInteger("S", "k", 7);
+            bool refused = false;
+            try {
+                ini.WriteInteger("S", "k", 2);
+            } catch (const EIniFileException&) {
+                refused = true;
+            }
+            return std::make_pair(k, refused);
+        });
+        if (read.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+            ADD_FAILURE() << c.what << ": reading blocked";
+            ::close(::open(path_.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        const auto [k, refused] = read.get();
+        EXPECT_EQ(k, 7) << c.what;
+        EXPECT_TRUE(refused) << c.what << ": what is not a settings file is not replaced";
+    }
+    EXPECT_TRUE(fs::is_regular_file(path_)); // the big file is still there, whole
+    EXPECT_EQ(fs::file_size(path_), 10u + (1u << 20));
+}
+
+TEST_F(IniFile, WritesBetweenBeginAndEndUpdateReplaceTheFileOnce) {
+    Put("[S]\r\nk=1\r\nkeep=yes\r\n");
+    TIniFile ini(path_);
+    ini.BeginUpdate();
+    ini.WriteInteger("S", "k", 2);
+    ini.WriteString("T", "name", "値");
+    ini.DeleteKey("S", "keep");
+    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2) << "the kept writes are read back";
+    EXPECT_EQ(Get(), "[S]\r\nk=1\r\nkeep=yes\r\n") << "nothing reaches the file before the end";
+    const auto inode = fs::status(path_).type() == fs::file_type::regular ? StatInode() : 0;
+    ini.EndUpdate();
+    EXPECT_EQ(Get(), "[S]\r\nk=2\r\n[T]\r\nname=\x92\x6c\r\n");
+    EXPECT_NE(StatInode(), inode) << "replaced by a rename, as a single write is";
+    EXPECT_EQ(TIniFile(path_).ReadInteger("S", "k", 0), 2);
+}
+
+TEST_F(IniFile, ARefusedEndUpdateRaisesAndLeavesTheFileWhole) {
+    Put("[S]\r\nk=1\r\n");
+    UnprivilegedScope user(dir_);
+    TIniFile ini(path_);
+    ini.BeginUpdate();
+    ini.WriteInteger("S", "k", 2);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW(ini.EndUpdate(), EIniFileException);
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(Get(), "[S]\r\nk=1\r\n");
+    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1) << "what was not stored is not pretended";
 }
 
 } // namespace

@@ -1,0 +1,85 @@
+#include "SettingLimits.h"
+
+#include "Unit1.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kPictureReachInPapers = 10.0;
+constexpr double kCountsPerMm = 1.0;
+constexpr int kGrabberWidth = 11; // the control bar draws a bar's grabber left of it
+
+struct BarPlace {
+    TToolBar* TForm1::*bar;
+    int left, top; // in the design
+};
+const BarPlace kBars[] = {
+    {&TForm1::ToolBar1, 11, 2}, {&TForm1::ToolBar2, 167, 2}, {&TForm1::ToolBar3, 398, 2}};
+
+// The text itself while its number lies within Bound either way (or it is no number); else the
+// nearer end, written as a whole number.
+AnsiString NumberTextWithin(const AnsiString& Text, double Bound) {
+    double v;
+    if (!TryStrToFloat(Text, v) || std::abs(v) <= Bound) return Text;
+    return IntToStr(static_cast<int>(std::copysign(Bound, v)));
+}
+
+bool Overlap(const TToolBar* a, const TToolBar* b) {
+    return a->Left() < b->Left() + b->Width() && b->Left() < a->Left() + a->Width() &&
+           a->Top() < b->Top() + b->Height() && b->Top() < a->Top() + a->Height();
+}
+} // namespace
+
+double PaperLongSideMm(const TForm1* Form) {
+    TPrinter* p = Form->PrinterRef;
+    const double w = p->GetDeviceCaps(HORZSIZE) + 2.0 * Form->PhysOffsetX / Form->PxPerMmX;
+    const double h = p->GetDeviceCaps(VERTSIZE) + 2.0 * Form->PhysOffsetY / Form->PxPerMmY;
+    const double longer = std::max(w, h);
+    return std::isfinite(longer) && longer > 0 ? longer : 297.0; // A4 when the printer says nothing usable
+}
+
+int FontSizeWithinPaper(const TForm1* Form, int Size) {
+    const int most = std::max(1, static_cast<int>(std::ceil(PaperLongSideMm(Form))));
+    return std::clamp(Size, 1, most);
+}
+
+double PictureMmWithinReach(const TForm1* Form, double Mm, double Fallback) {
+    if (!std::isfinite(Mm)) return Fallback;
+    const double reach = kPictureReachInPapers * PaperLongSideMm(Form);
+    return std::clamp(Mm, -reach, reach);
+}
+
+AnsiString MillimetreTextWithinPaper(const TForm1* Form, const AnsiString& Text) {
+    return NumberTextWithin(Text, std::ceil(PaperLongSideMm(Form)));
+}
+
+AnsiString CountTextWithinPaper(const TForm1* Form, const AnsiString& Text) {
+    return NumberTextWithin(Text, kCountsPerMm * std::ceil(PaperLongSideMm(Form)));
+}
+
+TRect WindowWithinScreens(int Left, int Top, int Width, int Height) {
+    const TRect area = Screen->WorkAreaNear(TPoint(Left, Top));
+    const int w = std::min(Width, area.Width()), h = std::min(Height, area.Height());
+    const int l = std::clamp(Left, area.Left, std::max(area.Left, area.Right - w));
+    const int t = std::clamp(Top, area.Top, std::max(area.Top, area.Bottom - h));
+    return TRect(l, t, l + w, t + h);
+}
+
+void PlaceToolBarsOnControlBar(TForm1* Form) {
+    const int width = Form->ControlBar1->Width(), height = Form->ControlBar1->Height();
+    for (const BarPlace& p : kBars) {
+        TToolBar* bar = Form->*p.bar;
+        bar->SetLeft(std::clamp(bar->Left(), kGrabberWidth, std::max(kGrabberWidth, width - bar->Width())));
+        bar->SetTop(std::clamp(bar->Top(), 0, std::max(0, height - bar->Height())));
+    }
+    bool overlap = false;
+    for (size_t i = 0; i < std::size(kBars); ++i)
+        for (size_t j = i + 1; j < std::size(kBars); ++j)
+            overlap = overlap || Overlap(Form->*kBars[i].bar, Form->*kBars[j].bar);
+    if (!overlap) return;
+    for (const BarPlace& p : kBars) {
+        (Form->*p.bar)->SetLeft(p.left);
+        (Form->*p.bar)->SetTop(p.top);
+    }
+}
