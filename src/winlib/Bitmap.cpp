@@ -4,6 +4,7 @@
 #include "SysUtils.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -23,7 +24,14 @@ int Index332(bmpx::Bgrx p) {
 
 } // namespace
 
-TBitmap::TBitmap() = default;
+TBitmap::TBitmap() {
+    Touch();
+}
+
+void TBitmap::Touch() {
+    static std::atomic<uint64_t> last{0};
+    revision_ = ++last;
+}
 
 TBitmap::~TBitmap() {
     canvas_.reset();
@@ -36,6 +44,7 @@ int TBitmap::BitsPerPixel() const {
 
 uint8_t* TBitmap::ScanLine(int Y) {
     if (Y < 0 || Y >= height_) throw EInvalidGraphicOperation("Scan line index out of range");
+    Touch();
     return bits_.data() + static_cast<size_t>(Y) * stride_;
 }
 
@@ -69,6 +78,7 @@ void TBitmap::Reallocate(int w, int h, TPixelFormat f, bool keepPixels) {
     height_ = h;
     stride_ = stride;
     format_ = f;
+    Touch();
 }
 
 void TBitmap::SetSize(int w, int h) {
@@ -84,6 +94,7 @@ void TBitmap::SetPixelFormat(TPixelFormat f) {
     const int oldBits = BitsPerPixel(), newBits = bmpx::BitsOf(f);
     if (oldBits == newBits) {
         format_ = f;
+        Touch();
         Changed(this);
         return;
     }
@@ -137,6 +148,7 @@ void TBitmap::SetPixelFormat(TPixelFormat f) {
 
 void TBitmap::SetColorTable(const std::vector<TRGBQuad>& t) {
     colors_.assign(t.begin(), t.begin() + std::min<size_t>(t.size(), 256));
+    Touch();
     if (palette_) {
         DeletePalette(palette_);
         palette_ = 0;
@@ -193,6 +205,7 @@ void TBitmap::Assign(TPersistent* Source) {
         }
         transparentColor_ = b->transparentColor_;
         SetTransparent(b->Transparent());
+        Touch();
         Changed(this);
         return;
     }

@@ -272,6 +272,9 @@ class TBitmap : public TGraphic {
     uint8_t* ScanLine(int Y);
     const uint8_t* ScanLine(int Y) const;
     int BytesPerScanline() const { return stride_; }
+    // Changes whenever the pixels, size, format or colour table may have changed (a writable row
+    // access or a drawing on the canvas counts); no two states of any bitmaps share a value.
+    uint64_t Revision() const { return revision_; }
 
     // The colour table of 1-, 4- and 8-bit bitmaps (up to 256 entries).
     const std::vector<TRGBQuad>& ColorTable() const { return colors_; }
@@ -299,12 +302,14 @@ class TBitmap : public TGraphic {
   private:
     friend class TBitmapCanvasImpl;
     void Reallocate(int w, int h, TPixelFormat f, bool keepPixels);
+    void Touch();
     int width_ = 0, height_ = 0, stride_ = 0;
     TPixelFormat format_ = pfDevice;
     std::vector<uint8_t> bits_;
     std::vector<TRGBQuad> colors_;
     mutable HPALETTE palette_ = 0; // made from the colour table on demand, owned by the bitmap
     TColor transparentColor_ = clDefault;
+    uint64_t revision_ = 0;
     std::unique_ptr<TCanvas> canvas_;
 };
 

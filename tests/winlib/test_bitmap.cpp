@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 TEST(Bitmap, RowsArePaddedToFourBytesInEveryFormat) {
     struct Case {
         TPixelFormat f;
@@ -183,4 +185,37 @@ TEST(Bitmap, PaletteHandlesFollowTheColourTable) {
     TBitmap rgb;
     rgb.SetPixelFormat(pf24bit);
     EXPECT_EQ(rgb.Palette(), 0u);
+}
+
+TEST(Bitmap, TheRevisionChangesWithEveryChangeAndOnlyThen) {
+    TBitmap b, other;
+    b.SetPixelFormat(pf32bit);
+    b.SetSize(4, 4);
+    other.SetPixelFormat(pf32bit);
+    other.SetSize(4, 4);
+    EXPECT_NE(b.Revision(), other.Revision()); // two bitmaps never share one
+    const std::vector<TRGBQuad> table(2);
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"writable row", [&] { b.ScanLine(1)[0] = 7; }},
+        {"drawing on the canvas", [&] { b.Canvas()->FillRect(Rect(0, 0, 2, 2)); }},
+        {"pixel on the canvas", [&] { b.Canvas()->SetPixel(1, 1, clRed); }},
+        {"another size", [&] { b.SetSize(5, 4); }},
+        {"another format", [&] { b.SetPixelFormat(pf24bit); }},
+        {"same bits, other format", [&] { b.SetPixelFormat(pfDevice); }},
+        {"a copy of another", [&] { b.Assign(&other); }},
+        {"a colour table", [&] { b.SetColorTable(table); }},
+    };
+    for (const auto& [what, change] : changes) {
+        const uint64_t before = b.Revision();
+        change();
+        EXPECT_NE(b.Revision(), before) << what;
+    }
+    b.SetPixelFormat(pf32bit);
+    const uint64_t before = b.Revision();
+    const TBitmap& readOnly = b;
+    EXPECT_EQ(readOnly.ScanLine(0)[0], readOnly.ScanLine(0)[0]);
+    b.SetSize(b.Width(), b.Height());
+    b.SetPixelFormat(pf32bit);
+    other.Canvas()->StretchDraw(Rect(0, 0, 4, 4), &b); // read as a source
+    EXPECT_EQ(b.Revision(), before);
 }
