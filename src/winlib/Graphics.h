@@ -201,6 +201,17 @@ enum TProgressStage { psStarting, psRunning, psEnding };
 using TProgressEvent = std::function<void(TObject* Sender, TProgressStage Stage, uint8_t PercentDone,
                                           bool RedrawNow, const TRect& R, const AnsiString& Msg)>;
 
+// The largest picture a load keeps. A larger one is reduced in proportion while it is read,
+// until both sides are at most MaxSide pixels and it holds at most MaxPixels; 0 sets no bound.
+struct TPictureLimit {
+    int MaxSide = 0;
+    int64_t MaxPixels = 0;
+    bool Fits(int64_t Width, int64_t Height) const;
+    // The size a Width x Height picture is reduced to: itself when it fits, else the largest
+    // size of the same proportions that fits (never below 1 x 1).
+    TPoint Fit(int64_t Width, int64_t Height) const;
+};
+
 // The abstract picture of the original library: bitmaps, JPEG and PNG pictures derive from it.
 class TGraphic : public TPersistent {
   public:
@@ -229,6 +240,8 @@ class TGraphic : public TPersistent {
 
     TNotifyEvent OnChange;
     TProgressEvent OnProgress;
+    // Applied by the loads of every picture class; no bound by default.
+    TPictureLimit LoadLimit;
 
   protected:
     virtual bool GetEmpty() const = 0;
@@ -332,7 +345,8 @@ class TPicture : public TPersistent {
     TGraphic* graphic_ = nullptr;
 };
 
-// JPEG picture decoded with libjpeg at full size; EJPEG on a bad file.
+// JPEG picture decoded with libjpeg, at full size unless LoadLimit asks for less; EJPEG on a bad
+// or incomplete file, which leaves the picture as it was.
 
 class TJPEGImage : public TGraphic {
   public:
@@ -342,7 +356,7 @@ class TJPEGImage : public TGraphic {
     void SaveToStream(TStream* Stream) override; // not supported: EInvalidGraphicOperation
     void Draw(TCanvas* ACanvas, const TRect& R) override;
     void Assign(TPersistent* Source) override;
-    TBitmap* Bitmap() { return &bitmap_; } // the decoded picture, 24 bits
+    TBitmap* Bitmap() { return &bitmap_; } // the decoded picture, 24 bits (32 when reduced past 1/8)
 
   protected:
     void AssignTo(TPersistent* Dest) override; // a TBitmap receives the decoded picture
