@@ -119,6 +119,12 @@ void TBitmap::SetPixelFormat(TPixelFormat f) {
     for (int y = 0; y < height_; ++y) {
         const uint8_t* src = old.ScanLine(y);
         uint8_t* dst = ScanLine(y);
+        if (oldBits == 24 && newBits == 32) {
+            // The common widening of a decoded picture, byte by byte.
+            for (int x = 0; x < width_; ++x, src += 3, dst += 4)
+                dst[0] = src[0], dst[1] = src[1], dst[2] = src[2], dst[3] = 0;
+            continue;
+        }
         for (int x = 0; x < width_; ++x) {
             if (keepIndexes) {
                 int i = 0;
@@ -210,6 +216,31 @@ void TBitmap::Assign(TPersistent* Source) {
         return;
     }
     TGraphic::Assign(Source);
+}
+
+void TBitmap::MoveFrom(TBitmap& Source) {
+    if (&Source == this) return;
+    bits_ = std::move(Source.bits_);
+    colors_ = std::move(Source.colors_);
+    width_ = Source.width_;
+    height_ = Source.height_;
+    stride_ = Source.stride_;
+    format_ = Source.format_;
+    transparentColor_ = Source.transparentColor_;
+    if (palette_) {
+        DeletePalette(palette_);
+        palette_ = 0;
+    }
+    SetTransparent(Source.Transparent());
+    Touch();
+    Changed(this);
+    Source.Reallocate(0, 0, Source.format_, false);
+    Source.colors_.clear();
+    if (Source.palette_) {
+        DeletePalette(Source.palette_);
+        Source.palette_ = 0;
+    }
+    Source.Changed(&Source);
 }
 
 TCanvas* TBitmap::Canvas() {

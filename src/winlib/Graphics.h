@@ -297,6 +297,8 @@ class TBitmap : public TGraphic {
     void SetTransparentColor(TColor c) { transparentColor_ = c; }
 
     void Assign(TPersistent* Source) override; // value copy from a bitmap, or from any graphic that knows us
+    // As Assign from a bitmap, but the pixels move instead of being copied: Source is left empty.
+    void MoveFrom(TBitmap& Source);
     void LoadFromStream(TStream* Stream) override; // Windows BMP; EInvalidGraphic otherwise
     void SaveToStream(TStream* Stream) override;   // Windows BMP
     void Draw(TCanvas* ACanvas, const TRect& R) override;

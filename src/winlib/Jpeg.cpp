@@ -156,9 +156,9 @@ void TJPEGImage::LoadFromStream(TStream* Stream) {
         TPictureReducer reducer(w, h, LoadLimit.Fit(w, h), &reduced);
         for (int y = 0; y < h; ++y)
             reducer.AddRow(y, decoded.ScanLine(y), 24, {});
-        bitmap_.Assign(&reduced);
+        bitmap_.MoveFrom(reduced);
     } else {
-        bitmap_.Assign(&decoded);
+        bitmap_.MoveFrom(decoded);
     }
     Changed(this);
 }

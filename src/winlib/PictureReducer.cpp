@@ -45,8 +45,14 @@ void TPictureReducer::AddRow(int Y, const uint8_t* Row, int Bits, const std::vec
         AddPixels(Y, Row, Bits, Table, 0, 1, sw_);
         return;
     }
-    for (int x = 0; x < sw_; ++x)
-        pixels_[size_t(x)] = bmpx::Read(Row, x, Bits, Table);
+    if (Bits == 24 || Bits == 32) {
+        const int step = Bits / 8;
+        for (int x = 0; x < sw_; ++x, Row += step)
+            pixels_[size_t(x)] = uint32_t(Row[0]) | uint32_t(Row[1]) << 8 | uint32_t(Row[2]) << 16;
+    } else {
+        for (int x = 0; x < sw_; ++x)
+            pixels_[size_t(x)] = bmpx::Read(Row, x, Bits, Table);
+    }
 
     // Across: source pixel x covers [x * w, (x + 1) * w), output column j covers [j * sw, (j + 1) * sw).
     std::fill(across_.begin(), across_.end(), 0);
@@ -77,7 +83,9 @@ void TPictureReducer::AddRow(int Y, const uint8_t* Row, int Bits, const std::vec
     const int first = static_cast<int>(top / sh);
     const uint64_t split = static_cast<uint64_t>(first + 1) * sh;
     const uint64_t head = std::min(end, split) - top, tail = end > split ? end - split : 0;
-    for (auto [row, share] : {std::pair{first, head}, std::pair{first + 1, tail}}) {
+    for (const std::pair<int, uint64_t>& part : {std::pair{first, head}, std::pair{first + 1, tail}}) {
+        const int row = part.first;
+        const uint64_t share = part.second;
         if (share == 0 || row >= h_) continue;
         auto it = std::find_if(open_.begin(), open_.end(), [row](const OpenRow& o) { return o.row == row; });
         if (it == open_.end()) {

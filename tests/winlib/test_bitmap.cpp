@@ -219,3 +219,29 @@ TEST(Bitmap, TheRevisionChangesWithEveryChangeAndOnlyThen) {
     other.Canvas()->StretchDraw(Rect(0, 0, 4, 4), &b); // read as a source
     EXPECT_EQ(b.Revision(), before);
 }
+
+TEST(Bitmap, MoveFromTakesThePixelsAndLeavesTheSourceEmpty) {
+    TBitmap source, target;
+    source.SetPixelFormat(pf4bit);
+    source.SetSize(3, 2);
+    std::vector<TRGBQuad> table(16);
+    table[5].rgbGreen = 99;
+    source.SetColorTable(table);
+    source.Canvas()->SetPixel(2, 1, RGB(0, 99, 0));
+    target.SetPixelFormat(pf32bit);
+    target.SetSize(8, 8);
+    const uint64_t before = target.Revision();
+    int changes = 0;
+    target.OnChange = [&](TObject*) { ++changes; };
+    target.MoveFrom(source);
+    EXPECT_EQ(target.Width(), 3);
+    EXPECT_EQ(target.Height(), 2);
+    EXPECT_EQ(target.PixelFormat(), pf4bit);
+    ASSERT_EQ(target.ColorTable().size(), 16u);
+    EXPECT_EQ(target.Canvas()->Pixel(2, 1), RGB(0, 99, 0));
+    EXPECT_NE(target.Palette(), HPALETTE(0));
+    EXPECT_NE(target.Revision(), before);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(source.Empty());
+    EXPECT_TRUE(source.ColorTable().empty());
+}
