@@ -43,6 +43,7 @@ void TPixPNG::LoadInto(TBitmap* Target, TStream* Stream) {
     reader.TimePlace = &time_;
     reader.ChrmPlace = &chrm_;
     reader.GIFExtPlace = &gifExt_;
+    reader.Limit = LoadLimit;
     FreeAlphaBitmap();
     reader.AlphaBitmap = GetAlphaBitmap();
     bool lend = static_cast<bool>(OnProgress);
