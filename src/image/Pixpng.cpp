@@ -243,3 +243,11 @@ void PixpngInitialization() {
 void PixpngFinalization() {
     TPicture::UnregisterFileFormat("PNG");
 }
+
+namespace {
+// The codec is registered as the "PNG" picture format for as long as the program runs.
+struct TPixpngUnit {
+    TPixpngUnit() { PixpngInitialization(); }
+    ~TPixpngUnit() { PixpngFinalization(); }
+} pixpngUnit;
+} // namespace

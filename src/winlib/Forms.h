@@ -143,6 +143,8 @@ class TScreen : public TComponent {
     TScreen() : TComponent(nullptr) {}
     int Width() const;
     int Height() const;
+    int BitsPerPixel() const; // colour depth of the primary screen
+    int RefreshRate() const;  // in Hz, rounded; 0 when the screen does not say
     int PixelsPerInch() const { return ScreenPixelsPerInchX(); }
     const TStringList& Fonts(); // installed font families, sorted
     TForm* ActiveForm() const;

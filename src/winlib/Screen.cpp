@@ -1,4 +1,5 @@
-// The screen: its size, resolution, installed font families, the active form and the cursor.
+// The screen: its size, depth, refresh rate, resolution, installed font families, the active
+// form and the cursor.
 #include "AppImpl.h"
 
 #include <QApplication>
@@ -31,6 +32,18 @@ int TScreen::Width() const {
 
 int TScreen::Height() const {
     return PrimaryGeometry().height();
+}
+
+int TScreen::BitsPerPixel() const {
+    winlib::EnsureToolkit();
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->depth() : 0;
+}
+
+int TScreen::RefreshRate() const {
+    winlib::EnsureToolkit();
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? static_cast<int>(s->refreshRate() + 0.5) : 0;
 }
 
 const TStringList& TScreen::Fonts() {
