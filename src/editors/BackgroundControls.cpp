@@ -30,10 +30,17 @@ void TForm1::Button6Click(TObject*) {
     if (OpenPictureDialog1->InitialDir().empty())
         OpenPictureDialog1->SetInitialDir(GetSpecialFolder(kDocumentsFolder));
     if (!OpenPictureDialog1->Execute()) return;
-    Edit23->SetText(OpenPictureDialog1->FileName());
+    const AnsiString file = OpenPictureDialog1->FileName();
+    // A picture that cannot be read whole is refused: the user is told why, and the picture and
+    // its name stay as they were.
+    try {
+        LoadBackgroundPicture(file, BGBitmap, /*Guarded=*/false);
+    } catch (const std::exception& e) {
+        ShowMessage("画像を読み込めませんでした。\n" + file + "\n" + e.what());
+        return;
+    }
+    Edit23->SetText(file);
     BGImage = Edit23->Text();
-    // A picture that cannot be read is skipped silently; the new name stays.
-    LoadBackgroundPicture(BGImage, BGBitmap, /*Guarded=*/true);
     Edit1Change(Edit23);
     OnChenge(this);
 }
