@@ -19,8 +19,9 @@
 struct LoopbackReply {
     std::string Status = "200 OK";
     std::string Body;
-    std::string Headers; // extra header lines, each ending in "\r\n"
-    bool Silent = false; // accept, read the request and never answer
+    std::string Headers;  // extra header lines, each ending in "\r\n"
+    bool Silent = false;  // accept, read the request and never answer
+    bool Endless = false; // send Body again and again, with no length, until the client hangs up
 };
 
 inline LoopbackReply Serving(std::string body) {
@@ -74,6 +75,12 @@ class LoopbackHttpServer {
             if (reply_.Silent) {
                 while (!stop_ && std::chrono::steady_clock::now() < deadline)
                     std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            } else if (reply_.Endless) {
+                const std::string head =
+                    "HTTP/1.1 " + reply_.Status + "\r\nConnection: close\r\n" + reply_.Headers + "\r\n";
+                bool open = ::send(conn, head.data(), head.size(), MSG_NOSIGNAL) > 0;
+                while (open && !stop_ && std::chrono::steady_clock::now() < deadline)
+                    open = ::send(conn, reply_.Body.data(), reply_.Body.size(), MSG_NOSIGNAL) > 0;
             } else {
                 const std::string out = "HTTP/1.1 " + reply_.Status +
                                         "\r\nContent-Length: " + std::to_string(reply_.Body.size()) +
