@@ -6,8 +6,8 @@
 TABitmap* TBackgroundPreview::Get(const TABitmap& Picture, const TRect& Rect, const TRect& Bounds,
                                   TColor Ground, int Opacity, TRect& Shown) {
     const int64_t width = int64_t(Rect.Right) - Rect.Left, height = int64_t(Rect.Bottom) - Rect.Top;
-    // An empty or inverted rectangle draws nothing.
-    if (Picture.Empty() || width <= 0 || height <= 0) return nullptr;
+    // An empty or inverted rectangle draws nothing; the picture is read as 32-bit rows.
+    if (Picture.Empty() || Picture.BitsPerPixel() != 32 || width <= 0 || height <= 0) return nullptr;
     Shown = TRect(std::max(Rect.Left, Bounds.Left), std::max(Rect.Top, Bounds.Top),
                   std::min(Rect.Right, Bounds.Right), std::min(Rect.Bottom, Bounds.Bottom));
     if (Shown.Left >= Shown.Right || Shown.Top >= Shown.Bottom) return nullptr;
