@@ -9,16 +9,19 @@
 #include "winlib/Printers.h"
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
 
 class BenchMainWindow {
   public:
-    BenchMainWindow() {
+    // Settings, when given, are the text of the settings file the window starts with.
+    explicit BenchMainWindow(const std::string& settings = "") {
         folder_ = std::filesystem::temp_directory_path() /
                   ("ruliform-bench-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
         std::filesystem::create_directories(folder_);
+        if (!settings.empty()) std::ofstream(folder_ / "Ruliform.ini") << settings;
         SetProgramFolderForTest(folder_.string());
         if (!Printer()->SetPrinterByName(PdfPrinterName)) throw std::runtime_error("no PDF printer");
         ClearScriptedAnswers();

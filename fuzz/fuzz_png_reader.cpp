@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the PNG reader, through a memory stream and through a plain stream.
-// Whatever it reads must then write and read back without error.
+// Feeds arbitrary bytes to the PNG reader, through a memory stream, through a plain stream and
+// with a small load limit. Whatever it reads in full must then write and read back without error.
 #include "image/Pixpng.h"
 #include "image/Pixpngstream.h"
 
@@ -85,6 +85,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         try {
             png.LoadFromStream(&s);
         } catch (const EPixPNG&) {
+        }
+    }
+    {
+        // Beyond a small limit, so that most pictures are reduced while they are read.
+        TMemoryStream s;
+        if (Size) s.Write(Data, static_cast<int64_t>(Size));
+        s.SetPosition(0);
+        TPixPNG png;
+        png.LoadLimit = TPictureLimit{7, 30};
+        try {
+            png.LoadFromStream(&s);
+        } catch (const EPixPNG&) {
+        }
+        if (!png.Empty() && !png.LoadLimit.Fits(png.Width(), png.Height())) {
+            std::fprintf(stderr, "a reduced picture is beyond its limit\n");
+            std::abort();
         }
     }
     return 0;

@@ -30,15 +30,19 @@ void TForm1::Button6Click(TObject*) {
     if (OpenPictureDialog1->InitialDir().empty())
         OpenPictureDialog1->SetInitialDir(GetSpecialFolder(kDocumentsFolder));
     if (!OpenPictureDialog1->Execute()) return;
-    Edit23->SetText(OpenPictureDialog1->FileName());
-    BGImage = Edit23->Text();
-    // A picture that cannot be read is skipped silently; the new name stays. A new picture starts
-    // unturned: the stored turns belonged to the one before.
+    const AnsiString file = OpenPictureDialog1->FileName();
+    // A picture that cannot be read whole is refused: the user is told why, and the picture and
+    // its name stay as they were. A new picture starts unturned: the stored turns belonged to the
+    // one before.
     try {
-        LoadBackgroundPicture(BGImage, BGBitmap, /*Guarded=*/false);
-        BGRoted = 0;
-    } catch (...) {
+        LoadBackgroundPicture(file, BGBitmap, /*Guarded=*/false);
+    } catch (const std::exception& e) {
+        ShowMessage("画像を読み込めませんでした。\n" + file + "\n" + e.what());
+        return;
     }
+    BGRoted = 0;
+    Edit23->SetText(file);
+    BGImage = Edit23->Text();
     Edit1Change(Edit23);
     OnChenge(this);
 }

@@ -43,6 +43,7 @@ void TPixPNG::LoadInto(TBitmap* Target, TStream* Stream) {
     reader.TimePlace = &time_;
     reader.ChrmPlace = &chrm_;
     reader.GIFExtPlace = &gifExt_;
+    reader.Limit = LoadLimit;
     FreeAlphaBitmap();
     reader.AlphaBitmap = GetAlphaBitmap();
     bool lend = static_cast<bool>(OnProgress);
@@ -242,3 +243,11 @@ void PixpngInitialization() {
 void PixpngFinalization() {
     TPicture::UnregisterFileFormat("PNG");
 }
+
+namespace {
+// The codec is registered as the "PNG" picture format for as long as the program runs.
+struct TPixpngUnit {
+    TPixpngUnit() { PixpngInitialization(); }
+    ~TPixpngUnit() { PixpngFinalization(); }
+} pixpngUnit;
+} // namespace

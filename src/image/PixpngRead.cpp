@@ -40,6 +40,8 @@ void TPixPNGReadStream::Reset() {
     workPassword_.clear();
     converter_ = nullptr;
     pngBits_ = 0;
+    reducer_.reset();
+    reducerTable_.clear();
 }
 
 void TPixPNGReadStream::ReadStream() {
@@ -57,6 +59,9 @@ void TPixPNGReadStream::ReadStream() {
         if (std::memcmp(sig, PngSignature, 8) != 0) throw EPixPNG("PNG LoadStream: Not PNG Format");
     }
     ReadChunk();
+    // A file that ends, or stops, before its image has been read whole is no picture.
+    if (!Has(pcIDAT)) throw EPixPNG("PNG LoadStream: No Image Data");
+    if (reducer_) transColor_ = -1; // averaged pixels cannot be matched against one colour
 
     if (!EndFlag() && !alpha_ && transColor_ != -1) {
         if (transColor_ & PaletteIndexFlag) {
@@ -346,7 +351,8 @@ void TPixPNGReadStream::CheckImageFormat() {
         if (depth_ == 2) converter_ = Change2to4;
         if (depth_ == 8 && alpha_) converter_ = ChangeGray8A;
         if (depth_ == 16) converter_ = alpha_ ? ChangeGray16A : ChangeGray16;
-        if (!greyPalette_) ColorCount = CreateGrayScalePalette(ColorTable(), depth_);
+        // A grey-palette file whose palette was not taken shows its samples as grey.
+        if (!greyPalette_ || !Has(pcPLTE)) ColorCount = CreateGrayScalePalette(ColorTable(), depth_);
         break;
     case 2: {
         if (depth_ != 8 && depth_ != 16) throw EPixPNG("Read Header(PNG): Error BitDepth");
@@ -367,6 +373,8 @@ void TPixPNGReadStream::CheckImageFormat() {
     default:
         if (depth_ != 1 && depth_ != 2 && depth_ != 4 && depth_ != 8)
             throw EPixPNG("Read Header(PNG): Error BitDepth");
+        // Indexes without a colour table do not make a picture.
+        if (!Has(pcPLTE)) throw EPixPNG("Read Header(PNG): No Palette");
         pngBits_ = depth_;
         BitCount = depth_ == 2 ? 4 : depth_;
         if (depth_ == 2) converter_ = Change2to4;
@@ -392,16 +400,24 @@ void TPixPNGReadStream::CreateDIB() {
             usePaletteAlpha_ = true;
         }
     }
-    TPixCustomGraphicReadStream::CreateDIB();
-    if (Bitmap_->Width() != Width || Bitmap_->Height() != Height)
-        throw EPixPNG("Read Header(PNG): Error ImageSize");
+    if (!Limit.Fits(Width, Height)) {
+        const TRGBQuad* t = ColorTable();
+        reducerTable_.assign(t, t + std::min(ColorCount, 256));
+        reducer_ = std::make_unique<TPictureReducer>(Width, Height, Limit.Fit(Width, Height), Bitmap_,
+                                                     /*Sampling=*/interlace_ != 0);
+        usePaletteAlpha_ = false;
+    } else {
+        TPixCustomGraphicReadStream::CreateDIB();
+        if (Bitmap_->Width() != Width || Bitmap_->Height() != Height)
+            throw EPixPNG("Read Header(PNG): Error ImageSize");
+    }
     if (bgColor_ != -1 && (bgColor_ & PaletteIndexFlag)) {
         int index = bgColor_ & 0xFFFFFF;
         const TRGBQuad* t = ColorTable();
         bgColor_ = index < ColorCount ? RGB(t[index].rgbRed, t[index].rgbGreen, t[index].rgbBlue) : -1;
     }
-    alphaRows_ = alpha_ && AlphaBitmap;
-    if ((alpha_ || usePaletteAlpha_) && AlphaBitmap) {
+    alphaRows_ = alpha_ && AlphaBitmap && !reducer_;
+    if ((alpha_ || usePaletteAlpha_) && AlphaBitmap && !reducer_) {
         AlphaBitmap->SetSize(0, 0);
         AlphaBitmap->SetPixelFormat(pf8bit);
         AlphaBitmap->SetSize(Width, Height);
@@ -435,6 +451,14 @@ void TPixPNGReadStream::PlaceRow(int Pass, int Row, int Count) {
     if (converter_) {
         converter_(data, pixRow_.data(), alphaRows_ ? alphaRow_.data() : nullptr, Count);
         data = pixRow_.data();
+    }
+    if (reducer_) {
+        if (Pass < 0)
+            reducer_->AddRow(Row, data, BitCount, reducerTable_);
+        else
+            reducer_->AddPixels(Row, data, BitCount, reducerTable_, Adam7ColStart[Pass], Adam7ColStep[Pass],
+                                Count);
+        return;
     }
     uint8_t* line = Bitmap_->ScanLine(Row);
     uint8_t* aline = alphaRows_ ? AlphaBitmap->ScanLine(Row) : nullptr;
@@ -489,7 +513,7 @@ void TPixPNGReadStream::ReadImage() {
             int y = rs + r * rstep;
             int res = png_read_line(png_);
             if (res < 0) throw EPixPNG("Read Image (PNG): Read Error");
-            if (res > 0) return; // the data ended early: keep what was read
+            if (res > 0) throw EPixPNG("Read Image (PNG): Unexpected End of Data");
             if (!workPassword_.empty() && OnDecode) {
                 png_.PrevRow = png_.CurRow;
                 OnDecode(this, png_.CurRow.data() + 1, png_.RowLength - 1, y, workPassword_);

@@ -89,7 +89,9 @@ void TPixPNGWriteStream::Prepare() {
     sampleBits_ = srcBits_ == 15 || srcBits_ == 16 ? 24 : srcBits_;
     hasAlpha_ = AlphaBitmap && AlphaBitmap->Width() == Bitmap_->Width() &&
                 AlphaBitmap->Height() == Bitmap_->Height() && AlphaBitmap->BitsPerPixel() == 8;
-    greyPalette_ = !GrayScale && srcBits_ == 8 && hasAlpha_;
+    // A palette picture with an alpha bitmap is written as grey with alpha whose samples are the
+    // indexes, the palette beside them; PNG has no per-pixel alpha for indexed pixels.
+    greyPalette_ = !GrayScale && srcBits_ <= 8 && hasAlpha_;
     table_ = srcBits_ <= 8 ? Bitmap_->ColorTable() : std::vector<TRGBQuad>();
     if (srcBits_ <= 8 && table_.empty()) {
         table_.resize(static_cast<size_t>(GetMaxColorSub(srcBits_)));
@@ -358,6 +360,8 @@ void TPixPNGWriteStream::WriteImage() {
 }
 
 void TPixPNGWriteStream::WriteStream() {
+    // A PNG picture has at least one pixel; no file is started for an empty bitmap.
+    if (Bitmap_->Empty()) throw EPixPNG("Write Image (PNG): Empty Image");
     StartCallBack();
     Prepare();
     if (WriteSignature) WriteByte(PngSignature, 8);

@@ -5,6 +5,9 @@
 #include "image/Pixpngrows.h"
 #include "image/Pixstream.h"
 #include "image/Pixzlib.h"
+#include "winlib/PictureReducer.h"
+
+#include <memory>
 
 // Largest picture the reader accepts, in pixels (each side must also fit the bitmap's int
 // arithmetic). Lowered by the fuzz target to keep its runs fast.
@@ -29,6 +32,9 @@ class TPixPNGReadStream : public TPixCustomGraphicReadStream {
     TPNGGIFExtension* GIFExtPlace = nullptr;
     TPixPNGLayerData* LayerPlace = nullptr;
     TBitmap* AlphaBitmap = nullptr;
+    // A picture beyond the limit is reduced while it is read, into a 32-bit bitmap; it then
+    // keeps no transparency and fills no alpha bitmap.
+    TPictureLimit Limit;
 
     // Results of the read.
     bool AlphaChannel() const { return alpha_; }
@@ -90,6 +96,8 @@ class TPixPNGReadStream : public TPixCustomGraphicReadStream {
     TPixRowConverter converter_ = nullptr;
     int pngBits_ = 0;
     std::vector<uint8_t> pixRow_, alphaRow_;
+    std::unique_ptr<TPictureReducer> reducer_;
+    std::vector<TRGBQuad> reducerTable_;
 };
 
 class TPixPNGWriteStream : public TPixCustomGraphicWriteStream {

@@ -15,6 +15,10 @@ int GetMaxColorSub(int Bits) {
     return Bits <= 8 && Bits > 0 ? 1 << Bits : 0;
 }
 
+int GetMaxColor(const TBitmapInfoHeader& Header) {
+    return Header.biClrUsed != 0 ? static_cast<int>(Header.biClrUsed) : GetMaxColorSub(Header.biBitCount);
+}
+
 int CreateGrayScalePalette(TRGBQuad* Table, int Bits) {
     int count, step;
     switch (Bits) {

@@ -1,8 +1,10 @@
-// The background picture: BGBitmap blended with a constant opacity over a plain ground at the
-// picture's own resolution, then stretched (nearest neighbour, no aspect correction) into its
-// rectangle in millimetres. The preview blends over the paper colour, print over white.
+// The background picture: BGBitmap blended with a constant opacity over a plain ground and
+// stretched (nearest neighbour, no aspect correction) into its rectangle in millimetres. Print
+// blends at the picture's own resolution over white; the preview keeps a copy already stretched
+// to its rectangle and blended over the paper colour, made again only when it has to be.
 #include "render/Unit4.h"
 
+#include "render/BackgroundPreview.h"
 #include "render/RenderConventions.h"
 #include "shell/Abitmap.h"
 #include "shell/Unit1.h"
@@ -55,11 +57,16 @@ void PrintBackgroundImage(int Alpha) {
 void PreviewBackgroundImage(int Alpha) {
     TForm1* f = Form1;
     f->PreviewBitmap->Do32();
-    const std::unique_ptr<TABitmap> blended = BlendOverGround(f->BGBitmap, f->Panel1->Color(), Alpha);
+    f->BGBitmap->Do32();
     // Ignoring the margins measures the offset from the bitmap's origin, the paper's corner.
     const bool fromCorner = f->BGImageCheckBox1->Checked();
     const double x0 = fromCorner ? 0.0 : f->MarginLeft + f->FrameInsetLeft;
     const double y0 = fromCorner ? 0.0 : f->MarginTop + f->FrameInsetTop;
     const TRect r = PreviewRect(f, x0, y0, PreviewScaleSingle(f));
-    f->PreviewBitmap->Canvas()->StretchDraw(r, blended.get()); // an empty or inverted rectangle draws nothing
+    if (!f->BGPreview) f->BGPreview = std::make_unique<TBackgroundPreview>();
+    TRect shown;
+    TABitmap* copy =
+        f->BGPreview->Get(*f->BGBitmap, r, TRect(0, 0, f->PreviewBitmap->Width(), f->PreviewBitmap->Height()),
+                          f->Panel1->Color(), Alpha, shown);
+    if (copy) f->PreviewBitmap->Canvas()->Draw(shown.Left, shown.Top, copy);
 }

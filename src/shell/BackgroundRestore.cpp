@@ -6,7 +6,8 @@
 #include "Buinpicfilters.h"
 
 void TForm1::RestoreBackgroundPicture() {
-    // A picture that cannot be loaded is skipped without a message; the stored path stays.
+    // A stored picture that cannot be read whole is skipped without a message (nobody chose it
+    // just now); the stored path stays.
     LoadBackgroundPicture(BGImage, BGBitmap, /*Guarded=*/true);
     // The stored quarter turns, applied whether or not a picture arrived.
     TBuinPicFilters filters;

@@ -3,6 +3,7 @@
 
 #include "Abitmap.h"
 #include "Yxdraw.h"
+#include "render/BackgroundPreview.h"
 #include "Yxfile.h"
 #include "editors/NumberText.h"
 

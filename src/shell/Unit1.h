@@ -17,6 +17,7 @@
 
 struct sqlite3;
 class TABitmap;
+class TBackgroundPreview;
 class YxDraw;
 
 class TForm1 : public TForm {
@@ -326,6 +327,7 @@ class TForm1 : public TForm {
     TPrinter* PrinterRef = nullptr;
     TABitmap* PreviewBitmap = nullptr;
     TABitmap* BGBitmap = nullptr;
+    std::unique_ptr<TBackgroundPreview> BGPreview; // the preview's stretched, blended copy of it
     double PxPerMmX = 0, PxPerMmY = 0;
     double MarginLeft = 0, MarginTop = 0, MarginBottom = 0, MarginRight = 0;
     double FrameInsetTop = 0, FrameInsetBottom = 0, FrameInsetLeft = 0, FrameInsetRight = 0;

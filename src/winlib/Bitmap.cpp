@@ -4,6 +4,7 @@
 #include "SysUtils.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -23,7 +24,14 @@ int Index332(bmpx::Bgrx p) {
 
 } // namespace
 
-TBitmap::TBitmap() = default;
+TBitmap::TBitmap() {
+    Touch();
+}
+
+void TBitmap::Touch() {
+    static std::atomic<uint64_t> last{0};
+    revision_ = ++last;
+}
 
 TBitmap::~TBitmap() {
     canvas_.reset();
@@ -36,6 +44,7 @@ int TBitmap::BitsPerPixel() const {
 
 uint8_t* TBitmap::ScanLine(int Y) {
     if (Y < 0 || Y >= height_) throw EInvalidGraphicOperation("Scan line index out of range");
+    Touch();
     return bits_.data() + static_cast<size_t>(Y) * stride_;
 }
 
@@ -69,6 +78,7 @@ void TBitmap::Reallocate(int w, int h, TPixelFormat f, bool keepPixels) {
     height_ = h;
     stride_ = stride;
     format_ = f;
+    Touch();
 }
 
 void TBitmap::SetSize(int w, int h) {
@@ -84,6 +94,7 @@ void TBitmap::SetPixelFormat(TPixelFormat f) {
     const int oldBits = BitsPerPixel(), newBits = bmpx::BitsOf(f);
     if (oldBits == newBits) {
         format_ = f;
+        Touch();
         Changed(this);
         return;
     }
@@ -108,6 +119,12 @@ void TBitmap::SetPixelFormat(TPixelFormat f) {
     for (int y = 0; y < height_; ++y) {
         const uint8_t* src = old.ScanLine(y);
         uint8_t* dst = ScanLine(y);
+        if (oldBits == 24 && newBits == 32) {
+            // The common widening of a decoded picture, byte by byte.
+            for (int x = 0; x < width_; ++x, src += 3, dst += 4)
+                dst[0] = src[0], dst[1] = src[1], dst[2] = src[2], dst[3] = 0;
+            continue;
+        }
         for (int x = 0; x < width_; ++x) {
             if (keepIndexes) {
                 int i = 0;
@@ -137,6 +154,7 @@ void TBitmap::SetPixelFormat(TPixelFormat f) {
 
 void TBitmap::SetColorTable(const std::vector<TRGBQuad>& t) {
     colors_.assign(t.begin(), t.begin() + std::min<size_t>(t.size(), 256));
+    Touch();
     if (palette_) {
         DeletePalette(palette_);
         palette_ = 0;
@@ -193,10 +211,36 @@ void TBitmap::Assign(TPersistent* Source) {
         }
         transparentColor_ = b->transparentColor_;
         SetTransparent(b->Transparent());
+        Touch();
         Changed(this);
         return;
     }
     TGraphic::Assign(Source);
+}
+
+void TBitmap::MoveFrom(TBitmap& Source) {
+    if (&Source == this) return;
+    bits_ = std::move(Source.bits_);
+    colors_ = std::move(Source.colors_);
+    width_ = Source.width_;
+    height_ = Source.height_;
+    stride_ = Source.stride_;
+    format_ = Source.format_;
+    transparentColor_ = Source.transparentColor_;
+    if (palette_) {
+        DeletePalette(palette_);
+        palette_ = 0;
+    }
+    SetTransparent(Source.Transparent());
+    Touch();
+    Changed(this);
+    Source.Reallocate(0, 0, Source.format_, false);
+    Source.colors_.clear();
+    if (Source.palette_) {
+        DeletePalette(Source.palette_);
+        Source.palette_ = 0;
+    }
+    Source.Changed(&Source);
 }
 
 TCanvas* TBitmap::Canvas() {

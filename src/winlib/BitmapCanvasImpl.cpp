@@ -73,5 +73,6 @@ void TBitmapCanvasImpl::EndPainting() {
 
 void TBitmapCanvasImpl::Changed() {
     EndPainting();
+    bitmap_->Touch();
     if (bitmap_->OnChange) bitmap_->Changed(bitmap_);
 }

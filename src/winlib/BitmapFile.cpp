@@ -1,18 +1,26 @@
 // Windows BMP files: reading BITMAPCOREHEADER / BITMAPINFOHEADER (and its V4/V5 extensions)
-// with 1, 4, 8, 16, 24 or 32 bits, BI_RGB or BI_BITFIELDS, bottom-up or top-down; writing
-// BITMAPINFOHEADER files. A damaged or hostile file raises EInvalidGraphic and leaves the
-// bitmap as it was; nothing is allocated before the pixel data is known to be in the stream.
+// with 1, 4, 8, 16, 24 or 32 bits, BI_RGB or BI_BITFIELDS, bottom-up or top-down, and 8- and
+// 4-bit run-length compressed ones (bottom-up); writing BITMAPINFOHEADER files. A damaged,
+// incomplete or hostile file raises EInvalidGraphic and leaves the bitmap as it was; nothing is
+// allocated before the pixel data is known to be in the stream. A picture beyond the load limit
+// is reduced row by row as it is read.
 #include "BitmapPixels.h"
+#include "BitmapRle.h"
+#include "PictureReducer.h"
 #include "SysUtils.h"
 
 #include <bit>
 #include <cstring>
+#include <memory>
 
 namespace {
 
 const char* const kInvalid = "Bitmap image is not valid";
 
-constexpr uint32_t kRgb = 0, kBitfields = 3, kAlphaBitfields = 6;
+constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kAlphaBitfields = 6;
+// A run-length picture claims its size in a few bytes; beyond this many pixels it is refused, so
+// that decoding a tiny file cannot take minutes.
+constexpr int64_t kMaxRlePixels = int64_t(1) << 28;
 
 [[noreturn]] void Invalid() {
     throw EInvalidGraphic(kInvalid);
@@ -79,7 +87,7 @@ void TBitmap::LoadFromStream(TStream* Stream) {
 
     int64_t width, height;
     int bits;
-    uint32_t compression = kRgb, colorsUsed = 0;
+    uint32_t compression = kRgb, colorsUsed = 0, imageSize = 0;
     if (core) {
         width = U16(ih + 4);
         height = U16(ih + 6);
@@ -91,18 +99,25 @@ void TBitmap::LoadFromStream(TStream* Stream) {
         if (U16(ih + 12) != 1) Invalid();
         bits = U16(ih + 14);
         compression = U32(ih + 16);
+        imageSize = U32(ih + 20);
         colorsUsed = U32(ih + 32);
     }
     const bool topDown = height < 0;
     if (topDown) height = -height;
     if (width < 0 || width > 1 << 20 || height > 1 << 20) Invalid();
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) Invalid();
-    // Run-length and embedded JPEG/PNG compressions are not read.
-    if (compression != kRgb && compression != kBitfields && compression != kAlphaBitfields) Invalid();
-    if (compression != kRgb && bits != 16 && bits != 32) Invalid();
+    // Embedded JPEG/PNG compressions are not read.
+    const bool rle = compression == kRle8 || compression == kRle4;
+    if (rle) {
+        // Run-length rows are stored bottom-up only.
+        if (bits != (compression == kRle8 ? 8 : 4) || topDown || width * height > kMaxRlePixels) Invalid();
+    } else {
+        if (compression != kRgb && compression != kBitfields && compression != kAlphaBitfields) Invalid();
+        if (compression != kRgb && bits != 16 && bits != 32) Invalid();
+    }
 
     uint32_t masks[3] = {0, 0, 0};
-    if (compression != kRgb) {
+    if (compression != kRgb && !rle) {
         if (headerSize >= 52) {
             for (int i = 0; i < 3; ++i)
                 masks[i] = U32(ih + 40 + 4 * i);
@@ -139,8 +154,9 @@ void TBitmap::LoadFromStream(TStream* Stream) {
     const int64_t dataPos = offBits ? start + offBits : Stream->Position();
     const int64_t fileStride = (width * bits + 31) / 32 * 4;
     const int64_t rowBytes = (width * bits + 7) / 8;
+    if (dataPos < start || dataPos > size) Invalid();
     // The whole pixel array must be there (the last row may lack its padding).
-    if (height > 0 && (dataPos < start || dataPos + fileStride * (height - 1) + rowBytes > size)) Invalid();
+    if (!rle && height > 0 && dataPos + fileStride * (height - 1) + rowBytes > size) Invalid();
 
     TPixelFormat format = pf32bit;
     bool raw = false;
@@ -169,25 +185,53 @@ void TBitmap::LoadFromStream(TStream* Stream) {
         break;
     }
 
+    // Every stored row, in the layout of the bitmap's format, goes to its scan line or, for a
+    // picture beyond the load limit, to the reduction.
     TBitmap loaded;
-    loaded.Reallocate(static_cast<int>(width), static_cast<int>(height), format, false);
-    loaded.colors_ = table;
-    std::vector<uint8_t> row(static_cast<size_t>(fileStride));
-    Stream->SetPosition(dataPos);
-    for (int64_t i = 0; i < height; ++i) {
-        const int64_t want = i + 1 == height ? rowBytes : fileStride;
-        ReadExactly(Stream, row.data(), want);
-        uint8_t* dst = loaded.ScanLine(static_cast<int>(topDown ? i : height - 1 - i));
-        if (raw) {
-            std::memcpy(dst, row.data(), static_cast<size_t>(rowBytes));
-            continue;
-        }
-        for (int64_t x = 0; x < width; ++x) {
-            const uint32_t v = bits == 16 ? U16(&row[size_t(2 * x)]) : U32(&row[size_t(4 * x)]);
-            bmpx::Write(dst, static_cast<int>(x), 32, bmpx::MakeBgrx(r.Get(v), g.Get(v), b.Get(v)), table);
-        }
+    std::unique_ptr<TPictureReducer> reducer;
+    const int formatBits = bmpx::BitsOf(format);
+    if (LoadLimit.Fits(width, height)) {
+        loaded.Reallocate(static_cast<int>(width), static_cast<int>(height), format, false);
+        loaded.colors_ = table;
+    } else {
+        reducer = std::make_unique<TPictureReducer>(static_cast<int>(width), static_cast<int>(height),
+                                                    LoadLimit.Fit(width, height), &loaded);
     }
-    if (fileStride > rowBytes && height > 0) Stream->Seek(fileStride - rowBytes, soCurrent);
+    const auto store = [&](int64_t stored, const uint8_t* native) {
+        const int y = static_cast<int>(topDown ? stored : height - 1 - stored);
+        if (reducer)
+            reducer->AddRow(y, native, formatBits, table);
+        else
+            std::memcpy(loaded.ScanLine(y), native, static_cast<size_t>(loaded.BytesPerScanline()));
+    };
+    Stream->SetPosition(dataPos);
+    if (rle) {
+        int64_t end = size;
+        if (imageSize > 0) end = std::min(end, dataPos + static_cast<int64_t>(imageSize));
+        std::vector<uint8_t> data(static_cast<size_t>(end - dataPos));
+        ReadExactly(Stream, data.data(), static_cast<int64_t>(data.size()));
+        if (!bmpx::DecodeRle(data.data(), data.data() + data.size(), bits, width, height,
+                             bmpx::StrideOf(static_cast<int>(width), bits), store))
+            Invalid();
+    } else {
+        std::vector<uint8_t> row(static_cast<size_t>(fileStride));
+        std::vector<uint8_t> converted(raw ? 0 : static_cast<size_t>(width) * 4);
+        for (int64_t i = 0; i < height; ++i) {
+            const int64_t want = i + 1 == height ? rowBytes : fileStride;
+            ReadExactly(Stream, row.data(), want);
+            if (raw) {
+                store(i, row.data());
+                continue;
+            }
+            for (int64_t x = 0; x < width; ++x) {
+                const uint32_t v = bits == 16 ? U16(&row[size_t(2 * x)]) : U32(&row[size_t(4 * x)]);
+                bmpx::Write(converted.data(), static_cast<int>(x), 32,
+                            bmpx::MakeBgrx(r.Get(v), g.Get(v), b.Get(v)), table);
+            }
+            store(i, converted.data());
+        }
+        if (fileStride > rowBytes && height > 0) Stream->Seek(fileStride - rowBytes, soCurrent);
+    }
 
     bits_.swap(loaded.bits_);
     colors_.swap(loaded.colors_);
@@ -199,6 +243,7 @@ void TBitmap::LoadFromStream(TStream* Stream) {
         DeletePalette(palette_);
         palette_ = 0;
     }
+    Touch();
     Changed(this);
 }
 

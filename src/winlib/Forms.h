@@ -153,6 +153,8 @@ class TScreen : public TComponent {
     // The work area (the screen less its panels and docks) of the screen that holds P, or of the
     // screen nearest to P when none does.
     TRect WorkAreaNear(TPoint P) const;
+    int BitsPerPixel() const; // colour depth of the primary screen
+    int RefreshRate() const;  // in Hz, rounded; 0 when the screen does not say
     int PixelsPerInch() const { return ScreenPixelsPerInchX(); }
     const TStringList& Fonts(); // installed font families, sorted
     TForm* ActiveForm() const;

@@ -201,6 +201,17 @@ enum TProgressStage { psStarting, psRunning, psEnding };
 using TProgressEvent = std::function<void(TObject* Sender, TProgressStage Stage, uint8_t PercentDone,
                                           bool RedrawNow, const TRect& R, const AnsiString& Msg)>;
 
+// The largest picture a load keeps. A larger one is reduced in proportion while it is read,
+// until both sides are at most MaxSide pixels and it holds at most MaxPixels; 0 sets no bound.
+struct TPictureLimit {
+    int MaxSide = 0;
+    int64_t MaxPixels = 0;
+    bool Fits(int64_t Width, int64_t Height) const;
+    // The size a Width x Height picture is reduced to: itself when it fits, else the largest
+    // size of the same proportions that fits (never below 1 x 1).
+    TPoint Fit(int64_t Width, int64_t Height) const;
+};
+
 // The abstract picture of the original library: bitmaps, JPEG and PNG pictures derive from it.
 class TGraphic : public TPersistent {
   public:
@@ -229,6 +240,8 @@ class TGraphic : public TPersistent {
 
     TNotifyEvent OnChange;
     TProgressEvent OnProgress;
+    // Applied by the loads of every picture class; no bound by default.
+    TPictureLimit LoadLimit;
 
   protected:
     virtual bool GetEmpty() const = 0;
@@ -272,6 +285,9 @@ class TBitmap : public TGraphic {
     uint8_t* ScanLine(int Y);
     const uint8_t* ScanLine(int Y) const;
     int BytesPerScanline() const { return stride_; }
+    // Changes whenever the pixels, size, format or colour table may have changed (a writable row
+    // access or a drawing on the canvas counts); no two states of any bitmaps share a value.
+    uint64_t Revision() const { return revision_; }
 
     // The colour table of 1-, 4- and 8-bit bitmaps (up to 256 entries).
     const std::vector<TRGBQuad>& ColorTable() const { return colors_; }
@@ -281,6 +297,8 @@ class TBitmap : public TGraphic {
     void SetTransparentColor(TColor c) { transparentColor_ = c; }
 
     void Assign(TPersistent* Source) override; // value copy from a bitmap, or from any graphic that knows us
+    // As Assign from a bitmap, but the pixels move instead of being copied: Source is left empty.
+    void MoveFrom(TBitmap& Source);
     void LoadFromStream(TStream* Stream) override; // Windows BMP; EInvalidGraphic otherwise
     void SaveToStream(TStream* Stream) override;   // Windows BMP
     void Draw(TCanvas* ACanvas, const TRect& R) override;
@@ -299,12 +317,14 @@ class TBitmap : public TGraphic {
   private:
     friend class TBitmapCanvasImpl;
     void Reallocate(int w, int h, TPixelFormat f, bool keepPixels);
+    void Touch();
     int width_ = 0, height_ = 0, stride_ = 0;
     TPixelFormat format_ = pfDevice;
     std::vector<uint8_t> bits_;
     std::vector<TRGBQuad> colors_;
     mutable HPALETTE palette_ = 0; // made from the colour table on demand, owned by the bitmap
     TColor transparentColor_ = clDefault;
+    uint64_t revision_ = 0;
     std::unique_ptr<TCanvas> canvas_;
 };
 
@@ -327,7 +347,8 @@ class TPicture : public TPersistent {
     TGraphic* graphic_ = nullptr;
 };
 
-// JPEG picture decoded with libjpeg at full size; EJPEG on a bad file.
+// JPEG picture decoded with libjpeg, at full size unless LoadLimit asks for less; EJPEG on a bad
+// or incomplete file, which leaves the picture as it was.
 
 class TJPEGImage : public TGraphic {
   public:
@@ -337,7 +358,7 @@ class TJPEGImage : public TGraphic {
     void SaveToStream(TStream* Stream) override; // not supported: EInvalidGraphicOperation
     void Draw(TCanvas* ACanvas, const TRect& R) override;
     void Assign(TPersistent* Source) override;
-    TBitmap* Bitmap() { return &bitmap_; } // the decoded picture, 24 bits
+    TBitmap* Bitmap() { return &bitmap_; } // the decoded picture, 24 bits (32 when reduced past 1/8)
 
   protected:
     void AssignTo(TPersistent* Dest) override; // a TBitmap receives the decoded picture

@@ -2,14 +2,28 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
 namespace {
 
+struct Body {
+    AnsiString text;
+    size_t limit = 0;
+    bool tooLong = false;
+};
+
+// Takes the next piece of the decoded body; one that would pass the limit ends the transfer.
 size_t AppendBody(char* data, size_t size, size_t count, void* target) {
-    static_cast<AnsiString*>(target)->append(data, size * count);
-    return size * count;
+    auto* body = static_cast<Body*>(target);
+    const size_t n = size * count;
+    if (n > body->limit - body->text.size()) {
+        body->tooLong = true;
+        return 0;
+    }
+    body->text.append(data, n);
+    return n;
 }
 
 struct CurlDeleter {
@@ -29,7 +43,8 @@ AnsiString TIdHTTP::Get(const AnsiString& URL) {
     const std::unique_ptr<curl_slist, CurlDeleter> headers(
         curl_slist_append(nullptr, ("Accept: " + accept_).c_str()));
 
-    AnsiString body;
+    Body body;
+    body.limit = static_cast<size_t>(std::max(maxBodyBytes_, 0));
     CURL* c = curl.get();
     curl_easy_setopt(c, CURLOPT_URL, URL.c_str());
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
@@ -50,7 +65,9 @@ AnsiString TIdHTTP::Get(const AnsiString& URL) {
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
     responseCode_ = static_cast<int>(status);
+    if (body.tooLong)
+        throw EIdHTTPProtocolException("Response body longer than " + IntToStr(maxBodyBytes_) + " bytes");
     if (rc != CURLE_OK) throw EIdSocketError(AnsiString("Socket Error: ") + curl_easy_strerror(rc));
     if (status < 200 || status >= 300) throw EIdHTTPProtocolException("HTTP/1.1 " + IntToStr(status));
-    return body;
+    return body.text;
 }

@@ -1,4 +1,5 @@
-// The screen: its size, resolution, installed font families, the active form and the cursor.
+// The screen: its size, depth, refresh rate, resolution, installed font families, the active
+// form and the cursor.
 #include "AppImpl.h"
 
 #include <QApplication>
@@ -69,6 +70,18 @@ TRect TScreen::WorkAreaNear(TPoint P) const {
 
 void SetWorkAreasForTest(const std::vector<TRect>& Areas) {
     WorkAreasOverride() = Areas;
+}
+
+int TScreen::BitsPerPixel() const {
+    winlib::EnsureToolkit();
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->depth() : 0;
+}
+
+int TScreen::RefreshRate() const {
+    winlib::EnsureToolkit();
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? static_cast<int>(s->refreshRate() + 0.5) : 0;
 }
 
 const TStringList& TScreen::Fonts() {

@@ -4,8 +4,14 @@
 
 #include "image/Pixpng.h"
 #include "render/RenderConventions.h"
+#include "shell/BackgroundPicture.h"
+
+#include <jpeglib.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -35,6 +41,43 @@ class BackgroundControlsTest : public EditorTest {
         Paint(b, w, h);
         b.SaveToFile(Path(name).string());
         return Path(name).string();
+    }
+    std::string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return Path(name).string();
+    }
+    // A JPEG of w x h pixels, the left half red and the right half blue.
+    std::string WriteJpeg(const std::string& name, int w, int h) {
+        jpeg_compress_struct c{};
+        jpeg_error_mgr err{};
+        c.err = jpeg_std_error(&err);
+        jpeg_create_compress(&c);
+        unsigned char* out = nullptr;
+        unsigned long size = 0;
+        jpeg_mem_dest(&c, &out, &size);
+        c.image_width = JDIMENSION(w), c.image_height = JDIMENSION(h);
+        c.input_components = 3;
+        c.in_color_space = JCS_RGB;
+        jpeg_set_defaults(&c);
+        jpeg_start_compress(&c, TRUE);
+        std::vector<uint8_t> row(size_t(w) * 3);
+        for (int x = 0; x < w; ++x)
+            row[size_t(3 * x)] = x < w / 2 ? 255 : 0, row[size_t(3 * x + 2)] = x < w / 2 ? 0 : 255;
+        while (c.next_scanline < c.image_height) {
+            JSAMPROW r = row.data();
+            jpeg_write_scanlines(&c, &r, 1);
+        }
+        jpeg_finish_compress(&c);
+        jpeg_destroy_compress(&c);
+        const std::vector<uint8_t> bytes(out, out + size);
+        std::free(out);
+        return WriteBytes(name, bytes);
+    }
+    // The file without its last Bytes bytes.
+    static std::string Cut(const std::string& file, uintmax_t Bytes) {
+        std::filesystem::resize_file(file, std::filesystem::file_size(file) - Bytes);
+        return file;
     }
     std::string WritePng(const std::string& name, int w, int h) {
         TBitmap b;
@@ -101,20 +144,81 @@ TEST_F(BackgroundControlsTest, PicturesLoadByTheirLowerCasedExtension) {
     EXPECT_TRUE(ShownMessages().empty());
 }
 
-TEST_F(BackgroundControlsTest, AnUnreadablePictureIsSkippedSilentlyAndKeepsTheOldOne) {
+TEST_F(BackgroundControlsTest, APictureThatCannotBeReadWholeIsRefusedWithAMessage) {
     Choose(WritePng("first.png", 3, 2));
     f->BGRoted = 2;
-    // BMP bytes under a PNG name, then a file that does not exist.
-    for (const std::string& bad : {WriteBmp("second.png", 5, 5), Path("missing.jpg").string()}) {
+    // A palette picture without its palette, and one without image data: chunk by chunk.
+    const auto pngChunk = [](const char* type, const std::vector<uint8_t>& data) {
+        std::vector<uint8_t> c(3, 0); // a length below 256
+        c.push_back(uint8_t(data.size()));
+        for (int i = 0; i < 4; ++i)
+            c.push_back(uint8_t(type[i]));
+        for (uint8_t b : data)
+            c.push_back(b);
+        c.resize(c.size() + 4, 0); // the checksum is not checked
+        return c;
+    };
+    std::vector<uint8_t> header = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const auto ihdr = pngChunk("IHDR", {0, 0, 0, 2, 0, 0, 0, 2, 8, 3, 0, 0, 0});
+    header.insert(header.end(), ihdr.begin(), ihdr.end());
+    std::vector<uint8_t> noPalette = header, noImage = header;
+    const auto idat =
+        pngChunk("IDAT", {0x78, 0x9C, 0x63, 0x60, 0x60, 0x60, 0x00, 0x00, 0x00, 0x04, 0x00, 0x01});
+    noPalette.insert(noPalette.end(), idat.begin(), idat.end());
+    const auto iend = pngChunk("IEND", {});
+    noPalette.insert(noPalette.end(), iend.begin(), iend.end());
+    noImage.insert(noImage.end(), iend.begin(), iend.end());
+
+    struct Case {
+        const char* what;
+        std::string file;
+    } cases[] = {
+        {"bitmap bytes under a PNG name", WriteBmp("bitmap.png", 5, 5)},
+        {"no such file", Path("missing.jpg").string()},
+        {"PNG cut inside its image", Cut(WritePng("cut.png", 40, 30), 20)},
+        {"PNG without image data", WriteBytes("noimage.png", noImage)},
+        {"palette PNG without a palette", WriteBytes("nopalette.png", noPalette)},
+        {"JPEG cut inside its rows", Cut(WriteJpeg("cut.jpg", 64, 64), 200)},
+        {"bitmap cut inside its rows", Cut(WriteBmp("cut.bmp", 5, 5), 10)},
+    };
+    for (const Case& c : cases) {
+        ShownMessages().clear();
         MarkPreviewStale();
-        Choose(bad);
-        EXPECT_EQ(f->BGImage, bad);
-        EXPECT_EQ(f->Edit23->Text(), bad);
-        EXPECT_EQ(f->BGBitmap->Width(), 3);
-        EXPECT_EQ(BG(1, 1), Expected(1, 1));
-        EXPECT_TRUE(PreviewRebuilt());
+        Choose(c.file);
+        EXPECT_EQ(f->BGImage, Path("first.png").string()) << c.what;
+        EXPECT_EQ(f->Edit23->Text(), Path("first.png").string()) << c.what;
+        ASSERT_EQ(f->BGBitmap->Width(), 3) << c.what;
+        EXPECT_EQ(BG(1, 1), Expected(1, 1)) << c.what;
+        ASSERT_EQ(ShownMessages().size(), 1u) << c.what;
+        EXPECT_EQ(ShownMessages()[0].Kind, ShownMessageKind::Message) << c.what;
+        EXPECT_NE(ShownMessages()[0].Text.find(c.file), std::string::npos) << c.what;
+        EXPECT_FALSE(PreviewRebuilt()) << c.what; // nothing changed
     }
     EXPECT_EQ(f->BGRoted, 2);
+}
+
+TEST_F(BackgroundControlsTest, AStoredPictureThatCannotBeReadIsSkippedSilentlyAtTheNextStart) {
+    const std::string file = WritePng("p.png", 40, 30);
+    Choose(file);
+    Cut(file, 20);
+    Restart();
+    EXPECT_EQ(f->BGImage, file); // kept for when the file is whole again
+    EXPECT_TRUE(f->BGBitmap->Empty());
+    EXPECT_TRUE(ShownMessages().empty());
+    EXPECT_TRUE(ExceptionBoxes().empty());
+}
+
+TEST_F(BackgroundControlsTest, APictureBeyondWhatTheLargestPaperShowsArrivesReduced) {
+    // The largest paper offered is A3, 297 x 420 mm; the program prints at 600 dots per inch.
+    const int longSide = static_cast<int>(std::ceil(420 * 600 / 25.4));  // 9922
+    const int shortSide = static_cast<int>(std::ceil(297 * 600 / 25.4)); // 7016
+    EXPECT_EQ(BackgroundPictureLimit().MaxSide, longSide);
+    EXPECT_EQ(BackgroundPictureLimit().MaxPixels, int64_t(longSide) * shortSide);
+    // A picture one and a half times too long: a pixel across every third source column.
+    Choose(WritePng("long.png", longSide + longSide / 2, 3));
+    EXPECT_EQ(f->BGBitmap->Width(), longSide);
+    EXPECT_EQ(f->BGBitmap->Height(), 2);
+    EXPECT_EQ(f->BGBitmap->BitsPerPixel(), 32);
     EXPECT_TRUE(ShownMessages().empty());
 }
 

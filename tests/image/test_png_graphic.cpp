@@ -20,18 +20,31 @@ void Checkerboard(TBitmap& b, int w, int h) {
 } // namespace
 
 TEST(PngGraphic, PictureLoadsPngFilesThroughTheRegisteredClass) {
-    PixpngInitialization();
+    // Registered when the program starts, with no call of its own.
     TPixPNG png;
     Checkerboard(*png.GetImage(), 5, 4);
     auto path = std::filesystem::temp_directory_path() / "ruliform_picture.png";
     png.SaveToFile(path.string());
-    TPicture picture;
-    picture.LoadFromFile(path.string());
-    ASSERT_NE(dynamic_cast<TPixPNG*>(picture.Graphic()), nullptr);
-    EXPECT_EQ(picture.Width(), 5);
-    EXPECT_EQ(PixelColor(*picture.Bitmap(), 4, 3), PixelColor(*png.GetImage(), 4, 3));
-    std::filesystem::remove(path);
+    const auto upper = std::filesystem::temp_directory_path() / "ruliform_picture_upper.PNG";
+    std::filesystem::copy_file(path, upper, std::filesystem::copy_options::overwrite_existing);
+    for (const auto& file : {path, upper}) {
+        TPicture picture;
+        picture.LoadFromFile(file.string());
+        ASSERT_NE(dynamic_cast<TPixPNG*>(picture.Graphic()), nullptr) << file;
+        EXPECT_EQ(picture.Width(), 5);
+        EXPECT_EQ(PixelColor(*picture.Bitmap(), 4, 3), PixelColor(*png.GetImage(), 4, 3));
+    }
+    std::filesystem::remove(upper);
+
+    // Finalization takes the format away and initialization brings it back.
     PixpngFinalization();
+    TPicture without;
+    EXPECT_THROW(without.LoadFromFile(path.string()), EInvalidGraphic);
+    PixpngInitialization();
+    TPicture with;
+    with.LoadFromFile(path.string());
+    EXPECT_NE(dynamic_cast<TPixPNG*>(with.Graphic()), nullptr);
+    std::filesystem::remove(path);
 }
 
 TEST(PngGraphic, FormFileStorageIsPng) {

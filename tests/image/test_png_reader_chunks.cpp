@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 // Rows of a 2 x 2 grey image, filter byte first.
 const Bytes GreyRows = {0, 10, 20, 0, 30, 40};
@@ -104,33 +106,75 @@ TEST(PngReaderErrors, EachBrokenFileRaisesItsMessage) {
          "Read Header(PNG): Error ImageSize"},
         {"too wide", PngBuilder().Signature().IHDR((1 << 24) + 1, 1, 8, 0).IDAT(rows).IEND().Data(),
          "Read Header(PNG): Error ImageSize"},
+        {"no image data", PngBuilder().Signature().IHDR(2, 2, 8, 0).IEND().Data(),
+         "PNG LoadStream: No Image Data"},
+        {"only the signature", PngBuilder().Signature().Data(), "PNG LoadStream: No Image Data"},
+        {"indexes without a palette", PngBuilder().Signature().IHDR(2, 2, 8, 3).IDAT(rows).IEND().Data(),
+         "Read Header(PNG): No Palette"},
+        {"interlaced indexes without a palette",
+         PngBuilder().Signature().IHDR(2, 2, 1, 3, 1).IDAT(rows).IEND().Data(),
+         "Read Header(PNG): No Palette"},
+        {"image chunk longer than the file",
+         PngBuilder().Signature().IHDR(2, 2, 8, 0).RawChunk("IDAT", uint32_t(rows.size()) + 1, rows).Data(),
+         "Read Image (PNG): Unexpected End of Data"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LoadError(c.file), c.message) << c.what;
 }
 
 TEST(PngReaderErrors, ImageWithinTheLimitIsAccepted) {
-    // 2^28 pixels is the limit; the header alone must not be refused at it.
+    // 2^28 pixels is the limit; the header alone must not be refused at it (what is missing
+    // then is the image).
     TPixPNGReadStream reader;
     Bytes file = PngBuilder().Signature().IHDR(1 << 14, 1 << 14, 1, 0).IEND().Data();
     TMemoryStream s;
     s.Write(file.data(), static_cast<int64_t>(file.size()));
     s.SetPosition(0);
     TBitmap bmp;
-    EXPECT_NO_THROW(reader.LoadFromStream(&bmp, &s, 0));
-}
-
-TEST(PngReaderErrors, TruncatedFilesStopQuietlyWithWhatWasRead) {
-    Bytes full = PngBuilder().Signature().IHDR(2, 2, 8, 0).IDAT(Deflate(GreyRows)).IEND().Data();
-    // Cut inside every part of the file: the signature is the only part that must be whole.
-    for (size_t n = 8; n < full.size(); ++n) {
-        TPixPNG png;
-        Bytes cut(full.begin(), full.begin() + n);
-        EXPECT_NO_THROW(LoadBytes(png, cut)) << "cut at " << n;
+    try {
+        reader.LoadFromStream(&bmp, &s, 0);
+        ADD_FAILURE() << "a file without image data loaded";
+    } catch (const EPixPNG& e) {
+        EXPECT_EQ(e.Message, "PNG LoadStream: No Image Data");
     }
 }
 
+TEST(PngReaderErrors, AFileCutBeforeItsImageDataEndsIsRefusedAndOneCutAfterLoads) {
+    const Bytes idat = Deflate(GreyRows);
+    const Bytes full = PngBuilder().Signature().IHDR(2, 2, 8, 0).IDAT(idat).IEND().Data();
+    // Signature, IHDR chunk, then the IDAT chunk's length and type before its data.
+    const size_t imageEnd = 8 + 25 + 8 + idat.size();
+    for (size_t n = 8; n < full.size(); ++n) {
+        TPixPNG png;
+        const Bytes cut(full.begin(), full.begin() + n);
+        if (n < imageEnd) {
+            const std::string message = LoadError(cut);
+            EXPECT_TRUE(message == "PNG LoadStream: No Image Data" ||
+                        message == "Read Image (PNG): Unexpected End of Data")
+                << "cut at " << n << ": " << message;
+        } else {
+            LoadBytes(png, cut);
+            EXPECT_EQ(PixelColor(*png.GetImage(), 1, 1), RGB(40, 40, 40)) << "cut at " << n;
+        }
+    }
+}
+
+TEST(PngReaderErrors, AFileCutInsideItsImageRefusesThroughAPlainStreamToo) {
+    // A stream that is not in memory: the reader fetches through its own buffer.
+    Bytes file = PngBuilder().Signature().IHDR(2, 2, 8, 0).IDAT(Deflate(GreyRows)).IEND().Data();
+    file.resize(file.size() - 12 - 4 - 3); // into the image data
+    const auto path = testing::TempDir() + "ruliform_cut.png";
+    {
+        TFileStream out(path, fmCreate);
+        out.Write(file.data(), static_cast<int64_t>(file.size()));
+    }
+    TPixPNG png;
+    EXPECT_THROW(png.LoadFromFile(path), EPixPNG);
+    std::remove(path.c_str());
+}
+
 TEST(PngReaderErrors, HugeChunkLengthsEndTheReadCleanly) {
+    // Each file is cut short by its chunk's claim: a clean refusal, no crash and no hang.
     for (uint32_t length : {0xFFFFFFF0u, 0x7FFFFFF0u})
         for (const char* type : {"tEXt", "IDAT", "PLTE", "zzzz", "tpNg", "tRNS"}) {
             Bytes file = PngBuilder()
@@ -139,7 +183,7 @@ TEST(PngReaderErrors, HugeChunkLengthsEndTheReadCleanly) {
                              .RawChunk(type, length, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10})
                              .Data();
             TPixPNG png;
-            EXPECT_NO_THROW(LoadBytes(png, file)) << type << " " << length;
+            EXPECT_THROW(LoadBytes(png, file), EPixPNG) << type << " " << length;
         }
 }
 
@@ -362,4 +406,22 @@ TEST(PngReaderChunks, RgbaAssignedToABitmapGivesTheColoursOnly) {
     EXPECT_EQ(target.Width(), 1);
     EXPECT_EQ(PixelColor(target, 0, 0), RGB(10, 20, 30));
     EXPECT_EQ(png.GetAlphaBitmap()->ScanLine(0)[0], 255);
+}
+
+TEST(PngReaderChunks, AGreyPaletteFileWhosePaletteWasNotTakenShowsItsSamplesAsGrey) {
+    // The grey-palette flag, but grey samples without alpha: the PLTE is not taken for them.
+    Bytes pix = BE32(0x50495833);
+    pix.insert(pix.end(), {0, 1, 0, 0});
+    Bytes file = PngBuilder()
+                     .Signature()
+                     .IHDR(2, 2, 8, 0)
+                     .Chunk("tpNg", pix)
+                     .Chunk("PLTE", {255, 0, 0, 0, 255, 0})
+                     .IDAT(Deflate(GreyRows))
+                     .IEND()
+                     .Data();
+    TPixPNG png;
+    LoadBytes(png, file);
+    EXPECT_EQ(PixelColor(*png.GetImage(), 0, 0), RGB(10, 10, 10));
+    EXPECT_EQ(PixelColor(*png.GetImage(), 1, 1), RGB(40, 40, 40));
 }

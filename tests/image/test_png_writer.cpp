@@ -119,7 +119,8 @@ TEST_P(PngWriterFormats, LibpngSeesTheSourcePixelsAndTheReaderReadsThemBack) {
     ASSERT_EQ(ref.Width, w);
     ASSERT_EQ(ref.Height, h);
     TBitmap* src = png.GetImage();
-    bool greyPalette = !c.Grey && src->BitsPerPixel() == 8 && c.Alpha;
+    // Palette pictures with alpha are stored as their indexes with alpha beside the palette.
+    bool greyPalette = !c.Grey && src->BitsPerPixel() <= 8 && c.Alpha;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const uint8_t* p = ref.At(x, y);
@@ -145,8 +146,11 @@ TEST_P(PngWriterFormats, LibpngSeesTheSourcePixelsAndTheReaderReadsThemBack) {
     TBitmap* img = back.GetImage();
     ASSERT_EQ(img->Width(), w);
     if (!c.Grey && src->BitsPerPixel() != 15 && src->BitsPerPixel() != 16) {
-        // Indexed, 24- and 32-bit sources come back with the same colours (32 bits as 24).
-        EXPECT_EQ(img->BitsPerPixel(), src->BitsPerPixel() == 32 ? 24 : src->BitsPerPixel());
+        // Indexed, 24- and 32-bit sources come back with the same colours (32 bits as 24, palettes
+        // with alpha as 8 bits).
+        EXPECT_EQ(img->BitsPerPixel(), src->BitsPerPixel() == 32 ? 24
+                                       : greyPalette             ? 8
+                                                                 : src->BitsPerPixel());
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 EXPECT_EQ(PixelColor(*img, x, y), PixelColor(*src, x, y)) << x << "," << y;
@@ -161,7 +165,9 @@ TEST_P(PngWriterFormats, LibpngSeesTheSourcePixelsAndTheReaderReadsThemBack) {
 
 INSTANTIATE_TEST_SUITE_P(SourceFormats, PngWriterFormats,
                          testing::Values(WriterCase{pf1bit, false, false, gptNone, gpfNone},
+                                         WriterCase{pf1bit, true, false, gptNone, gpfJust},
                                          WriterCase{pf4bit, false, false, gptAdam7, gpfJust},
+                                         WriterCase{pf4bit, true, false, gptAdam7, gpfSub},
                                          WriterCase{pf8bit, false, false, gptNone, gpfPaeth},
                                          WriterCase{pf8bit, true, false, gptAdam7, gpfAvg},
                                          WriterCase{pf8bit, false, true, gptNone, gpfSub},
@@ -310,6 +316,21 @@ TEST(PngWriter, EncodedRowsNeedTheirPasswordToReadBack) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(PixelColor(*back.GetImage(), x, y), PixelColor(*png.GetImage(), x, y));
+}
+
+TEST(PngWriter, AnEmptyBitmapIsRefusedBeforeAnyByteIsWritten) {
+    for (auto [w, h] : {std::pair{0, 0}, std::pair{5, 0}, std::pair{0, 5}}) {
+        TPixPNG png;
+        png.GetImage()->SetSize(w, h);
+        TMemoryStream out;
+        try {
+            png.SaveToStream(&out);
+            ADD_FAILURE() << w << " x " << h << " was written";
+        } catch (const EPixPNG& e) {
+            EXPECT_EQ(e.Message, "Write Image (PNG): Empty Image");
+        }
+        EXPECT_EQ(out.Size(), 0) << w << " x " << h;
+    }
 }
 
 TEST(PngWriter, IdatSizeLimits) {

@@ -3,9 +3,12 @@
 #include "RenderTestUtil.h"
 #include "shell/MainWindowFixture.h"
 
+#include "render/BackgroundPreview.h"
 #include "render/Unit4.h"
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <string>
 
 namespace {
@@ -205,4 +208,54 @@ TEST_F(BackgroundPreviewTest, TheMarginBandsCoverItUnlessMarginsAreIgnored) {
     f->BGTop = 0;
     f->UpdatePreview();
     EXPECT_EQ(At(60, 10), kLeft) << "margins ignored: no band";
+}
+
+TEST_F(BackgroundPreviewTest, KeepsItsCopyUntilThePictureOrAValueItWasMadeFromChanges) {
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        bool remade;
+    };
+    const Case cases[] = {
+        {"nothing", [] {}, false},
+        {"another place on the page", [&] { f->BGLeft += 5; }, false},
+        {"another margin", [&] { f->MarginLeft += 3; }, false},
+        {"the pattern shown", [&] { f->CheckBlank->SetChecked(!f->CheckBlank->Checked()); }, false},
+        {"another opacity", [&] { f->BGAlpha = 100; }, true},
+        {"another paper colour", [&] { SetPaper(clYellow); }, true},
+        {"another width", [&] { f->BGWidth += 10; }, true},
+        {"another height", [&] { f->BGHeight -= 5; }, true},
+        {"another zoom", [&] { f->ComboBox1->SetItemIndex(3); }, true},
+        {"partly off the paper", [&] { f->BGLeft = 190; }, true},
+        {"a quarter turn", [&] { f->Button5Click(nullptr); }, true},
+        {"a mirror", [&] { f->Button4Click(nullptr); }, true},
+        {"a pixel of the picture", [&] { f->BGBitmap->PutColor(0, 0, clRed); }, true},
+        {"a new picture", [&] { SetPicture(); }, true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        SetPicture();
+        SetPaper(clWhite);
+        f->BGAlpha = 200;
+        f->MarginLeft = 0;
+        f->ComboBox1->SetItemIndex(0);
+        f->UpdatePreview();
+        ASSERT_TRUE(f->BGPreview);
+        const uint64_t before = f->BGPreview->Copy().Revision();
+        k.change();
+        f->UpdatePreview();
+        EXPECT_EQ(f->BGPreview->Copy().Revision() != before, k.remade);
+        // Whatever it kept, the preview is what a copy made afresh gives.
+        TABitmap kept;
+        kept.Assign(f->PreviewBitmap);
+        f->BGPreview.reset();
+        f->UpdatePreview();
+        ASSERT_EQ(kept.Width(), f->PreviewBitmap->Width());
+        ASSERT_EQ(kept.Height(), f->PreviewBitmap->Height());
+        int differ = 0;
+        for (int y = 0; y < kept.Height(); ++y)
+            differ +=
+                std::memcmp(kept.ScanLine(y), f->PreviewBitmap->ScanLine(y), size_t(kept.Width()) * 4) != 0;
+        EXPECT_EQ(differ, 0) << "rows differ";
+    }
 }

@@ -46,6 +46,43 @@ TEST(IdHttp, DecodesGzipAndDeflateBodies) {
     }
 }
 
+TEST(IdHttp, StopsReadingAtTheBodyLimit) {
+    TIdHTTP probe(nullptr);
+    const size_t limit = static_cast<size_t>(probe.MaxBodyBytes());
+    EXPECT_EQ(limit, 64u * 1024);
+    struct Case {
+        const char* what;
+        LoopbackReply reply;
+        bool read;
+    };
+    LoopbackReply endless = Serving(std::string(4096, 'v'));
+    endless.Endless = true;
+    LoopbackReply bomb = Serving(Compressed(std::string(16 << 20, '0'), 31)); // 16 MB as a few KB
+    bomb.Headers = "Content-Encoding: gzip\r\n";
+    const Case cases[] = {
+        {"exactly the limit", Serving(std::string(limit, 'x')), true},
+        {"one byte more", Serving(std::string(limit + 1, 'x')), false},
+        {"an endless body", endless, false},
+        {"a small body that unpacks beyond it", bomb, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoopbackHttpServer server(c.reply);
+        TIdHTTP http(nullptr);
+        if (c.read) {
+            EXPECT_EQ(http.Get(server.BaseUrl() + "v.txt").size(), limit);
+            continue;
+        }
+        // Refused for its length, not ended by the time-out.
+        try {
+            http.Get(server.BaseUrl() + "v.txt");
+            ADD_FAILURE() << "the body was taken";
+        } catch (const EIdHTTPProtocolException& e) {
+            EXPECT_NE(e.Message.find("longer than 65536 bytes"), std::string::npos) << e.Message;
+        }
+    }
+}
+
 TEST(IdHttp, DoesNotFollowARedirect) {
     LoopbackHttpServer target(Serving("moved here"));
     LoopbackReply reply = Serving("");

@@ -81,6 +81,9 @@ const MenuCase kMenuCases[] = {
     {"NotANumber", VersionFile({"1", "31", "1.0"}), ShownMessageKind::Message, kNoConnection},
     {"EmptyBody", "", ShownMessageKind::Message, kNoConnection},
     {"HtmlPage", "<html><body>moved</body></html>", ShownMessageKind::Message, kNoConnection},
+    // A version file that calls for an offer, but followed by far more than any version file holds.
+    {"BodyBeyondTheLimit", VersionFile({"1", "31", "1"}) + std::string(70000, ' '), ShownMessageKind::Message,
+     kNoConnection},
 };
 INSTANTIATE_TEST_SUITE_P(Bodies, UpdateCheckMenuCases, ::testing::ValuesIn(kMenuCases),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -18,8 +18,9 @@
 struct LoopbackReply {
     std::string Status = "200 OK";
     std::string Body;
-    std::string Headers; // extra header lines, each ending in "\r\n"
-    bool Silent = false; // accept, read the request and never answer
+    std::string Headers;  // extra header lines, each ending in "\r\n"
+    bool Silent = false;  // accept, read the request and never answer
+    bool Endless = false; // send Body again and again, with no length, until the client hangs up
 };
 
 inline LoopbackReply Serving(std::string body) {
@@ -72,6 +73,12 @@ class LoopbackHttpServer {
                 // Holds the connection open without a word until the test is over.
                 while (!stop_)
                     Readable(conn);
+            } else if (reply_.Endless) {
+                const std::string head =
+                    "HTTP/1.1 " + reply_.Status + "\r\nConnection: close\r\n" + reply_.Headers + "\r\n";
+                bool open = ::send(conn, head.data(), head.size(), MSG_NOSIGNAL) > 0;
+                while (open && !stop_)
+                    open = ::send(conn, reply_.Body.data(), reply_.Body.size(), MSG_NOSIGNAL) > 0;
             } else {
                 const std::string out = "HTTP/1.1 " + reply_.Status +
                                         "\r\nContent-Length: " + std::to_string(reply_.Body.size()) +

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 TEST(Bitmap, RowsArePaddedToFourBytesInEveryFormat) {
     struct Case {
         TPixelFormat f;
@@ -183,4 +185,63 @@ TEST(Bitmap, PaletteHandlesFollowTheColourTable) {
     TBitmap rgb;
     rgb.SetPixelFormat(pf24bit);
     EXPECT_EQ(rgb.Palette(), 0u);
+}
+
+TEST(Bitmap, TheRevisionChangesWithEveryChangeAndOnlyThen) {
+    TBitmap b, other;
+    b.SetPixelFormat(pf32bit);
+    b.SetSize(4, 4);
+    other.SetPixelFormat(pf32bit);
+    other.SetSize(4, 4);
+    EXPECT_NE(b.Revision(), other.Revision()); // two bitmaps never share one
+    const std::vector<TRGBQuad> table(2);
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"writable row", [&] { b.ScanLine(1)[0] = 7; }},
+        {"drawing on the canvas", [&] { b.Canvas()->FillRect(Rect(0, 0, 2, 2)); }},
+        {"pixel on the canvas", [&] { b.Canvas()->SetPixel(1, 1, clRed); }},
+        {"another size", [&] { b.SetSize(5, 4); }},
+        {"another format", [&] { b.SetPixelFormat(pf24bit); }},
+        {"same bits, other format", [&] { b.SetPixelFormat(pfDevice); }},
+        {"a copy of another", [&] { b.Assign(&other); }},
+        {"a colour table", [&] { b.SetColorTable(table); }},
+    };
+    for (const auto& [what, change] : changes) {
+        const uint64_t before = b.Revision();
+        change();
+        EXPECT_NE(b.Revision(), before) << what;
+    }
+    b.SetPixelFormat(pf32bit);
+    const uint64_t before = b.Revision();
+    const TBitmap& readOnly = b;
+    EXPECT_EQ(readOnly.ScanLine(0)[0], readOnly.ScanLine(0)[0]);
+    b.SetSize(b.Width(), b.Height());
+    b.SetPixelFormat(pf32bit);
+    other.Canvas()->StretchDraw(Rect(0, 0, 4, 4), &b); // read as a source
+    EXPECT_EQ(b.Revision(), before);
+}
+
+TEST(Bitmap, MoveFromTakesThePixelsAndLeavesTheSourceEmpty) {
+    TBitmap source, target;
+    source.SetPixelFormat(pf4bit);
+    source.SetSize(3, 2);
+    std::vector<TRGBQuad> table(16);
+    table[5].rgbGreen = 99;
+    source.SetColorTable(table);
+    source.Canvas()->SetPixel(2, 1, RGB(0, 99, 0));
+    target.SetPixelFormat(pf32bit);
+    target.SetSize(8, 8);
+    const uint64_t before = target.Revision();
+    int changes = 0;
+    target.OnChange = [&](TObject*) { ++changes; };
+    target.MoveFrom(source);
+    EXPECT_EQ(target.Width(), 3);
+    EXPECT_EQ(target.Height(), 2);
+    EXPECT_EQ(target.PixelFormat(), pf4bit);
+    ASSERT_EQ(target.ColorTable().size(), 16u);
+    EXPECT_EQ(target.Canvas()->Pixel(2, 1), RGB(0, 99, 0));
+    EXPECT_NE(target.Palette(), HPALETTE(0));
+    EXPECT_NE(target.Revision(), before);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(source.Empty());
+    EXPECT_TRUE(source.ColorTable().empty());
 }

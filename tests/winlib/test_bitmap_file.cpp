@@ -133,11 +133,17 @@ TEST(BitmapFile, DamagedOrHostileFilesRaiseAndLeaveTheBitmapAlone) {
         badHeader,
         truncated,
         badOffset,
-        Bmp(100000, 100000, 32, 0, {}, px),              // claims 40 GB, holds 4 bytes
-        Bmp(0x7FFFFFFF, 1, 1, 0, {}, px),                // absurd width
-        Bmp(1, -2147483647 - 1, 24, 0, {}, px),          // most negative height
-        Bmp(1, 1, 7, 0, {}, px),                         // no such depth
-        Bmp(4, 1, 8, 1, std::vector<uint8_t>(1024), px), // run-length compressed
+        Bmp(100000, 100000, 32, 0, {}, px),                          // claims 40 GB, holds 4 bytes
+        Bmp(0x7FFFFFFF, 1, 1, 0, {}, px),                            // absurd width
+        Bmp(1, -2147483647 - 1, 24, 0, {}, px),                      // most negative height
+        Bmp(1, 1, 7, 0, {}, px),                                     // no such depth
+        Bmp(4, 1, 8, 1, std::vector<uint8_t>(1024), {4, 1}),         // run-length rows cut short
+        Bmp(4, 1, 8, 1, std::vector<uint8_t>(1024), {0, 5, 1, 2}),   // pixels one by one, cut short
+        Bmp(4, 2, 8, 1, std::vector<uint8_t>(1024), {0, 0, 0, 2}),   // a jump cut short
+        Bmp(4, -1, 8, 1, std::vector<uint8_t>(1024), {4, 1, 0, 1}),  // run-length rows top-down
+        Bmp(4, 1, 4, 1, std::vector<uint8_t>(64), {4, 1, 0, 1}),     // 8-bit runs for 4-bit pixels
+        Bmp(4, 1, 24, 2, {}, {4, 1, 0, 1}),                          // runs of 24-bit pixels
+        Bmp(20000, 20000, 8, 1, std::vector<uint8_t>(1024), {0, 1}), // a tiny file claiming 400 Mpx
         Bmp(1, 1, 16, 3, badMask, px),
         Bmp(1, 1, 24, 3, {}, px), // bit fields need 16 or 32 bits
     };
@@ -167,4 +173,95 @@ TEST(BitmapFile, FilesThroughTheGraphicDefaults) {
     EXPECT_THROW(p.LoadFromFile(testing::TempDir() + "missing.bmp"), EFOpenError);
     EXPECT_THROW(p.LoadFromFile(path + ".gif"), EInvalidGraphic);
     std::remove(path.c_str());
+}
+
+namespace {
+// Table entries whose red is 40 times the index.
+std::vector<uint8_t> RedTable(int entries) {
+    std::vector<uint8_t> t;
+    for (int i = 0; i < entries; ++i)
+        t.insert(t.end(), {0, 0, uint8_t(40 * i), 0});
+    return t;
+}
+} // namespace
+
+TEST(BitmapFile, RunLengthPicturesLoadRowByRowFromTheBottom) {
+    struct Case {
+        const char* what;
+        int w, h, bits;
+        std::vector<uint8_t> data;
+        std::vector<std::vector<int>> rows; // indexes, top row first
+    } cases[] = {
+        {"8-bit runs, pixels one by one, a jump along the row, a run past the edge",
+         4,
+         3,
+         8,
+         {2, 1, 2, 2, 1, 1, 0, 0,       // bottom row: 1 1 2 2, the last run cut at the edge
+          0, 3, 3, 2, 1, 0, 1, 3, 0, 0, // 3 2 1, padded to a whole word, then 3
+          0, 2, 2, 0, 1, 3, 0, 1},      // jump two right, 3, end of the picture
+         {{0, 0, 3, 0}, {3, 2, 1, 3}, {1, 1, 2, 2}}},
+        {"8-bit jump up past a row, early end",
+         2,
+         3,
+         8,
+         {1, 1, 0, 2, 0, 2, 1, 2, 0, 1},
+         {{0, 2}, {0, 0}, {1, 0}}},
+        {"an early end leaves the rows above blank", 2, 3, 8, {2, 3, 0, 1}, {{0, 0}, {0, 0}, {3, 3}}},
+        {"4-bit runs alternate the two indexes of their byte",
+         5,
+         2,
+         4,
+         {5, 0x12, 0, 0,             // 1 2 1 2 1
+          0, 3, 0x31, 0x20, 2, 0x33, // 3 1 2 one by one, then 3 3
+          0, 1},
+         {{3, 1, 2, 3, 3}, {1, 2, 1, 2, 1}}},
+        {"the last row ended without an end marker", 2, 1, 8, {2, 2, 0, 0}, {{2, 2}}},
+    };
+    for (const Case& c : cases) {
+        TBitmap b;
+        Load(b, Bmp(c.w, c.h, c.bits, c.bits == 8 ? 1 : 2, RedTable(1 << c.bits), c.data));
+        ASSERT_EQ(b.Width(), c.w) << c.what;
+        ASSERT_EQ(b.Height(), c.h) << c.what;
+        EXPECT_EQ(b.BitsPerPixel(), c.bits) << c.what;
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x)
+                EXPECT_EQ(b.Canvas()->Pixel(x, y), RGB(40 * c.rows[size_t(y)][size_t(x)], 0, 0))
+                    << c.what << " at " << x << "," << y;
+    }
+}
+
+TEST(BitmapFile, APictureBeyondTheLimitIsReducedAsItIsRead) {
+    // Blocks of 2 x 2 pixels, four across and two down; reduced to one pixel a block.
+    const TColor colours[2][4] = {{clRed, clLime, clBlue, clWhite}, {clBlack, clYellow, clAqua, clFuchsia}};
+    std::vector<uint8_t> rows; // bottom-up, 8 pixels of 3 bytes: no padding
+    for (int y = 3; y >= 0; --y)
+        for (int x = 0; x < 8; ++x) {
+            const TColor c = colours[y / 2][x / 2];
+            rows.insert(rows.end(), {uint8_t(GetBValue(c)), uint8_t(GetGValue(c)), uint8_t(GetRValue(c))});
+        }
+    // Runs of the same blocks for the run-length form: index = block number.
+    std::vector<uint8_t> table, runs;
+    for (int by = 0; by < 2; ++by)
+        for (int bx = 0; bx < 4; ++bx) {
+            const TColor c = colours[by][bx];
+            table.insert(table.end(),
+                         {uint8_t(GetBValue(c)), uint8_t(GetGValue(c)), uint8_t(GetRValue(c)), 0});
+        }
+    table.resize(1024);
+    for (int y = 3; y >= 0; --y) {
+        for (int bx = 0; bx < 4; ++bx)
+            runs.insert(runs.end(), {2, uint8_t((y / 2) * 4 + bx)});
+        runs.insert(runs.end(), {0, 0});
+    }
+    for (const auto& file : {Bmp(8, 4, 24, 0, {}, rows), Bmp(8, 4, 8, 1, table, runs)}) {
+        TBitmap b;
+        b.LoadLimit.MaxSide = 4;
+        Load(b, file);
+        ASSERT_EQ(b.Width(), 4);
+        ASSERT_EQ(b.Height(), 2);
+        EXPECT_EQ(b.BitsPerPixel(), 32);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                EXPECT_EQ(b.Canvas()->Pixel(x, y), colours[y][x]) << x << "," << y;
+    }
 }

@@ -11,7 +11,7 @@
 namespace {
 
 // Encodes w x h pixels with libjpeg: the left half red, the right half blue (or grey levels).
-std::vector<uint8_t> Encode(int w, int h, bool grey) {
+std::vector<uint8_t> Encode(int w, int h, bool grey, bool progressive = false) {
     jpeg_compress_struct c;
     jpeg_error_mgr err;
     c.err = jpeg_std_error(&err);
@@ -25,6 +25,7 @@ std::vector<uint8_t> Encode(int w, int h, bool grey) {
     c.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&c);
     jpeg_set_quality(&c, 95, TRUE);
+    if (progressive) jpeg_simple_progression(&c);
     jpeg_start_compress(&c, TRUE);
     std::vector<uint8_t> row(static_cast<size_t>(w) * c.input_components);
     while (c.next_scanline < c.image_height) {
@@ -128,4 +129,52 @@ TEST(Jpeg, RegisteredFormatsAreFoundWithoutRegardToCase) {
     TPicture::UnregisterFileFormat("XYZ");
     EXPECT_THROW(p.LoadFromFile(testing::TempDir() + "nothing_here.xyz"), EInvalidGraphic);
     EXPECT_EQ(made, 1);
+}
+
+TEST(Jpeg, AFileCutBeforeItsLastRowIsRefusedAndKeepsThePicture) {
+    // libjpeg would make up the missing rows in grey; a missing end marker alone loses nothing.
+    for (bool progressive : {false, true}) {
+        const std::vector<uint8_t> full = Encode(256, 192, false, progressive);
+        struct Cut {
+            size_t keep;
+            bool loads;
+        } cuts[] = {{full.size() / 2, false}, {full.size() - 40, false}, {full.size() - 2, true}};
+        for (const Cut& c : cuts) {
+            TJPEGImage j;
+            Load(j, Encode(8, 8, false));
+            const std::vector<uint8_t> data(full.begin(), full.begin() + long(c.keep));
+            if (c.loads) {
+                Load(j, data);
+                EXPECT_EQ(j.Width(), 256) << c.keep << (progressive ? " progressive" : "");
+                EXPECT_TRUE(Near(j.Bitmap()->Canvas()->Pixel(250, 190), clBlue)) << c.keep;
+                continue;
+            }
+            EXPECT_THROW(Load(j, data), EJPEG) << c.keep << (progressive ? " progressive" : "");
+            EXPECT_EQ(j.Width(), 8);
+        }
+    }
+}
+
+TEST(Jpeg, APictureBeyondTheLimitIsDecodedAtTheLargestScaleThatFits) {
+    struct Case {
+        int maxSide;
+        int64_t maxPixels;
+        int w, h; // expected
+    } cases[] = {
+        {64, 0, 64, 32}, // fits: full size
+        {60, 0, 56, 28}, // 7/8
+        {20, 0, 16, 8},  // 2/8
+        {0, 200, 16, 8}, // 2/8 by the pixel count (24 x 12 would be 288)
+        {4, 0, 4, 2},    // past 1/8 (8 x 4): reduced further
+    };
+    const std::vector<uint8_t> data = Encode(64, 32, false);
+    for (const Case& c : cases) {
+        TJPEGImage j;
+        j.LoadLimit = TPictureLimit{c.maxSide, c.maxPixels};
+        Load(j, data);
+        ASSERT_EQ(j.Width(), c.w) << c.maxSide << " " << c.maxPixels;
+        ASSERT_EQ(j.Height(), c.h) << c.maxSide << " " << c.maxPixels;
+        EXPECT_TRUE(Near(j.Bitmap()->Canvas()->Pixel(0, c.h / 2), clRed)) << c.w;
+        EXPECT_TRUE(Near(j.Bitmap()->Canvas()->Pixel(c.w - 1, c.h / 2), clBlue)) << c.w;
+    }
 }
