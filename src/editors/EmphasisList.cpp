@@ -2,6 +2,7 @@
 // has its own colour, thickness and line type, mirrored by the line numbers in ListBox1. SQLite
 // results are not looked at: a failed statement leaves the table as it was.
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 
 #include <sqlite3.h>
 
@@ -53,7 +54,7 @@ void DeleteRow(TForm1* f, const AnsiString& ItemText) {
 // conversion error here, before anything is written or deleted.
 EmphasisRow ReadEditors(TForm1* f) {
     EmphasisRow row;
-    row.no = StrToIntDef(f->Edit31->Text(), 1);
+    row.no = StrToWholeDef(f->Edit31->Text(), 1);
     row.color = f->Panel7->Color();
     row.size = StrToFloat(f->Edit34->Text());
     row.type = f->ComboBox11->ItemIndex();

@@ -4,6 +4,7 @@
 
 #include "shell/FormBuilder.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 
 TForm7* Form7 = nullptr;
 
@@ -37,7 +38,7 @@ void TForm7::FormShow(TObject*) {
 void TForm7::Button1Click(TObject*) {
     TFont* font = Form1->FontDialog3->Font();
     font->SetColor(ColorListBox1->Selected());
-    font->SetSize(StrToIntDef(Edit1->Text(), 3));
+    font->SetSize(StrToWholeDef(Edit1->Text(), 3));
     Close();
 }
 

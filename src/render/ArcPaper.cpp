@@ -6,6 +6,7 @@
 #include "render/RenderConventions.h"
 #include "render/RepeatRange.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
 #include <algorithm>
@@ -89,8 +90,8 @@ void DrawDivisions(TCanvas* c, const ArcLayout& l, double cx, double cy, float r
 void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diameter, int divisions, int rings,
               int circleStyle, int divisionStyle) {
     // Strict counts: a text that is not a whole number ends the renderer before it draws.
-    int across = StrToInt(Form1->Edit37->Text());
-    int down = StrToInt(Form1->Edit38->Text());
+    int across = StrToWhole(Form1->Edit37->Text());
+    int down = StrToWhole(Form1->Edit38->Text());
     if (across == 0) across = 1;
     if (down == 0) down = 1;
     if (across < 0 || down < 0) return;

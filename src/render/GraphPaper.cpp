@@ -6,6 +6,7 @@
 
 #include "render/RenderConventions.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/Dialogs.h"
 #include "winlib/SysUtils.h"
 
@@ -30,8 +31,8 @@ GraphLines ReadGraphLines(TForm1* f) {
     g.rowColor = f->ExColorPanel1Y->Color();
     g.columnColor = f->ExColorPanel1->Color();
     g.emphasis = f->CheckGraphPaper1->Checked();
-    g.everyRow = StrToIntDef(f->Edit27->Text(), 2);
-    g.everyColumn = StrToIntDef(f->Edit1->Text(), 2);
+    g.everyRow = StrToWholeDef(f->Edit27->Text(), 2);
+    g.everyColumn = StrToWholeDef(f->Edit1->Text(), 2);
     return g;
 }
 
@@ -65,7 +66,7 @@ void PrintGraphPaper() {
     c->Brush()->SetColor(clWhite); // nothing is filled; later renderers find a solid white brush
     SetLinePen(c, g.penStyle);
 
-    const int rows = StrToInt(f->eDotY->Text());
+    const int rows = StrToWhole(f->eDotY->Text());
     const int x1 = ToPixel(page.Left);
     const int x2 = page.X(StrToFloat(f->eMmX->Text()) * StrToFloat(f->eDotX->Text()));
     const double pitchY = StrToFloat(f->eMmY->Text()) * f->PxPerMmY;
@@ -75,7 +76,7 @@ void PrintGraphPaper() {
         y += pitchY;
     }
 
-    const int columns = StrToInt(f->eDotX->Text());
+    const int columns = StrToWhole(f->eDotX->Text());
     const int y1 = ToPixel(page.Top);
     const int y2 = page.Y(StrToFloat(f->eMmY->Text()) * StrToFloat(f->eDotY->Text()));
     const double pitchX = StrToFloat(f->eMmX->Text()) * f->PxPerMmX;
@@ -106,7 +107,7 @@ void PreviewGraphPaper() {
 
         // Counts are parsed where they are used, so horizontal lines already drawn stay when a
         // count only fails for the vertical lines.
-        const int rows = StrToInt(f->eDotY->Text());
+        const int rows = StrToWhole(f->eDotY->Text());
         const int x1 = ToPixel(page.Left);
         const int x2 = page.X(StrToFloat(f->eDotX->Text()) * mmX);
         int y = 0;
@@ -115,7 +116,7 @@ void PreviewGraphPaper() {
             y = ToPixel(y + mmY * sy);
         }
 
-        const int columns = StrToInt(f->eDotX->Text());
+        const int columns = StrToWhole(f->eDotX->Text());
         const int y1 = ToPixel(page.Top);
         const int y2 = page.Y(StrToFloat(f->eDotY->Text()) * mmY);
         int x = 0;

@@ -6,6 +6,7 @@
 #include "render/RenderConventions.h"
 #include "render/RepeatRange.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
 #include <algorithm>
@@ -23,8 +24,8 @@ struct GridSettings {
 
 GridSettings ReadGridSettings(TForm1* f) {
     GridSettings g;
-    g.across = StrToIntDef(f->Edit14->Text(), 20);
-    g.down = StrToIntDef(f->Edit15->Text(), 20);
+    g.across = StrToWholeDef(f->Edit14->Text(), 20);
+    g.down = StrToWholeDef(f->Edit15->Text(), 20);
     g.widthMm = StrToFloatDef(f->Edit16->Text(), 0.5);
     g.heightMm = StrToFloatDef(f->Edit17->Text(), 0.5);
     g.pitchMm = StrToFloatDef(f->Edit18->Text(), 10.0);

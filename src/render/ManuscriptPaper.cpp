@@ -7,6 +7,7 @@
 
 #include "render/RenderConventions.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "shell/Yxcalc.h"
 #include "winlib/Dialogs.h"
 #include "winlib/SysUtils.h"
@@ -23,12 +24,12 @@ struct ManuscriptCounts {
 
 ManuscriptCounts ReadCounts(TForm1* f) {
     ManuscriptCounts n;
-    n.columns = StrToIntDef(f->Edit4->Text(), 10);
+    n.columns = StrToWholeDef(f->Edit4->Text(), 10);
     // The band is one more row; the largest whole number stays as it is instead of overflowing.
-    const int cellRows = StrToIntDef(f->Edit5->Text(), 20);
+    const int cellRows = StrToWholeDef(f->Edit5->Text(), 20);
     n.rows = cellRows < std::numeric_limits<int>::max() ? cellRows + 1 : cellRows;
     int fold;
-    n.fold = TryStrToInt(f->Edit6->Text(), fold) ? fold : (n.rows - 1) / 2;
+    n.fold = TryStrToWhole(f->Edit6->Text(), fold) ? fold : (n.rows - 1) / 2;
     return n;
 }
 

@@ -6,6 +6,7 @@
 
 #include "render/RenderConventions.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
 #include <sqlite3.h>
@@ -30,15 +31,15 @@ struct MultiLineSettings {
 // is not a number raises before the first line.
 MultiLineSettings ReadSettings(TForm1* f, double scale) {
     MultiLineSettings m;
-    m.groups = StrToIntDef(f->EditFiveLineCount->Text(), 5);
-    m.lines = StrToIntDef(f->EditLineCount1->Text(), 5);
+    m.groups = StrToWholeDef(f->EditFiveLineCount->Text(), 5);
+    m.lines = StrToWholeDef(f->EditLineCount1->Text(), 5);
     m.pitch = StrToFloat(f->EditFiveLineLSpace->Text()) * scale;
     m.gap = StrToFloat(f->EditFiveLineSpace->Text()) * scale;
     m.plain = {LineColor(f), f->ComboBox3->ItemIndex(), StrToFloat(f->EditLineSize->Text()) * scale};
     m.emphasis = {f->ExColorPanel2->Color(), f->ComboBox6->ItemIndex(),
                   StrToFloat(f->EditLineSizeEx->Text()) * scale};
     m.groupEmphasis = f->CheckMultiline1->Checked();
-    m.every = StrToIntDef(f->Edit3->Text(), 4);
+    m.every = StrToWholeDef(f->Edit3->Text(), 4);
     m.perLine = f->CheckMultiline2->Checked();
     return m;
 }

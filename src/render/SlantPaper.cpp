@@ -7,6 +7,7 @@
 
 #include "render/RenderConventions.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
 namespace {
@@ -79,8 +80,8 @@ void DrawLattice(LatticePen& pen, int bands, int cells, float a, float h) {
 void DrawSlantPaper(TForm1* f, const TPageSurface& page, double pxPerMm) {
     const float side = static_cast<float>(StrToFloatDef(f->Edit13->Text(), 10.0));
     const float height = static_cast<float>(1.7320508075688772 * side * 0.5);
-    const int acrossX = StrToIntDef(f->Edit29->Text(), 10);
-    const int alongY = StrToIntDef(f->Edit30->Text(), 10);
+    const int acrossX = StrToWholeDef(f->Edit29->Text(), 10);
+    const int alongY = StrToWholeDef(f->Edit30->Text(), 10);
     const bool down = f->CheckBox8->Checked();
 
     TCanvas* c = page.Canvas;

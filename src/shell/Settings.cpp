@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "Abitmap.h"
+#include "WholeNumbers.h"
 #include "editors/NumberText.h"
 
 namespace {
@@ -22,7 +23,7 @@ const char* const kArc = "円弧";
 
 // An edit's text as a whole number, or Fallback when it is none.
 int WholeOr(TEdit* e, int Fallback) {
-    return StrToIntDef(e->Text(), Fallback);
+    return StrToWholeDef(e->Text(), Fallback);
 }
 
 void ReadFont(TIniFile* ini, const char* section, const char* prefix, TFont* font) {
