@@ -1,11 +1,11 @@
 // The background tab: choosing and clearing the picture, its size, position and opacity, the
 // fit buttons, and the quarter turn and mirror applied to the picture's pixels.
-#include "FieldLimits.h"
 #include "NumberText.h"
 #include "render/RenderConventions.h"
 #include "shell/Abitmap.h"
 #include "shell/BackgroundPicture.h"
 #include "shell/Buinpicfilters.h"
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
 #include "shell/Yxfile.h"
 

@@ -1,7 +1,7 @@
 // The per-line emphasis list of multi-line paper: one row of MultiLine_individual per line that
 // has its own colour, thickness and line type, mirrored by the line numbers in ListBox1. SQLite
 // results are not looked at: a failed statement leaves the table as it was.
-#include "FieldLimits.h"
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 

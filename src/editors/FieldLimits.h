@@ -1,20 +1,14 @@
-// The sensible ranges of the lengths typed into the window. A length in millimetres is sensible
-// when it is no longer than the paper; the pitches of patterns that fill the page with shapes
-// (grid dots, triangles, circles, manuscript cells) are also at least 1 mm unless they are 0,
-// as the graph paper's cells are: finer patterns are a solid grey on paper and would take
-// millions of shapes to draw.
+// The sensible ranges of the lengths typed into the window: no longer than the paper (see
+// shell/PaperSize.h), and for the pitch of a pattern of shapes at least the finest pitch.
 #pragma once
 
-class TForm1;
+#include "render/RenderConventions.h"
+#include "shell/PaperSize.h"
 
-// The width and height of the whole sheet of the current printer, and its longer side, in
-// millimetres.
-double PaperWidthMm(TForm1* Form);
-double PaperHeightMm(TForm1* Form);
-double PaperSideMm(TForm1* Form);
-// |Mm| no larger than the paper's longer side.
-bool WithinPaper(TForm1* Form, double Mm);
-// 0, or at least 1 mm and within the paper, either sign.
-bool SensiblePitch(TForm1* Form, double Mm);
-// The smallest pitch a pattern is drawn with, in millimetres.
-inline constexpr double MinimumPitchMm = 1.0;
+#include <cmath>
+
+// The pitch of grid dots, triangles, circles or manuscript cells: 0 (every shape in one place),
+// or from FinestPitchMm to the paper's length, either sign.
+inline bool SensiblePitch(TForm1* Form, double Mm) {
+    return Mm == 0 || (WithinPaper(Form, Mm) && std::fabs(Mm) >= FinestPitchMm);
+}

@@ -1,6 +1,6 @@
 // The log tab's editors: the smallest intervals and the group counts go into the main window's
 // fields, which the log paper renderers read. The texts are left as typed.
-#include "FieldLimits.h"
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 

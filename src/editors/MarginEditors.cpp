@@ -1,8 +1,8 @@
 // The four margin boxes: parsing, coupling, the margin fields, the printable size, and the
 // spin buttons that step a margin by one millimetre.
-#include "FieldLimits.h"
 #include "GraphLimits.h"
 #include "NumberText.h"
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 

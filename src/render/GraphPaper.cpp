@@ -1,10 +1,11 @@
 // Graph paper: eDotY + 1 horizontal lines, then eDotX + 1 vertical lines, each a stack of
-// one-pixel lines; every N-th line may be an emphasis line in its own colour, type and
-// thickness. Print accumulates the pitch in floating point; the preview accumulates whole
-// pixels, so its cells may drift by up to a pixel each against the exact pitch.
+// one-pixel lines (rows that a later line draws again are left out, see StackPass.h); every N-th line may be
+// an emphasis line in its own colour, type and thickness. Print accumulates the pitch in floating point; the
+// preview accumulates whole pixels, so its cells may drift by up to a pixel each against the exact pitch.
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
+#include "render/StackPass.h"
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 #include "winlib/Dialogs.h"
@@ -67,14 +68,16 @@ void PrintGraphPaper() {
     SetLinePen(c, g.penStyle);
 
     const int rows = StrToWhole(f->eDotY->Text());
+    TStackPass across(c, true, page.Height), down(c, false, page.Width);
     const int x1 = ToPixel(page.Left);
     const int x2 = page.X(StrToFloat(f->eMmX->Text()) * StrToFloat(f->eDotX->Text()));
     const double pitchY = StrToFloat(f->eMmY->Text()) * f->PxPerMmY;
     double y = 0.0;
     for (int i = 0; i <= rows; ++i) {
-        DrawGridLine(c, g, true, i, [&](double px) { StackedHorizontal(c, x1, x2, y + page.Top, px); });
+        DrawGridLine(c, g, true, i, [&](double px) { across.Add(x1, x2, y + page.Top, px); });
         y += pitchY;
     }
+    across.Flush();
 
     const int columns = StrToWhole(f->eDotX->Text());
     const int y1 = ToPixel(page.Top);
@@ -82,9 +85,10 @@ void PrintGraphPaper() {
     const double pitchX = StrToFloat(f->eMmX->Text()) * f->PxPerMmX;
     double x = 0.0;
     for (int i = 0; i <= columns; ++i) {
-        DrawGridLine(c, g, false, i, [&](double px) { StackedVertical(c, x + page.Left, y1, y2, px); });
+        DrawGridLine(c, g, false, i, [&](double px) { down.Add(y1, y2, x + page.Left, px); });
         x += pitchX;
     }
+    down.Flush();
 }
 
 void PreviewGraphPaper() {
@@ -108,22 +112,25 @@ void PreviewGraphPaper() {
         // Counts are parsed where they are used, so horizontal lines already drawn stay when a
         // count only fails for the vertical lines.
         const int rows = StrToWhole(f->eDotY->Text());
+        TStackPass across(c, true, page.Height), down(c, false, page.Width);
         const int x1 = ToPixel(page.Left);
         const int x2 = page.X(StrToFloat(f->eDotX->Text()) * mmX);
         int y = 0;
         for (int i = 0; i <= rows; ++i) {
-            DrawGridLine(c, g, true, i, [&](double px) { StackedHorizontal(c, x1, x2, y + page.Top, px); });
+            DrawGridLine(c, g, true, i, [&](double px) { across.Add(x1, x2, y + page.Top, px); });
             y = ToPixel(y + mmY * sy);
         }
+        across.Flush();
 
         const int columns = StrToWhole(f->eDotX->Text());
         const int y1 = ToPixel(page.Top);
         const int y2 = page.Y(StrToFloat(f->eDotY->Text()) * mmY);
         int x = 0;
         for (int i = 0; i <= columns; ++i) {
-            DrawGridLine(c, g, false, i, [&](double px) { StackedVertical(c, x + page.Left, y1, y2, px); });
+            DrawGridLine(c, g, false, i, [&](double px) { down.Add(y1, y2, x + page.Left, px); });
             x = ToPixel(x + mmX * sx);
         }
+        down.Flush();
     } catch (...) {
         ShowMessage("GraphiPaperの例外");
     }

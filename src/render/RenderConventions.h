@@ -123,5 +123,11 @@ TColor LineColor(TForm1* Form);
 int FontHeightPx(double SizeMm, double Scale);
 // Sets Font's height (positive: the cell height) for a size in millimetres.
 void SetFontSizeMm(TFont* Font, double SizeMm, double Scale);
+// The finest pitch of a pattern of shapes (grid dots, triangles, circles, manuscript cells), as
+// of the graph paper's cells: finer patterns are a solid grey on paper and would take millions
+// of shapes to draw. The editors refuse finer pitches; a pitch the renderer derives (fitted
+// manuscript cells) is held to it.
+inline constexpr double FinestPitchMm = 1.0;
+
 // The text whose measured height places the page number and the corner mark.
 inline constexpr const char* SampleText = "Wq";

@@ -1,12 +1,11 @@
-#include "FieldLimits.h"
+#include "PaperSize.h"
 
-#include "shell/Unit1.h"
+#include "Unit1.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-// The printable extent plus the unprintable border on both sides.
 double SheetMm(TForm1* Form, int extentIndex, int offsetPx, double pxPerMm) {
     if (!Form->PrinterRef) return 0;
     return Form->PrinterRef->GetDeviceCaps(extentIndex) + (pxPerMm > 0 ? 2.0 * offsetPx / pxPerMm : 0.0);
@@ -27,8 +26,4 @@ double PaperSideMm(TForm1* Form) {
 
 bool WithinPaper(TForm1* Form, double Mm) {
     return std::isfinite(Mm) && std::fabs(Mm) <= PaperSideMm(Form);
-}
-
-bool SensiblePitch(TForm1* Form, double Mm) {
-    return Mm == 0 || (WithinPaper(Form, Mm) && std::fabs(Mm) >= MinimumPitchMm);
 }
