@@ -9,5 +9,5 @@ float ReadLogRatio() {
     double v;
     if (!TryStrToFloat(Form1->Edit10->Text(), v)) return 1.0f;
     const float ratio = static_cast<float>(v);
-    return std::isfinite(ratio) ? ratio : 1.0f;
+    return std::isfinite(ratio) && ratio >= 0 ? ratio : 1.0f;
 }

@@ -166,14 +166,6 @@ struct LogSurface {
     int heavySemiLinear = 2; // every fifth vertical line of semi-log
 };
 
-// A pixel coordinate for a position that may lie far off the canvas: held a little beyond the
-// canvas, where the line it ends is cut off all the same.
-int Clamped(double px, int extent) {
-    const double margin = 64;
-    if (std::isnan(px)) return 0;
-    return ToPixel(std::clamp(px, -margin, extent + margin));
-}
-
 // The lines of one logarithmic axis placed by Place (millimetres along the axis to a floating
 // pixel coordinate), heavy every ninth index.
 void AddAxisLines(LineSet& set, const LogAxis& axis, const std::function<double(double)>& place, int extent) {
@@ -221,7 +213,8 @@ void AddAxisLines(LineSet& set, const LogAxis& axis, const std::function<double(
 
 void DrawHorizontal(const LogSurface& s, const LineSet& set, double x2Mm) {
     const TPageSurface& page = s.page;
-    const int x1 = Clamped(page.Left, page.Width), x2 = Clamped(x2Mm * page.ScaleX + page.Left, page.Width);
+    const int x1 = ToCanvasPixel(page.Left, page.Width),
+              x2 = ToCanvasPixel(x2Mm * page.ScaleX + page.Left, page.Width);
     set.ForEach([&](int y, bool heavy) {
         page.Canvas->Pen()->SetWidth(heavy ? s.heavyAcross : 1);
         page.Canvas->MoveTo(x1, y);
@@ -230,7 +223,8 @@ void DrawHorizontal(const LogSurface& s, const LineSet& set, double x2Mm) {
 }
 
 void DrawVertical(const TPageSurface& page, const LineSet& set, double y2Mm, int heavyWidth) {
-    const int y1 = Clamped(page.Top, page.Height), y2 = Clamped(y2Mm * page.ScaleY + page.Top, page.Height);
+    const int y1 = ToCanvasPixel(page.Top, page.Height),
+              y2 = ToCanvasPixel(y2Mm * page.ScaleY + page.Top, page.Height);
     set.ForEach([&](int x, bool heavy) {
         page.Canvas->Pen()->SetWidth(heavy ? heavyWidth : 1);
         page.Canvas->MoveTo(x, y1);

@@ -39,6 +39,12 @@ class TForm1;
 // would be undefined; a renderer's caller reports the error like any other).
 int ToPixel(double Value);
 
+// A solid line's end that may lie far off a canvas Extent pixels long (a pattern of two billion
+// cells): truncated as ToPixel does, but held 64 pixels beyond the canvas, where the line is cut
+// off all the same, instead of overflowing; a value that is not a number lies before the canvas.
+// Not for dashed lines, whose dashes count from the end.
+int ToCanvasPixel(double Value, int Extent);
+
 // ---- scales ----------------------------------------------------------------------------------
 
 // The zoom of the preview as a factor: the selected ComboBox1 item ("100" ... "25") times 0.01.
