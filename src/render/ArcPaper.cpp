@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 namespace {
 constexpr float kRadiansPerDegree = 0.017453292f;
@@ -29,25 +30,42 @@ void ApplyLineType(TCanvas* c, int index) {
     if (index >= 0 && index <= 4) c->Pen()->SetStyle(PenStyleOf(index));
 }
 
-// The point at angle A degrees (0 to 360) on the circle of radius Rho around (Cx, Cy), each
-// quadrant measured from its own axis in single precision.
-TPoint PointOnCircle(float a, double cx, double cy, float rho) {
-    const float k = kRadiansPerDegree;
+// Where the point at angle A degrees (0 to 360) lies on a circle of radius Rho, from its
+// centre: each quadrant measured from its own axis in single precision.
+struct Offset {
     double x, y;
-    if (a < 90) {
-        x = cx + static_cast<double>(std::cos(a * k)) * rho;
-        y = cy - static_cast<double>(std::cos((90 - a) * k)) * rho;
-    } else if (a < 180) {
-        x = cx - static_cast<double>(std::sin((a - 90) * k)) * rho;
-        y = cy - static_cast<double>(std::sin((90 - (a - 90)) * k)) * rho;
-    } else if (a < 270) {
-        x = cx - static_cast<double>(std::cos((a - 180) * k)) * rho;
-        y = cy + static_cast<double>(std::cos((90 - (a - 180)) * k)) * rho;
-    } else {
-        x = cx + static_cast<double>(std::sin((a - 270) * k)) * rho;
-        y = cy + static_cast<double>(std::sin((90 - (a - 270)) * k)) * rho;
+};
+Offset OffsetOnCircle(float a, float rho) {
+    const float k = kRadiansPerDegree;
+    if (a < 90)
+        return {static_cast<double>(std::cos(a * k)) * rho,
+                -(static_cast<double>(std::cos((90 - a) * k)) * rho)};
+    if (a < 180)
+        return {-(static_cast<double>(std::sin((a - 90) * k)) * rho),
+                -(static_cast<double>(std::sin((90 - (a - 90)) * k)) * rho)};
+    if (a < 270)
+        return {-(static_cast<double>(std::cos((a - 180) * k)) * rho),
+                static_cast<double>(std::cos((90 - (a - 180)) * k)) * rho};
+    return {static_cast<double>(std::sin((a - 270) * k)) * rho,
+            static_cast<double>(std::sin((90 - (a - 270)) * k)) * rho};
+}
+
+// The ends of the division lines on a circle of radius Rho, from its centre, in drawing order.
+// The running angle is single precision: once a step no longer moves it, every further line is
+// the one just drawn, and the list ends there. The same for every tile, so found once.
+std::vector<Offset> DivisionEnds(int divisions, float rho) {
+    std::vector<Offset> ends;
+    if (divisions <= 0) return ends;
+    const double step = 360.0 / divisions;
+    float a = static_cast<float>(StrToFloat(Form1->ComboBoxCardinalPoint->Text()));
+    for (int d = 0; d < divisions; ++d) {
+        ends.push_back(OffsetOnCircle(a, rho));
+        float next = static_cast<float>(a + step);
+        if (next > 360) next = next - 360;
+        if (next == a) break;
+        a = next;
     }
-    return TPoint(ToPixel(x), ToPixel(y));
+    return ends;
 }
 
 // The rings of one tile whose top-left corner is Ox, Oy pixels from the content corner. Rings
@@ -64,26 +82,19 @@ void DrawRings(TCanvas* c, const ArcLayout& l, double ox, double oy, int dp, flo
     });
 }
 
-// The division lines of one tile. The running angle is single precision: once a step no longer
-// moves it, every further line is the one just drawn, and the loop ends there.
-void DrawDivisions(TCanvas* c, const ArcLayout& l, double cx, double cy, float rho, int divisions) {
-    if (divisions == 0) return;
-    const double step = 360.0 / divisions;
-    float a = static_cast<float>(StrToFloat(Form1->ComboBoxCardinalPoint->Text()));
+// The division lines of one tile around (Cx, Cy); a line to the same point as the line before
+// is drawn once.
+void DrawDivisions(TCanvas* c, const ArcLayout& l, double cx, double cy, const std::vector<Offset>& ends) {
     const TPoint centre(ToPixel(cx), ToPixel(cy));
     TPoint last;
-    for (int d = 0; d < divisions; ++d) {
-        const TPoint p = PointOnCircle(a, cx, cy, rho);
+    for (size_t d = 0; d < ends.size(); ++d) {
+        const TPoint p(ToPixel(cx + ends[d].x), ToPixel(cy + ends[d].y));
         if (d == 0 || !(p == last)) {
             const TPoint from = l.fromCentre ? centre : p, to = l.fromCentre ? p : centre;
             c->MoveTo(from.x, from.y);
             c->LineTo(to.x, to.y);
         }
         last = p;
-        float next = static_cast<float>(a + step);
-        if (next > 360) next = next - 360;
-        if (next == a) break;
-        a = next;
     }
 }
 
@@ -113,6 +124,7 @@ void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diame
     const TIndexRange rows = VisibleIndexes(
         down, pitchY, [&](int i) { return l.top + pitchY * i + lo; },
         [&](int i) { return l.top + pitchY * i + hi; }, height, kMargin);
+    const std::vector<Offset> ends = DivisionEnds(divisions, rho);
     for (int col = columns.First; col < columns.Last; ++col) {
         for (int row = rows.First; row < rows.Last; ++row) {
             const double ox = pitchX * col, oy = pitchY * row;
@@ -120,7 +132,7 @@ void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diame
             if (rings > 0) DrawRings(c, l, ox, oy, dp, q, rings);
             const double cx = ox + l.left + rho, cy = oy + l.top + rho;
             ApplyLineType(c, divisionStyle);
-            DrawDivisions(c, l, cx, cy, rho, divisions);
+            DrawDivisions(c, l, cx, cy, ends);
         }
     }
 }
