@@ -5,6 +5,7 @@
 #include "shell/Abitmap.h"
 #include "shell/BackgroundPicture.h"
 #include "shell/Buinpicfilters.h"
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
 #include "shell/Yxfile.h"
 
@@ -13,10 +14,14 @@
 namespace {
 constexpr int kDocumentsFolder = 8;
 
-// The edit's number, or Fallback when its text is not one.
-double NumberOr(TEdit* e, double Fallback) {
+// How far the picture may reach, in paper lengths: enough to enlarge it and show a part of it.
+constexpr double kPictureReach = 10.0;
+
+// The edit's size or offset in millimetres, or Fallback when its text is not a number or puts
+// the picture more than ten paper lengths away (no pixel position lies that far out).
+double LengthOr(TForm1* f, TEdit* e, double Fallback) {
     double v;
-    return TryStrToFloat(e->Text(), v) ? v : Fallback;
+    return TryStrToFloat(e->Text(), v) && std::fabs(v) <= kPictureReach * PaperSideMm(f) ? v : Fallback;
 }
 
 // A margin edit in preview pixels: whole millimetres first, then the scale. Raises on a text
@@ -73,22 +78,22 @@ void TForm1::Button4Click(TObject*) {
 }
 
 void TForm1::Edit21Change(TObject*) {
-    BGWidth = NumberOr(Edit21, 100.0);
+    BGWidth = LengthOr(this, Edit21, 100.0);
     UpdatePreview();
 }
 
 void TForm1::Edit22Change(TObject*) {
-    BGHeight = NumberOr(Edit22, 100.0);
+    BGHeight = LengthOr(this, Edit22, 100.0);
     UpdatePreview();
 }
 
 void TForm1::Edit39Change(TObject*) {
-    BGLeft = NumberOr(Edit39, 0.0);
+    BGLeft = LengthOr(this, Edit39, 0.0);
     UpdatePreview();
 }
 
 void TForm1::Edit40Change(TObject*) {
-    BGTop = NumberOr(Edit40, 0.0);
+    BGTop = LengthOr(this, Edit40, 0.0);
     UpdatePreview();
 }
 

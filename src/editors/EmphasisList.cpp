@@ -1,7 +1,9 @@
 // The per-line emphasis list of multi-line paper: one row of MultiLine_individual per line that
 // has its own colour, thickness and line type, mirrored by the line numbers in ListBox1. SQLite
 // results are not looked at: a failed statement leaves the table as it was.
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 
 #include <sqlite3.h>
 
@@ -14,22 +16,17 @@ struct EmphasisRow {
     int type = 0;
 };
 
-// Item texts go into the statements as they stand, so only texts that read as a whole number
-// are let through: anything else (say "1 or 1=1") would be taken as SQL and could hit every row.
-bool IsNumberText(const AnsiString& Text) {
-    const AnsiString t = Trim(Text);
-    size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    if (i == t.size()) return false;
-    for (; i < t.size(); ++i)
-        if (t[i] < '0' || t[i] > '9') return false;
-    return true;
+// The line number of a list item. Items are the decimal texts of their rows' numbers, so an
+// item that is not a whole number has no row (and never reaches a statement as text).
+bool ItemNumber(const AnsiString& Text, int& Number) {
+    return TryStrToWhole(Text, Number);
 }
 
 EmphasisRow ReadRow(TForm1* f, const AnsiString& ItemText) {
     EmphasisRow row;
-    if (!IsNumberText(ItemText)) return row;
-    f->SqlText = "select * from MultiLine_individual where no=" + ItemText;
+    int number;
+    if (!ItemNumber(ItemText, number)) return row;
+    f->SqlText = "select * from MultiLine_individual where no=" + IntToStr(number);
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(f->DbHandle, f->SqlText.c_str(), -1, &stmt, nullptr);
     if (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
@@ -43,24 +40,29 @@ EmphasisRow ReadRow(TForm1* f, const AnsiString& ItemText) {
     return row;
 }
 
-void DeleteRow(TForm1* f, const AnsiString& ItemText) {
-    if (!IsNumberText(ItemText)) return;
-    f->SqlText = "delete from MultiLine_individual where no=" + ItemText;
+void DeleteRow(TForm1* f, int Number) {
+    f->SqlText = "delete from MultiLine_individual where no=" + IntToStr(Number);
     sqlite3_exec(f->DbHandle, f->SqlText.c_str(), nullptr, nullptr, nullptr);
 }
 
-// The editors' values. The thickness has no fallback: a text that is not a number raises the
+// The editors' values, or false (with a message) for a line thicker than the paper. The number
+// falls back to line 1; the thickness has no fallback: a text that is not a number raises the
 // conversion error here, before anything is written or deleted.
-EmphasisRow ReadEditors(TForm1* f) {
-    EmphasisRow row;
-    row.no = StrToIntDef(f->Edit31->Text(), 1);
+bool ReadEditors(TForm1* f, EmphasisRow& row) {
+    row.no = StrToWholeDef(f->Edit31->Text(), 1);
     row.color = f->Panel7->Color();
     row.size = StrToFloat(f->Edit34->Text());
     row.type = f->ComboBox11->ItemIndex();
-    return row;
+    if (!WithinPaper(f, row.size)) {
+        ShowMessage("用紙より太い線は設定できません（" + IntToStr(static_cast<long long>(PaperSideMm(f))) +
+                    "mm以下）");
+        return false;
+    }
+    return true;
 }
 
-// A number that has a row already keeps its row: the insert fails on the key.
+// Stores the row, listed by the decimal text of its number so that the list shows every row and
+// the renderer finds it. A number that has a row already keeps its row: the insert fails on the key.
 void InsertRow(TForm1* f, const EmphasisRow& row) {
     f->SqlText = "insert into MultiLine_individual(no,color,size,type) values(?,?,?,?);";
     sqlite3_stmt* stmt = nullptr;
@@ -71,8 +73,8 @@ void InsertRow(TForm1* f, const EmphasisRow& row) {
     sqlite3_bind_int(stmt, 4, row.type);
     sqlite3_step(stmt);
     sqlite3_finalize(stmt);
-    const AnsiString typed = f->Edit31->Text();
-    if (f->ListBox1->IndexOfItem(typed) < 0) f->ListBox1->AddItem(typed);
+    const AnsiString item = IntToStr(row.no);
+    if (f->ListBox1->IndexOfItem(item) < 0) f->ListBox1->AddItem(item);
 }
 
 AnsiString TypeName(TComboBox* Types, int Type) {
@@ -81,7 +83,9 @@ AnsiString TypeName(TComboBox* Types, int Type) {
 } // namespace
 
 void TForm1::Button14Click(TObject*) {
-    InsertRow(this, ReadEditors(this));
+    EmphasisRow row;
+    if (!ReadEditors(this, row)) return;
+    InsertRow(this, row);
     UpdatePreview();
 }
 
@@ -90,7 +94,8 @@ void TForm1::Button15Click(TObject*) {
     // From the end, so that removing one item does not shift the next selected one past the loop.
     for (int i = ListBox1->ItemCount() - 1; i >= 0; --i) {
         if (!ListBox1->Selected(i)) continue;
-        DeleteRow(this, ListBox1->Item(i));
+        int number;
+        if (ItemNumber(ListBox1->Item(i), number)) DeleteRow(this, number);
         ListBox1->DeleteItem(i);
     }
     UpdatePreview();
@@ -99,9 +104,14 @@ void TForm1::Button15Click(TObject*) {
 void TForm1::Button13Click(TObject*) {
     const int current = ListBox1->ItemIndex();
     if (current == -1) return;
-    const EmphasisRow row = ReadEditors(this);
-    DeleteRow(this, ListBox1->Item(current));
+    EmphasisRow row;
+    if (!ReadEditors(this, row)) return;
+    // The current row goes, and the editors' values replace the row of their number, whether
+    // that is the current one or another that exists already.
+    int number;
+    if (ItemNumber(ListBox1->Item(current), number)) DeleteRow(this, number);
     ListBox1->DeleteItem(current);
+    DeleteRow(this, row.no);
     InsertRow(this, row);
     UpdatePreview();
 }

@@ -1,7 +1,11 @@
 // The graph paper's cell counts and sizes, kept within the printable area, with their limit labels
 // and the emphasis colour buttons.
+#include "GraphLimits.h"
 #include "NumberText.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
+
+#include <algorithm>
 
 namespace {
 // The shape the two count handlers share; across divides the pixel width in whole numbers,
@@ -16,22 +20,15 @@ struct CountAxis {
     bool wholePixels;
 };
 
-// The largest cell in millimetres for n cells.
-double CellLimit(const CountAxis& a, int n) {
-    return a.wholePixels ? IntDiv(a.drawable, n) / a.pxPerMm
-                         : a.drawable / static_cast<double>(n) / a.pxPerMm;
-}
-
 bool CellFits(const CountAxis& a, int n, double size) {
-    return !(TwoDigitValue(CellLimit(a, n)) < size);
+    return !(TwoDigitValue(LargestCellMm(a.drawable, n, a.pxPerMm, a.wholePixels)) < size);
 }
 
 // Where stepping down one cell at a time from n stops: the largest count below n whose cell
 // fits, else 1. Found directly, so that a huge typed count needs no handler run per step.
 int SteppedDownCount(const CountAxis& a, int n, double size) {
     if (CellFits(a, n - 1, size)) return n - 1;
-    // With a negative printable size the cell only shrinks as the count drops: nothing fits.
-    if (a.drawable < 0 || !CellFits(a, 1, size)) return 1;
+    if (!CellFits(a, 1, size)) return 1;
     int fits = 1, tooMany = n - 1; // the cell limit falls as the count grows
     while (tooMany - fits > 1) {
         const int mid = fits + (tooMany - fits) / 2;
@@ -43,21 +40,12 @@ int SteppedDownCount(const CountAxis& a, int n, double size) {
 void CountChanged(const CountAxis& a) {
     if (a.count->Text() == "0") a.count->SetText("1");
     int n;
-    if (!TryStrToInt(a.count->Text(), n)) {
+    if (!TryStrToWhole(a.count->Text(), n)) {
         a.count->SetText("1");
         a.count->SelectAll();
     }
-    double cell;
-    if (a.wholePixels) {
-        n = StrToInt(a.count->Text());
-        if (n < 1) n = 1; // a pasted negative count counts as 1
-        cell = IntDiv(a.drawable, n) / a.pxPerMm;
-    } else {
-        double nd = StrToFloat(a.count->Text());
-        if (nd < 1) nd = 1;
-        n = static_cast<int>(nd);
-        cell = a.drawable / nd / a.pxPerMm;
-    }
+    n = std::max(StrToWhole(a.count->Text()), 1); // a pasted negative count counts as 1
+    const double cell = LargestCellMm(a.drawable, n, a.pxPerMm, a.wholePixels);
     a.limitLabel->SetCaption(AnsiString(a.prefix) + TwoDigitText(cell) + "mm");
     const double size = StrToFloat(a.size->Text());
     if (TwoDigitValue(cell) < size && n > 1) {
@@ -73,16 +61,17 @@ void SizeChanged(TForm1* f, TEdit* size, TEdit* count, TLabel* limitLabel, const
     const double printable = drawable / pxPerMm;
     double w;
     if (TryStrToFloat(size->Text(), w)) {
-        if (printable < w) size->SetText(FullText(printable));
+        // With no printable area left (margins wider than the sheet) there is no width to
+        // lower the cell to, and the size stays.
+        if (printable > 0 && printable < w) size->SetText(FullText(printable));
     } else {
         size->SetText("1.0");
         size->SelectAll();
     }
-    w = StrToFloat(size->Text());
-    if (w > 0) {
-        const long long fit = WholeCount(TwoDigitValue(printable / w));
-        limitLabel->SetCaption(AnsiString(prefix) + IntToStr(fit) + "px");
-        if (fit < StrToInt(count->Text())) count->SetText(IntToStr(fit));
+    if (const auto fit = CellsThatFit(drawable, pxPerMm, StrToFloat(size->Text()))) {
+        limitLabel->SetCaption(AnsiString(prefix) + IntToStr(*fit) + "px");
+        const int n = StrToWhole(count->Text());
+        if (*fit < n) count->SetText(IntToStr(CountWithin(n, *fit)));
     }
     f->UpdatePreview();
 }

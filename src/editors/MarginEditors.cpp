@@ -1,12 +1,27 @@
 // The four margin boxes: parsing, coupling, the margin fields, the printable size, and the
 // spin buttons that step a margin by one millimetre.
+#include "GraphLimits.h"
 #include "NumberText.h"
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
+
+#include <cmath>
 
 namespace {
+bool Vertical(TForm1* f, TEdit* box) {
+    return box == f->eSpaceT || box == f->eSpaceB;
+}
+
 double MinimumFor(TForm1* f, TEdit* box) {
-    return (box == f->eSpaceT || box == f->eSpaceB) ? f->PhysOffsetY / f->PxPerMmY
-                                                    : f->PhysOffsetX / f->PxPerMmX;
+    return Vertical(f, box) ? f->PhysOffsetY / f->PxPerMmY : f->PhysOffsetX / f->PxPerMmX;
+}
+
+// A margin is a decimal number no wider than the sheet in its direction (either sign, as typed).
+bool SensibleMargin(TForm1* f, TEdit* box) {
+    double v;
+    return TryStrToFloat(box->Text(), v) &&
+           std::fabs(v) <= (Vertical(f, box) ? PaperHeightMm(f) : PaperWidthMm(f));
 }
 } // namespace
 
@@ -16,8 +31,8 @@ void TForm1::eSpaceTChange(TObject* Sender) {
     for (TEdit* b : boxes)
         if (Sender == b) sender = b;
     if (sender) {
-        double v;
-        if (!TryStrToFloat(sender->Text(), v)) sender->SetText(TwoDigitText(MinimumFor(this, sender)));
+        // A text that is no number, or a margin wider than the sheet, gives way to the minimum.
+        if (!SensibleMargin(this, sender)) sender->SetText(TwoDigitText(MinimumFor(this, sender)));
         if (CheckBox1->Checked()) {
             const AnsiString t = sender->Text();
             if (sender == eSpaceT) {
@@ -46,16 +61,19 @@ void TForm1::eSpaceTChange(TObject* Sender) {
     MarginBottom = TwoDigitValue(StrToFloat(eSpaceB->Text()));
     ComputeDrawableSize();
     FillLimitLabels();
-    // Lower the cell counts to what fits; a cell size of 0 has no count, so that direction waits.
-    const double mmX = StrToFloat(eMmX->Text());
-    if (mmX > 0) {
-        const long long fitX = WholeCount(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX));
-        if (fitX < StrToInt(eDotX->Text())) eDotX->SetText(IntToStr(fitX));
-    }
-    const double mmY = StrToFloat(eMmY->Text());
-    if (mmY > 0) {
-        const long long fitY = WholeCount(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY));
-        if (fitY < StrToInt(eDotY->Text())) eDotY->SetText(IntToStr(fitY));
+    // Lower the cell counts to what fits, never below one cell; a cell size of 0 has no count,
+    // so that direction waits.
+    struct Axis {
+        TEdit *count, *size;
+        int drawable;
+        double pxPerMm;
+    };
+    for (const Axis& a :
+         {Axis{eDotX, eMmX, DrawableWidth, PxPerMmX}, Axis{eDotY, eMmY, DrawableHeight, PxPerMmY}}) {
+        if (const auto fit = CellsThatFit(a.drawable, a.pxPerMm, StrToFloat(a.size->Text()))) {
+            const int n = StrToWhole(a.count->Text());
+            if (*fit < n) a.count->SetText(IntToStr(CountWithin(n, *fit)));
+        }
     }
     UpdatePreview();
 }

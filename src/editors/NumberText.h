@@ -15,11 +15,3 @@ inline double TwoDigitValue(double Value) {
 inline AnsiString FullText(double Value) {
     return FloatToStr(Value);
 }
-// A number of cells, truncated towards zero. A cell of a few nanometres gives counts beyond any
-// integer: those saturate instead of overflowing.
-inline long long WholeCount(double Value) {
-    constexpr double kLimit = 1e18;
-    if (Value >= kLimit) return static_cast<long long>(kLimit);
-    if (Value <= -kLimit) return -static_cast<long long>(kLimit);
-    return static_cast<long long>(Value);
-}

@@ -1,19 +1,25 @@
 // The handlers behind the manuscript, multi-line, slanted and arc tabs: derived labels,
 // corrected texts and linked spin controls; each ends by rebuilding the preview.
+#include "FieldLimits.h"
 #include "NumberText.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 // The manuscript's character count label from its two cell counts.
 void ShowCharacterCount(TForm1* f) {
-    const int across = StrToIntDef(f->Edit4->Text(), 10), down = StrToIntDef(f->Edit5->Text(), 20);
+    const int across = StrToWholeDef(f->Edit4->Text(), 10), down = StrToWholeDef(f->Edit5->Text(), 20);
     f->Label15->SetCaption(IntToStr(static_cast<long long>(across) * down) + "字詰め");
 }
 
-// Steps a whole-number edit by one; below 1 it stays at "1".
+// Steps a whole-number edit by one; below 1 it stays at "1", and at the largest whole number
+// it stays there instead of wrapping round.
 void StepWhole(TEdit* e, int delta) {
-    const int v = StrToIntDef(e->Text(), 1) + delta;
-    e->SetText(IntToStr(v));
+    const long long v = static_cast<long long>(StrToWholeDef(e->Text(), 1)) + delta;
+    e->SetText(IntToStr(std::min<long long>(v, std::numeric_limits<int>::max())));
     if (v < 1) e->SetText("1");
 }
 
@@ -62,8 +68,9 @@ void TForm1::CheckBox3Click(TObject*) {
 }
 
 void TForm1::Edit7Change(TObject*) {
+    // A cell size finer than 1 mm or larger than the paper is refused like a text that is no number.
     double v;
-    if (!TryStrToFloat(Edit7->Text(), v)) {
+    if (!TryStrToFloat(Edit7->Text(), v) || !SensiblePitch(this, v)) {
         Edit7->SetText("1");
         Edit7->SelectAll();
     }
@@ -127,7 +134,11 @@ void TForm1::CSpinButton7DownClick(TObject*) {
 
 void TForm1::Edit26Change(TObject*) {
     int divisions;
-    if (!TryStrToInt(Edit26->Text(), divisions)) Edit26->SetText("0");
+    if (!TryStrToWhole(Edit26->Text(), divisions)) Edit26->SetText("0");
+    // More divisions than its spin offers (a quarter of a degree each) are lowered to that many;
+    // the write runs this handler again.
+    else if (divisions > UpDown17->Max())
+        Edit26->SetText(IntToStr(UpDown17->Max()));
     // "00" is the whole number 0 too: no interior angle, as for "0".
     if (Edit26->Text() != "0" && StrToFloat(Edit26->Text()) != 0)
         Label54->SetCaption(FloatToStrF(360 / StrToFloat(Edit26->Text()), ffFixed, 4, 2) + "°");

@@ -1,12 +1,41 @@
-// The editing discipline shared by many controls: keep the changed text a readable number,
-// then rebuild the preview; and the Enter/Space keys of the graph-paper and margin edits.
+// The editing discipline shared by many controls: keep the changed text a readable number in a
+// sensible range, then rebuild the preview; and the Enter/Space keys of the graph-paper and
+// margin edits.
+#include "FieldLimits.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
+
+namespace {
+// What an edit bound to the shared handler holds, and so what it accepts.
+enum class FieldKind { Count, Pitch, Length };
+
+FieldKind KindOf(TForm1* f, TEdit* e) {
+    for (TEdit* count : {f->Edit14, f->Edit15, f->Edit25, f->Edit29, f->Edit30, f->Edit37, f->Edit38})
+        if (e == count) return FieldKind::Count;
+    for (TEdit* pitch : {f->Edit13, f->Edit18, f->Edit24})
+        if (e == pitch) return FieldKind::Pitch;
+    return FieldKind::Length;
+}
+
+// A count is a whole number; a length a decimal number no longer than the paper; a pitch a
+// length of 0 or at least 1 mm.
+bool Acceptable(TForm1* f, TEdit* e) {
+    const FieldKind kind = KindOf(f, e);
+    if (kind == FieldKind::Count) {
+        int n;
+        return TryStrToWhole(e->Text(), n);
+    }
+    double v;
+    if (!TryStrToFloat(e->Text(), v)) return false;
+    return kind == FieldKind::Pitch ? SensiblePitch(f, v) : WithinPaper(f, v);
+}
+} // namespace
 
 void TForm1::OnChenge(TObject* Sender) {
-    if (auto* edit = dynamic_cast<TEdit*>(Sender)) {
-        double v;
-        if (!TryStrToFloat(edit->Text(), v)) edit->SetText("1.0");
-    }
+    // A count takes "1" and a length "1.0" in place of a text it cannot use, so that no renderer
+    // meets a value it would refuse.
+    if (auto* edit = dynamic_cast<TEdit*>(Sender); edit && !Acceptable(this, edit))
+        edit->SetText(KindOf(this, edit) == FieldKind::Count ? "1" : "1.0");
     UpdatePreview();
 }
 

@@ -3,6 +3,7 @@
 
 #include "shell/FormBuilder.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "shell/Yxcalc.h"
 #include "winlib/SysUtils.h"
 
@@ -18,7 +19,7 @@ AnsiString TargetText(const TEdit* e) {
 // The target's whole value, or Fallback when its text is not a whole number.
 int WholeOr(const TEdit* e, int Fallback) {
     int v;
-    return TryStrToInt(TargetText(e), v) ? v : Fallback;
+    return TryStrToWhole(TargetText(e), v) ? v : Fallback;
 }
 
 // The track bar refuses an end that would cross the other one; such an end is left as it is,
@@ -81,7 +82,7 @@ void TForm2::FormShow(TObject*) {
     const AnsiString text = TargetText(TargetEdit);
     if (TargetKind == 0) {
         int v;
-        const bool whole = TryStrToInt(text, v);
+        const bool whole = TryStrToWhole(text, v);
         const int low = whole ? v - kWholeSpan : 1;
         MinText = IntToStr(low < 0 ? 1 : low);
         MaxText = whole ? IntToStr(v + kWholeSpan) : AnsiString("10");
@@ -112,7 +113,7 @@ void TForm2::ShowWholePosition() {
 void TForm2::Edit1Change(TObject*) {
     if (TargetKind == 0) {
         int m;
-        if (!TryStrToInt(Edit1->Text(), m)) {
+        if (!TryStrToWhole(Edit1->Text(), m)) {
             m = WholeOr(TargetEdit, kWholeSpan) - kWholeSpan;
             Edit1->SetText(IntToStr(m));
         }
@@ -126,7 +127,7 @@ void TForm2::Edit1Change(TObject*) {
 void TForm2::Edit2Change(TObject*) {
     if (TargetKind == 0) {
         int m;
-        if (!TryStrToInt(Edit2->Text(), m)) {
+        if (!TryStrToWhole(Edit2->Text(), m)) {
             m = WholeOr(TargetEdit, kWholeSpan) + kWholeSpan;
             Edit2->SetText(IntToStr(m));
         }

@@ -5,6 +5,7 @@
 #include "shell/FormBuilder.h"
 #include "shell/SettingLimits.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 
 TForm7* Form7 = nullptr;
 
@@ -39,7 +40,7 @@ void TForm7::Button1Click(TObject*) {
     TFont* font = Form1->FontDialog3->Font();
     font->SetColor(ColorListBox1->Selected());
     // A mark no larger than the paper: a larger font cannot be shown and only stalls drawing.
-    font->SetSize(FontSizeWithinPaper(Form1, StrToIntDef(Edit1->Text(), 3)));
+    font->SetSize(FontSizeWithinPaper(Form1, StrToWholeDef(Edit1->Text(), 3)));
     Close();
 }
 

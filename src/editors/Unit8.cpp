@@ -3,6 +3,7 @@
 
 #include "shell/FormBuilder.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
 TMojiPanel* MojiPanel = nullptr;
@@ -83,14 +84,14 @@ void TMojiPanel::TntEdit2Change(TObject*) {
 
 void TMojiPanel::TntEdit3Change(TObject*) {
     if (!EditsCurrentSelection()) return;
-    const int x = StrToInt(TntEdit3->Text()); // a bad text raises before the item changes
+    const int x = StrToWhole(TntEdit3->Text()); // a bad text raises before the item changes
     TextItemPosition(Form1, CurrentIndex).x = x;
     Form1->OnChenge(TntEdit3);
 }
 
 void TMojiPanel::TntEdit4Change(TObject*) {
     if (!EditsCurrentSelection()) return;
-    const int y = StrToInt(TntEdit4->Text());
+    const int y = StrToWhole(TntEdit4->Text());
     TextItemPosition(Form1, CurrentIndex).y = y;
     Form1->OnChenge(TntEdit4);
 }

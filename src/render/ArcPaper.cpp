@@ -6,11 +6,15 @@
 #include "render/RenderConventions.h"
 #include "render/RepeatRange.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
+#include <climits>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace {
 constexpr float kRadiansPerDegree = 0.017453292f;
@@ -28,69 +32,123 @@ void ApplyLineType(TCanvas* c, int index) {
     if (index >= 0 && index <= 4) c->Pen()->SetStyle(PenStyleOf(index));
 }
 
-// The point at angle A degrees (0 to 360) on the circle of radius Rho around (Cx, Cy), each
-// quadrant measured from its own axis in single precision.
-TPoint PointOnCircle(float a, double cx, double cy, float rho) {
-    const float k = kRadiansPerDegree;
+// Where the point at angle A degrees (0 to 360) lies on a circle of radius Rho, from its
+// centre: each quadrant measured from its own axis in single precision.
+struct Offset {
     double x, y;
-    if (a < 90) {
-        x = cx + static_cast<double>(std::cos(a * k)) * rho;
-        y = cy - static_cast<double>(std::cos((90 - a) * k)) * rho;
-    } else if (a < 180) {
-        x = cx - static_cast<double>(std::sin((a - 90) * k)) * rho;
-        y = cy - static_cast<double>(std::sin((90 - (a - 90)) * k)) * rho;
-    } else if (a < 270) {
-        x = cx - static_cast<double>(std::cos((a - 180) * k)) * rho;
-        y = cy + static_cast<double>(std::cos((90 - (a - 180)) * k)) * rho;
-    } else {
-        x = cx + static_cast<double>(std::sin((a - 270) * k)) * rho;
-        y = cy + static_cast<double>(std::sin((90 - (a - 270)) * k)) * rho;
-    }
-    return TPoint(ToPixel(x), ToPixel(y));
+};
+Offset OffsetOnCircle(float a, float rho) {
+    const float k = kRadiansPerDegree;
+    if (a < 90)
+        return {static_cast<double>(std::cos(a * k)) * rho,
+                -(static_cast<double>(std::cos((90 - a) * k)) * rho)};
+    if (a < 180)
+        return {-(static_cast<double>(std::sin((a - 90) * k)) * rho),
+                -(static_cast<double>(std::sin((90 - (a - 90)) * k)) * rho)};
+    if (a < 270)
+        return {-(static_cast<double>(std::cos((a - 180) * k)) * rho),
+                static_cast<double>(std::cos((90 - (a - 180)) * k)) * rho};
+    return {static_cast<double>(std::sin((a - 270) * k)) * rho,
+            static_cast<double>(std::sin((90 - (a - 270)) * k)) * rho};
 }
 
-// The rings of one tile whose top-left corner is Ox, Oy pixels from the content corner. Rings
-// that truncate to the same pixels as the ring before are drawn once.
-void DrawRings(TCanvas* c, const ArcLayout& l, double ox, double oy, int dp, float q, int rings) {
-    auto ring = [&](int k) {
-        const double in = k * static_cast<double>(q);
-        return std::make_tuple(ToPixel(in + l.left + ox), ToPixel(in + l.top + oy),
-                               ToPixel(dp + l.left - in + ox), ToPixel(dp + l.top - in + oy));
-    };
-    ForEachRun(TIndexRange{0, rings}, ring, [&](int k, int) {
-        const auto [x1, y1, x2, y2] = ring(k);
-        c->Ellipse(x1, y1, x2, y2);
-    });
-}
-
-// The division lines of one tile. The running angle is single precision: once a step no longer
-// moves it, every further line is the one just drawn, and the loop ends there.
-void DrawDivisions(TCanvas* c, const ArcLayout& l, double cx, double cy, float rho, int divisions) {
-    if (divisions == 0) return;
+// The ends of the division lines on a circle of radius Rho, from its centre, in drawing order.
+// The running angle is single precision: once a step no longer moves it, every further line is
+// the one just drawn, and the list ends there. The same for every tile, so found once.
+std::vector<Offset> DivisionEnds(int divisions, float rho) {
+    std::vector<Offset> ends;
+    if (divisions <= 0) return ends;
     const double step = 360.0 / divisions;
     float a = static_cast<float>(StrToFloat(Form1->ComboBoxCardinalPoint->Text()));
-    const TPoint centre(ToPixel(cx), ToPixel(cy));
-    TPoint last;
     for (int d = 0; d < divisions; ++d) {
-        const TPoint p = PointOnCircle(a, cx, cy, rho);
-        if (d == 0 || !(p == last)) {
-            const TPoint from = l.fromCentre ? centre : p, to = l.fromCentre ? p : centre;
-            c->MoveTo(from.x, from.y);
-            c->LineTo(to.x, to.y);
-        }
-        last = p;
+        ends.push_back(OffsetOnCircle(a, rho));
         float next = static_cast<float>(a + step);
         if (next > 360) next = next - 360;
         if (next == a) break;
         a = next;
+    }
+    return ends;
+}
+
+// The rings of the tiles of one column (or row) along that axis: where each ring starts and ends
+// in pixels, for the first ring of every run of rings with the same two ends. The same for every
+// tile of the column, so worked out once for it, however many rings there are.
+struct RingEnds {
+    std::vector<int> first;                // the ring that starts each run
+    std::vector<std::pair<int, int>> ends; // its near and far edge
+};
+RingEnds RingsAlong(float band, double offset, int dp, float q, int rings) {
+    RingEnds r;
+    auto ends = [&](int k) {
+        const double in = k * static_cast<double>(q);
+        return std::pair(ToPixel(in + band + offset), ToPixel(dp + band - in + offset));
+    };
+    ForEachRun(TIndexRange{0, rings}, ends, [&](int k, int) {
+        r.first.push_back(k);
+        r.ends.push_back(ends(k));
+    });
+    return r;
+}
+
+// The rings of one tile; rings in the same pixels as the ring before are drawn once (the pixels
+// change only where its column's or its row's ends change).
+void DrawRings(TCanvas* c, const RingEnds& x, const RingEnds& y) {
+    size_t i = 0, j = 0;
+    while (i < x.first.size() && j < y.first.size()) {
+        c->Ellipse(x.ends[i].first, y.ends[j].first, x.ends[i].second, y.ends[j].second);
+        const int nextX = i + 1 < x.first.size() ? x.first[i + 1] : INT_MAX;
+        const int nextY = j + 1 < y.first.size() ? y.first[j + 1] : INT_MAX;
+        if (nextX == INT_MAX && nextY == INT_MAX) break;
+        if (nextX <= nextY) ++i;
+        if (nextY <= nextX) ++j;
+    }
+}
+
+// The division ends of the tiles of one column (or row) along that axis: their pixel
+// coordinates around the centre Centre, and the divisions at which the coordinate differs from
+// the division before. The same for every tile of the column, so worked out once for it.
+struct AxisEnds {
+    int centre = 0;
+    std::vector<int> at;
+    std::vector<size_t> changes;
+};
+AxisEnds EndsAlong(double centre, const std::vector<Offset>& ends, bool across) {
+    AxisEnds a;
+    a.centre = ToPixel(centre);
+    a.at.reserve(ends.size());
+    for (size_t d = 0; d < ends.size(); ++d) {
+        a.at.push_back(ToPixel(centre + (across ? ends[d].x : ends[d].y)));
+        if (d == 0 || a.at[d] != a.at[d - 1]) a.changes.push_back(d);
+    }
+    return a;
+}
+
+// The division lines of one tile; a line to the same point as the line before is drawn once
+// (the point moves only where its column's or its row's coordinate changes).
+void DrawDivisions(TCanvas* c, const ArcLayout& l, const AxisEnds& x, const AxisEnds& y) {
+    const TPoint centre(x.centre, y.centre);
+    auto draw = [&](size_t d) {
+        const TPoint p(x.at[d], y.at[d]);
+        const TPoint from = l.fromCentre ? centre : p, to = l.fromCentre ? p : centre;
+        c->MoveTo(from.x, from.y);
+        c->LineTo(to.x, to.y);
+    };
+    size_t i = 0, j = 0;
+    while (i < x.changes.size() || j < y.changes.size()) {
+        const size_t a = i < x.changes.size() ? x.changes[i] : SIZE_MAX;
+        const size_t b = j < y.changes.size() ? y.changes[j] : SIZE_MAX;
+        const size_t d = std::min(a, b);
+        draw(d);
+        if (a == d) ++i;
+        if (b == d) ++j;
     }
 }
 
 void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diameter, int divisions, int rings,
               int circleStyle, int divisionStyle) {
     // Strict counts: a text that is not a whole number ends the renderer before it draws.
-    int across = StrToInt(Form1->Edit37->Text());
-    int down = StrToInt(Form1->Edit38->Text());
+    int across = StrToWhole(Form1->Edit37->Text());
+    int down = StrToWhole(Form1->Edit38->Text());
     if (across == 0) across = 1;
     if (down == 0) down = 1;
     if (across < 0 || down < 0) return;
@@ -112,14 +170,24 @@ void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diame
     const TIndexRange rows = VisibleIndexes(
         down, pitchY, [&](int i) { return l.top + pitchY * i + lo; },
         [&](int i) { return l.top + pitchY * i + hi; }, height, kMargin);
+    const std::vector<Offset> ends = DivisionEnds(divisions, rho);
+    std::vector<AxisEnds> rowEnds;
+    std::vector<RingEnds> rowRings;
+    for (int row = rows.First; row < rows.Last; ++row) {
+        const double oy = pitchY * row;
+        rowEnds.push_back(EndsAlong(oy + l.top + rho, ends, false));
+        rowRings.push_back(RingsAlong(l.top, oy, dp, q, std::max(rings, 0)));
+    }
     for (int col = columns.First; col < columns.Last; ++col) {
+        const double ox = pitchX * col;
+        const AxisEnds colEnds = EndsAlong(ox + l.left + rho, ends, true);
+        const RingEnds colRings = RingsAlong(l.left, ox, dp, q, std::max(rings, 0));
         for (int row = rows.First; row < rows.Last; ++row) {
-            const double ox = pitchX * col, oy = pitchY * row;
+            const size_t r = static_cast<size_t>(row - rows.First);
             ApplyLineType(c, circleStyle);
-            if (rings > 0) DrawRings(c, l, ox, oy, dp, q, rings);
-            const double cx = ox + l.left + rho, cy = oy + l.top + rho;
+            DrawRings(c, colRings, rowRings[r]);
             ApplyLineType(c, divisionStyle);
-            DrawDivisions(c, l, cx, cy, rho, divisions);
+            DrawDivisions(c, l, colEnds, rowEnds[r]);
         }
     }
 }

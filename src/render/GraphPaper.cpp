@@ -1,11 +1,14 @@
 // Graph paper: eDotY + 1 horizontal lines, then eDotX + 1 vertical lines, each a stack of
-// one-pixel lines; every N-th line may be an emphasis line in its own colour, type and
-// thickness. Both renderers accumulate the pitch in floating point and truncate each line, so
-// the grid keeps its exact pitch and closes at every zoom.
+// one-pixel lines (rows that a later line draws again are left out, see StackPass.h); every N-th
+// line may be an emphasis line in its own colour, type and thickness. Both renderers accumulate
+// the pitch in floating point and truncate each line, so the grid keeps its exact pitch and closes
+// at every zoom.
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
+#include "render/StackPass.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/Dialogs.h"
 #include "winlib/SysUtils.h"
 
@@ -30,8 +33,8 @@ GraphLines ReadGraphLines(TForm1* f) {
     g.rowColor = f->ExColorPanel1Y->Color();
     g.columnColor = f->ExColorPanel1->Color();
     g.emphasis = f->CheckGraphPaper1->Checked();
-    g.everyRow = StrToIntDef(f->Edit27->Text(), 2);
-    g.everyColumn = StrToIntDef(f->Edit1->Text(), 2);
+    g.everyRow = StrToWholeDef(f->Edit27->Text(), 2);
+    g.everyColumn = StrToWholeDef(f->Edit1->Text(), 2);
     return g;
 }
 
@@ -65,25 +68,28 @@ void PrintGraphPaper() {
     c->Brush()->SetColor(clWhite); // nothing is filled; later renderers find a solid white brush
     SetLinePen(c, g.penStyle);
 
-    const int rows = StrToInt(f->eDotY->Text());
+    const int rows = StrToWhole(f->eDotY->Text());
+    TStackPass across(c, true, page.Height), down(c, false, page.Width);
     const int x1 = ToPixel(page.Left);
     const int x2 = page.X(StrToFloat(f->eMmX->Text()) * StrToFloat(f->eDotX->Text()));
     const double pitchY = StrToFloat(f->eMmY->Text()) * f->PxPerMmY;
     double y = 0.0;
     for (int i = 0; i <= rows; ++i) {
-        DrawGridLine(c, g, true, i, [&](double px) { StackedHorizontal(c, x1, x2, y + page.Top, px); });
+        DrawGridLine(c, g, true, i, [&](double px) { across.Add(x1, x2, y + page.Top, px); });
         y += pitchY;
     }
+    across.Flush();
 
-    const int columns = StrToInt(f->eDotX->Text());
+    const int columns = StrToWhole(f->eDotX->Text());
     const int y1 = ToPixel(page.Top);
     const int y2 = page.Y(StrToFloat(f->eMmY->Text()) * StrToFloat(f->eDotY->Text()));
     const double pitchX = StrToFloat(f->eMmX->Text()) * f->PxPerMmX;
     double x = 0.0;
     for (int i = 0; i <= columns; ++i) {
-        DrawGridLine(c, g, false, i, [&](double px) { StackedVertical(c, x + page.Left, y1, y2, px); });
+        DrawGridLine(c, g, false, i, [&](double px) { down.Add(y1, y2, x + page.Left, px); });
         x += pitchX;
     }
+    down.Flush();
 }
 
 void PreviewGraphPaper() {
@@ -106,23 +112,26 @@ void PreviewGraphPaper() {
 
         // Counts are parsed where they are used, so horizontal lines already drawn stay when a
         // count only fails for the vertical lines.
-        const int rows = StrToInt(f->eDotY->Text());
+        const int rows = StrToWhole(f->eDotY->Text());
+        TStackPass across(c, true, page.Height), down(c, false, page.Width);
         const int x1 = ToPixel(page.Left);
         const int x2 = page.X(StrToFloat(f->eDotX->Text()) * mmX);
         double y = 0.0;
         for (int i = 0; i <= rows; ++i) {
-            DrawGridLine(c, g, true, i, [&](double px) { StackedHorizontal(c, x1, x2, y + page.Top, px); });
+            DrawGridLine(c, g, true, i, [&](double px) { across.Add(x1, x2, y + page.Top, px); });
             y += mmY * sy;
         }
+        across.Flush();
 
-        const int columns = StrToInt(f->eDotX->Text());
+        const int columns = StrToWhole(f->eDotX->Text());
         const int y1 = ToPixel(page.Top);
         const int y2 = page.Y(StrToFloat(f->eDotY->Text()) * mmY);
         double x = 0.0;
         for (int i = 0; i <= columns; ++i) {
-            DrawGridLine(c, g, false, i, [&](double px) { StackedVertical(c, x + page.Left, y1, y2, px); });
+            DrawGridLine(c, g, false, i, [&](double px) { down.Add(y1, y2, x + page.Left, px); });
             x += mmX * sx;
         }
+        down.Flush();
     } catch (...) {
         ShowMessage("GraphiPaperの例外");
     }

@@ -6,6 +6,7 @@
 #include "render/RenderConventions.h"
 #include "render/RepeatRange.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
 #include <algorithm>
@@ -23,8 +24,8 @@ struct GridSettings {
 
 GridSettings ReadGridSettings(TForm1* f) {
     GridSettings g;
-    g.across = StrToIntDef(f->Edit14->Text(), 20);
-    g.down = StrToIntDef(f->Edit15->Text(), 20);
+    g.across = StrToWholeDef(f->Edit14->Text(), 20);
+    g.down = StrToWholeDef(f->Edit15->Text(), 20);
     g.widthMm = StrToFloatDef(f->Edit16->Text(), 0.5);
     g.heightMm = StrToFloatDef(f->Edit17->Text(), 0.5);
     g.pitchMm = StrToFloatDef(f->Edit18->Text(), 10.0);
@@ -71,6 +72,36 @@ std::vector<AxisDot> AxisDots(int count, float pitch, float origin, float radius
     return dots;
 }
 
+// Filled dots far larger than their pitch merge into one shape. Given a pitch of P across and Q
+// down (the rows of one shift) and radii Rx, Ry, with a pixel and a half kept for the raster's
+// rounding: every point between the outermost centres lies inside some dot, and every pixel an
+// inner dot adds outside that rectangle lies inside the dots of the outermost rows and columns.
+bool Merge(double p, double q, double rx, double ry) {
+    p = std::fabs(p), q = std::fabs(q), rx -= 1.5, ry -= 1.5;
+    return p > 0 && q > 0 && rx > 0 && ry > 0 && p <= rx && q <= ry && p * p * ry <= 4 * q * rx * rx &&
+           q * q * rx <= 4 * p * ry * ry;
+}
+
+// The merged shape of one lattice of filled dots (Across are its columns, Down its rows, each
+// with the pixels it covers): the rectangle between the outermost centres, filled with the brush,
+// and the dots of the outermost rows and columns. A page of dots larger than the page costs a few
+// hundred shapes, not millions.
+void DrawMerged(TCanvas* c, const std::vector<Span>& across, const std::vector<Span>& down) {
+    if (across.empty() || down.empty()) return;
+    auto centre = [](Span s) { return (s.first + s.second) / 2; };
+    const int x1 = std::min(centre(across.front()), centre(across.back()));
+    const int x2 = std::max(centre(across.front()), centre(across.back()));
+    const int y1 = std::min(centre(down.front()), centre(down.back()));
+    const int y2 = std::max(centre(down.front()), centre(down.back()));
+    c->FillRect(TRect(x1, y1, x2 + 1, y2 + 1));
+    for (Span y : {down.front(), down.back()})
+        for (Span x : across)
+            c->Ellipse(x.first, y.first, x.second, y.second);
+    for (size_t i = 1; i + 1 < down.size(); ++i)
+        for (Span x : {across.front(), across.back()})
+            c->Ellipse(x.first, down[i].first, x.second, down[i].second);
+}
+
 // Draws the grid with the canvas's pen and brush as the caller set them.
 //
 // Every dot that can show is drawn in order, except repeats: a dot in the same pixels as the one
@@ -86,6 +117,20 @@ void DrawDots(const TPageSurface& page, const GridSettings& g, const DotLayout& 
         g.staggered ? AxisDots(g.across, d.pitch, d.left, d.rx, half, page.Width, margin) : even;
     const std::vector<AxisDot> rows = AxisDots(g.down, d.pitch, d.top, d.ry, 0.0, page.Height, margin);
 
+    // Filled dots that merge: one shape per lattice of rows with the same shift.
+    const double rowPitch = g.staggered ? 2.0 * d.pitch : d.pitch;
+    if (!g.hollow && Merge(d.pitch, rowPitch, d.rx, d.ry)) {
+        for (int shift : g.staggered ? std::vector<int>{0, 1} : std::vector<int>{-1}) {
+            std::vector<Span> across, down;
+            for (const AxisDot& x : shift == 1 ? odd : even)
+                across.push_back(x.span);
+            for (const AxisDot& row : rows)
+                if (shift < 0 || (row.last - row.first >= 1 || row.first % 2 == shift))
+                    down.push_back(row.span);
+            DrawMerged(page.Canvas, across, down);
+        }
+        return;
+    }
     auto drawRow = [&](int i, Span y) {
         for (const AxisDot& x : i % 2 != 0 ? odd : even)
             page.Canvas->Ellipse(x.span.first, y.first, x.span.second, y.second);

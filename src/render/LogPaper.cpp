@@ -4,14 +4,24 @@
 //
 // Both renderers share one body; they differ only in the surface and in the width of the heavy
 // lines (2 pixels in the preview, 0.4 mm in print).
+//
+// Every line of a direction has the same colour and the same ends, so a line drawn again on the
+// same pixels changes nothing: each pixel row (or column) is drawn once for the plain and once
+// for the heavy lines, and lines off the canvas not at all. Group counts of two billion cost what
+// the canvas shows.
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
+#include "render/RepeatRange.h"
 #include "shell/Unit1.h"
 #include "winlib/SysUtils.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace {
 // How the interval grows from one index to the next.
@@ -32,31 +42,121 @@ Growth ReadGrowth(TForm1* f, float ratio) {
 
 // Where a walk along an axis ended: the running position and the running interval.
 struct WalkEnd {
-    float position = 0.0f;
-    float interval = 0.0f;
+    double position = 0.0;
+    double interval = 0.0;
 };
 
-// Walks the 9 * Groups + 1 indices of one logarithmic axis, calling Line(i, at) with the place
-// P + v of each line (when given). The end's position is the axis total. An interval of exactly
-// 0 does not advance; the next one restarts at the smallest size.
-WalkEnd WalkAxis(int groups, float smallest, const Growth& g,
-                 const std::function<void(int64_t, float)>& line = nullptr) {
-    float v = 0.0f, p = 0.0f;
-    const int64_t last = int64_t{9} * groups; // no overflow for any group count
-    for (int64_t i = 0; i <= last; ++i) {
-        v = g.byRatio ? v * g.ratio : v + g.constant;
-        if (line) line(i, p + v);
-        if (i % 9 == 0) {
-            p = p + v;
-            v = smallest;
-        } else if (v == 0.0f) {
-            v = smallest;
-        } else {
-            p = p + v;
+// Axes of up to this many indices are walked index by index in single precision; longer ones
+// (more groups than any page shows) are laid out group by group in closed form.
+constexpr int64_t kWalkLimit = 200000;
+
+// One logarithmic axis of 9 * Groups + 1 indices. Index 0 lies at the first grown interval;
+// every group after it repeats the same nine steps from the smallest size, so group g (from 1)
+// starts one group length further on than group g - 1. An interval of exactly 0 does not
+// advance; the next one restarts at the smallest size.
+class LogAxis {
+  public:
+    LogAxis(int groups, float smallest, const Growth& g) : groups_(groups), smallest_(smallest), growth_(g) {
+        // Index 0, then one group from the smallest size, as the walk takes them.
+        float v = Grow(0.0f);
+        first_ = v;
+        float p = v;
+        v = smallest;
+        const float start = p;
+        for (int j = 1; j <= 9; ++j) {
+            v = Grow(v);
+            step_[j - 1] = static_cast<double>(p + v) - start;
+            if (j == 9 || v != 0.0f) p = p + v;
+            if (j == 9 || v == 0.0f) v = smallest;
+        }
+        length_ = static_cast<double>(p) - start;
+    }
+
+    int64_t Indices() const { return groups_ < 0 ? 0 : int64_t{9} * groups_ + 1; }
+    bool Walked() const { return Indices() <= kWalkLimit; }
+
+    // Walks every index in single precision, calling Line(i, at) with the place P + v of each
+    // line (when given). The end's position is the axis total.
+    WalkEnd Walk(const std::function<void(int64_t, double)>& line = nullptr) const {
+        float v = 0.0f, p = 0.0f;
+        for (int64_t i = 0; i < Indices(); ++i) {
+            v = Grow(v);
+            if (line) line(i, p + v);
+            if (i % 9 == 0) {
+                p = p + v;
+                v = smallest_;
+            } else if (v == 0.0f) {
+                v = smallest_;
+            } else {
+                p = p + v;
+            }
+        }
+        return {p, v};
+    }
+
+    // Where the walk ends, for any number of groups.
+    WalkEnd End() const {
+        if (Walked()) return Walk();
+        return {first_ + groups_ * length_, smallest_};
+    }
+
+    // The place of line j (1 to 9) of group g (from 1), laid out in closed form; line 9 closes
+    // the group and is heavy.
+    double At(int64_t g, int j) const { return first_ + (g - 1) * length_ + step_[j - 1]; }
+    double First() const { return first_; }
+    double GroupLength() const { return length_; }
+    int Groups() const { return groups_; }
+    // The span of one group's lines from its start.
+    double SpanLow() const { return std::min(0.0, *std::min_element(step_.begin(), step_.end())); }
+    double SpanHigh() const { return std::max(0.0, *std::max_element(step_.begin(), step_.end())); }
+
+  private:
+    float Grow(float v) const { return growth_.byRatio ? v * growth_.ratio : v + growth_.constant; }
+    int groups_;
+    float smallest_;
+    Growth growth_;
+    double first_ = 0, length_ = 0;
+    std::array<double, 9> step_{};
+};
+
+// The lines of one direction, by pixel: plain and heavy lines apart, each pixel once.
+class LineSet {
+  public:
+    // Lines across a canvas Extent pixels long whose heaviest pen is HeavyWidth pixels.
+    LineSet(int extent, int heavyWidth)
+        : margin_(std::max(heavyWidth, 1) + 2), plain_(static_cast<size_t>(extent + 2 * margin_)),
+          heavy_(plain_.size()) {}
+
+    // A line at the floating pixel coordinate Px (position times scale plus origin).
+    void Add(double px, bool heavy) {
+        const int i = Index(px);
+        if (i >= 0) (heavy ? heavy_ : plain_)[static_cast<size_t>(i)] = true;
+    }
+    // Heavy lines on every pixel from one coordinate to another, for groups closer than a pixel.
+    void AddHeavyRun(double fromPx, double toPx) {
+        const double lo = std::max(std::min(fromPx, toPx), -double(margin_)),
+                     hi = std::min(std::max(fromPx, toPx), double(heavy_.size()));
+        for (double px = lo; px <= hi; px += 1.0)
+            Add(px, true);
+    }
+    // Calls Draw(pixel, heavy) for each pixel that has a line, plain lines first.
+    template <class Draw> void ForEach(Draw draw) const {
+        for (bool heavy : {false, true}) {
+            const std::vector<bool>& set = heavy ? heavy_ : plain_;
+            for (size_t i = 0; i < set.size(); ++i)
+                if (set[i]) draw(static_cast<int>(i) - margin_, heavy);
         }
     }
-    return {p, v};
-}
+    int Margin() const { return margin_; }
+
+  private:
+    int Index(double px) const {
+        if (!(px > -margin_ && px < static_cast<double>(plain_.size()) - margin_)) return -1; // NaN too
+        return ToPixel(px) + margin_;
+    }
+    int margin_;
+    std::vector<bool> plain_, heavy_;
+};
 
 // What differs between the preview and the print: the surface and the heavy pen widths.
 struct LogSurface {
@@ -66,57 +166,131 @@ struct LogSurface {
     int heavySemiLinear = 2; // every fifth vertical line of semi-log
 };
 
-void SetWidth(TCanvas* c, bool heavy, int heavyWidth) {
-    c->Pen()->SetWidth(heavy ? heavyWidth : 1);
+// The lines of one logarithmic axis placed by Place (millimetres along the axis to a floating
+// pixel coordinate), heavy every ninth index.
+void AddAxisLines(LineSet& set, const LogAxis& axis, const std::function<double(double)>& place, int extent) {
+    if (axis.Walked()) {
+        axis.Walk([&](int64_t i, double at) { set.Add(place(at), i % 9 == 0); });
+        return;
+    }
+    // Closed form: index 0, then the groups whose lines can reach the canvas.
+    set.Add(place(axis.First()), true);
+    const int64_t groups = axis.Groups();
+    const double margin = set.Margin();
+    // The group's pixel span, whichever way the placing runs.
+    auto span = [&](int64_t g) {
+        const double start = axis.First() + (g - 1) * axis.GroupLength();
+        const double a = place(start + axis.SpanLow()), b = place(start + axis.SpanHigh());
+        return std::pair(std::min(a, b), std::max(a, b));
+    };
+    auto before = [&](int64_t g) { return span(g).second < -margin; };
+    auto after = [&](int64_t g) { return span(g).first > extent + margin; };
+    // Spans move one way as g grows (every group is the same length): find the run on the canvas.
+    const bool forward = span(groups).first >= span(1).first;
+    int64_t g0, g1;
+    if (forward) {
+        g0 = FirstTrue64(1, groups + 1, [&](int64_t g) { return !before(g); });
+        g1 = FirstTrue64(g0, groups + 1, after);
+    } else {
+        g0 = FirstTrue64(1, groups + 1, [&](int64_t g) { return !after(g); });
+        g1 = FirstTrue64(g0, groups + 1, before);
+    }
+    auto addGroup = [&](int64_t g) {
+        for (int j = 1; j <= 9; ++j)
+            set.Add(place(axis.At(g, j)), j == 9);
+    };
+    if (g1 - g0 <= kWalkLimit / 9) {
+        for (int64_t g = g0; g < g1; ++g)
+            addGroup(g);
+        return;
+    }
+    // More groups on the canvas than pixels: their closing lines fall on every pixel between the
+    // first and the last, and the other lines among them; the outermost groups are drawn whole.
+    set.AddHeavyRun(place(axis.At(g0, 9)), place(axis.At(g1 - 1, 9)));
+    for (int64_t g : {g0, g0 + 1, g1 - 2, g1 - 1})
+        addGroup(g);
 }
 
-void HorizontalLine(const TPageSurface& page, double yMm, double x2Mm) {
-    const int y = page.Y(yMm);
-    page.Canvas->MoveTo(page.X(0), y);
-    page.Canvas->LineTo(page.X(x2Mm), y);
+void DrawHorizontal(const LogSurface& s, const LineSet& set, double x2Mm) {
+    const TPageSurface& page = s.page;
+    const int x1 = ToCanvasPixel(page.Left, page.Width),
+              x2 = ToCanvasPixel(x2Mm * page.ScaleX + page.Left, page.Width);
+    set.ForEach([&](int y, bool heavy) {
+        page.Canvas->Pen()->SetWidth(heavy ? s.heavyAcross : 1);
+        page.Canvas->MoveTo(x1, y);
+        page.Canvas->LineTo(x2, y);
+    });
 }
 
-void VerticalLine(const TPageSurface& page, double xMm, double y2Mm) {
-    const int x = page.X(xMm);
-    page.Canvas->MoveTo(x, page.Y(0));
-    page.Canvas->LineTo(x, page.Y(y2Mm));
+void DrawVertical(const TPageSurface& page, const LineSet& set, double y2Mm, int heavyWidth) {
+    const int y1 = ToCanvasPixel(page.Top, page.Height),
+              y2 = ToCanvasPixel(y2Mm * page.ScaleY + page.Top, page.Height);
+    set.ForEach([&](int x, bool heavy) {
+        page.Canvas->Pen()->SetWidth(heavy ? heavyWidth : 1);
+        page.Canvas->MoveTo(x, y1);
+        page.Canvas->LineTo(x, y2);
+    });
 }
 
 void DrawSemiLog(const LogSurface& s, float minX, float minY, const Growth& g, TForm1* f) {
     const TPageSurface& page = s.page;
-    TCanvas* c = page.Canvas;
     const int columns = f->LogGroupsX;
-    const double totalY = WalkAxis(f->LogGroupsY, minY, g).position;
+    const LogAxis axisY(f->LogGroupsY, minY, g);
+    const WalkEnd end = axisY.End();
+    const double totalY = end.position;
     const bool reversed = f->CheckBox7->Checked();
     const float length = static_cast<float>(columns) * minX;
-    const WalkEnd end = WalkAxis(f->LogGroupsY, minY, g, [&](int64_t i, float at) {
-        SetWidth(c, i % 9 == 0, s.heavyAcross);
-        HorizontalLine(page, reversed ? totalY - at : at, length);
-    });
-    // The columns reach one smallest interval past the last horizontal line.
-    const float bottom = end.position + end.interval;
-    for (int i = 0; i <= columns; ++i) {
-        SetWidth(c, i % 5 == 0, s.heavySemiLinear);
-        VerticalLine(page, static_cast<float>(i) * minX, bottom);
+    LineSet rows(page.Height, s.heavyAcross);
+    AddAxisLines(
+        rows, axisY, [&](double at) { return (reversed ? totalY - at : at) * page.ScaleY + page.Top; },
+        page.Height);
+    DrawHorizontal(s, rows, length);
+
+    // The columns reach one smallest interval past the last horizontal line. Columns on the
+    // same pixel column are one line: each run of them is looked at once.
+    const float bottom = static_cast<float>(end.position) + static_cast<float>(end.interval);
+    LineSet cols(page.Width, s.heavySemiLinear);
+    auto x = [&](int64_t i) { return static_cast<float>(i) * minX * page.ScaleX + page.Left; };
+    const int64_t count = columns < 0 ? 0 : int64_t{columns} + 1;
+    const double margin = cols.Margin();
+    auto off = [&](int64_t i) { return x(i) > page.Width + margin || x(i) < -margin; };
+    // Columns move one way: skip those before the canvas, stop after it.
+    const bool leftwards = minX < 0;
+    auto beforeCanvas = [&](int64_t i) { return leftwards ? x(i) > page.Width + margin : x(i) < -margin; };
+    int64_t i = count > 0 ? FirstTrue64(0, count, [&](int64_t k) { return !beforeCanvas(k); }) : 0;
+    while (i < count && !off(i)) {
+        const int px = ToPixel(x(i));
+        const int64_t next =
+            FirstTrue64(i + 1, count, [&](int64_t k) { return off(k) || ToPixel(x(k)) != px; });
+        // The run [i, next) has a heavy column when it holds a multiple of 5, a plain one when
+        // it holds any other index.
+        const bool heavy = (next - 1) / 5 * 5 >= i;
+        const bool plain = next - i > 1 || i % 5 != 0;
+        if (plain) cols.Add(x(i), false);
+        if (heavy) cols.Add(x(i), true);
+        i = next;
     }
+    DrawVertical(page, cols, bottom, s.heavySemiLinear);
 }
 
 void DrawLogLog(const LogSurface& s, float minX, float minY, const Growth& g, TForm1* f) {
     const TPageSurface& page = s.page;
-    TCanvas* c = page.Canvas;
-    const double totalX = WalkAxis(f->LogGroupsX, minX, g).position;
-    const double totalY = WalkAxis(f->LogGroupsY, minY, g).position;
+    const LogAxis axisX(f->LogGroupsX, minX, g), axisY(f->LogGroupsY, minY, g);
+    const double totalX = axisX.End().position;
+    const double totalY = axisY.End().position;
     const bool reverseY = f->CheckBox6->Checked();
-    WalkAxis(f->LogGroupsY, minY, g, [&](int64_t i, float at) {
-        SetWidth(c, i % 9 == 0, s.heavyAcross);
-        HorizontalLine(page, reverseY ? totalY - at : at, totalX);
-    });
+    LineSet rows(page.Height, s.heavyAcross);
+    AddAxisLines(
+        rows, axisY, [&](double at) { return (reverseY ? totalY - at : at) * page.ScaleY + page.Top; },
+        page.Height);
+    DrawHorizontal(s, rows, totalX);
     // The X pattern runs leftwards from the right end unless CheckBox7 puts it at the left.
     const bool fromLeft = f->CheckBox7->Checked();
-    WalkAxis(f->LogGroupsX, minX, g, [&](int64_t i, float at) {
-        SetWidth(c, i % 9 == 0, s.heavyDown);
-        VerticalLine(page, fromLeft ? at : totalX - at, totalY);
-    });
+    LineSet cols(page.Width, s.heavyDown);
+    AddAxisLines(
+        cols, axisX, [&](double at) { return (fromLeft ? at : totalX - at) * page.ScaleX + page.Left; },
+        page.Width);
+    DrawVertical(page, cols, totalY, s.heavyDown);
 }
 
 void DrawLogPaper(const LogSurface& s, int type, float minX, float minY, float ratio) {

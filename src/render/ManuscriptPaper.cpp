@@ -6,12 +6,17 @@
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
+#include "render/RepeatRange.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "shell/Yxcalc.h"
 #include "winlib/Dialogs.h"
 #include "winlib/SysUtils.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <vector>
 
 namespace {
 // Columns, rows (the band counted) and the fold row, from the tab's edits.
@@ -23,12 +28,12 @@ struct ManuscriptCounts {
 
 ManuscriptCounts ReadCounts(TForm1* f) {
     ManuscriptCounts n;
-    n.columns = StrToIntDef(f->Edit4->Text(), 10);
+    n.columns = StrToWholeDef(f->Edit4->Text(), 10);
     // The band is one more row; the largest whole number stays as it is instead of overflowing.
-    const int cellRows = StrToIntDef(f->Edit5->Text(), 20);
+    const int cellRows = StrToWholeDef(f->Edit5->Text(), 20);
     n.rows = cellRows < std::numeric_limits<int>::max() ? cellRows + 1 : cellRows;
     int fold;
-    n.fold = TryStrToInt(f->Edit6->Text(), fold) ? fold : (n.rows - 1) / 2;
+    n.fold = TryStrToWhole(f->Edit6->Text(), fold) ? fold : (n.rows - 1) / 2;
     return n;
 }
 
@@ -45,10 +50,11 @@ struct ManuscriptGrid {
     int ColumnX(int j) const { return ToPixel(static_cast<double>(j) * cx + left); }
     int BandX(double millimetres) const { return ToPixel(millimetres * mm + left); }
     // The bottom of the last row's cells: the top of the row after it, less the strip when that
-    // last row has its strip above its cells (at or below the fold).
-    int Bottom() const {
+    // last row has its strip above its cells (at or below the fold); held near a canvas Height
+    // pixels high when it lies far below it.
+    int Bottom(int height) const {
         const double below = RowTop(n.rows);
-        return ToPixel(n.fold >= n.rows ? below : below - gap);
+        return ToCanvasPixel(n.fold >= n.rows ? below : below - gap, height);
     }
 };
 
@@ -90,33 +96,66 @@ void DrawFoldBand(TCanvas* c, const ManuscriptGrid& g, TForm1* f) {
     c->FillRect(TRect(g.BandX(0), y1, g.BandX(5), y2));
 }
 
+// The column rules' places that can show on a canvas Width pixels wide, each once.
+std::vector<int> VisibleColumns(const ManuscriptGrid& g, int width, double margin) {
+    const TIndexRange range = VisibleIndexes(
+        g.n.columns - 1, g.cx, [&](int i) { return (i + 1.0) * g.cx + g.left; },
+        [&](int i) { return (i + 1.0) * g.cx + g.left; }, width, margin);
+    std::vector<int> xs;
+    ForEachRun(
+        range, [&](int i) { return g.ColumnX(i + 1); },
+        [&](int first, int) { xs.push_back(g.ColumnX(first + 1)); });
+    return xs;
+}
+
 // The rows, the band and the frame, with the pen already set for the rules. The print canvas
-// clears its brush again at every row, the band having set it solid.
-void DrawManuscript(TCanvas* c, const ManuscriptGrid& g, TForm1* f, bool clearBrushEachRow, int frameWidth) {
-    const int x1 = ToPixel(g.left);
-    const int xr = g.ColumnX(g.n.columns);
-    for (int i = 0; i < g.n.rows; ++i) {
+// clears its brush again at every row, the band having set it solid. Only the rows and columns
+// that can show on the canvas are drawn, and of rows that fall on the same pixels only the last:
+// two billion columns or rows cost what the canvas holds.
+void DrawManuscript(const TPageSurface& page, const ManuscriptGrid& g, TForm1* f, bool clearBrushEachRow,
+                    int frameWidth) {
+    TCanvas* c = page.Canvas;
+    const double margin = frameWidth + 2.0;
+    const int x1 = ToCanvasPixel(g.left, page.Width);
+    const int xr = ToCanvasPixel(g.n.columns * static_cast<double>(g.cx) + g.left, page.Width);
+    const std::vector<int> columns = VisibleColumns(g, page.Width, margin);
+    // A row reaches from the strip above its top rule to the strip below its cells.
+    auto reach = [&](int i, bool high) {
+        const double y = g.RowTop(i), a = y - g.gap, b = y + g.cy + g.gap;
+        return high ? std::max(a, b) : std::min(a, b);
+    };
+    const TIndexRange rows = VisibleIndexes(
+        g.n.rows, g.cy + g.gap, [&](int i) { return reach(i, false); }, [&](int i) { return reach(i, true); },
+        page.Height, margin);
+    // Where a row draws: its side of the fold and its rules' pixel rows.
+    auto key = [&](int i) {
+        const double y = g.RowTop(i);
+        const int side = i < g.n.fold ? -1 : i == g.n.fold ? 0 : 1;
+        const double cells = i < g.n.fold ? y + g.gap : y;
+        return std::array<int, 5>{side, ToPixel(y), ToPixel(i < g.n.fold ? y + g.gap : y - g.gap),
+                                  ToPixel(cells), ToPixel(cells + g.cy)};
+    };
+    ForEachRun(rows, key, [&](int, int i) {
         if (clearBrushEachRow) c->Brush()->SetStyle(bsClear);
         c->Pen()->SetStyle(psSolid);
         const double y = g.RowTop(i);
         Rule(c, x1, xr, y);
         if (i == g.n.fold) {
             DrawFoldBand(c, g, f);
-            continue;
+            return;
         }
         // Above the fold the cells lie below the strip, below the fold the strip above the row.
         const double cells = i < g.n.fold ? y + g.gap : y;
         Rule(c, x1, xr, i < g.n.fold ? y + g.gap : y - g.gap);
-        for (int j = 1; j < g.n.columns; ++j) {
-            const int x = g.ColumnX(j);
+        for (int x : columns) {
             c->MoveTo(x, ToPixel(cells));
             c->LineTo(x, ToPixel(cells + g.cy));
         }
-    }
+    });
 
     c->Pen()->SetStyle(psSolid);
     c->Pen()->SetWidth(frameWidth);
-    const int yt = ToPixel(g.top), yb = g.Bottom();
+    const int yt = ToCanvasPixel(g.top, page.Height), yb = g.Bottom(page.Height);
     c->MoveTo(x1, yt);
     c->LineTo(xr, yt);
     c->LineTo(xr, yb);
@@ -142,8 +181,12 @@ bool LayOut(TForm1* f, const TPageSurface& page, ManuscriptGrid& g) {
         g.cx = static_cast<float>(sizeMm * page.ScaleX);
         g.cy = static_cast<float>(sizeMm * page.ScaleY);
     } else {
-        // One size for both axes, also on a printer whose two resolutions differ.
-        g.cx = g.cy = FittedCell(g.n, page.Width - (left + right), page.Height - (top + bottom));
+        // One size for both axes, also on a printer whose two resolutions differ. Cells finer than
+        // the finest pitch are held to it: more of them than fit run off the page.
+        float cell = FittedCell(g.n, page.Width - (left + right), page.Height - (top + bottom));
+        const float finest = static_cast<float>(FinestPitchMm * page.ScaleX);
+        if (cell > 0 && cell < finest) cell = finest;
+        g.cx = g.cy = cell;
     }
     g.gap = static_cast<float>(g.cy * (1.0L / 3));
     return true;
@@ -160,7 +203,7 @@ void PrintManuscriptPaper() {
     c->Pen()->SetWidth(ToPixel(0.1 * f->PxPerMmX));
     c->Pen()->SetStyle(psSolid);
     c->Brush()->SetStyle(bsClear);
-    DrawManuscript(c, g, f, true, ToPixel(0.5 * f->PxPerMmY));
+    DrawManuscript(page, g, f, true, ToPixel(0.5 * f->PxPerMmY));
 }
 
 void PreviewManuscriptPaper() {
@@ -174,5 +217,5 @@ void PreviewManuscriptPaper() {
     c->Pen()->SetWidth(1);
     c->Pen()->SetStyle(psSolid);
     c->Brush()->SetStyle(bsClear);
-    DrawManuscript(c, g, f, false, 2);
+    DrawManuscript(page, g, f, false, 2);
 }

@@ -4,6 +4,7 @@
 #include "shell/Unit1.h"
 #include "winlib/SysUtils.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -20,6 +21,12 @@ int ToPixel(double Value) {
     if (!(Value > -2147483649.0 && Value < 2147483648.0))
         throw EInvalidOp("Invalid floating point operation");
     return static_cast<int>(Value);
+}
+
+int ToCanvasPixel(double Value, int Extent) {
+    constexpr double kBeyond = 64;
+    if (std::isnan(Value)) return ToPixel(-kBeyond); // no place at all: off the canvas
+    return ToPixel(std::clamp(Value, -kBeyond, Extent + kBeyond));
 }
 
 double PreviewZoom(TForm1* Form) {

@@ -39,6 +39,12 @@ class TForm1;
 // would be undefined; a renderer's caller reports the error like any other).
 int ToPixel(double Value);
 
+// A solid line's end that may lie far off a canvas Extent pixels long (a pattern of two billion
+// cells): truncated as ToPixel does, but held 64 pixels beyond the canvas, where the line is cut
+// off all the same, instead of overflowing; a value that is not a number lies before the canvas.
+// Not for dashed lines, whose dashes count from the end.
+int ToCanvasPixel(double Value, int Extent);
+
 // ---- scales ----------------------------------------------------------------------------------
 
 // The zoom of the preview as a factor: the selected ComboBox1 item ("100" ... "25") times 0.01.
@@ -123,5 +129,11 @@ TColor LineColor(TForm1* Form);
 int FontHeightPx(double SizeMm, double Scale);
 // Sets Font's height (positive: the cell height) for a size in millimetres.
 void SetFontSizeMm(TFont* Font, double SizeMm, double Scale);
+// The finest pitch of a pattern of shapes (grid dots, triangles, circles, manuscript cells), as
+// of the graph paper's cells: finer patterns are a solid grey on paper and would take millions
+// of shapes to draw. The editors refuse finer pitches; a pitch the renderer derives (fitted
+// manuscript cells) is held to it.
+inline constexpr double FinestPitchMm = 1.0;
+
 // The text whose measured height places the page number and the corner mark.
 inline constexpr const char* SampleText = "Wq";

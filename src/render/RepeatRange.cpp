@@ -1,26 +1,30 @@
 #include "render/RepeatRange.h"
 
-int FirstTrue(int From, int To, const std::function<bool(int)>& Pred) {
+int64_t FirstTrue64(int64_t From, int64_t To, const std::function<bool(int64_t)>& Pred) {
     // Gallop out from From, then bisect: runs that end early cost only a few calls.
-    long long lo = From, step = 1; // Pred is false below lo
-    long long hi = To;             // Pred is true at hi (or hi is To)
+    int64_t lo = From, step = 1; // Pred is false below lo
+    int64_t hi = To;             // Pred is true at hi (or hi is To)
     while (lo < hi) {
-        const long long probe = lo + step - 1 < hi ? lo + step - 1 : hi - 1;
-        if (Pred(static_cast<int>(probe))) {
+        const int64_t probe = step - 1 < hi - lo ? lo + step - 1 : hi - 1;
+        if (Pred(probe)) {
             hi = probe;
             break;
         }
         lo = probe + 1;
-        step *= 2;
+        if (step < (int64_t{1} << 62)) step *= 2;
     }
     while (lo < hi) {
-        const long long mid = lo + (hi - lo) / 2;
-        if (Pred(static_cast<int>(mid)))
+        const int64_t mid = lo + (hi - lo) / 2;
+        if (Pred(mid))
             hi = mid;
         else
             lo = mid + 1;
     }
-    return static_cast<int>(lo);
+    return lo;
+}
+
+int FirstTrue(int From, int To, const std::function<bool(int)>& Pred) {
+    return static_cast<int>(FirstTrue64(From, To, [&](int64_t i) { return Pred(static_cast<int>(i)); }));
 }
 
 TIndexRange VisibleIndexes(int Count, double Step, const std::function<double(int)>& Lo,

@@ -6,11 +6,14 @@
 // itself. Both leave the picture exactly as drawing every shape would.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 // The first index in [From, To) at which Pred holds, Pred being false up to some index and
-// true from there on; To when it never holds. Takes O(log(To - From)) calls of Pred.
+// true from there on; To when it never holds. Takes O(log(To - From)) calls of Pred. The 64-bit
+// form serves runs longer than any int (all the lines of two billion groups).
 int FirstTrue(int From, int To, const std::function<bool(int)>& Pred);
+int64_t FirstTrue64(int64_t From, int64_t To, const std::function<bool(int64_t)>& Pred);
 
 // Indexes [First, Last) of a run of shapes.
 struct TIndexRange {

@@ -2,12 +2,16 @@
 // other band shifted half a side to the left; the upward triangles between them are closed by
 // the next band's top edge. The bands run across the page, or down it with the orientation
 // option, which draws the same figure with X and Y exchanged. Nothing is clipped at the far
-// edges of the content rectangle.
+// edges of the content rectangle; bands and cells wholly off the canvas are not visited.
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
+#include "render/RepeatRange.h"
 #include "shell/Unit1.h"
+#include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
+
+#include <algorithm>
 
 namespace {
 // Draws in lattice coordinates: X along the bands and Y across them, in pixels from the content
@@ -34,13 +38,15 @@ class LatticePen {
     bool down_;
 };
 
-// Bands of Cells triangles with side A and height H pixels.
-void DrawLattice(LatticePen& pen, int bands, int cells, float a, float h) {
+// Bands of Cells triangles with side A and height H pixels; only the bands in Rows and the
+// cells in Columns are drawn (the others lie wholly off the canvas).
+void DrawLattice(LatticePen& pen, int bands, int cells, float a, float h, TIndexRange rows,
+                 TIndexRange columns) {
     const double half = a * 0.5;
-    for (int r = 0; r < bands; ++r) {
+    for (int r = rows.First; r < rows.Last; ++r) {
         const double y0 = static_cast<double>(r) * h;
         const double y1 = y0 + h;
-        for (int c = 0; c < cells; ++c) {
+        for (int c = columns.First; c < columns.Last; ++c) {
             const double x = static_cast<double>(c) * a;
             const bool last = c == cells - 1;
             if (r % 2 == 0) {
@@ -79,16 +85,30 @@ void DrawLattice(LatticePen& pen, int bands, int cells, float a, float h) {
 void DrawSlantPaper(TForm1* f, const TPageSurface& page, double pxPerMm) {
     const float side = static_cast<float>(StrToFloatDef(f->Edit13->Text(), 10.0));
     const float height = static_cast<float>(1.7320508075688772 * side * 0.5);
-    const int acrossX = StrToIntDef(f->Edit29->Text(), 10);
-    const int alongY = StrToIntDef(f->Edit30->Text(), 10);
+    const int acrossX = StrToWholeDef(f->Edit29->Text(), 10);
+    const int alongY = StrToWholeDef(f->Edit30->Text(), 10);
     const bool down = f->CheckBox8->Checked();
 
     TCanvas* c = page.Canvas;
     c->Brush()->SetStyle(bsClear);
     SetLinePen(c, f->ComboBox7->ItemIndex());
+    const float a = static_cast<float>(side * pxPerMm), h = static_cast<float>(height * pxPerMm);
+    if (a == 0) return; // every line has no length: nothing shows
+
+    const int bands = down ? acrossX : alongY, cells = down ? alongY : acrossX;
+    // A band spans its height down the lattice; a cell reaches half a side back (the odd bands'
+    // shift) and one side on. Counts of two billion cost only what the canvas shows.
+    const double originX = down ? page.Top : page.Left, originY = down ? page.Left : page.Top;
+    const int extentX = down ? page.Height : page.Width, extentY = down ? page.Width : page.Height;
+    constexpr double kMargin = 2.0;
+    const TIndexRange rows = VisibleIndexes(
+        bands, h, [&](int r) { return originY + std::min(0.0, double(h)) + double(r) * h; },
+        [&](int r) { return originY + std::max(0.0, double(h)) + double(r) * h; }, extentY, kMargin);
+    const TIndexRange columns = VisibleIndexes(
+        cells, a, [&](int i) { return originX + std::min(-0.5 * a, double(a)) + double(i) * a; },
+        [&](int i) { return originX + std::max(-0.5 * a, double(a)) + double(i) * a; }, extentX, kMargin);
     LatticePen pen(c, page.Left, page.Top, down);
-    DrawLattice(pen, down ? acrossX : alongY, down ? alongY : acrossX, static_cast<float>(side * pxPerMm),
-                static_cast<float>(height * pxPerMm));
+    DrawLattice(pen, bands, cells, a, h, rows, columns);
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "Unit1.h"
 #include "render/ArcArguments.h"
+#include "render/LogArguments.h"
 #include "render/Unit4.h"
 
 void DrawPreviewPattern(TForm1*, int Index) {
@@ -12,8 +13,7 @@ void DrawPreviewPattern(TForm1*, int Index) {
         break;
     case 1:
         PreviewLogPaper(Form1->ComboBox4->ItemIndex(), static_cast<float>(Form1->LogMinX),
-                        static_cast<float>(Form1->LogMinY),
-                        static_cast<float>(StrToFloat(Form1->Edit10->Text())));
+                        static_cast<float>(Form1->LogMinY), ReadLogRatio());
         break;
     case 2:
         PreviewManuscriptPaper();

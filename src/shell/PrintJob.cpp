@@ -3,6 +3,7 @@
 
 #include "PixelMath.h"
 #include "PrintRenderers.h"
+#include "WholeNumbers.h"
 #include "render/Unit4.h"
 
 namespace {
@@ -39,7 +40,7 @@ void TForm1::PrintOutExecute(TObject*) {
         c = PrinterRef->Canvas();
         c->Pen()->SetWidth(1);
         int pagesDone = 0;
-        while (StrToInt(Edit2->Text()) > pagesDone) {
+        while (StrToWhole(Edit2->Text()) > pagesDone) {
             c->Brush()->SetColor(clWhite);
             c->FillRect(TRect(0, 0, DrawableWidth, DrawableHeight));
             c->Pen()->SetColor(ColorDialog1->Color());
@@ -61,7 +62,7 @@ void TForm1::PrintOutExecute(TObject*) {
             PrintPageNumber(CheckBox2->Checked());
             PrintMark(MarkPos);
             PrintHeader(CheckBoxHeader->Checked(), FrameIndex);
-            if (StrToInt(Edit2->Text()) == PrinterRef->PageNumber()) break;
+            if (StrToWhole(Edit2->Text()) == PrinterRef->PageNumber()) break;
             PrinterRef->NewPage();
             ++pagesDone;
         }

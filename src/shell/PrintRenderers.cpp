@@ -2,6 +2,7 @@
 
 #include "Unit1.h"
 #include "render/ArcArguments.h"
+#include "render/LogArguments.h"
 #include "render/Unit4.h"
 
 bool DrawPrintPattern(TForm1*, int Index) {
@@ -12,8 +13,7 @@ bool DrawPrintPattern(TForm1*, int Index) {
         return true;
     case 1:
         PrintLogPaper(Form1->ComboBox4->ItemIndex(), static_cast<float>(Form1->LogMinX),
-                      static_cast<float>(Form1->LogMinY),
-                      static_cast<float>(StrToFloat(Form1->Edit10->Text())));
+                      static_cast<float>(Form1->LogMinY), ReadLogRatio());
         return true;
     case 2:
         PrintManuscriptPaper();

@@ -2,6 +2,8 @@
 #include "Unit1.h"
 
 #include "PixelMath.h"
+#include "WholeNumbers.h"
+#include "editors/GraphLimits.h"
 #include "editors/NumberText.h"
 
 void TForm1::ComputeDrawableSize() {
@@ -14,21 +16,18 @@ void TForm1::ComputeDrawableSize() {
 }
 
 void TForm1::FillLimitLabels() {
-    const double mmX = StrToFloat(eMmX->Text());
-    const double mmY = StrToFloat(eMmY->Text());
-    // A cell size of 0 (a moment while "0.5" is typed) has no finite count: that label waits.
-    if (mmX > 0)
-        Label14->SetCaption(
-            "MaxX:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableWidth / PxPerMmX) / mmX))) +
-            "px");
-    if (mmY > 0)
-        Label12->SetCaption(
-            "MaxY:" + IntToStr(static_cast<long long>(TwoDigitValue((DrawableHeight / PxPerMmY) / mmY))) +
-            "px");
-    const double dotY = StrToFloat(eDotY->Text());
-    if (dotY != 0) Label10->SetCaption("MaxY:" + TwoDigitText(DrawableHeight / dotY / PxPerMmY) + "mm");
-    const int dotX = StrToInt(eDotX->Text());
-    if (dotX != 0) Label9->SetCaption("MaxX:" + TwoDigitText(IntDiv(DrawableWidth, dotX) / PxPerMmX) + "mm");
+    // A cell size of 0 (a moment while "0.5" is typed) has no count: that label waits.
+    if (const auto fit = CellsThatFit(DrawableWidth, PxPerMmX, StrToFloat(eMmX->Text())))
+        Label14->SetCaption("MaxX:" + IntToStr(*fit) + "px");
+    if (const auto fit = CellsThatFit(DrawableHeight, PxPerMmY, StrToFloat(eMmY->Text())))
+        Label12->SetCaption("MaxY:" + IntToStr(*fit) + "px");
+    const int dotY = StrToWhole(eDotY->Text());
+    if (dotY != 0)
+        Label10->SetCaption("MaxY:" + TwoDigitText(LargestCellMm(DrawableHeight, dotY, PxPerMmY, false)) +
+                            "mm");
+    const int dotX = StrToWhole(eDotX->Text());
+    if (dotX != 0)
+        Label9->SetCaption("MaxX:" + TwoDigitText(LargestCellMm(DrawableWidth, dotX, PxPerMmX, true)) + "mm");
 }
 
 void TForm1::ReadPrinterScale() {
@@ -57,16 +56,12 @@ void TForm1::RefreshPrinterMetrics() {
     lSpace_mm->SetCaption("最低" + TwoDigitText(minX) + "mm");
     FillLimitLabels();
 
-    const int dotX = StrToInt(eDotX->Text());
-    if (dotX != 0) {
-        const double limitX = IntDiv(DrawableWidth, dotX) / PxPerMmX;
-        if (TwoDigitValue(limitX) < StrToFloat(eMmX->Text())) eMmX->SetText(TwoDigitText(limitX));
-    }
-    const double dotY = StrToFloat(eDotY->Text());
-    if (dotY != 0) {
-        const double limitY = DrawableHeight / dotY / PxPerMmY;
-        if (TwoDigitValue(limitY) < StrToFloat(eMmY->Text())) eMmY->SetText(TwoDigitText(limitY));
-    }
+    // The cell sizes come down to what the counts leave room for; with no printable area left
+    // there is nothing to come down to, and the sizes stay.
+    const double limitX = LargestCellMm(DrawableWidth, StrToWhole(eDotX->Text()), PxPerMmX, true);
+    if (limitX > 0 && TwoDigitValue(limitX) < StrToFloat(eMmX->Text())) eMmX->SetText(TwoDigitText(limitX));
+    const double limitY = LargestCellMm(DrawableHeight, StrToWhole(eDotY->Text()), PxPerMmY, false);
+    if (limitY > 0 && TwoDigitValue(limitY) < StrToFloat(eMmY->Text())) eMmY->SetText(TwoDigitText(limitY));
     UpdatePreview();
     StatusBar1->Invalidate();
 }

@@ -4,6 +4,7 @@
 
 #include "Abitmap.h"
 #include "SettingLimits.h"
+#include "WholeNumbers.h"
 #include "editors/NumberText.h"
 
 namespace {
@@ -23,7 +24,7 @@ const char* const kArc = "円弧";
 
 // An edit's text as a whole number, or Fallback when it is none.
 int WholeOr(TEdit* e, int Fallback) {
-    return StrToIntDef(e->Text(), Fallback);
+    return StrToWholeDef(e->Text(), Fallback);
 }
 
 // A font of the paper, its size no larger than the paper.

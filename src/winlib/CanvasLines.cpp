@@ -98,6 +98,7 @@ void WalkLine(int x0, int y0, int x1, int y1, const TRect& clip, DashMask mask, 
 
     if (am == 0) {
         if (n0 < mlo || n0 >= mhi) return;
+        if (mask.on && t.DashedLine(xMajor, m0, sM, n0, kLo, kHi, mask, start)) return;
         ForRuns(kLo, kHi, mask, start, [&](int64_t a, int64_t b) {
             int64_t p = m0 + sM * a, q = m0 + sM * (b - 1);
             if (p > q) std::swap(p, q);

@@ -4,7 +4,15 @@
 
 #include "Graphics.h"
 
+#include <cstdint>
+
 namespace cnv {
+
+// The on/off pattern of a cosmetic pen style, or null for solid lines.
+struct DashMask {
+    const bool* on = nullptr;
+    int period = 1;
+};
 
 // Receives the pixels that are on, already clipped to the surface.
 class PixelTarget {
@@ -16,13 +24,15 @@ class PixelTarget {
     virtual void BeginRun() {}
     virtual void Pixel(int x, int y) = 0;
     virtual void EndRun() {}
+    // A dashed axis-aligned line in one piece: steps [kLo, kHi) from the start pixel (M0, N0)
+    // along the major axis in direction SM, the mask starting at StylePos at step 0. A target
+    // that takes it whole returns true; otherwise the line comes as spans of its dashes.
+    virtual bool DashedLine(bool /*XMajor*/, int64_t /*M0*/, int64_t /*SM*/, int64_t /*N0*/, int64_t /*KLo*/,
+                            int64_t /*KHi*/, DashMask /*Mask*/, int /*StylePos*/) {
+        return false;
+    }
 };
 
-// The on/off pattern of a cosmetic pen style, or null for solid lines.
-struct DashMask {
-    const bool* on = nullptr;
-    int period = 1;
-};
 DashMask MaskFor(TPenStyle s);
 
 // Draws from (x0, y0) towards (x1, y1), leaving out (x1, y1). stylePos is the position in the

@@ -95,4 +95,42 @@ void VectorTarget::EndRun() {
     count_ = 0;
 }
 
+bool VectorTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi,
+                              DashMask Mask, int StylePos) {
+    // The mask as on/off lengths starting with an on run, and where step KLo falls in it.
+    int first = 0;
+    while (first < Mask.period && !Mask.on[first])
+        ++first;
+    if (first == Mask.period) return true; // nothing on: nothing to draw
+    QVector<qreal> pattern;
+    bool state = true;
+    int run = 0;
+    for (int i = 0; i < Mask.period; ++i) {
+        const bool on = Mask.on[(first + i) % Mask.period];
+        if (on != state) {
+            pattern.push_back(run);
+            run = 0;
+            state = on;
+        }
+        ++run;
+    }
+    pattern.push_back(run);
+    if (pattern.size() % 2) pattern.push_back(0);
+    const int64_t offset = (((StylePos + KLo - first) % Mask.period) + Mask.period) % Mask.period;
+    // Step k covers the unit from the edge of its pixel in the direction of travel.
+    const double a = SM > 0 ? double(M0 + KLo) : double(M0 - KLo + 1);
+    const double b = SM > 0 ? double(M0 + KHi) : double(M0 - KHi + 1);
+    QPen pen(ToQColor(color_), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setDashPattern(pattern);
+    pen.setDashOffset(double(offset));
+    p_.setPen(pen);
+    p_.setBrush(Qt::NoBrush);
+    const double c = double(N0) + 0.5;
+    if (XMajor)
+        p_.drawLine(QPointF(a, c), QPointF(b, c));
+    else
+        p_.drawLine(QPointF(c, a), QPointF(c, b));
+    return true;
+}
+
 } // namespace cnv

@@ -257,6 +257,39 @@ TEST_F(BackgroundControlsTest, NumberEditsFillTheirFieldsOrFallBack) {
     }
 }
 
+TEST_F(BackgroundControlsTest, SizesAndOffsetsFarBeyondThePaperFallBackAndAreNotStored) {
+    // With a picture shown, a size or offset with no pixel position raised an error at every
+    // rebuild and was stored for the next start. Ten A4 lengths (2970 mm) is the reach.
+    Choose(WriteBmp("far.bmp", 4, 3));
+    struct Case {
+        TEdit* edit;
+        double* field;
+        double fallback;
+    };
+    const Case cases[] = {{f->Edit21, &f->BGWidth, 100.0},
+                          {f->Edit22, &f->BGHeight, 100.0},
+                          {f->Edit39, &f->BGLeft, 0.0},
+                          {f->Edit40, &f->BGTop, 0.0}};
+    for (const Case& c : cases) {
+        for (const char* typed : {"9999999999", "-1e308", "2971"}) {
+            MarkPreviewStale();
+            c.edit->UserSetText(typed);
+            EXPECT_DOUBLE_EQ(*c.field, c.fallback) << c.edit->Name() << " " << typed;
+            EXPECT_TRUE(PreviewRebuilt()) << c.edit->Name() << " " << typed;
+        }
+        c.edit->UserSetText("-2970");
+        EXPECT_DOUBLE_EQ(*c.field, -2970) << c.edit->Name();
+        c.edit->UserSetText("9999999999");
+    }
+    EXPECT_TRUE(ShownMessages().empty());
+    Restart();
+    EXPECT_DOUBLE_EQ(f->BGWidth, 100.0);
+    EXPECT_DOUBLE_EQ(f->BGHeight, 100.0);
+    EXPECT_DOUBLE_EQ(f->BGLeft, 0.0);
+    EXPECT_DOUBLE_EQ(f->BGTop, 0.0);
+    EXPECT_TRUE(ShownMessages().empty());
+}
+
 TEST_F(BackgroundControlsTest, TheTrackBarSetsTheOpacity) {
     MarkPreviewStale();
     f->TrackBar1->SetPosition(200);

@@ -78,18 +78,20 @@ TEST_F(EmphasisListTest, AddStoresTheEditorsAndANumberOnlyOnce) {
     EXPECT_EQ(Items(f->ListBox1), (std::vector<AnsiString>{"7"}));
 }
 
-TEST_F(EmphasisListTest, AddKeepsTheTypedTextAsTheItem) {
+TEST_F(EmphasisListTest, AddListsTheNumberItStores) {
+    // The item is the decimal text of the row's number, so the list shows every row it keeps
+    // and the renderer, which looks lines up by that text, finds it.
     struct Case {
         const char* typed;
         int stored;
-    } cases[] = {{"07", 7}, {"x", 1}, {"", 1}};
+    } cases[] = {{"07", 7}, {"x", 1}, {"", 1}, {"1 or 1=1", 1}, {"0x10", 1}, {"$10", 1}, {"16", 16}};
     for (const Case& c : cases) {
         Add(c.typed);
         EXPECT_TRUE(RowOf(c.stored).has_value()) << c.typed;
-        EXPECT_GE(f->ListBox1->IndexOfItem(c.typed), 0) << c.typed;
+        EXPECT_GE(f->ListBox1->IndexOfItem(IntToStr(c.stored)), 0) << c.typed;
     }
-    // The renderer looks lines up by their plain number, which "07" is not.
-    EXPECT_LT(f->ListBox1->IndexOfItem("7"), 0);
+    EXPECT_EQ(Items(f->ListBox1), (std::vector<AnsiString>{"1", "16", "7"}));
+    EXPECT_EQ(Numbers(), (std::vector<int>{1, 7, 16}));
 }
 
 TEST_F(EmphasisListTest, ItemsSortAsText) {
@@ -164,12 +166,70 @@ TEST_F(EmphasisListTest, AThicknessThatIsNoNumberStopsAddAndReplace) {
 
 TEST_F(EmphasisListTest, AnItemThatIsNoNumberCannotReachOtherRows) {
     Add("3");
-    Add("1 or 1=1"); // stored as line 1, listed as typed
-    ASSERT_EQ(Numbers(), (std::vector<int>{1, 3}));
+    Add("1");
+    f->ListBox1->AddItem("1 or 1=1"); // the list and the table disagree
     Select({"1 or 1=1"});
     f->Button15->Click();
-    EXPECT_EQ(Items(f->ListBox1), (std::vector<AnsiString>{"3"}));
-    EXPECT_TRUE(RowOf(3).has_value());
+    EXPECT_EQ(Items(f->ListBox1), (std::vector<AnsiString>{"1", "3"}));
+    EXPECT_EQ(Numbers(), (std::vector<int>{1, 3}));
+}
+
+TEST_F(EmphasisListTest, TheListShowsEveryRowAfterAnyEdit) {
+    // Whatever was typed and whichever buttons were used, the next start lists exactly the rows
+    // that are left, and deleting every item leaves no row behind.
+    Add("0x10");
+    Add("1 or 1=1");
+    Add("05");
+    Add("12");
+    f->ListBox1->SetItemIndex(f->ListBox1->IndexOfItem("12"));
+    SetEditors("20", clRed, "0.5", 1);
+    f->Button13->Click();
+    const std::vector<AnsiString> listed = Items(f->ListBox1);
+    Restart();
+    EXPECT_EQ(Items(f->ListBox1), listed);
+    for (int i = 0; i < f->ListBox1->ItemCount(); ++i)
+        f->ListBox1->SetSelected(i, true);
+    f->ListBox1->SetItemIndex(0);
+    f->Button15->Click();
+    EXPECT_TRUE(Rows().empty());
+    Restart();
+    EXPECT_EQ(f->ListBox1->ItemCount(), 0);
+}
+
+TEST_F(EmphasisListTest, ReplaceOntoAnotherExistingNumberReplacesThatRow) {
+    Add("5", clBlue, "0.3", 1);
+    Add("6", clYellow, "0.2", 2);
+    f->ListBox1->SetItemIndex(f->ListBox1->IndexOfItem("5"));
+    SetEditors("6", clLime, "1.5", 4);
+    f->Button13->Click();
+    EXPECT_EQ(Numbers(), (std::vector<int>{6}));
+    EXPECT_EQ(Items(f->ListBox1), (std::vector<AnsiString>{"6"}));
+    const Row r = *RowOf(6);
+    EXPECT_EQ(r.color, clLime);
+    EXPECT_DOUBLE_EQ(r.size, 1.5);
+    EXPECT_EQ(r.type, 4);
+}
+
+TEST_F(EmphasisListTest, AThicknessLargerThanThePaperIsRefused) {
+    Add("4");
+    for (TButton* b : {f->Button14, f->Button13}) {
+        for (const char* size : {"1e9", "298", "-1e9"}) {
+            ShownMessages().clear();
+            f->ListBox1->SetItemIndex(0);
+            SetEditors("9", clRed, size, 0);
+            MarkPreviewStale();
+            b->Click();
+            ASSERT_EQ(ShownMessages().size(), 1u) << b->Name() << " " << size;
+            EXPECT_EQ(ShownMessages()[0].Kind, ShownMessageKind::Message);
+            EXPECT_EQ(ShownMessages()[0].Text, "用紙より太い線は設定できません（297mm以下）");
+            EXPECT_FALSE(PreviewRebuilt()) << b->Name() << " " << size;
+            EXPECT_EQ(Numbers(), (std::vector<int>{4})) << b->Name() << " " << size;
+            EXPECT_EQ(Items(f->ListBox1), (std::vector<AnsiString>{"4"})) << b->Name() << " " << size;
+        }
+    }
+    SetEditors("9", clRed, "297", 0); // as thick as A4 is long
+    f->Button14->Click();
+    EXPECT_EQ(Numbers(), (std::vector<int>{4, 9}));
 }
 
 TEST_F(EmphasisListTest, ClickLoadsTheRowIntoTheEditors) {

@@ -190,7 +190,7 @@ TEST_F(MarginEditorTest, SpinButtonsStepByOneMillimetreAboveTheMinimum) {
     };
     const Case cases[] = {
         {&TForm1::CSpinButton4, f->eSpaceB, true, "4.2", {"5.2"}},
-        {&TForm1::CSpinButton2, f->eSpaceL, true, "1000", {"1001"}}, // no upper limit
+        {&TForm1::CSpinButton2, f->eSpaceL, true, "150", {"151"}}, // no limit of its own
         {&TForm1::CSpinButton3, f->eSpaceR, false, "10", {"9"}},
         {&TForm1::CSpinButton1, f->eSpaceT, false, "4.2", {"3.2", "4.2"}}, // floor: two-digit Ymin
         {&TForm1::CSpinButton2, f->eSpaceL, false, "2.5", {"1.5", "2.1"}}, // floor: two-digit Xmin

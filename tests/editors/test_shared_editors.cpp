@@ -11,12 +11,12 @@ TEST_F(SharedEditorTest, NumberEditsFallBackToOnePointZeroUnselected) {
         const char* kept;
     };
     const Case cases[] = {
-        {&TForm1::Edit32, "abc", "1.0"},   // graph line width
-        {&TForm1::Edit18, "", "1.0"},      // grid: an emptied edit
-        {&TForm1::Edit24, "-", "1.0"},     // arcs: a sign alone
-        {&TForm1::Edit13, "2,5", "1.0"},   // slanted: no comma decimals
-        {&TForm1::Edit20, "2.5", "2.5"},   // log paper: a number stays
-        {&TForm1::Edit38, " 3e1", " 3e1"}, // blanks and an exponent are a decimal text too
+        {&TForm1::Edit32, "abc", "1.0"},     // graph line width
+        {&TForm1::Edit18, "", "1.0"},        // grid: an emptied edit
+        {&TForm1::Edit24, "-", "1.0"},       // arcs: a sign alone
+        {&TForm1::Edit13, "2,5", "1.0"},     // slanted: no comma decimals
+        {&TForm1::Edit20, "2.5", "2.5"},     // log paper: a number stays
+        {&TForm1::Edit16, " 3e-1", " 3e-1"}, // blanks and an exponent are a decimal text too
     };
     for (const Case& c : cases) {
         TEdit* e = f->*c.edit;

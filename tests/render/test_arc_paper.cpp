@@ -11,6 +11,7 @@
 #include "winlib/SysUtils.h"
 
 #include <cmath>
+#include <string>
 
 using rendertest::Span;
 
@@ -195,6 +196,72 @@ TEST_F(ArcTest, HugeCountsAndRingsReturnAtOnce) {
             EXPECT_FALSE(row.empty());
             EXPECT_EQ(rendertest::ColumnsAt(c, 3, 793, clWhite).size(), 0u); // nothing left of the margin
         }
+    }
+}
+
+TEST_F(ArcTest, SmallTilesWithManyDivisionsGiveThePictureOfEveryLine) {
+    // Small circles by the hundred, with far more division lines than their rims have pixels:
+    // the page must look as if every ring and every line of every tile had been drawn.
+    auto picture = [&](TCanvas* c) {
+        std::string p;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                p += c->Pixel(x, y) == clWhite ? '.' : '#';
+        return p;
+    };
+    struct Case {
+        float diameter;
+        int divisions, rings, base;
+    } cases[] = {
+        {3.0f, 1440, 2, 1}, {1.0f, 720, 40, 0}, {7.5f, 360, 3, 2}, {2.2f, 77, 1, 3}, {-4.0f, 500, 2, 1}};
+    f->Edit37->SetText("150");
+    f->Edit38->SetText("150");
+    for (const Case& k : cases) {
+        f->ComboBoxCardinalPoint->SetItemIndex(k.base);
+        const std::string drawn = picture(Draw(k.divisions, k.rings, 0, 0, k.diameter));
+        TCanvas* c = Blank();
+        c->Brush()->SetStyle(bsClear);
+        const float s = S(), d = k.diameter, rho = static_cast<float>(d * 0.5 * s);
+        const int dp = static_cast<int>(d * static_cast<double>(s));
+        const float q = static_cast<float>(d * 0.5 / k.rings * s);
+        const float start = static_cast<float>(StrToFloat(f->ComboBoxCardinalPoint->Text()));
+        for (int col = 0; col < 150; ++col)
+            for (int row = 0; row < 150; ++row) {
+                const double ox = d * static_cast<double>(s) * col, oy = d * static_cast<double>(s) * row;
+                if (std::min(ox, oy) > kSize || std::max(ox, oy) < -kSize) continue; // off the canvas
+                for (int r = 0; r < k.rings; ++r) {
+                    const double in = r * static_cast<double>(q);
+                    c->Ellipse(static_cast<int>(in + Band() + ox), static_cast<int>(in + Band() + oy),
+                               static_cast<int>(dp + Band() - in + ox),
+                               static_cast<int>(dp + Band() - in + oy));
+                }
+                const double cx = ox + Band() + rho, cy = oy + Band() + rho;
+                float a = start;
+                for (int i = 0; i < k.divisions; ++i) {
+                    // The point at angle a on the circle, each quadrant from its own axis.
+                    const float kr = 0.017453292f;
+                    double x, y;
+                    if (a < 90) {
+                        x = cx + static_cast<double>(std::cos(a * kr)) * rho;
+                        y = cy - static_cast<double>(std::cos((90 - a) * kr)) * rho;
+                    } else if (a < 180) {
+                        x = cx - static_cast<double>(std::sin((a - 90) * kr)) * rho;
+                        y = cy - static_cast<double>(std::sin((90 - (a - 90)) * kr)) * rho;
+                    } else if (a < 270) {
+                        x = cx - static_cast<double>(std::cos((a - 180) * kr)) * rho;
+                        y = cy + static_cast<double>(std::cos((90 - (a - 180)) * kr)) * rho;
+                    } else {
+                        x = cx + static_cast<double>(std::sin((a - 270) * kr)) * rho;
+                        y = cy + static_cast<double>(std::sin((90 - (a - 270)) * kr)) * rho;
+                    }
+                    c->MoveTo(static_cast<int>(x), static_cast<int>(y));
+                    c->LineTo(static_cast<int>(cx), static_cast<int>(cy));
+                    a = static_cast<float>(a + 360.0 / k.divisions);
+                    if (a > 360) a = a - 360;
+                }
+            }
+        EXPECT_EQ(drawn, picture(c)) << k.diameter << " mm, " << k.divisions << " divisions, " << k.rings
+                                     << " rings";
     }
 }
 

@@ -9,6 +9,8 @@
 #include "shell/PrintRenderers.h"
 #include "winlib/SysUtils.h"
 
+#include <string>
+
 using rendertest::Span;
 
 class GridTest : public PlainPageTest {
@@ -243,6 +245,53 @@ TEST_F(GridTest, HugeCountsDrawThePageAndReturnAtOnce) {
             EXPECT_EQ(rendertest::ColumnsAt(c, RowMiddle(lastRow), w, clWhite).front().first,
                       DotLeft(0, k.staggered && lastRow % 2 == 1));
         }
+    }
+}
+
+TEST_F(GridTest, FilledDotsLargerThanTheirPitchGiveThePictureOfEveryDot) {
+    // Dots that overlap by far are drawn as the shape they make together; the page must look
+    // as if every dot had been drawn.
+    auto picture = [&](TCanvas* c) {
+        std::string p;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                p += c->Pixel(x, y) == clWhite ? '.' : '#';
+        return p;
+    };
+    struct Case {
+        const char *across, *down, *width, *height, *pitch;
+        bool staggered;
+    } cases[] = {
+        {"60", "60", "20", "20", "1", false},  {"60", "60", "20", "20", "1", true},
+        {"40", "50", "30", "6", "1", false},   {"40", "50", "6", "30", "1.5", true},
+        {"50", "50", "25", "25", "-1", false}, {"9", "200", "90", "90", "1", true},
+        {"3", "3", "20", "20", "1", false},    {"60", "60", "2", "2", "1", false}, // apart: dot by dot
+    };
+    for (const Case& k : cases) {
+        f->Edit14->SetText(k.across);
+        f->Edit15->SetText(k.down);
+        f->Edit16->SetText(k.width);
+        f->Edit17->SetText(k.height);
+        f->Edit18->SetText(k.pitch);
+        f->CheckBox5->SetChecked(k.staggered);
+        const std::string drawn = picture(DrawPreview());
+        // Every dot, one after the other, as the grid is described.
+        TCanvas* c = DrawPreview();
+        c->Brush()->SetColor(clWhite);
+        c->FillRect(TRect(0, 0, kSize, kSize));
+        c->Brush()->SetColor(clBlack);
+        const float rx = std::max(Px(StrToFloat(k.width)) * 0.5f, 1.0f);
+        const float ry = std::max(Px(StrToFloat(k.height)) * 0.5f, 1.0f), p = Px(StrToFloat(k.pitch));
+        for (int i = 0; i < StrToInt(k.down); ++i)
+            for (int j = 0; j < StrToInt(k.across); ++j) {
+                const double shift = k.staggered && i % 2 != 0 ? p * 0.5 : 0.0;
+                const double xc = j * static_cast<double>(p) + Band(),
+                             yc = i * static_cast<double>(p) + Band();
+                c->Ellipse(static_cast<int>(xc - rx + shift), static_cast<int>(yc - ry),
+                           static_cast<int>(xc + rx + shift), static_cast<int>(yc + ry));
+            }
+        EXPECT_EQ(drawn, picture(c)) << k.across << " x " << k.down << " dots " << k.width << " x "
+                                     << k.height << " at " << k.pitch << (k.staggered ? " staggered" : "");
     }
 }
 

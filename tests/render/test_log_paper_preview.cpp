@@ -1,6 +1,8 @@
 // The log paper preview drawn on the real main window's preview bitmap.
 #include "LogPaperFixture.h"
 
+#include <string>
+
 using rendertest::Span;
 
 namespace {
@@ -203,4 +205,68 @@ TEST_F(LogPaperTest, LinesTakeTheLineColourAndFollowTheMargins) {
     EXPECT_EQ(c->Pixel(x, rows[1].first), clBlue);
     EXPECT_NEAR(rows[1].first, static_cast<int>(20 * S() + 1.3 * S()), 1);
     EXPECT_NEAR(Columns(c, rows[1].first).front().first, static_cast<int>(15 * S()), 1);
+}
+
+TEST_F(LogPaperTest, BillionsOfGroupsDrawWhatReachesTheCanvas) {
+    // Group counts far beyond the page give the lines of counts that just run off it: the same
+    // groups lie on the canvas, counted from the top, or from the far end when reversed.
+    struct Case {
+        int type, groups, reference;
+        bool reverse;
+        double ratio;
+    } cases[] = {
+        {0, 2000000000, 20, false, 1.3}, {0, 2000000000, 20, true, 1.3}, {0, 2147483647, 20, false, 1.1},
+        {1, 2000000000, 20, false, 1.3}, {1, 2000000000, 20, true, 1.3},
+    };
+    for (const Case& k : cases) {
+        f->CheckBox6->SetChecked(k.reverse);
+        f->CheckBox7->SetChecked(k.reverse);
+        auto lines = [&](int groups) {
+            f->LogGroupsY = groups;
+            f->LogGroupsX = k.type == 1 ? groups : 3;
+            TCanvas* c = DrawPreview(k.type, 1, 1, static_cast<float>(k.ratio));
+            return std::pair(Rows(c, static_cast<int>(PxX(k.type == 1 ? 12.5 : 1.5))),
+                             Columns(c, static_cast<int>(PxY(0.5))));
+        };
+        const auto [rows, cols] = lines(k.groups);
+        const auto [wantRows, wantCols] = lines(k.reference);
+        SCOPED_TRACE(std::to_string(k.type) + (k.reverse ? " reversed" : "") + " " +
+                     std::to_string(k.groups));
+        ASSERT_GT(wantRows.size(), 10u);
+        ASSERT_GT(wantCols.size(), 2u);
+        ASSERT_EQ(rows.size(), wantRows.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            // The far end is placed in closed form for so many groups: at most a pixel apart.
+            EXPECT_NEAR(rows[i].first, wantRows[i].first, 1) << "row " << i;
+            EXPECT_EQ(rows[i].Width(), wantRows[i].Width()) << "row " << i;
+        }
+        ASSERT_EQ(cols.size(), wantCols.size());
+        for (size_t i = 0; i < cols.size(); ++i)
+            EXPECT_NEAR(cols[i].first, wantCols[i].first, 1) << "column " << i;
+    }
+}
+
+TEST_F(LogPaperTest, ColumnsAndGroupsCloserThanAPixelInkEveryPixelTheyCover) {
+    // Semi-log with 10 000 000 columns of 0.00001 mm: 100 mm of columns, every pixel inked.
+    f->LogGroupsX = 10000000;
+    const std::vector<Span> along = Columns(DrawPreview(0, 0.00001f), static_cast<int>(PxY(0.5)));
+    ASSERT_EQ(along.size(), 1u);
+    EXPECT_NEAR(along[0].first, PxX(0), 1);
+    EXPECT_NEAR(along[0].last, PxX(100), 2);
+    // As many columns as an int holds, 1 mm apart: they run on past the canvas.
+    f->LogGroupsX = 2147483647;
+    const std::vector<Span> cols = Columns(DrawPreview(0), static_cast<int>(PxY(0.5)));
+    ASSERT_FALSE(cols.empty());
+    EXPECT_GE(cols.back().last, kSize - static_cast<int>(S()) - 2);
+    // Two billion groups of 0.00001 mm: thousands of groups to a pixel, ink on every row from
+    // the first line down, whichever end they are counted from.
+    f->LogGroupsX = 3;
+    f->LogGroupsY = 2000000000;
+    for (bool reverse : {false, true}) {
+        f->CheckBox7->SetChecked(reverse);
+        const std::vector<Span> rows = Rows(DrawPreview(0, 1, 0.00001f), static_cast<int>(PxX(1.5)));
+        ASSERT_EQ(rows.size(), 1u) << reverse;
+        EXPECT_LE(rows[0].first, static_cast<int>(PxY(0)) + 1) << reverse;
+        EXPECT_EQ(rows[0].last, kSize - 1) << reverse;
+    }
 }

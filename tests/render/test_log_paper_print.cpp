@@ -125,14 +125,26 @@ TEST_F(LogPaperPrintTest, DispatchersPassTheFieldsAndTheRatioText) {
         28u);
 }
 
-TEST_F(LogPaperPrintTest, ARatioThatIsNotANumberRaisesInPreviewAndPrint) {
+TEST_F(LogPaperPrintTest, ARatioThatIsNotANumberDrawsAsOneInPreviewAndPrint) {
+    // The log tab leaves the ratio as typed: an emptied edit, a comma, text, or a number beyond
+    // single precision must not stop every rebuild and print.
     f->PageControl1->SetActivePageIndex(1);
-    f->Edit10->SetText("x1.3");
-    EXPECT_THROW(DrawPreviewPattern(f, 1), EConvertError);
-    EXPECT_THROW(f->UpdatePreview(), EConvertError);
-    f->PrinterRef->BeginDoc();
-    EXPECT_THROW(DrawPrintPattern(f, 1), EConvertError);
-    f->PrinterRef->Abort();
+    auto rows = [&](const char* ratio) {
+        f->Edit10->SetText(ratio);
+        WhitePreview(kSize, kSize);
+        DrawPreviewPattern(f, 1);
+        return rendertest::Firsts(rendertest::RowsAt(
+            f->PreviewBitmap->Canvas(), static_cast<int>((f->MarginLeft + 0.5) * S()), kSize, clWhite));
+    };
+    const std::vector<int> one = rows("1.0");
+    ASSERT_FALSE(one.empty());
+    for (const char* ratio : {"", "x1.3", "1,3", "1e39"}) {
+        EXPECT_EQ(rows(ratio), one) << "ratio " << ratio;
+        f->PrinterRef->BeginDoc();
+        EXPECT_NO_THROW(DrawPrintPattern(f, 1)) << "ratio " << ratio;
+        f->PrinterRef->Abort();
+    }
+    ASSERT_NE(rows("1.3"), one) << "the ratio shows in the preview";
 }
 
 // The log tab's handler, bound as the main window binds it.

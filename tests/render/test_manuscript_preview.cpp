@@ -6,6 +6,7 @@
 #include "winlib/SysUtils.h"
 
 #include <cmath>
+#include <string>
 
 using rendertest::Span;
 
@@ -237,4 +238,39 @@ TEST_F(ManuscriptPreviewTest, NoColumnOrNoRowDrawsNothing) {
         ASSERT_NO_THROW(c = DrawPreview());
         EXPECT_TRUE(Blank(c));
     }
+}
+
+TEST_F(ManuscriptPreviewTest, CellsAreNeverFinerThanAMillimetreAndHugeCountsRunOffThePage) {
+    auto picture = [&](const char* columns, const char* rows, const char* cell) {
+        f->Edit4->SetText(columns);
+        f->Edit5->SetText(rows);
+        f->CheckBox3->SetChecked(cell != nullptr);
+        if (cell) f->Edit7->SetText(cell);
+        TCanvas* c = DrawPreview();
+        std::string s;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                s += c->Pixel(x, y) == clWhite ? '.' : '#';
+        return s;
+    };
+    // Fitted cells of 1 mm or finer are 1 mm: the grid runs off the page the same way whatever
+    // the count beyond that.
+    struct Case {
+        const char *columns, *rows, *cell, *columnsOff, *rowsOff;
+    } cases[] = {
+        {"2000000000", "20", nullptr, "1000", "20"},
+        {"10000000", "20", nullptr, "1000", "20"},
+        {"10", "2000000000", nullptr, "10", "1000"},
+        {"2000000000", "2000000000", nullptr, "1000", "1000"},
+        {"2000000000", "2000000000", "10", "100", "100"},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(picture(k.columns, k.rows, k.cell), picture(k.columnsOff, k.rowsOff, k.cell))
+            << k.columns << " x " << k.rows << (k.cell ? " explicit" : " fitted");
+    // 1000 columns fitted to the content would be 0.2 mm wide; they are 1 mm.
+    picture("1000", "20", nullptr);
+    const std::vector<Span> cols =
+        rendertest::ColumnsAt(f->PreviewBitmap->Canvas(), static_cast<int>(Top() + 2 * S()), kWidth, clWhite);
+    ASSERT_GT(cols.size(), 10u);
+    EXPECT_NEAR(cols[5].first - cols[4].first, S(), 1.0);
 }

@@ -2,6 +2,9 @@
 #include "MultiLinePaperFixture.h"
 
 #include "shell/PreviewRenderers.h"
+#include "winlib/SysUtils.h"
+
+#include <string>
 
 using rendertest::Firsts;
 using rendertest::Span;
@@ -193,8 +196,24 @@ TEST_F(MultiLinePaperTest, GroupsFarPastThePageAreLeftOutInsteadOfOverflowing) {
     EXPECT_EQ(Firsts(rows), want);
 }
 
-TEST_F(MultiLinePaperTest, APitchGapOrThicknessThatIsNotANumberRaisesBeforeDrawing) {
-    for (TEdit* e : {f->EditFiveLineLSpace, f->EditFiveLineSpace, f->EditLineSize, f->EditLineSizeEx}) {
+TEST_F(MultiLinePaperTest, APitchOrGapOutOfRangeDrawsWithTheEditsFirstValues) {
+    // The tab leaves these texts as typed: an emptied edit, a comma, a negative pitch or one
+    // longer than the paper draws as the edits' first values, 5 mm and 20 mm, and raises nothing.
+    const std::vector<Span> design = Rows(DrawPreview(), MidX());
+    ASSERT_EQ(design.size(), 10u);
+    for (TEdit* e : {f->EditFiveLineLSpace, f->EditFiveLineSpace}) {
+        const AnsiString old = e->Text();
+        for (const char* typed : {"", "wide", "2,5", "-3", "1e308", "298"}) {
+            e->SetText(typed);
+            EXPECT_EQ(rendertest::Firsts(Rows(DrawPreview(), MidX())), rendertest::Firsts(design))
+                << e->Name() << " " << typed;
+        }
+        e->SetText(old);
+    }
+}
+
+TEST_F(MultiLinePaperTest, AThicknessThatIsNotANumberRaisesBeforeDrawing) {
+    for (TEdit* e : {f->EditLineSize, f->EditLineSizeEx}) {
         const AnsiString old = e->Text();
         e->SetText("wide");
         TCanvas* c = nullptr;
@@ -212,4 +231,112 @@ TEST_F(MultiLinePaperTest, TheRebuildDrawsMultiLinePaperOnItsPage) {
     const std::vector<Span> rows =
         rendertest::RowsAt(f->PreviewBitmap->Canvas(), MidX(), f->PreviewBitmap->Height(), f->PaperColor);
     EXPECT_EQ(rows.size(), 10u);
+}
+
+namespace {
+// Every line of the page drawn one after the other, as the paper is described: the picture the
+// renderer must give, however it gets there.
+void DrawEveryLine(TForm1* f, TCanvas* c) {
+    const float s = PreviewScaleSingle(f);
+    const int groups = StrToInt(f->EditFiveLineCount->Text()), lines = StrToInt(f->EditLineCount1->Text());
+    const double p = StrToFloat(f->EditFiveLineLSpace->Text()) * s,
+                 q = StrToFloat(f->EditFiveLineSpace->Text()) * s;
+    const int every = StrToInt(f->Edit3->Text());
+    const float top = static_cast<float>((f->MarginTop + f->FrameInsetTop) * s);
+    const int x1 = ToPixel(static_cast<float>((f->MarginLeft + f->FrameInsetLeft) * s));
+    const int x2 =
+        ToPixel(MultiLinePaperTest::kSize - static_cast<float>((f->MarginRight + f->FrameInsetRight) * s));
+    int number = 1;
+    for (int g = 0; g < groups; ++g)
+        for (int k = 1; k <= lines; ++k, ++number) {
+            const bool emphasised = f->CheckMultiline1->Checked() && k % every == 0;
+            TColor colour = emphasised ? f->ExColorPanel2->Color() : clBlack;
+            int type = (emphasised ? f->ComboBox6 : f->ComboBox3)->ItemIndex();
+            double mm = StrToFloat((emphasised ? f->EditLineSizeEx : f->EditLineSize)->Text());
+            if (f->CheckMultiline2->Checked() && f->ListBox1->IndexOfItem(IntToStr(number)) >= 0) {
+                sqlite3_stmt* stmt = nullptr;
+                const std::string sql =
+                    "select color,size,type from MultiLine_individual where no=" + std::to_string(number);
+                sqlite3_prepare_v2(f->DbHandle, sql.c_str(), -1, &stmt, nullptr);
+                if (sqlite3_step(stmt) == SQLITE_ROW) {
+                    colour = static_cast<TColor>(sqlite3_column_int(stmt, 0));
+                    mm = sqlite3_column_double(stmt, 1);
+                    type = sqlite3_column_int(stmt, 2);
+                }
+                sqlite3_finalize(stmt);
+            }
+            c->Pen()->SetColor(colour);
+            SetLinePen(c, type);
+            StackedHorizontal(c, x1, x2, (lines * p + q) * g + k * p + top, mm * s);
+        }
+}
+
+std::string Picture(TCanvas* c) {
+    std::string s;
+    for (int y = 0; y < MultiLinePaperTest::kSize; ++y)
+        for (int x = 0; x < MultiLinePaperTest::kSize; ++x)
+            s += static_cast<char>('a' + (c->Pixel(x, y) & 0x1F));
+    return s;
+}
+} // namespace
+
+TEST_F(MultiLinePaperTest, DenseAndThickLinesGiveThePictureOfDrawingEveryLine) {
+    // Lines much closer than a pixel, lines thicker than their pitch, dashed pens taking turns,
+    // rows of their own in between: the renderer draws only the lines that show, and the page
+    // must look as if every line had been drawn.
+    AddLineRow(7, clBlue, 0.8, 1);
+    AddLineRow(40, clLime, 6, 0);
+    AddLineRow(41, 0x808080, 0.05, 2);
+    struct Case {
+        const char *groups, *lines, *pitch, *gap, *size, *sizeEx, *every;
+        bool emphasis, own;
+        int type, typeEx;
+    };
+    const Case cases[] = {
+        {"3", "40", "0.05", "2", "0.3", "0.1", "2", true, true, 1, 2},
+        {"2", "300", "0.01", "0", "2.5", "4", "3", true, true, 0, 3},
+        {"5", "12", "1", "0.5", "6", "9", "2", true, false, 2, 1},
+        {"4", "60", "0", "7", "1", "0.5", "5", true, true, 0, 0},
+        {"1", "500", "0.2", "0", "30", "1", "7", false, true, 4, 0},
+        {"6", "1", "3", "1", "0.2", "2", "1", true, false, 0, 1},
+    };
+    for (const Case& k : cases) {
+        f->EditFiveLineCount->SetText(k.groups);
+        f->EditLineCount1->SetText(k.lines);
+        f->EditFiveLineLSpace->SetText(k.pitch);
+        f->EditFiveLineSpace->SetText(k.gap);
+        f->EditLineSize->SetText(k.size);
+        f->EditLineSizeEx->SetText(k.sizeEx);
+        f->Edit3->SetText(k.every);
+        f->CheckMultiline1->SetChecked(k.emphasis);
+        f->CheckMultiline2->SetChecked(k.own);
+        f->ComboBox3->SetItemIndex(k.type);
+        f->ComboBox6->SetItemIndex(k.typeEx);
+        const std::string drawn = Picture(DrawPreview());
+        DrawEveryLine(f, WhitePreview(kSize, kSize));
+        EXPECT_EQ(drawn, Picture(f->PreviewBitmap->Canvas()))
+            << k.groups << " x " << k.lines << " at " << k.pitch << " mm";
+    }
+}
+
+TEST_F(MultiLinePaperTest, BillionsOfLinesDrawWhatReachesThePage) {
+    // Two billion groups, or two billion lines a group: the lines on the page are those of the
+    // design values' first groups; the rest lie below the page.
+    const std::vector<Span> design = Rows(DrawPreview(), MidX());
+    for (TEdit* e : {f->EditFiveLineCount, f->EditLineCount1}) {
+        e->SetText("2000000000");
+        const std::vector<int> rows = Firsts(Rows(DrawPreview(), MidX()));
+        const std::vector<int> want = Firsts(design);
+        ASSERT_GE(rows.size(), want.size()) << e->Name();
+        EXPECT_EQ(std::vector<int>(rows.begin(), rows.begin() + 5),
+                  std::vector<int>(want.begin(), want.begin() + 5))
+            << e->Name();
+        e->SetText(e == f->EditFiveLineCount ? "2" : "5");
+    }
+    // All of them in one place: a pitch and gap of 0.
+    f->EditFiveLineCount->SetText("2000000000");
+    f->EditLineCount1->SetText("2000000000");
+    f->EditFiveLineLSpace->SetText("0");
+    f->EditFiveLineSpace->SetText("0");
+    EXPECT_EQ(Rows(DrawPreview(), MidX()).size(), 1u);
 }

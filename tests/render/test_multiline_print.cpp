@@ -101,9 +101,11 @@ TEST_F(MultiLinePrintTest, ThePrintDispatcherDrawsAndCountsKindThree) {
     EXPECT_EQ(rendertest::DarkRowsAt(img, static_cast<int>(100 * kPxPerMm)).size(), 10u);
 }
 
-TEST_F(MultiLinePrintTest, APitchThatIsNotANumberEndsThePrintRenderer) {
-    f->EditFiveLineLSpace->SetText("");
-    f->PrinterRef->BeginDoc();
-    EXPECT_THROW(PrintMultiLine(), EConvertError);
-    f->PrinterRef->Abort();
+TEST_F(MultiLinePrintTest, APitchThatIsNotANumberPrintsWithTheFirstPitch) {
+    f->EditFiveLineLSpace->SetText(""); // an emptied edit while a new pitch is typed
+    PrintSheet();
+    const rendertest::Image img = rendertest::RenderPdfPage(pdf, kDpi);
+    const std::vector<Span> rows = rendertest::DarkRowsAt(img, static_cast<int>(100 * kPxPerMm));
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_NEAR(rows[1].Centre(), (20 + 10) * kPxPerMm, 1.0); // 5 mm pitch
 }

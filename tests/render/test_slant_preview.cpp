@@ -181,3 +181,36 @@ TEST_F(SlantPreviewTest, LinesTakeTheLineTypeAndColour) {
         EXPECT_EQ(c->Pixel(from, top), clRed);
     }
 }
+
+TEST_F(SlantPreviewTest, BillionsOfCellsDrawWhatReachesTheCanvas) {
+    // Counts far beyond the page give the picture of counts that just run off it: both end the
+    // lattice beyond the canvas, so nothing of their last band or cell shows.
+    auto picture = [&](const char* across, const char* down, const char* side, bool bandsDown) {
+        f->Edit29->SetText(across);
+        f->Edit30->SetText(down);
+        f->Edit13->SetText(side);
+        f->CheckBox8->SetChecked(bandsDown);
+        TCanvas* c = DrawPreview();
+        std::string s;
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x)
+                s += c->Pixel(x, y) == clWhite ? '.' : '#';
+        return s;
+    };
+    struct Case {
+        const char *across, *down, *side, *acrossOff, *downOff;
+    } cases[] = {
+        {"2000000000", "2000000000", "10", "30", "30"},
+        {"100000", "100000", "10", "30", "30"},
+        {"2000000000", "4", "5", "60", "4"},
+        {"3", "2000000000", "-7", "3", "40"}, // a negative side draws up and to the left
+    };
+    for (const Case& c : cases)
+        for (bool bandsDown : {false, true})
+            EXPECT_EQ(picture(c.across, c.down, c.side, bandsDown),
+                      picture(c.acrossOff, c.downOff, c.side, bandsDown))
+                << c.across << " x " << c.down << " of " << c.side << " mm"
+                << (bandsDown ? ", bands down" : "");
+    // A side of 0: every line has no length.
+    EXPECT_EQ(picture("2000000000", "2000000000", "0", false), std::string(kSize * kSize, '.'));
+}

@@ -61,6 +61,13 @@ TEST(CanvasVector, AxisAlignedThinLinesCoverTheSamePixelsAsOnABitmap) {
                 c.MoveTo(38, 29);
                 c.LineTo(5, 29);
                 c.LineTo(5, 2);
+                // Lines that start off the surface: the mask runs on through the clipped part.
+                c.MoveTo(-7, 14);
+                c.LineTo(50, 14);
+                c.MoveTo(20, -11);
+                c.LineTo(20, 45);
+                c.MoveTo(47, 20);
+                c.LineTo(-9, 20);
             },
             40, 30);
 }

@@ -1,5 +1,6 @@
 // Print jobs on the built-in PDF printer, checked with poppler's tools on the written file.
 #include "test_printer_util.h"
+#include "winlib/Graphics.h"
 #include "winlib/Printers.h"
 #include "winlib/SysUtils.h"
 
@@ -158,6 +159,48 @@ TEST_F(PdfJob, PagesOfLinesFillsAndTextAreVectorGraphics) {
     ASSERT_FALSE(list.empty()) << "pdfimages did not run";
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 2) << list;
     EXPECT_EQ(PdfInfo(dir.File("out.pdf"), "Pages"), "2");
+}
+
+TEST_F(PdfJob, DashedLinesPrintTheSameDevicePixelsAsOnABitmap) {
+    // Every styled line of a page, across and down, forwards and backwards, some continuing the
+    // dash pattern of the line before.
+    auto draw = [](TCanvas* c) {
+        const TPenStyle styles[] = {psDash, psDot, psDashDot, psDashDotDot};
+        for (int i = 0; i < 4; ++i) {
+            c->Pen()->SetStyle(styles[i]);
+            const int y = 1000 + 40 * i, x = 2000 + 40 * i;
+            c->MoveTo(1000, y);
+            c->LineTo(1700, y);
+            c->MoveTo(1799 - 7 * i, y + 20);
+            c->LineTo(1000, y + 20);
+            c->MoveTo(x, 1000);
+            c->LineTo(x, 1700);
+            c->LineTo(x + 11, 1700);
+            c->MoveTo(x + 20, 1750);
+            c->LineTo(x + 20, 1001 + 5 * i);
+        }
+    };
+    p.BeginDoc();
+    draw(p.Canvas());
+    p.EndDoc();
+    TBitmap b;
+    b.SetSize(2400, 1800);
+    b.Canvas()->Brush()->SetColor(clWhite);
+    b.Canvas()->FillRect(Rect(0, 0, 2400, 1800));
+    draw(b.Canvas());
+
+    const GreyImage page = RenderPage(dir.File("out.pdf"), 1, 600, 900, 900, 1500, 900);
+    ASSERT_EQ(page.width, 1500);
+    int differ = 0, ink = 0;
+    for (int y = 0; y < page.height; ++y)
+        for (int x = 0; x < page.width; ++x) {
+            const bool printed = page.At(x, y) < 128;
+            const bool drawn = b.Canvas()->Pixel(900 + x, 900 + y) != clWhite;
+            differ += printed != drawn;
+            ink += drawn;
+        }
+    EXPECT_GT(ink, 5000);
+    EXPECT_EQ(differ, 0);
 }
 
 TEST_F(PdfJob, AbortLeavesNoFileAndKeepsAnEarlierOne) {
