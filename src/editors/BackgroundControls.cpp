@@ -5,7 +5,7 @@
 #include "shell/Abitmap.h"
 #include "shell/BackgroundPicture.h"
 #include "shell/Buinpicfilters.h"
-#include "shell/PaperSize.h"
+#include "shell/SettingLimits.h"
 #include "shell/Unit1.h"
 #include "shell/Yxfile.h"
 
@@ -14,14 +14,11 @@
 namespace {
 constexpr int kDocumentsFolder = 8;
 
-// How far the picture may reach, in paper lengths: enough to enlarge it and show a part of it.
-constexpr double kPictureReach = 10.0;
-
 // The edit's size or offset in millimetres, or Fallback when its text is not a number or puts
-// the picture more than ten paper lengths away (no pixel position lies that far out).
+// the picture beyond its reach.
 double LengthOr(TForm1* f, TEdit* e, double Fallback) {
     double v;
-    return TryStrToFloat(e->Text(), v) && std::fabs(v) <= kPictureReach * PaperSideMm(f) ? v : Fallback;
+    return TryStrToFloat(e->Text(), v) && std::fabs(v) <= PictureReachMm(f) ? v : Fallback;
 }
 
 // A margin edit in preview pixels: whole millimetres first, then the scale. Raises on a text

@@ -6,24 +6,24 @@
 #include <cmath>
 
 namespace {
-double SheetMm(TForm1* Form, int extentIndex, int offsetPx, double pxPerMm) {
+double SheetMm(const TForm1* Form, int extentIndex, int offsetPx, double pxPerMm) {
     if (!Form->PrinterRef) return 0;
     return Form->PrinterRef->GetDeviceCaps(extentIndex) + (pxPerMm > 0 ? 2.0 * offsetPx / pxPerMm : 0.0);
 }
 } // namespace
 
-double PaperWidthMm(TForm1* Form) {
+double PaperWidthMm(const TForm1* Form) {
     return SheetMm(Form, HORZSIZE, Form->PhysOffsetX, Form->PxPerMmX);
 }
 
-double PaperHeightMm(TForm1* Form) {
+double PaperHeightMm(const TForm1* Form) {
     return SheetMm(Form, VERTSIZE, Form->PhysOffsetY, Form->PxPerMmY);
 }
 
-double PaperSideMm(TForm1* Form) {
+double PaperSideMm(const TForm1* Form) {
     return std::max(PaperWidthMm(Form), PaperHeightMm(Form));
 }
 
-bool WithinPaper(TForm1* Form, double Mm) {
+bool WithinPaper(const TForm1* Form, double Mm) {
     return std::isfinite(Mm) && std::fabs(Mm) <= PaperSideMm(Form);
 }

@@ -6,8 +6,8 @@ class TForm1;
 
 // The width and height of the whole sheet (printable extent plus the unprintable border on both
 // sides), and its longer side, in millimetres; 0 without a printer.
-double PaperWidthMm(TForm1* Form);
-double PaperHeightMm(TForm1* Form);
-double PaperSideMm(TForm1* Form);
+double PaperWidthMm(const TForm1* Form);
+double PaperHeightMm(const TForm1* Form);
+double PaperSideMm(const TForm1* Form);
 // A finite length no longer than the paper's longer side, either sign.
-bool WithinPaper(TForm1* Form, double Mm);
+bool WithinPaper(const TForm1* Form, double Mm);

@@ -1,5 +1,6 @@
 #include "SettingLimits.h"
 
+#include "PaperSize.h"
 #include "Unit1.h"
 
 #include <algorithm>
@@ -32,10 +33,7 @@ bool Overlap(const TToolBar* a, const TToolBar* b) {
 } // namespace
 
 double PaperLongSideMm(const TForm1* Form) {
-    TPrinter* p = Form->PrinterRef;
-    const double w = p->GetDeviceCaps(HORZSIZE) + 2.0 * Form->PhysOffsetX / Form->PxPerMmX;
-    const double h = p->GetDeviceCaps(VERTSIZE) + 2.0 * Form->PhysOffsetY / Form->PxPerMmY;
-    const double longer = std::max(w, h);
+    const double longer = PaperSideMm(Form);
     return std::isfinite(longer) && longer > 0 ? longer : 297.0; // A4 when the printer says nothing usable
 }
 
@@ -44,9 +42,13 @@ int FontSizeWithinPaper(const TForm1* Form, int Size) {
     return std::clamp(Size, 1, most);
 }
 
+double PictureReachMm(const TForm1* Form) {
+    return kPictureReachInPapers * PaperLongSideMm(Form);
+}
+
 double PictureMmWithinReach(const TForm1* Form, double Mm, double Fallback) {
     if (!std::isfinite(Mm)) return Fallback;
-    const double reach = kPictureReachInPapers * PaperLongSideMm(Form);
+    const double reach = PictureReachMm(Form);
     return std::clamp(Mm, -reach, reach);
 }
 

@@ -6,14 +6,18 @@
 
 class TForm1;
 
-// The paper's longer side in millimetres: the printable extent plus both unprintable borders.
+// The paper's longer side in millimetres (see PaperSize.h), A4's when the printer gives none.
 double PaperLongSideMm(const TForm1* Form);
 
 // A font size (millimetres of cell height) held between 1 and the paper's longer side.
 int FontSizeWithinPaper(const TForm1* Form, int Size);
 
-// A size or position of the background picture held within ten paper lengths either way; a
-// value that is no finite number gives Fallback.
+// How far the background picture may reach either way: ten paper lengths, enough to enlarge it
+// and show a part of it, while every pixel position stays representable.
+double PictureReachMm(const TForm1* Form);
+
+// A size or position of the background picture held within its reach either way; a value that
+// is no finite number gives Fallback.
 double PictureMmWithinReach(const TForm1* Form, double Mm, double Fallback);
 
 // A stored number for a millimetre box (a margin, a spacing, a line width), held within the
