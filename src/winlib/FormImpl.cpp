@@ -3,10 +3,29 @@
 
 #include "AppImpl.h"
 
+#include "StdCtrls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
+
+namespace {
+
+// The first button under the control, in the order the controls were added, that the user
+// could press now (shown and enabled) and that Wanted accepts.
+template <class Pred> TButton* FindButton(const TWinControl* c, Pred Wanted) {
+    for (int i = 0; i < c->ControlCount(); ++i) {
+        TControl* child = c->Controls(i);
+        if (auto* b = dynamic_cast<TButton*>(child); b && Wanted(b) && b->CanFocus()) return b;
+        if (auto* wc = dynamic_cast<TWinControl*>(child))
+            if (TButton* b = FindButton(wc, Wanted)) return b;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 TFormImpl::TFormImpl(TForm* form, QWidget* window)
     : TControlImpl(form, window), form_(form), client_(new QWidget(window)) {
@@ -165,10 +184,42 @@ void TFormImpl::MoveTo(int l, int t) {
     win->move(l, t);
 }
 
+bool TFormImpl::DialogKey(QKeyEvent* ev) {
+    if (ev->modifiers() & ~Qt::KeypadModifier) return false;
+    switch (ev->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // The focused button, else the default one.
+        auto* b = Widget()->focusWidget() ? dynamic_cast<TButton*>(ControlOfWidget(Widget()->focusWidget()))
+                                          : nullptr;
+        if (!b || !b->CanFocus()) b = FindButton(form_, [](TButton* x) { return x->Default(); });
+        if (!b) return false;
+        b->Click();
+        return true;
+    }
+    case Qt::Key_Escape:
+        if (TButton* b = FindButton(form_, [](TButton* x) { return x->Cancel(); })) {
+            b->Click();
+            return true;
+        }
+        // A dialog without a cancel button closes, as dialogs do.
+        if (form_->BorderStyle() != bsDialog) return false;
+        RunGuarded([this] { form_->Close(); });
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
     QWidget* w = Widget();
     if (obj == w) {
         switch (ev->type()) {
+        case QEvent::KeyPress:
+            // A key the focused control left unused reaches the window: the form's own key
+            // handler first, then the dialog keys.
+            if (TControlImpl::eventFilter(obj, ev)) return true;
+            return DialogKey(static_cast<QKeyEvent*>(ev));
         case QEvent::Close:
             // The form decides: OnClose may keep it open, hide it or end the program.
             ev->ignore();

@@ -6,6 +6,7 @@
 #include "Forms.h"
 
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPointer>
 
 class TFormImpl : public TControlImpl {
@@ -43,6 +44,8 @@ class TFormImpl : public TControlImpl {
     QPointer<QWidget> activeControlWidget;
 
   private:
+    // Return and Escape that no control took: the default, focused or cancel button.
+    bool DialogKey(QKeyEvent* ev);
     QMargins FrameMargins() const;
     void LayoutClient();
     void ResizeWindow(int w, int h);
