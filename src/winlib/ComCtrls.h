@@ -163,6 +163,9 @@ class TToolBar : public TWinControl {
     // Shows the menu's top-level items as captioned buttons that open their sub-menus.
     void SetMenu(TMainMenu* m);
     TMainMenu* Menu() const { return menu_; }
+    // The bar's width follows its row of buttons, so that every caption shows whole.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool a);
     TCanvas* Canvas();
 
     TToolBarCustomDrawEvent OnCustomDraw;
@@ -172,6 +175,7 @@ class TToolBar : public TWinControl {
     friend class TToolButton;
     std::vector<TToolButton*> buttons_;
     bool showCaptions_ = false;
+    bool autoSize_ = false;
     TMainMenu* menu_ = nullptr;
 };
 

@@ -85,6 +85,7 @@ class TToolBarImpl : public TControlImpl {
             b->SetBounds(x, 0, w, std::max(kButtonHeight, bar->ClientHeight()));
             x += w;
         }
+        if (bar->AutoSize() && x > 0 && x != bar->Width()) bar->SetWidth(x);
         --laying;
     }
 };
@@ -202,6 +203,11 @@ TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner) {
 
 void TToolBar::SetShowCaptions(bool s) {
     showCaptions_ = s;
+    BarImpl(this)->Layout();
+}
+
+void TToolBar::SetAutoSize(bool a) {
+    autoSize_ = a;
     BarImpl(this)->Layout();
 }
 
