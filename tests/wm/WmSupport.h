@@ -20,7 +20,7 @@ const std::string& SkipReason();
 void SetSkipReason(const std::string& Reason);
 
 // Processes the program's events until Done() is true; false when the deadline passed first.
-bool WaitUntil(const std::function<bool()>& Done, int DeadlineMs = 30000);
+bool WaitUntil(const std::function<bool()>& Done, int DeadlineMs = 20000);
 
 // The window of the form as the X server knows it, found by the form's caption; 0 while hidden.
 Window WindowOf(TForm* Form);
