@@ -43,30 +43,30 @@ TEST_F(MainWindowToolBars, TheMenuBarShowsItsFourCaptionsWhole) {
             << button->Caption();
         EXPECT_LE(button->Left() + button->Width(), f->ToolBar2->Width()) << button->Caption();
     }
-    EXPECT_EQ(f->ToolBar2->Left(), 167);
     ExpectNoBandCovered();
+    // All of them within the smallest window, 800 pixels wide.
+    EXPECT_LE(f->ToolBar3->Left() + f->ToolBar3->Width(), 800);
 }
 
 // Places stored by earlier runs: the zoom bar where the menu bar now reaches, the zoom bar put
-// before the menu bar, and a menu bar moved a little to the right.
+// before the menu bar, and a menu bar moved to the right.
 TEST_F(MainWindowToolBars, StoredPlacesAreKeptWhereTheyCoverNothing) {
     StartWith("[Ruliform]\r\nMenuBar_Left=167\r\nZoomBar_Left=398\r\n");
     ExpectNoBandCovered();
-    EXPECT_EQ(f->ToolBar2->Left(), 167);
     EXPECT_GT(f->ToolBar3->Left(), f->ToolBar2->Left());
 
-    StartWith("[Ruliform]\r\nMenuBar_Left=360\r\nZoomBar_Left=170\r\n");
+    StartWith("[Ruliform]\r\nMenuBar_Left=420\r\nZoomBar_Left=210\r\n");
     ExpectNoBandCovered();
-    EXPECT_EQ(f->ToolBar3->Left(), 170);
+    EXPECT_EQ(f->ToolBar3->Left(), 210);
     EXPECT_GT(f->ToolBar2->Left(), f->ToolBar3->Left());
 
-    StartWith("[Ruliform]\r\nMenuBar_Left=180\r\n");
+    StartWith("[Ruliform]\r\nMenuBar_Left=210\r\n");
     ExpectNoBandCovered();
-    EXPECT_EQ(f->ToolBar2->Left(), 180);
+    EXPECT_EQ(f->ToolBar2->Left(), 210);
     // What is written is where the bars are, and it comes back.
     const int zoom = f->ToolBar3->Left();
     Restart();
-    EXPECT_EQ(f->ToolBar2->Left(), 180);
+    EXPECT_EQ(f->ToolBar2->Left(), 210);
     EXPECT_EQ(f->ToolBar3->Left(), zoom);
 }
 
