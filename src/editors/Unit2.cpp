@@ -30,6 +30,18 @@ void ApplyMin(TTrackBar* t, int m) {
 void ApplyMax(TTrackBar* t, int m) {
     if (m >= t->Min()) t->SetMax(m);
 }
+
+// Gives the track bar a whole new range; the ends are set in the order in which they never cross
+// the other end's old value (a range left below zero by a whole-number edit, for instance).
+void SetRange(TTrackBar* t, int Min, int Max) {
+    if (Min > t->Max()) {
+        t->SetMax(Max);
+        t->SetMin(Min);
+    } else {
+        t->SetMin(Min);
+        t->SetMax(Max);
+    }
+}
 } // namespace
 
 TForm2::TForm2(TComponent* Owner) : TForm(Owner) {
@@ -72,9 +84,18 @@ void TForm2::OpenFor(TEdit* Edit) {
     SetLeft(origin.x);
     SetTop(origin.y + Edit->Height());
     const AnsiString start = Edit->Text().empty() ? AnsiString("1") : Edit->Text();
-    Edit1->SetText(start);
-    Edit2->SetText(start);
-    Show();
+    // Opening only sets the range: even with the track bar still focused (the window was open
+    // on another edit) no position it takes meanwhile is written into the new target.
+    ++opening_;
+    try {
+        Edit1->SetText(start);
+        Edit2->SetText(start);
+        Show();
+    } catch (...) {
+        --opening_;
+        throw;
+    }
+    --opening_;
 }
 
 void TForm2::FormShow(TObject*) {
@@ -97,8 +118,7 @@ void TForm2::FormShow(TObject*) {
             MinText = "2";
             MaxText = "10";
         }
-        TrackBar1->SetMin(0);
-        TrackBar1->SetMax(10);
+        SetRange(TrackBar1, 0, 10);
         TrackBar1->SetPosition(5);
     }
     Edit1->SetText(MinText);
@@ -155,7 +175,7 @@ void TForm2::ShowInterpolated() {
 }
 
 void TForm2::TrackBar1Change(TObject*) {
-    if (TrackBar1->Tag() == 1) return;
+    if (TrackBar1->Tag() == 1 || opening_) return;
     if (TargetKind == 0) {
         const AnsiString text = IntToStr(TrackBar1->Position());
         if (TargetEdit) TargetEdit->SetText(text);

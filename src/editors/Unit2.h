@@ -33,6 +33,7 @@ class TForm2 : public TForm {
     AnsiString MinText, MaxText;
 
   private:
+    int opening_ = 0; // OpenFor is running: positions the window sets are not written
     bool InterpolatedText(AnsiString& Text) const;
     void ShowInterpolated();
     void ShowWholePosition();

@@ -25,6 +25,9 @@ TForm7::TForm7(TComponent* Owner) : TForm(Owner) {
     Edit1 = MakeEdit(this, this, "Edit1", "3", 164, 28, 80, 0);
     Button1 = MakeButton(this, this, "Button1", "OK", 164, 104, 80, 25);
     Button2 = MakeButton(this, this, "Button2", "キャンセル", 164, 134, 80, 25);
+    // A dialog's keys: Return takes the choice, Escape leaves it.
+    Button1->SetDefault(true);
+    Button2->SetCancel(true);
     SetActiveControl(Edit1);
 
     OnShow = Bind(this, &TForm7::FormShow);

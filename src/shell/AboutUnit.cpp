@@ -6,6 +6,8 @@
 
 #include "winlib/Shell.h"
 
+#include <algorithm>
+
 TAboutBox* AboutBox = nullptr;
 
 namespace {
@@ -69,11 +71,16 @@ TAboutBox::TAboutBox(TComponent* Owner) : TForm(Owner) {
     Label3 = MakeLabel(this, Panel1, "Label3", 10, 165, "zlib (C) Jean-loup Gailly and Mark Adler");
 
     Label6 = MakeLabel(this, Panel1, "Label6", 166, 54, "アップデートチェック");
-    Label6->SetAutoSize(false);
-    Label6->SetBounds(166, 54, 102, 12);
     Label6->SetTransparent(false);
     Label6->SetColor(clBtnFace);
     Label6->Font()->SetColor(clBtnText);
+    // The link's box is as designed unless the font at hand needs more room for the whole text;
+    // then it grows, leftwards where the panel's edge would cut it.
+    const int textWidth = Label6->Width(), textHeight = Label6->Height();
+    Label6->SetAutoSize(false);
+    const int width = std::max(102, textWidth);
+    const int left = std::min(166, Panel1->ClientWidth() - 4 - width);
+    Label6->SetBounds(left, 54, width, std::max(12, textHeight));
 
     OKButton = new TButton(this);
     OKButton->SetName("OKButton");

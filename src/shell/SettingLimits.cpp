@@ -11,12 +11,8 @@ constexpr double kPictureReachInPapers = 10.0;
 constexpr double kCountsPerMm = 1.0;
 constexpr int kGrabberWidth = 11; // the control bar draws a bar's grabber left of it
 
-struct BarPlace {
-    TToolBar* TForm1::*bar;
-    int left, top; // in the design
-};
-const BarPlace kBars[] = {
-    {&TForm1::ToolBar1, 11, 2}, {&TForm1::ToolBar2, 167, 2}, {&TForm1::ToolBar3, 398, 2}};
+// The three bars of the control bar.
+TToolBar* TForm1::*const kBars[] = {&TForm1::ToolBar1, &TForm1::ToolBar2, &TForm1::ToolBar3};
 
 // The text itself while its number lies within Bound either way (or it is no number); else the
 // nearer end, written as a whole number.
@@ -26,10 +22,6 @@ AnsiString NumberTextWithin(const AnsiString& Text, double Bound) {
     return IntToStr(static_cast<int>(std::copysign(Bound, v)));
 }
 
-bool Overlap(const TToolBar* a, const TToolBar* b) {
-    return a->Left() < b->Left() + b->Width() && b->Left() < a->Left() + a->Width() &&
-           a->Top() < b->Top() + b->Height() && b->Top() < a->Top() + a->Height();
-}
 } // namespace
 
 double PaperLongSideMm(const TForm1* Form) {
@@ -70,18 +62,9 @@ TRect WindowWithinScreens(int Left, int Top, int Width, int Height) {
 
 void PlaceToolBarsOnControlBar(TForm1* Form) {
     const int width = Form->ControlBar1->Width(), height = Form->ControlBar1->Height();
-    for (const BarPlace& p : kBars) {
-        TToolBar* bar = Form->*p.bar;
+    for (TToolBar* TForm1::*member : kBars) {
+        TToolBar* bar = Form->*member;
         bar->SetLeft(std::clamp(bar->Left(), kGrabberWidth, std::max(kGrabberWidth, width - bar->Width())));
         bar->SetTop(std::clamp(bar->Top(), 0, std::max(0, height - bar->Height())));
-    }
-    bool overlap = false;
-    for (size_t i = 0; i < std::size(kBars); ++i)
-        for (size_t j = i + 1; j < std::size(kBars); ++j)
-            overlap = overlap || Overlap(Form->*kBars[i].bar, Form->*kBars[j].bar);
-    if (!overlap) return;
-    for (const BarPlace& p : kBars) {
-        (Form->*p.bar)->SetLeft(p.left);
-        (Form->*p.bar)->SetTop(p.top);
     }
 }

@@ -32,5 +32,5 @@ AnsiString CountTextWithinPaper(const TForm1* Form, const AnsiString& Text);
 TRect WindowWithinScreens(int Left, int Top, int Width, int Height);
 
 // Holds the print, menu and zoom bars on the control bar, each whole where the bar is wide
-// enough; when two of them would overlap, all three go back to their places in the design.
+// enough (the control bar itself keeps the shown ones from covering each other).
 void PlaceToolBarsOnControlBar(TForm1* Form);

@@ -104,6 +104,8 @@ void TForm1::BuildToolBars() {
         auto* b = MakeControl<TToolBar>(this, ControlBar1, name, left, 2, width, 26);
         b->SetShowCaptions(true);
         b->SetImages(ImageList1);
+        // As wide as its captions need in the font at hand; the bands after it move right.
+        b->SetAutoSize(true);
         return b;
     };
     auto button = [this](TToolBar* b, const char* name, const AnsiString& caption, const AnsiString& hint) {

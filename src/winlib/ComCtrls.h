@@ -166,6 +166,9 @@ class TToolBar : public TWinControl {
     TMainMenu* Menu() const { return menu_; }
     TImageList* Images() const { return images_; }
     void SetImages(TImageList* l); // not owned
+    // The bar's width follows its row of buttons, so that every caption shows whole.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool a);
     TCanvas* Canvas();
 
     TToolBarCustomDrawEvent OnCustomDraw;
@@ -175,6 +178,7 @@ class TToolBar : public TWinControl {
     friend class TToolButton;
     std::vector<TToolButton*> buttons_;
     bool showCaptions_ = false;
+    bool autoSize_ = false;
     TMainMenu* menu_ = nullptr;
     TImageList* images_ = nullptr;
 };

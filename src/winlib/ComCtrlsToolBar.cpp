@@ -104,6 +104,7 @@ class TToolBarImpl : public TControlImpl {
             b->SetBounds(x, 0, w, std::max(kButtonHeight, bar->ClientHeight()));
             x += w;
         }
+        if (bar->AutoSize() && x > 0 && x != bar->Width()) bar->SetWidth(x);
         --laying;
     }
 };
@@ -266,6 +267,11 @@ void TToolBar::SetImages(TImageList* l) {
     BarImpl(this)->Layout();
     for (TToolButton* b : buttons_)
         b->Invalidate();
+}
+
+void TToolBar::SetAutoSize(bool a) {
+    autoSize_ = a;
+    BarImpl(this)->Layout();
 }
 
 TCanvas* TToolBar::Canvas() {

@@ -91,10 +91,29 @@ TControlImpl::TControlImpl(TControl* control, QWidget* widget) : control_(contro
 }
 
 TControlImpl::~TControlImpl() {
+    if (enteredControl == this) enteredControl = nullptr;
     if (widget_) {
         widget_->removeEventFilter(this);
         delete widget_.data();
     }
+}
+
+// The one control of the application that has been entered and not yet left. Each enter is
+// answered by exactly one exit, whichever way the focus came and went (a menu in between, a
+// focus set by a handler while the window was inactive).
+TControlImpl* TControlImpl::enteredControl = nullptr;
+
+void TControlImpl::FocusEntered() {
+    if (enteredControl == this) return;
+    if (enteredControl) enteredControl->FocusLeft();
+    enteredControl = this;
+    if (auto* wc = dynamic_cast<TWinControl*>(control_)) RunGuarded([&] { Fire(wc->OnEnter, wc); });
+}
+
+void TControlImpl::FocusLeft() {
+    if (enteredControl != this) return;
+    enteredControl = nullptr;
+    if (auto* wc = dynamic_cast<TWinControl*>(control_)) RunGuarded([&] { Fire(wc->OnExit, wc); });
 }
 
 void TControlImpl::Watch(QWidget* w) {
@@ -287,11 +306,13 @@ bool TControlImpl::eventFilter(QObject* obj, QEvent* ev) {
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         if (from != widget_) break;
-        // Switching windows is not a move of the focus inside the window.
-        auto reason = static_cast<QFocusEvent*>(ev)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) break;
-        if (auto* wc = dynamic_cast<TWinControl*>(control_))
-            RunGuarded([&] { Fire(ev->type() == QEvent::FocusIn ? wc->OnEnter : wc->OnExit, wc); });
+        // A menu opening over the window and closing again does not move the focus. A window
+        // shown, activated, deactivated or hidden does: its focused control is entered or left.
+        if (static_cast<QFocusEvent*>(ev)->reason() == Qt::PopupFocusReason) break;
+        if (ev->type() == QEvent::FocusIn)
+            FocusEntered();
+        else
+            FocusLeft();
         break;
     }
     case QEvent::KeyPress:

@@ -90,6 +90,10 @@ class TControlImpl : public QObject {
     QPointer<QWidget> widget_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool pressedInside_ = false;
+    // Focus moves turned into OnEnter and OnExit.
+    void FocusEntered();
+    void FocusLeft();
+    static TControlImpl* enteredControl;
 };
 
 // Translates Qt mouse buttons and keyboard modifiers into the layer's shift state.

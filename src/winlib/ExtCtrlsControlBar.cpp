@@ -1,5 +1,6 @@
-// The control bar: a container whose bands (tool bars) keep the Left/Top the program gives them.
-// Each band is painted by OnBandPaint, which may choose the grabber and frame.
+// The control bar: a container whose bands (tool bars) keep the Left/Top the program gives them,
+// except that a band never covers another one of its row: it is pushed right, past the band
+// before it. Each band is painted by OnBandPaint, which may choose the grabber and frame.
 #include "ExtCtrls.h"
 #include "MessageBoxImpl.h"
 
@@ -9,9 +10,18 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <map>
+
 namespace {
 constexpr uint8_t kGrabber = 1, kFrame = 2;
 constexpr int kGrabberWidth = 11;
+// Space from one band's right edge to the next band's left edge, where its grabber sits.
+constexpr int kBandGap = 6;
+
+bool SameRow(const TControl* a, const TControl* b) {
+    return a->Top() < b->Top() + b->Height() && b->Top() < a->Top() + a->Height();
+}
 
 class TControlBarWidget : public QWidget {
   public:
@@ -65,8 +75,61 @@ class TControlBarImpl : public TControlImpl {
         w->canvas.SetImpl(std::move(surface));
     }
     TControlBarWidget* widget;
+    int arranging = 0;
+    // Where the program put each band, and where the bar last placed it. A band keeps the place
+    // it was given while nothing covers it, and goes back there when the cover goes.
+    std::map<const TControl*, int> wantedLeft, placedLeft;
+
     void ApplyColor(TColor) override { widget->update(); }
-    void ChildChanged(TControl*) override { widget->update(); }
+    void ChildChanged(TControl* c) override {
+        if (!arranging) {
+            auto* bar = static_cast<TControlBar*>(Control());
+            bool member = false;
+            for (int i = 0; i < bar->ControlCount(); ++i)
+                member = member || bar->Controls(i) == c;
+            if (!member) {
+                wantedLeft.erase(c);
+                placedLeft.erase(c);
+            } else if (auto p = placedLeft.find(c); p == placedLeft.end() || p->second != c->Left()) {
+                wantedLeft[c] = c->Left();
+            }
+            Arrange();
+        }
+        widget->update();
+    }
+
+    // In the order of the places asked for, each shown band starts past every band of its row
+    // that comes before it.
+    void Arrange() {
+        ++arranging;
+        auto* bar = static_cast<TControlBar*>(Control());
+        auto wanted = [this](const TControl* c) {
+            auto w = wantedLeft.find(c);
+            return w == wantedLeft.end() ? c->Left() : w->second;
+        };
+        // A hidden band covers nothing and is covered by nothing: it sits where it was put.
+        std::vector<TControl*> bands;
+        for (int i = 0; i < bar->ControlCount(); ++i) {
+            TControl* c = bar->Controls(i);
+            if (c->Visible()) {
+                bands.push_back(c);
+                continue;
+            }
+            placedLeft[c] = wanted(c);
+            if (c->Left() != placedLeft[c]) c->SetLeft(placedLeft[c]);
+        }
+        std::stable_sort(bands.begin(), bands.end(),
+                         [&](const TControl* a, const TControl* b) { return wanted(a) < wanted(b); });
+        for (size_t i = 0; i < bands.size(); ++i) {
+            int left = wanted(bands[i]);
+            for (size_t j = 0; j < i; ++j)
+                if (SameRow(bands[j], bands[i]))
+                    left = std::max(left, bands[j]->Left() + bands[j]->Width() + kBandGap);
+            placedLeft[bands[i]] = left;
+            if (left != bands[i]->Left()) bands[i]->SetLeft(left);
+        }
+        --arranging;
+    }
 };
 } // namespace
 

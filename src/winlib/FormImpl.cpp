@@ -3,10 +3,29 @@
 
 #include "AppImpl.h"
 
+#include "StdCtrls.h"
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
+
+namespace {
+
+// The first button under the control, in the order the controls were added, that the user
+// could press now (shown and enabled) and that Wanted accepts.
+template <class Pred> TButton* FindButton(const TWinControl* c, Pred Wanted) {
+    for (int i = 0; i < c->ControlCount(); ++i) {
+        TControl* child = c->Controls(i);
+        if (auto* b = dynamic_cast<TButton*>(child); b && Wanted(b) && b->CanFocus()) return b;
+        if (auto* wc = dynamic_cast<TWinControl*>(child))
+            if (TButton* b = FindButton(wc, Wanted)) return b;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 TFormImpl::TFormImpl(TForm* form, QWidget* window)
     : TControlImpl(form, window), form_(form), client_(new QWidget(window)) {
@@ -33,14 +52,27 @@ void TFormImpl::ApplyBounds(int l, int t, int w, int h) {
     QWidget* win = Widget();
     if (!win) return;
     // The minimum size constrains the bounds the program asks for too, as the form's constraints do.
-    w = std::max(w, win->minimumWidth());
-    h = std::max(h, win->minimumHeight());
+    if (!fixedSize_) {
+        w = std::max(w, win->minimumWidth());
+        h = std::max(h, win->minimumHeight());
+    }
+    // A move alone keeps a client size asked for before the frame was known.
+    if (applyingClientSize_ || w != bounds_.Width() || h != bounds_.Height())
+        clientSizeWanted_ = applyingClientSize_;
     bounds_ = TRect(l, t, l + w, t + h);
-    clientSizeWanted_ = applyingClientSize_;
     const QMargins m = FrameMargins();
     win->move(l, t); // a window's position is that of its frame
-    win->resize(std::max(w - m.left() - m.right(), 0), std::max(h - m.top() - m.bottom(), 0));
+    ResizeWindow(std::max(w - m.left() - m.right(), 0), std::max(h - m.top() - m.bottom(), 0));
     LayoutClient();
+}
+
+void TFormImpl::ResizeWindow(int w, int h) {
+    QWidget* win = Widget();
+    // A window without a sizing border has one size, which the window manager must keep too.
+    if (fixedSize_)
+        win->setFixedSize(w, h);
+    else
+        win->resize(w, h);
 }
 
 QSize TFormImpl::ClientSize() const {
@@ -106,6 +138,16 @@ void TFormImpl::ApplyWindowFlags(TFormBorderStyle border, TFormStyle style) {
         break;
     }
     if (style == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
+    const bool fixed = border != bsSizeable && border != bsSizeToolWin;
+    if (fixed != fixedSize_) {
+        fixedSize_ = fixed;
+        if (fixed) {
+            w->setFixedSize(w->size());
+        } else {
+            w->setMinimumSize(0, 0);
+            w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+    }
     if (w->windowFlags() == f) return;
     // Changing the flags hides the window; a visible one comes back where it was.
     const bool visible = w->isVisible();
@@ -127,15 +169,57 @@ TRect TFormImpl::NormalBounds() const {
 
 void TFormImpl::CenterOn(const TRect& area) {
     const TRect b = Bounds();
-    const int l = area.Left + (area.Width() - b.Width()) / 2;
-    const int t = area.Top + (area.Height() - b.Height()) / 2;
-    form_->SetBounds(l, t, b.Width(), b.Height());
+    MoveTo(area.Left + (area.Width() - b.Width()) / 2, area.Top + (area.Height() - b.Height()) / 2);
+    // The frame's size is not known before the window manager has framed the window: centre
+    // again then, with it.
+    centreArea_ = area;
+    centrePending_ = framePending_;
+}
+
+void TFormImpl::MoveTo(int l, int t) {
+    QWidget* win = Widget();
+    if (!win) return;
+    // Only the place changes: a client size asked for is still applied once the frame is known.
+    bounds_ = TRect(l, t, l + bounds_.Width(), t + bounds_.Height());
+    win->move(l, t);
+}
+
+bool TFormImpl::DialogKey(QKeyEvent* ev) {
+    if (ev->modifiers() & ~Qt::KeypadModifier) return false;
+    switch (ev->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // The focused button, else the default one.
+        auto* b = Widget()->focusWidget() ? dynamic_cast<TButton*>(ControlOfWidget(Widget()->focusWidget()))
+                                          : nullptr;
+        if (!b || !b->CanFocus()) b = FindButton(form_, [](TButton* x) { return x->Default(); });
+        if (!b) return false;
+        b->Click();
+        return true;
+    }
+    case Qt::Key_Escape:
+        if (TButton* b = FindButton(form_, [](TButton* x) { return x->Cancel(); })) {
+            b->Click();
+            return true;
+        }
+        // A dialog without a cancel button closes, as dialogs do.
+        if (form_->BorderStyle() != bsDialog) return false;
+        RunGuarded([this] { form_->Close(); });
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
     QWidget* w = Widget();
     if (obj == w) {
         switch (ev->type()) {
+        case QEvent::KeyPress:
+            // A key the focused control left unused reaches the window: the form's own key
+            // handler first, then the dialog keys.
+            if (TControlImpl::eventFilter(obj, ev)) return true;
+            return DialogKey(static_cast<QKeyEvent*>(ev));
         case QEvent::Close:
             // The form decides: OnClose may keep it open, hide it or end the program.
             ev->ignore();
@@ -160,13 +244,20 @@ bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
                     // The window manager has framed the window: give it the size asked for.
                     framePending_ = false;
                     if (clientSizeWanted_) {
-                        w->resize(wantedClient_.width() + 2 * borderWidth_,
-                                  wantedClient_.height() + 2 * borderWidth_);
+                        ResizeWindow(wantedClient_.width() + 2 * borderWidth_,
+                                     wantedClient_.height() + 2 * borderWidth_);
                         LayoutClient();
                         bounds_ = Bounds();
                     } else {
                         const TRect b = bounds_;
                         ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
+                    }
+                    if (centrePending_) {
+                        centrePending_ = false;
+                        const QMargins fm = FrameMargins();
+                        const QSize c = w->size().grownBy(fm);
+                        MoveTo(centreArea_.Left + (centreArea_.Width() - c.width()) / 2,
+                               centreArea_.Top + (centreArea_.Height() - c.height()) / 2);
                     }
                 } else {
                     bounds_ = Bounds();

@@ -6,6 +6,7 @@
 #include "Forms.h"
 
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QPointer>
 
 class TFormImpl : public TControlImpl {
@@ -28,8 +29,10 @@ class TFormImpl : public TControlImpl {
     void ApplyWindowFlags(TFormBorderStyle border, TFormStyle style);
     // The frame bounds while the window was last in the normal state.
     TRect NormalBounds() const;
-    // Moves the window to the centre of the area (frame bounds).
+    // Moves the window to the centre of the area (frame bounds); the size stays as asked for.
     void CenterOn(const TRect& area);
+    // Moves the frame's corner to (l, t) without touching the size.
+    void MoveTo(int l, int t);
 
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
@@ -41,8 +44,11 @@ class TFormImpl : public TControlImpl {
     QPointer<QWidget> activeControlWidget;
 
   private:
+    // Return and Escape that no control took: the default, focused or cancel button.
+    bool DialogKey(QKeyEvent* ev);
     QMargins FrameMargins() const;
     void LayoutClient();
+    void ResizeWindow(int w, int h);
     TForm* form_;
     QWidget* client_;
     int borderWidth_ = 0;
@@ -53,6 +59,11 @@ class TFormImpl : public TControlImpl {
     bool clientSizeWanted_ = false;
     bool applyingClientSize_ = false;
     QSize wantedClient_;
+    // A border that cannot be dragged: the window keeps the size the program gives it.
+    bool fixedSize_ = false;
+    // Centring asked for before the frame was known.
+    bool centrePending_ = false;
+    TRect centreArea_;
 };
 
 namespace winlib {

@@ -51,14 +51,19 @@ class TButtonControl : public TWinControl {
 class TButton : public TButtonControl {
   public:
     explicit TButton(TComponent* AOwner);
+    // Return in the button's form clicks the default button (or the button that has the focus);
+    // Escape clicks the cancel button.
     bool Default() const { return default_; }
-    void SetDefault(bool d) { default_ = d; }
+    void SetDefault(bool d);
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool c) { cancel_ = c; }
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int m) { modalResult_ = m; }
     void Click() override; // runs OnClick, then closes a modal form with ModalResult when set
 
   private:
     bool default_ = false;
+    bool cancel_ = false;
     int modalResult_ = 0;
 };
 

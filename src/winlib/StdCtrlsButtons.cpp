@@ -46,6 +46,12 @@ TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner) {
     QObject::connect(b, &QPushButton::clicked, b, [this] { Click(); });
 }
 
+void TButton::SetDefault(bool d) {
+    default_ = d;
+    // Drawn as the default button; the form, not the widget, acts on Return.
+    if (auto* b = qobject_cast<QPushButton*>(ButtonOf(this))) b->setDefault(d);
+}
+
 void TButton::Click() {
     RunGuarded([&] {
         // The result is set first, so a handler can still take it back.

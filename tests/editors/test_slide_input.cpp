@@ -4,6 +4,9 @@
 
 #include "editors/Unit2.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
+
 class SlideInputTest : public EditorTest {
   protected:
     void SetUp() override {
@@ -208,4 +211,64 @@ TEST_F(SlideInputTest, HidesWhenAnotherWindowBecomesActive) {
     ASSERT_TRUE(Form2->OnDeactivate);
     Form2->OnDeactivate(Form2);
     EXPECT_FALSE(Form2->Visible());
+}
+
+// A whole-number range left below zero, then a decimal edit: the window takes its decimal range
+// without an error box.
+TEST_F(SlideInputTest, DecimalEditAfterANegativeWholeRange) {
+    Open(f->Edit31, "-20");
+    Form2->Hide();
+    Open(f->Edit34, "2");
+    EXPECT_TRUE(ExceptionBoxes().empty()) << ExceptionBoxes().front();
+    EXPECT_EQ(Track()->Min(), 0);
+    EXPECT_EQ(Track()->Max(), 10);
+    EXPECT_EQ(Track()->Position(), 5);
+    EXPECT_EQ(Form2->Edit1->Text(), "1");
+    EXPECT_EQ(Form2->Edit2->Text(), "3");
+    EXPECT_EQ(f->Edit34->Text(), "2");
+}
+
+// Opened again while the track bar still has the focus (on another edit, before the window
+// noticed it lost the activation): the range it sets is not written into the new target.
+TEST_F(SlideInputTest, OpeningWhileTheTrackBarHasTheFocusWritesNothing) {
+    const std::pair<TEdit * TForm1::*, const char*> targets[] = {
+        {&TForm1::Edit15, "50"},   // beyond the last range: the position is clamped
+        {&TForm1::eMmY, "12.345"}, // more digits than the window shows
+        {&TForm1::Edit16, "x"},    // no number at all
+    };
+    for (const auto& [member, text] : targets) {
+        SCOPED_TRACE(text);
+        Form2->Hide();
+        Open(f->Edit14, "10");
+        Drag(12);
+        ASSERT_EQ(f->Edit14->Text(), "12");
+        TEdit* e = f->*member;
+        TNotifyEvent bound = e->OnChange;
+        e->OnChange = nullptr; // keep the text as typed
+        Open(e, text);
+        e->OnChange = bound;
+        EXPECT_EQ(e->Text(), text);
+        EXPECT_EQ(f->Edit14->Text(), "12");
+    }
+}
+
+// Real activation: the shown window puts the focus on its track bar, so the first move is
+// written; hiding it takes the focus away again, so reopening writes nothing.
+TEST_F(SlideInputTest, ActivationDecidesWhetherMovesAreWritten) {
+    auto waitFor = [](auto done) {
+        QDeadlineTimer deadline(20000);
+        while (!done() && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    };
+    Open(f->Edit14, "10");
+    ASSERT_TRUE(waitFor([] { return Form2->TrackBar1->Focused(); }));
+    EXPECT_EQ(Track()->Tag(), 0);
+    Track()->SetPosition(11); // as the keyboard or the mouse moves it
+    EXPECT_EQ(f->Edit14->Text(), "11");
+    Form2->Hide();
+    ASSERT_TRUE(waitFor([] { return Form2->TrackBar1->Tag() == 1; }));
+    Open(f->Edit15, "50");
+    EXPECT_EQ(f->Edit15->Text(), "50");
+    EXPECT_EQ(f->Edit14->Text(), "11");
 }

@@ -3,7 +3,10 @@
 #include "test_update_check_server.h"
 
 #include "shell/AboutUnit.h"
+#include "winlib/ControlImpl.h"
 #include "winlib/Shell.h"
+
+#include <QFontMetrics>
 
 namespace {
 
@@ -52,6 +55,18 @@ TEST_F(AboutBoxTest, TheHomePageLinkLightsUpAndOpensTheHomePage) {
     EXPECT_EQ(RecordedShellOpens()[0].Operation, "open");
     EXPECT_EQ(RecordedShellOpens()[0].File, "http://127.0.0.1:9/home/");
     EXPECT_EQ(RecordedShellOpens()[0].ShowCmd, SW_SHOW);
+}
+
+// The update link is read whole in the font the box has here, inside the panel's frame.
+TEST_F(AboutBoxTest, TheUpdateLinkShowsItsWholeText) {
+    TLabel* l = box->Label6;
+    const QFontMetrics fm(l->Impl()->Widget()->font());
+    EXPECT_GE(l->Width(), fm.horizontalAdvance(QString::fromUtf8("アップデートチェック")));
+    EXPECT_GE(l->Height(), fm.ascent());
+    EXPECT_GE(l->Width(), 102);
+    EXPECT_GE(l->Left(), 0);
+    EXPECT_LE(l->Left() + l->Width(), box->Panel1->ClientWidth() - 2); // inside the bevels
+    EXPECT_EQ(l->Top(), 54);
 }
 
 TEST_F(AboutBoxTest, TheUpdateLinkHighlightsWhileThePointerIsOverIt) {

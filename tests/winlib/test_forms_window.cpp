@@ -4,6 +4,7 @@
 #include "winlib/FormImpl.h"
 #include "winlib/StdCtrls.h"
 
+#include <QDeadlineTimer>
 #include <QScreen>
 
 namespace {
@@ -105,6 +106,33 @@ TEST_F(FormsWindow, BorderWidthInsetsTheClientArea) {
     EXPECT_EQ(fill->Height(), 48);
     // The child sits inside the border on the screen.
     EXPECT_EQ(fill->ClientOrigin().x - form.Left(), 2);
+}
+
+// Whatever its border (a dialog's keeps the window manager from resizing it), the program can
+// always give a shown window another client size.
+TEST_F(FormsWindow, TheProgramSizesAShownWindowWhateverItsBorder) {
+    for (TFormBorderStyle border : {bsDialog, bsToolWindow, bsNone, bsSizeable, bsSizeToolWin}) {
+        SCOPED_TRACE(border);
+        TForm form(nullptr);
+        form.SetBorderStyle(border);
+        form.SetClientWidth(252);
+        form.SetClientHeight(166);
+        form.Show();
+        form.SetClientWidth(300);
+        form.SetClientHeight(200);
+        QDeadlineTimer deadline(20000);
+        while ((form.ClientWidth() != 300 || form.ClientHeight() != 200) && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(form.ClientWidth(), 300);
+        EXPECT_EQ(form.ClientHeight(), 200);
+        // A border that sizes no more, and one that sizes again.
+        form.SetBorderStyle(border == bsSizeable ? bsDialog : bsSizeable);
+        form.SetClientWidth(320);
+        deadline = QDeadlineTimer(20000);
+        while (form.ClientWidth() != 320 && !deadline.hasExpired())
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_EQ(form.ClientWidth(), 320);
+    }
 }
 
 TEST_F(FormsWindow, OnResizeFollowsSizeChanges) {
