@@ -2,6 +2,8 @@
 // the program's windows made as the entry makes them.
 #include "WmSupport.h"
 
+#include "EventWait.h"
+
 #include "editors/Unit2.h"
 #include "shell/AboutUnit.h"
 #include "shell/SecondaryForms.h"
@@ -12,8 +14,6 @@
 #include "winlib/Printers.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QTimer>
 
 #include <spawn.h>
@@ -66,15 +66,7 @@ void SetSkipReason(const std::string& r) {
 }
 
 bool WaitUntil(const std::function<bool()>& Done, int DeadlineMs) {
-    QDeadlineTimer deadline(DeadlineMs);
-    // Wakes the loop now and then, for conditions that only the X server's answers change.
-    QTimer tick;
-    tick.start(10);
-    while (!Done()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
+    return eventwait::Until(Done, DeadlineMs);
 }
 
 Window WindowOf(TForm* Form) {
