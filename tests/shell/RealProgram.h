@@ -3,9 +3,10 @@
 // its own, so that nothing of the user's is read or written.
 #pragma once
 
+#include "EventWait.h"
+
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -14,7 +15,6 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -88,12 +88,7 @@ class RealProgram {
 
   private:
     template <class F> static bool WaitFor(F done) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > deadline) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return true;
+        return eventwait::Until(done, eventwait::kDeadlineMs, 20);
     }
     bool Exited() {
         if (pid_ <= 0) return true;
