@@ -23,47 +23,35 @@ TEST_F(WmDialogKeys, AboutBoxClosesOnReturnAndOnEscape) {
     }
 }
 
-TEST_F(WmDialogKeys, MarkFontWindowTakesTheTypedSizeOnReturn) {
-    TFont* font = Form1->FontDialog3->Font();
-    font->SetSize(3);
-    font->SetColor(clBlack);
-    WhileModal(
-        Form7, [&] { Form1->Button10Click(Form1->Button10); },
-        [&] {
-            ASSERT_TRUE(WaitShownAndActive(Form7));
-            // The size edit has the keyboard.
-            ASSERT_TRUE(WaitUntil([] { return Form7->Edit1->Focused(); }));
-            Form7->ColorListBox1->SetSelected(clRed);
-            Key("ctrl+a");
-            Type("7");
-            ASSERT_TRUE(WaitUntil([] { return Form7->Edit1->Text() == "7"; })) << Form7->Edit1->Text();
-            Key("Return");
-            EXPECT_TRUE(WaitUntil([] { return Form7->ModalResult() != 0; })) << "the window stays open";
-        });
-    EXPECT_EQ(font->Size(), 7);
-    EXPECT_EQ(font->Color(), clRed);
-    EXPECT_TRUE(WaitHidden(Form7));
-}
-
-TEST_F(WmDialogKeys, MarkFontWindowCancelsOnEscape) {
-    TFont* font = Form1->FontDialog3->Font();
-    font->SetSize(4);
-    font->SetColor(clBlack);
-    WhileModal(
-        Form7, [&] { Form1->Button10Click(Form1->Button10); },
-        [&] {
-            ASSERT_TRUE(WaitShownAndActive(Form7));
-            ASSERT_TRUE(WaitUntil([] { return Form7->Edit1->Focused(); }));
-            Form7->ColorListBox1->SetSelected(clBlue);
-            Key("ctrl+a");
-            Type("9");
-            ASSERT_TRUE(WaitUntil([] { return Form7->Edit1->Text() == "9"; })) << Form7->Edit1->Text();
-            Key("Escape");
-            EXPECT_TRUE(WaitUntil([] { return Form7->ModalResult() != 0; })) << "the window stays open";
-        });
-    EXPECT_EQ(font->Size(), 4);
-    EXPECT_EQ(font->Color(), clBlack);
-    EXPECT_TRUE(WaitHidden(Form7));
+TEST_F(WmDialogKeys, MarkFontWindowTakesTheTypedSizeOnReturnAndCancelsOnEscape) {
+    struct Case {
+        const char* key;
+        bool taken; // whether the typed size and the chosen colour reach the mark's font
+    };
+    for (const Case& c : {Case{"Return", true}, Case{"Escape", false}}) {
+        SCOPED_TRACE(c.key);
+        TFont* font = Form1->FontDialog3->Font();
+        font->SetSize(4);
+        font->SetColor(clBlack);
+        WhileModal(
+            Form7, [&] { Form1->Button10Click(Form1->Button10); },
+            [&] {
+                ASSERT_TRUE(WaitShownAndActive(Form7));
+                // The size edit has the keyboard.
+                ASSERT_TRUE(WaitUntil([] { return Form7->Edit1->Focused(); }));
+                Form7->ColorListBox1->SetSelected(clRed);
+                Key("ctrl+a");
+                Type("7");
+                ASSERT_TRUE(WaitUntil([] { return Form7->Edit1->Text() == "7"; })) << Form7->Edit1->Text();
+                Key(c.key);
+                EXPECT_TRUE(WaitUntil([] { return Form7->ModalResult() != 0; })) << "the window stays open";
+            });
+        EXPECT_EQ(font->Size(), c.taken ? 7 : 4);
+        EXPECT_EQ(font->Color(), c.taken ? clRed : clBlack);
+        EXPECT_TRUE(WaitHidden(Form7));
+        // The main window has the keyboard again before the next showing.
+        EXPECT_TRUE(WaitShownAndActive(Form1));
+    }
 }
 
 } // namespace
