@@ -7,7 +7,8 @@
 namespace cnv {
 
 RasterTarget::RasterTarget(TBitmap& b, TColor color, TPenMode mode)
-    : b_(b), bgrx_(bmpx::ColorToBgrx(color)), mode_(mode), bits_(b.BitsPerPixel()) {}
+    : b_(b), rows_(b.Empty() ? nullptr : b.ScanLine(0)), stride_(static_cast<size_t>(b.BytesPerScanline())),
+      bgrx_(bmpx::ColorToBgrx(color)), mode_(mode), bits_(b.BitsPerPixel()) {}
 
 uint32_t RasterTarget::Combine(uint32_t dst) const {
     switch (mode_) {
@@ -25,7 +26,7 @@ uint32_t RasterTarget::Combine(uint32_t dst) const {
 }
 
 void RasterTarget::HSpan(int x0, int x1, int y) {
-    uint8_t* row = b_.ScanLine(y);
+    uint8_t* row = Row(y);
     if (mode_ == pmCopy && bits_ == 32) {
         // Fills write the fourth byte as 0, like the original platform.
         auto* p = reinterpret_cast<uint32_t*>(row);
@@ -51,7 +52,7 @@ void RasterTarget::VSpan(int x, int y0, int y1) {
 }
 
 void RasterTarget::Pixel(int x, int y) {
-    uint8_t* row = b_.ScanLine(y);
+    uint8_t* row = Row(y);
     const std::vector<TRGBQuad>& table = b_.ColorTable();
     if (mode_ == pmCopy) {
         if (bits_ == 32) {

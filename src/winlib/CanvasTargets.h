@@ -19,7 +19,11 @@ class RasterTarget : public PixelTarget {
 
   private:
     uint32_t Combine(uint32_t dst) const;
+    // Row Y of the bitmap; the bitmap counts as changed once, when the target is made.
+    uint8_t* Row(int y) const { return rows_ + static_cast<size_t>(y) * stride_; }
     TBitmap& b_;
+    uint8_t* rows_;
+    size_t stride_;
     uint32_t bgrx_;
     TPenMode mode_;
     int bits_;

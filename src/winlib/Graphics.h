@@ -287,7 +287,7 @@ class TBitmap : public TGraphic {
     int BytesPerScanline() const { return stride_; }
     // Changes whenever the pixels, size, format or colour table may have changed (a writable row
     // access or a drawing on the canvas counts); no two states of any bitmaps share a value.
-    uint64_t Revision() const { return revision_; }
+    uint64_t Revision() const;
 
     // The colour table of 1-, 4- and 8-bit bitmaps (up to 256 entries).
     const std::vector<TRGBQuad>& ColorTable() const { return colors_; }
@@ -324,7 +324,10 @@ class TBitmap : public TGraphic {
     std::vector<TRGBQuad> colors_;
     mutable HPALETTE palette_ = 0; // made from the colour table on demand, owned by the bitmap
     TColor transparentColor_ = clDefault;
-    uint64_t revision_ = 0;
+    // A change only marks the bitmap; the next Revision() numbers the new state. Drawing calls
+    // change the pixels by the million, the revision is read now and then.
+    mutable uint64_t revision_ = 0;
+    mutable bool changed_ = true;
     std::unique_ptr<TCanvas> canvas_;
 };
 
