@@ -134,4 +134,31 @@ bool VectorTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, i
     return true;
 }
 
+BatchTarget::BatchTarget(VectorBatch& b, TColor color, std::function<QPainter*()> painter)
+    : b_(b), color_(color), painter_(std::move(painter)) {}
+
+void BatchTarget::HSpan(int x0, int x1, int y) {
+    b_.Rect(color_, x0, y, x1, y + 1);
+}
+
+void BatchTarget::VSpan(int x, int y0, int y1) {
+    b_.Rect(color_, x, y0, x + 1, y1);
+}
+
+void BatchTarget::Pixel(int x, int y) {
+    if (count_++ == 0) first_ = TPoint(x, y);
+    last_ = TPoint(x, y);
+}
+
+void BatchTarget::EndRun() {
+    if (count_ > 0) b_.Run(color_, first_, last_);
+    count_ = 0;
+}
+
+bool BatchTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi,
+                             DashMask Mask, int StylePos) {
+    QPainter* p = painter_();
+    return !p || VectorTarget(*p, color_).DashedLine(XMajor, M0, SM, N0, KLo, KHi, Mask, StylePos);
+}
+
 } // namespace cnv
