@@ -277,6 +277,31 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
     p->setTransform(base);
 }
 
+void TCanvas::EllipseLattice(const std::vector<std::vector<std::pair<int, int>>>& ColumnSets,
+                             const std::vector<TEllipseRow>& Rows) {
+    if (!impl_) return;
+    // On a bitmap, a plain pen whose outline and fill share one colour (or has only one of them)
+    // paints every pixel the same whatever the order: the union of the ellipses is drawn at once.
+    const bool plainPen = pen_.Style() == psClear || (IsCosmetic(pen_) && pen_.Style() == psSolid);
+    const bool outline = pen_.Style() != psClear, fill = brush_.Style() != bsClear;
+    const bool oneColour = !outline || !fill || ColorToRGB(pen_.Color()) == ColorToRGB(brush_.Color());
+    if (TBitmap* b = impl_->Bitmap(); b && plainPen && pen_.Mode() == pmCopy && oneColour) {
+        DrawScope scope(impl_.get());
+        cnv::EllipsePaint paint;
+        paint.outline = outline;
+        paint.pen = pen_.Color();
+        paint.fill = fill;
+        paint.brush = brush_.Color();
+        cnv::RasterEllipseLattice(*b, ColumnSets, Rows, impl_->Bounds(), paint);
+        return;
+    }
+    for (const TEllipseRow& row : Rows) {
+        if (row.Columns < 0 || row.Columns >= static_cast<int>(ColumnSets.size())) continue;
+        for (const auto& [left, right] : ColumnSets[row.Columns])
+            Ellipse(left, row.Top, right, row.Bottom);
+    }
+}
+
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {
     if (!impl_) return;
     const TRect r = Normalized(X1, Y1, X2, Y2);

@@ -5,6 +5,8 @@
 #include "Classes.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 // 0x00BBGGRR; values with the top byte 0xFF are system colours resolved when drawn.
 using TColor = int32_t;
@@ -138,6 +140,13 @@ class TFont : public TPersistent {
 class TGraphic;
 class TCanvasImpl;
 
+// One row of a lattice of ellipses (see TCanvas::EllipseLattice): boxes from Top to Bottom
+// (bottom excluded), over the columns of set Columns.
+struct TEllipseRow {
+    int Top = 0, Bottom = 0;
+    int Columns = 0;
+};
+
 // Drawing state (pen, brush, font, pen position) lives in the canvas and persists between calls.
 // Pixel rules of the original library: LineTo leaves out its end pixel; Rectangle, FillRect and
 // Ellipse exclude the right and bottom edge; an empty or inverted FillRect fills nothing;
@@ -162,6 +171,11 @@ class TCanvas : public TPersistent {
     void FillRect(const TRect& R);
     void FrameRect(const TRect& R);
     void Ellipse(int X1, int Y1, int X2, int Y2);
+    // Ellipse on every box of a lattice, as that many calls: each row of Rows in turn, with each
+    // column (left, right) of its set of ColumnSets in turn. Boxes that take one colour only are
+    // drawn together on a bitmap, row of pixels by row of pixels.
+    void EllipseLattice(const std::vector<std::vector<std::pair<int, int>>>& ColumnSets,
+                        const std::vector<TEllipseRow>& Rows);
     void RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3);
     void TextOut(int X, int Y, const AnsiString& Text);
     int TextWidth(const AnsiString& Text);
