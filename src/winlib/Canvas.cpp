@@ -164,6 +164,10 @@ void TCanvas::LineTo(int X, int Y) {
         CosmeticLine(scope, pen_, from.x, from.y, X, Y, impl.stylePos);
         return;
     }
+    if (cnv::VectorBatch* batch = impl.Batch()) {
+        batch->WideLine(pen_.Color(), pen_.Width(), from, penPos_);
+        return;
+    }
     QPainter* p = scope.Painter();
     if (!p) return;
     p->setPen(WidePen(pen_));

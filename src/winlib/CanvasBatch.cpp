@@ -100,6 +100,15 @@ void VectorBatch::Dot(TColor Color, const TRect& Box) {
     Added();
 }
 
+void VectorBatch::WideLine(TColor Color, int Width, TPoint A, TPoint B) {
+    Use(Color);
+    QPainterPath& path = wide_[Width];
+    path.moveTo(A.x, A.y);
+    // A line of no length is the round end alone, a path holding no subpath of a single point.
+    path.lineTo(B.x, A == B ? B.y + kDotLength : B.y);
+    Added();
+}
+
 namespace {
 // Dots of W x H pixels are drawn scaled by H / W down, their centres on whole units (an odd side
 // puts the centre on a pixel's middle).
@@ -141,6 +150,12 @@ void VectorBatch::Flush() {
         p_.setBrush(Qt::NoBrush);
         p_.drawPath(path);
     }
+    for (const auto& [width, path] : wide_) {
+        p_.setTransform(QTransform::fromTranslate(0.5, 0.5) * base);
+        p_.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p_.setBrush(Qt::NoBrush);
+        p_.drawPath(path);
+    }
     p_.setTransform(base);
     Discard();
 }
@@ -151,6 +166,7 @@ void VectorBatch::Discard() {
     columns_.clear();
     segments_.clear();
     dots_.clear();
+    wide_.clear();
     marks_ = 0;
 }
 

@@ -16,7 +16,9 @@
 //   keep a lone rectangle narrower than a screen pixel visible, but not one of many in a path;
 // - a filled ellipse with its outline in the same colour covers its box: it is a round pen end
 //   as wide as the box, scaled to the box's height (see TakesDot); the dots of one colour and
-//   size are one stroked path.
+//   size are one stroked path;
+// - lines of a wide pen (solid, with round ends) are the segments of one stroked path for each
+//   pen width.
 #pragma once
 
 #include "Graphics.h"
@@ -47,6 +49,8 @@ class VectorBatch {
     static bool TakesDot(const TRect& Box);
     // The ellipse filling Box with a 1-pixel outline of the same colour.
     void Dot(TColor Color, const TRect& Box);
+    // The line from pixel A to pixel B (its centres) with a pen Width pixels wide, round ended.
+    void WideLine(TColor Color, int Width, TPoint A, TPoint B);
 
     // Writes what is gathered, leaving the painter's transform, pen and brush as set for the
     // next drawing call to set again.
@@ -72,6 +76,8 @@ class VectorBatch {
     QPainterPath segments_;
     // Dot centres by box size, in the units DotPath draws them in.
     std::map<std::pair<int, int>, std::vector<QPointF>> dots_;
+    // Wide lines by pen width, pixel centres on whole coordinates.
+    std::map<int, QPainterPath> wide_;
 };
 
 } // namespace cnv

@@ -42,6 +42,28 @@ bool Dark(const GreyImage& img, int x, int y) {
     return img.At(x, y) < 128;
 }
 
+// The pixels of the page's top-left corner where the printed page and the bitmap differ other
+// than by an edge moved by a pixel (a differing pixel that has a neighbour of the other ink in
+// both pictures is on such an edge).
+int DifferencesOffEdges(const GreyImage& page, TBitmap& bitmap) {
+    const int w = page.width, h = page.height;
+    auto printed = [&](int x, int y) { return Dark(page, x, y); };
+    auto drawn = [&](int x, int y) { return bitmap.Canvas()->Pixel(x, y) != clWhite; };
+    auto onEdge = [&](auto dark, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (x + dx >= 0 && y + dy >= 0 && x + dx < w && y + dy < h &&
+                    dark(x + dx, y + dy) != dark(x, y))
+                    return true;
+        return false;
+    };
+    int away = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (printed(x, y) != drawn(x, y) && !(onEdge(printed, x, y) && onEdge(drawn, x, y))) ++away;
+    return away;
+}
+
 TEST_F(PrintedMarks, LinesSpansAndSinglePixelsCoverTheirBitmapPixelsInDrawingOrder) {
     const int w = 700, h = 300;
     Draw(
@@ -152,23 +174,7 @@ TEST_F(PrintedMarks, FilledEllipsesCoverTheirBoxesInDrawingOrder) {
         w, h);
     const GreyImage page = Printed(w, h, false);
     ASSERT_EQ(page.width, w) << "pdftoppm could not render the page";
-    // Edges may move by a pixel; nothing else may differ.
-    auto onEdge = [&](auto dark, int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (x + dx >= 0 && y + dy >= 0 && x + dx < w && y + dy < h &&
-                    dark(x + dx, y + dy) != dark(x, y))
-                    return true;
-        return false;
-    };
-    int away = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (Dark(page, x, y) != Drawn(x, y) &&
-                !(onEdge([&](int u, int v) { return Dark(page, u, v); }, x, y) &&
-                  onEdge([&](int u, int v) { return Drawn(u, v); }, x, y)))
-                ++away;
-    EXPECT_EQ(away, 0);
+    EXPECT_EQ(DifferencesOffEdges(page, bitmap), 0);
     // Each dot is printed where it lies, even a dot of one pixel, and reaches no further than a
     // pixel beyond its box.
     for (const TRect& r : boxes) {
@@ -185,6 +191,39 @@ TEST_F(PrintedMarks, FilledEllipsesCoverTheirBoxesInDrawingOrder) {
     EXPECT_TRUE(Dark(page, 170, 200));  // black over white
     EXPECT_FALSE(Dark(page, 600, 195)); // the white fill inside the black outline
     EXPECT_TRUE(Dark(page, 500, 195));
+}
+
+TEST_F(PrintedMarks, WideLinesCoverTheirBitmapPixelsInDrawingOrder) {
+    // Lines of a wide pen across, down and slanted, touching and crossing; a white line over
+    // black ones and a black one over it.
+    const int w = 500, h = 300;
+    Draw(
+        [](TCanvas* c) {
+            int x = 20;
+            for (int width : {2, 3, 7, 12}) {
+                c->Pen()->SetWidth(width);
+                c->MoveTo(x, 20);
+                c->LineTo(x + 60, 20);
+                c->LineTo(x + 60, 120);
+                c->LineTo(x, 200);
+                x += 100;
+            }
+            c->Pen()->SetColor(clWhite);
+            c->Pen()->SetWidth(5);
+            c->MoveTo(10, 60);
+            c->LineTo(490, 60);
+            c->Pen()->SetColor(clBlack);
+            c->Pen()->SetWidth(3);
+            c->MoveTo(250, 40);
+            c->LineTo(250, 80);
+        },
+        w, h);
+    const GreyImage page = Printed(w, h, false);
+    ASSERT_EQ(page.width, w) << "pdftoppm could not render the page";
+    EXPECT_EQ(DifferencesOffEdges(page, bitmap), 0);
+    for (int x : {50, 150, 350}) // the white line over the black ones
+        EXPECT_FALSE(Dark(page, x, 60)) << x;
+    EXPECT_TRUE(Dark(page, 250, 60)); // the black line over the white one
 }
 
 } // namespace
