@@ -41,6 +41,7 @@ class VectorTarget : public PixelTarget {
     void BeginRun() override { count_ = 0; }
     void Pixel(int x, int y) override;
     void EndRun() override;
+    bool EndsOnly() const override { return true; }
     bool DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi, DashMask Mask,
                     int StylePos) override;
 
@@ -62,6 +63,7 @@ class BatchTarget : public PixelTarget {
     void BeginRun() override { count_ = 0; }
     void Pixel(int x, int y) override;
     void EndRun() override;
+    bool EndsOnly() const override { return true; }
     bool DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi, DashMask Mask,
                     int StylePos) override;
 
