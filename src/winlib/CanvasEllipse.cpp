@@ -10,29 +10,32 @@ EllipseRows::EllipseRows(int w, int h)
     : w_(w), h_(h), cx_((w - 1) / 2.0), cy_((h - 1) / 2.0), ax_((w - 1) / 2.0 + 0.3),
       ay_((h - 1) / 2.0 + 0.3) {}
 
-void EllipseRows::Span(int y, int& x0, int& x1) const {
+std::pair<int, int> EllipseRows::Span(int y) const {
+    if (y < 0 || y >= h_) return {0, 0};
     const double dy = (y - cy_) / ay_;
     const double k = 1 - dy * dy;
-    if (k < 0) {
-        x0 = x1 = 0;
-        return;
-    }
+    if (k < 0) return {0, 0};
     const double half = ax_ * std::sqrt(k);
-    x0 = std::max(0, static_cast<int>(std::ceil(cx_ - half - 1e-9)));
-    x1 = std::min(w_, static_cast<int>(std::floor(cx_ + half + 1e-9)) + 1);
+    return {std::max(0, static_cast<int>(std::ceil(cx_ - half - 1e-9))),
+            std::min(w_, static_cast<int>(std::floor(cx_ + half + 1e-9)) + 1)};
 }
 
-EllipseRows::Row EllipseRows::At(int y) const {
+EllipseRows::Row EllipseRows::Of(std::pair<int, int> above, std::pair<int, int> row,
+                                 std::pair<int, int> below) {
     Row r;
-    Span(y, r.s, r.e);
+    r.s = row.first;
+    r.e = row.second;
     if (r.s >= r.e) return r;
-    int us = 0, ue = 0, ds = 0, de = 0;
-    if (y > 0) Span(y - 1, us, ue);
-    if (y + 1 < h_) Span(y + 1, ds, de);
+    const auto [us, ue] = above;
+    const auto [ds, de] = below;
     r.is = std::max({us, ds, r.s + 1});
     r.ie = std::min({ue, de, r.e - 1});
     r.inner = us < ue && ds < de && r.is < r.ie;
     return r;
+}
+
+EllipseRows::Row EllipseRows::At(int y) const {
+    return Of(Span(y - 1), Span(y), Span(y + 1));
 }
 
 void RasterEllipse(TBitmap& b, const TRect& box, const TRect& clip, const EllipsePaint& paint) {
@@ -44,8 +47,13 @@ void RasterEllipse(TBitmap& b, const TRect& box, const TRect& clip, const Ellips
         e = std::min(box.Left + e, clip.Right);
         if (a < e) t.HSpan(a, e, y);
     };
+    // Down the rows, each row's span worked out once.
+    std::pair<int, int> above = rows.Span(y0 - 1 - box.Top), row = rows.Span(y0 - box.Top);
     for (int y = y0; y < y1; ++y) {
-        const EllipseRows::Row r = rows.At(y - box.Top);
+        const std::pair<int, int> below = rows.Span(y + 1 - box.Top);
+        const EllipseRows::Row r = EllipseRows::Of(above, row, below);
+        above = row;
+        row = below;
         if (r.s >= r.e) continue;
         if (!paint.outline) {
             span(brush, r.s, r.e, y);

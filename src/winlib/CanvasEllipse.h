@@ -31,9 +31,13 @@ class EllipseRows {
         bool inner = false;
     };
     Row At(int y) const;
+    // The same from the spans [s, e) of row y and of the rows above and below (empty ones where
+    // the box ends), for callers that go down the rows and keep them.
+    static Row Of(std::pair<int, int> above, std::pair<int, int> row, std::pair<int, int> below);
+    // [x0, x1) of row y, 0 <= y < h; empty when x1 <= x0, and outside the box.
+    std::pair<int, int> Span(int y) const;
 
   private:
-    void Span(int y, int& x0, int& x1) const;
     int w_, h_;
     double cx_, cy_, ax_, ay_;
 };

@@ -96,8 +96,21 @@ void RasterEllipseLattice(TBitmap& b, const std::vector<Extents>& columnSets,
     std::vector<std::map<int, Columns>> sets;
     for (const Extents& set : columnSets)
         sets.push_back(ColumnsByWidth(set));
-    // The pixels of each size of ellipse, by rows: the outline alone, or all of the row.
-    std::map<std::pair<int, int>, std::unique_ptr<EllipseRows>> shapes;
+    // The rows of each size of ellipse, each worked out once when first needed.
+    struct Shape {
+        EllipseRows rows;
+        std::vector<EllipseRows::Row> known;
+        std::vector<char> done;
+        Shape(int w, int h) : rows(w, h), known(h), done(h, 0) {}
+        const EllipseRows::Row& At(int y) {
+            if (!done[y]) {
+                known[y] = rows.At(y);
+                done[y] = 1;
+            }
+            return known[y];
+        }
+    };
+    std::map<std::pair<int, int>, std::unique_ptr<Shape>> shapes;
     const bool outlineOnly = paint.outline && !paint.fill;
 
     for (const TEllipseRow& row : rows) {
@@ -107,12 +120,12 @@ void RasterEllipseLattice(TBitmap& b, const std::vector<Extents>& columnSets,
         const int y0 = std::max(top, clip.Top), y1 = std::min(top + h, clip.Bottom);
         for (const auto& [w, columns] : sets[row.Columns]) {
             auto& shape = shapes[{w, h}];
-            if (!shape) shape = std::make_unique<EllipseRows>(w, h);
+            if (!shape) shape = std::make_unique<Shape>(w, h);
             for (int y = y0; y < y1; ++y) {
                 char& done = full[y - clip.Top];
                 if (done) continue;
                 Word* out = bits.data() + static_cast<size_t>(y - clip.Top) * words;
-                const EllipseRows::Row r = shape->At(y - top);
+                const EllipseRows::Row& r = shape->At(y - top);
                 if (r.s >= r.e) continue;
                 // Every column of this width paints the pixels [a, b) of the row from its left
                 // edge: the edges moved along by each pixel, or all the way across when the
