@@ -171,6 +171,7 @@ void DrawDivisions(TCanvas* c, const ArcLayout& l, const AxisEnds& x, const Axis
     const TPoint centre(x.centre, y.centre);
     auto draw = [&](size_t d) {
         const TPoint p(x.at[d], y.at[d]);
+        if (p == centre) return; // a line of no length: no pixel (the pen is a pixel wide)
         const TPoint from = l.fromCentre ? centre : p, to = l.fromCentre ? p : centre;
         c->MoveTo(from.x, from.y);
         c->LineTo(to.x, to.y);
