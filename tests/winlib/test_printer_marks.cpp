@@ -193,6 +193,51 @@ TEST_F(PrintedMarks, FilledEllipsesCoverTheirBoxesInDrawingOrder) {
     EXPECT_TRUE(Dark(page, 500, 195));
 }
 
+TEST_F(PrintedMarks, DotsPrintTheInkOfTheirEllipses) {
+    // A dot is printed as a round pen end scaled to its box; drawn with a brush a shade apart
+    // from the pen, the same ellipse is printed as an outlined, filled ellipse of its own. Both
+    // must give the same ink, round boxes and boxes a pixel out of round, small to large.
+    auto dots = [](TColor brush) {
+        return [brush](TCanvas* c) {
+            c->Pen()->SetColor(clBlack);
+            c->Brush()->SetColor(brush);
+            int x = 10;
+            for (int w = 2; w <= 41; w += 3)
+                for (int dh : {0, 1, -1}) {
+                    if (w + dh < 2) continue; // an ellipse a pixel wide, drawn alone, prints nothing
+                    c->Ellipse(x, 10 + 50 * (dh + 1), x + w, 10 + 50 * (dh + 1) + w + dh);
+                    x += w + 4;
+                }
+        };
+    };
+    const int w = 600, h = 160;
+    p.BeginDoc();
+    dots(RGB(1, 1, 1))(p.Canvas());
+    p.EndDoc();
+    const GreyImage apart = Printed(w, h, false);
+    Draw(dots(clBlack), w, h);
+    const GreyImage together = Printed(w, h, false);
+    ASSERT_EQ(together.width, w) << "pdftoppm could not render the page";
+    ASSERT_EQ(apart.width, w);
+    int ink = 0, away = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            ink += Dark(apart, x, y);
+            if (Dark(apart, x, y) == Dark(together, x, y)) continue;
+            bool edgeApart = false, edgeTogether = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int u = x + dx, v = y + dy;
+                    if (u < 0 || v < 0 || u >= w || v >= h) continue;
+                    edgeApart |= Dark(apart, u, v) != Dark(apart, x, y);
+                    edgeTogether |= Dark(together, u, v) != Dark(together, x, y);
+                }
+            away += !(edgeApart && edgeTogether);
+        }
+    EXPECT_GT(ink, 2000);
+    EXPECT_EQ(away, 0);
+}
+
 TEST_F(PrintedMarks, WideLinesCoverTheirBitmapPixelsInDrawingOrder) {
     // Lines of a wide pen across, down and slanted, touching and crossing; a white line over
     // black ones and a black one over it.
