@@ -25,11 +25,18 @@ struct ArcLayout {
     float left = 0, top = 0;
     double scaleX = 0, scaleY = 0;
     bool fromCentre = false; // draw each division line outward instead of inward
+    // Tiles whose rings or division lines lie closer together than a pixel are drawn as the
+    // disc they fill (on a printed page, where each line costs its own bytes; see RingsFill and
+    // LinesFill).
+    bool discs = false;
 };
 
 // A line-type index 0 to 4 sets the pen style; any other value leaves the style as it is.
+TPenStyle StyleAfter(TPenStyle current, int index) {
+    return index >= 0 && index <= 4 ? PenStyleOf(index) : current;
+}
 void ApplyLineType(TCanvas* c, int index) {
-    if (index >= 0 && index <= 4) c->Pen()->SetStyle(PenStyleOf(index));
+    c->Pen()->SetStyle(StyleAfter(c->Pen()->Style(), index));
 }
 
 // Where the point at angle A degrees (0 to 360) lies on a circle of radius Rho, from its
@@ -90,6 +97,41 @@ RingEnds RingsAlong(float band, double offset, int dp, float q, int rings) {
     return r;
 }
 
+// Whether the rings along one axis fill their circle: from the outermost ring inwards each ring
+// lies at most a pixel inside the one before (the outlines, a pixel wide, leave no gap between
+// them), and the innermost, at most 2 pixels across, is solid. Rings a pixel or less apart always
+// do, the innermost of N rings being 1/N of the diameter across.
+bool RingsFill(const RingEnds& r) {
+    if (r.ends.empty()) return false;
+    for (size_t i = 0; i + 1 < r.ends.size(); ++i)
+        if (std::abs(r.ends[i + 1].first - r.ends[i].first) > 1 ||
+            std::abs(r.ends[i + 1].second - r.ends[i].second) > 1)
+            return false;
+    return std::abs(r.ends.back().second - r.ends.back().first) <= 2;
+}
+
+// Whether the division lines fill their circle: they go all round it, and the points where
+// neighbours meet the rim lie at most a pixel apart. Their ends, truncated to pixels, then
+// touch, and lines a pixel wide from one centre to touching ends cover everything between
+// them; the outermost ring closes the rim.
+bool LinesFill(const std::vector<Offset>& ends) {
+    if (ends.size() < 3) return false;
+    for (size_t d = 0; d < ends.size(); ++d) {
+        const Offset a = ends[d], b = ends[(d + 1) % ends.size()];
+        if (std::hypot(b.x - a.x, b.y - a.y) > 1.0) return false;
+    }
+    return true;
+}
+
+// A tile whose marks fill its circle, drawn as that disc: the ellipse filling Box.
+void DrawDisc(TCanvas* c, const TRect& box) {
+    c->Pen()->SetStyle(psSolid);
+    c->Brush()->SetColor(c->Pen()->Color());
+    c->Ellipse(box.Left, box.Top, box.Right, box.Bottom);
+    c->Brush()->SetColor(clWhite);
+    c->Brush()->SetStyle(bsClear);
+}
+
 // The rings of one tile; rings in the same pixels as the ring before are drawn once (the pixels
 // change only where its column's or its row's ends change).
 void DrawRings(TCanvas* c, const RingEnds& x, const RingEnds& y) {
@@ -129,6 +171,7 @@ void DrawDivisions(TCanvas* c, const ArcLayout& l, const AxisEnds& x, const Axis
     const TPoint centre(x.centre, y.centre);
     auto draw = [&](size_t d) {
         const TPoint p(x.at[d], y.at[d]);
+        if (p == centre) return; // a line of no length: no pixel (the pen is a pixel wide)
         const TPoint from = l.fromCentre ? centre : p, to = l.fromCentre ? p : centre;
         c->MoveTo(from.x, from.y);
         c->LineTo(to.x, to.y);
@@ -142,6 +185,20 @@ void DrawDivisions(TCanvas* c, const ArcLayout& l, const AxisEnds& x, const Axis
         if (a == d) ++i;
         if (b == d) ++j;
     }
+}
+
+// The box of the outermost ring along both axes (right and bottom excluded).
+TRect OuterRing(const RingEnds& x, const RingEnds& y) {
+    return TRect(std::min(x.ends[0].first, x.ends[0].second), std::min(y.ends[0].first, y.ends[0].second),
+                 std::max(x.ends[0].first, x.ends[0].second), std::max(y.ends[0].first, y.ends[0].second));
+}
+
+// The pixels the division lines of a tile reach along one axis, [first, last), drawn from the
+// centre with the pixel on the rim left out. The rim points lie up to a pixel beyond the
+// outermost ring (its diameter is truncated, the radius is not).
+std::pair<int, int> LinesReach(const AxisEnds& a) {
+    const auto [lo, hi] = std::minmax_element(a.at.begin(), a.at.end());
+    return {std::min(a.centre, *lo + 1), std::max(a.centre + 1, *hi)};
 }
 
 void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diameter, int divisions, int rings,
@@ -171,19 +228,48 @@ void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diame
         down, pitchY, [&](int i) { return l.top + pitchY * i + lo; },
         [&](int i) { return l.top + pitchY * i + hi; }, height, kMargin);
     const std::vector<Offset> ends = DivisionEnds(divisions, rho);
+    const bool linesFill = l.discs && LinesFill(ends);
     std::vector<AxisEnds> rowEnds;
     std::vector<RingEnds> rowRings;
+    std::vector<char> rowFilled;
+    std::vector<std::pair<int, int>> rowReach;
     for (int row = rows.First; row < rows.Last; ++row) {
         const double oy = pitchY * row;
         rowEnds.push_back(EndsAlong(oy + l.top + rho, ends, false));
         rowRings.push_back(RingsAlong(l.top, oy, dp, q, std::max(rings, 0)));
+        rowFilled.push_back(RingsFill(rowRings.back()));
+        if (linesFill) rowReach.push_back(LinesReach(rowEnds.back()));
     }
     for (int col = columns.First; col < columns.Last; ++col) {
         const double ox = pitchX * col;
         const AxisEnds colEnds = EndsAlong(ox + l.left + rho, ends, true);
         const RingEnds colRings = RingsAlong(l.left, ox, dp, q, std::max(rings, 0));
+        const bool colFilled = RingsFill(colRings);
+        const std::pair<int, int> colReach = linesFill ? LinesReach(colEnds) : std::pair(0, 0);
         for (int row = rows.First; row < rows.Last; ++row) {
             const size_t r = static_cast<size_t>(row - rows.First);
+            if (l.discs && rings >= 1) {
+                // Solid rings that fill the circle are the disc of the outermost ring, with the
+                // division lines over it; solid lines that fill it, inside a solid outermost
+                // ring, cover the disc of the ring and of their own reach, with every other ring
+                // inside it.
+                const TPenStyle ringStyle = StyleAfter(c->Pen()->Style(), circleStyle);
+                const TPenStyle lineStyle = StyleAfter(ringStyle, divisionStyle);
+                if (ringStyle == psSolid && linesFill && lineStyle == psSolid) {
+                    const TRect ring = OuterRing(colRings, rowRings[r]);
+                    const auto [x0, x1] = colReach;
+                    const auto [y0, y1] = rowReach[r];
+                    DrawDisc(c, TRect(std::min(ring.Left, x0), std::min(ring.Top, y0),
+                                      std::max(ring.Right, x1), std::max(ring.Bottom, y1)));
+                    continue;
+                }
+                if (ringStyle == psSolid && colFilled && rowFilled[r]) {
+                    DrawDisc(c, OuterRing(colRings, rowRings[r]));
+                    ApplyLineType(c, divisionStyle);
+                    DrawDivisions(c, l, colEnds, rowEnds[r]);
+                    continue;
+                }
+            }
             ApplyLineType(c, circleStyle);
             DrawRings(c, colRings, rowRings[r]);
             ApplyLineType(c, divisionStyle);
@@ -227,5 +313,6 @@ void PrintArc(float Diameter, int Divisions, int Rings, int CircleStyle, int Div
     l.scaleX = f->PxPerMmX;
     l.scaleY = f->PxPerMmY;
     l.fromCentre = true;
+    l.discs = true;
     DrawArcs(c, l, page.Width, page.Height, Diameter, Divisions, Rings, CircleStyle, DivisionStyle);
 }

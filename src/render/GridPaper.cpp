@@ -94,12 +94,15 @@ void DrawMerged(TCanvas* c, const std::vector<Span>& across, const std::vector<S
     const int y1 = std::min(centre(down.front()), centre(down.back()));
     const int y2 = std::max(centre(down.front()), centre(down.back()));
     c->FillRect(TRect(x1, y1, x2 + 1, y2 + 1));
+    // The first and the last row with every column, then the rows between with the first and
+    // the last column.
+    const std::vector<std::vector<Span>> columns = {across, {across.front(), across.back()}};
+    std::vector<TEllipseRow> rows;
     for (Span y : {down.front(), down.back()})
-        for (Span x : across)
-            c->Ellipse(x.first, y.first, x.second, y.second);
+        rows.push_back({y.first, y.second, 0});
     for (size_t i = 1; i + 1 < down.size(); ++i)
-        for (Span x : {across.front(), across.back()})
-            c->Ellipse(x.first, down[i].first, x.second, down[i].second);
+        rows.push_back({down[i].first, down[i].second, 1});
+    c->EllipseLattice(columns, rows);
 }
 
 // Draws the grid with the canvas's pen and brush as the caller set them.
@@ -131,13 +134,18 @@ void DrawDots(const TPageSurface& page, const GridSettings& g, const DotLayout& 
         }
         return;
     }
-    auto drawRow = [&](int i, Span y) {
-        for (const AxisDot& x : i % 2 != 0 ? odd : even)
-            page.Canvas->Ellipse(x.span.first, y.first, x.span.second, y.second);
-    };
+    // The dots as one lattice: even rows over the columns of the unshifted row, odd rows over
+    // the shifted ones.
+    std::vector<std::vector<Span>> columns(2);
+    for (const AxisDot& x : even)
+        columns[0].push_back(x.span);
+    for (const AxisDot& x : odd)
+        columns[1].push_back(x.span);
+    std::vector<TEllipseRow> lattice;
     for (const AxisDot& row : rows)
         for (int i = std::max(row.first, row.last - 1); i <= row.last; ++i)
-            drawRow(i, row.span);
+            lattice.push_back({row.span.first, row.span.second, i % 2 != 0 ? 1 : 0});
+    page.Canvas->EllipseLattice(columns, lattice);
 }
 } // namespace
 

@@ -29,8 +29,16 @@ TBitmap::TBitmap() {
 }
 
 void TBitmap::Touch() {
+    changed_ = true;
+}
+
+uint64_t TBitmap::Revision() const {
     static std::atomic<uint64_t> last{0};
-    revision_ = ++last;
+    if (changed_) {
+        revision_ = ++last;
+        changed_ = false;
+    }
+    return revision_;
 }
 
 TBitmap::~TBitmap() {

@@ -1,12 +1,14 @@
 // TCanvas: the drawing calls with the original platform's pixel rules, on any surface.
 #include "CanvasImpl.h"
 #include "BitmapPixels.h"
+#include "CanvasBatch.h"
 #include "CanvasEllipse.h"
 #include "CanvasQt.h"
 #include "CanvasTargets.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -100,6 +102,10 @@ void FillSpans(DrawScope& scope, const TRect& r, TColor color) {
         cnv::RasterTarget(*b, color).Fill(c);
         return;
     }
+    if (cnv::VectorBatch* batch = impl->Batch()) {
+        batch->Rect(color, c.Left, c.Top, c.Right, c.Bottom);
+        return;
+    }
     if (QPainter* p = scope.Painter())
         p->fillRect(QRect(c.Left, c.Top, c.Width(), c.Height()), cnv::ToQColor(color));
 }
@@ -110,6 +116,11 @@ void CosmeticLine(DrawScope& scope, TPen& pen, int x0, int y0, int x1, int y1, i
     const TRect clip = impl->Bounds();
     if (TBitmap* b = impl->Bitmap()) {
         cnv::RasterTarget t(*b, pen.Color(), pen.Mode());
+        cnv::WalkLine(x0, y0, x1, y1, clip, mask, stylePos, t);
+        return;
+    }
+    if (cnv::VectorBatch* batch = impl->Batch()) {
+        cnv::BatchTarget t(*batch, pen.Color(), [&scope] { return scope.Painter(); });
         cnv::WalkLine(x0, y0, x1, y1, clip, mask, stylePos, t);
         return;
     }
@@ -151,6 +162,10 @@ void TCanvas::LineTo(int X, int Y) {
     DrawScope scope(impl_.get());
     if (IsCosmetic(pen_)) {
         CosmeticLine(scope, pen_, from.x, from.y, X, Y, impl.stylePos);
+        return;
+    }
+    if (cnv::VectorBatch* batch = impl.Batch()) {
+        batch->WideLine(pen_.Color(), pen_.Width(), from, penPos_);
         return;
     }
     QPainter* p = scope.Painter();
@@ -237,11 +252,58 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
         cnv::RasterEllipse(*b, r, impl_->Bounds(), paint);
         return;
     }
+    cnv::VectorBatch* batch = impl_->Batch();
+    if (batch && IsCosmetic(pen_) && pen_.Style() == psSolid && brush_.Style() != bsClear &&
+        ColorToRGB(brush_.Color()) == ColorToRGB(pen_.Color()) && cnv::VectorBatch::TakesDot(r)) {
+        batch->Dot(pen_.Color(), r);
+        return;
+    }
     QPainter* p = scope.Painter();
     if (!p) return;
     SetShapePen(*p, pen_);
     SetShapeBrush(*p, brush_);
-    p->drawEllipse(QRectF(r.Left + 0.5, r.Top + 0.5, r.Width() - 1, r.Height() - 1));
+    if (!batch) {
+        p->drawEllipse(QRectF(r.Left + 0.5, r.Top + 0.5, r.Width() - 1, r.Height() - 1));
+        return;
+    }
+    // On a vector surface the ellipse is drawn around the origin, moved to its centre: ellipses
+    // of one size are then the same text in the document, which compresses far better. A 1-pixel
+    // pen becomes a pen one unit wide, the same pixel under a move, so that the move is written
+    // once instead of into every coordinate.
+    if (IsCosmetic(pen_) && pen_.Style() != psClear) {
+        QPen q = p->pen();
+        q.setCosmetic(false);
+        p->setPen(q);
+    }
+    const QTransform base = p->transform();
+    p->translate(r.Left + r.Width() / 2.0, r.Top + r.Height() / 2.0);
+    p->drawEllipse(QRectF(-(r.Width() - 1) / 2.0, -(r.Height() - 1) / 2.0, r.Width() - 1, r.Height() - 1));
+    p->setTransform(base);
+}
+
+void TCanvas::EllipseLattice(const std::vector<std::vector<std::pair<int, int>>>& ColumnSets,
+                             const std::vector<TEllipseRow>& Rows) {
+    if (!impl_) return;
+    // On a bitmap, a plain pen whose outline and fill share one colour (or has only one of them)
+    // paints every pixel the same whatever the order: the union of the ellipses is drawn at once.
+    const bool plainPen = pen_.Style() == psClear || (IsCosmetic(pen_) && pen_.Style() == psSolid);
+    const bool outline = pen_.Style() != psClear, fill = brush_.Style() != bsClear;
+    const bool oneColour = !outline || !fill || ColorToRGB(pen_.Color()) == ColorToRGB(brush_.Color());
+    if (TBitmap* b = impl_->Bitmap(); b && plainPen && pen_.Mode() == pmCopy && oneColour) {
+        DrawScope scope(impl_.get());
+        cnv::EllipsePaint paint;
+        paint.outline = outline;
+        paint.pen = pen_.Color();
+        paint.fill = fill;
+        paint.brush = brush_.Color();
+        cnv::RasterEllipseLattice(*b, ColumnSets, Rows, impl_->Bounds(), paint);
+        return;
+    }
+    for (const TEllipseRow& row : Rows) {
+        if (row.Columns < 0 || row.Columns >= static_cast<int>(ColumnSets.size())) continue;
+        for (const auto& [left, right] : ColumnSets[row.Columns])
+            Ellipse(left, row.Top, right, row.Bottom);
+    }
 }
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3) {

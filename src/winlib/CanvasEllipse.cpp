@@ -6,62 +6,66 @@
 
 namespace cnv {
 
-namespace {
+EllipseRows::EllipseRows(int w, int h)
+    : w_(w), h_(h), cx_((w - 1) / 2.0), cy_((h - 1) / 2.0), ax_((w - 1) / 2.0 + 0.3),
+      ay_((h - 1) / 2.0 + 0.3) {}
 
-// Pixel centres within the ellipse through the outermost pixel centres of the box, widened a
-// little so that a box of 2 x 2 is full and one of 3 x 3 is a plus sign.
-struct Rows {
-    double cx, cy, ax, ay;
-    int left, right;
-    Rows(const TRect& box)
-        : cx(box.Left + (box.Width() - 1) / 2.0), cy(box.Top + (box.Height() - 1) / 2.0),
-          ax((box.Width() - 1) / 2.0 + 0.3), ay((box.Height() - 1) / 2.0 + 0.3), left(box.Left),
-          right(box.Right) {}
-    // [x0, x1) of row y; empty when x1 <= x0.
-    void Span(int y, int& x0, int& x1) const {
-        const double dy = (y - cy) / ay;
-        const double k = 1 - dy * dy;
-        if (k < 0) {
-            x0 = x1 = 0;
-            return;
-        }
-        const double half = ax * std::sqrt(k);
-        x0 = std::max(left, static_cast<int>(std::ceil(cx - half - 1e-9)));
-        x1 = std::min(right, static_cast<int>(std::floor(cx + half + 1e-9)) + 1);
-    }
-};
+std::pair<int, int> EllipseRows::Span(int y) const {
+    if (y < 0 || y >= h_) return {0, 0};
+    const double dy = (y - cy_) / ay_;
+    const double k = 1 - dy * dy;
+    if (k < 0) return {0, 0};
+    const double half = ax_ * std::sqrt(k);
+    return {std::max(0, static_cast<int>(std::ceil(cx_ - half - 1e-9))),
+            std::min(w_, static_cast<int>(std::floor(cx_ + half + 1e-9)) + 1)};
+}
 
-} // namespace
+EllipseRows::Row EllipseRows::Of(std::pair<int, int> above, std::pair<int, int> row,
+                                 std::pair<int, int> below) {
+    Row r;
+    r.s = row.first;
+    r.e = row.second;
+    if (r.s >= r.e) return r;
+    const auto [us, ue] = above;
+    const auto [ds, de] = below;
+    r.is = std::max({us, ds, r.s + 1});
+    r.ie = std::min({ue, de, r.e - 1});
+    r.inner = us < ue && ds < de && r.is < r.ie;
+    return r;
+}
+
+EllipseRows::Row EllipseRows::At(int y) const {
+    return Of(Span(y - 1), Span(y), Span(y + 1));
+}
 
 void RasterEllipse(TBitmap& b, const TRect& box, const TRect& clip, const EllipsePaint& paint) {
-    const Rows rows(box);
+    const EllipseRows rows(box.Width(), box.Height());
     RasterTarget pen(b, paint.pen), brush(b, paint.brush);
     const int y0 = std::max(box.Top, clip.Top), y1 = std::min(box.Bottom, clip.Bottom);
     auto span = [&](RasterTarget& t, int a, int e, int y) {
-        a = std::max(a, clip.Left);
-        e = std::min(e, clip.Right);
+        a = std::max(box.Left + a, clip.Left);
+        e = std::min(box.Left + e, clip.Right);
         if (a < e) t.HSpan(a, e, y);
     };
+    // Down the rows, each row's span worked out once.
+    std::pair<int, int> above = rows.Span(y0 - 1 - box.Top), row = rows.Span(y0 - box.Top);
     for (int y = y0; y < y1; ++y) {
-        int s, e;
-        rows.Span(y, s, e);
-        if (s >= e) continue;
+        const std::pair<int, int> below = rows.Span(y + 1 - box.Top);
+        const EllipseRows::Row r = EllipseRows::Of(above, row, below);
+        above = row;
+        row = below;
+        if (r.s >= r.e) continue;
         if (!paint.outline) {
-            span(brush, s, e, y);
+            span(brush, r.s, r.e, y);
             continue;
         }
-        // Outline: pixels of the row not covered by both neighbouring rows, plus the row's ends.
-        int us = 0, ue = 0, ds = 0, de = 0;
-        if (y > box.Top) rows.Span(y - 1, us, ue);
-        if (y + 1 < box.Bottom) rows.Span(y + 1, ds, de);
-        int is = std::max({us, ds, s + 1}), ie = std::min({ue, de, e - 1});
-        if (us >= ue || ds >= de || is >= ie) {
-            span(pen, s, e, y);
+        if (!r.inner) {
+            span(pen, r.s, r.e, y);
             continue;
         }
-        span(pen, s, is, y);
-        if (paint.fill) span(brush, is, ie, y);
-        span(pen, ie, e, y);
+        span(pen, r.s, r.is, y);
+        if (paint.fill) span(brush, r.is, r.ie, y);
+        span(pen, r.ie, r.e, y);
     }
 }
 

@@ -20,6 +20,9 @@
 class QPainter;
 class QImage;
 class QPaintDevice;
+namespace cnv {
+class VectorBatch;
+}
 
 class TCanvasImpl {
   public:
@@ -37,6 +40,10 @@ class TCanvasImpl {
     virtual TBitmap* Bitmap() { return nullptr; }
     // The device whose font metrics TextWidth/TextHeight use (a printer); null = the screen.
     virtual QPaintDevice* MetricsDevice() { return nullptr; }
+    // For vector surfaces that gather thin lines and dots (see CanvasBatch.h): the batch, while
+    // the surface can be drawn on, else null. Such a surface writes the batch before Painter()
+    // returns, so whatever is drawn on the painter lands over what was gathered before it.
+    virtual cnv::VectorBatch* Batch() { return nullptr; }
 
     // Line-style state of the owning canvas: the dash mask position carries on across
     // consecutive LineTo calls and restarts whenever the pen was moved.

@@ -112,6 +112,54 @@ void WalkLine(int x0, int y0, int x1, int y1, const TRect& clip, DashMask mask, 
 
     // Minor offset of step k: floor((2k*am + aM) / (2aM)), i.e. rounded to the nearest pixel.
     const int64_t den = 2 * aM;
+    if (t.EndsOnly()) {
+        // The offset never decreases with k, so the steps whose pixel lies within the clip's
+        // minor extent are one range, found by bisection; only its ends are handed on.
+        auto offset = [&](int64_t k) {
+            return static_cast<int64_t>((static_cast<__int128>(2 * k) * am + aM) / den);
+        };
+        auto inside = [&](int64_t k) {
+            const int64_t minor = n0 + sm * offset(k);
+            return minor >= mlo && minor < mhi;
+        };
+        // Steps past the clip on the side the line runs towards.
+        auto beyond = [&](int64_t k) {
+            const int64_t minor = n0 + sm * offset(k);
+            return sm > 0 ? minor >= mhi : minor < mlo;
+        };
+        ForRuns(kLo, kHi, mask, start, [&](int64_t a, int64_t b) {
+            int64_t lo = a, hi = b;
+            while (lo < hi) { // first step not before the clip
+                const int64_t mid = lo + (hi - lo) / 2;
+                if (inside(mid) || beyond(mid))
+                    hi = mid;
+                else
+                    lo = mid + 1;
+            }
+            const int64_t first = lo;
+            hi = b;
+            while (lo < hi) { // first step beyond it
+                const int64_t mid = lo + (hi - lo) / 2;
+                if (beyond(mid))
+                    hi = mid;
+                else
+                    lo = mid + 1;
+            }
+            if (first >= lo || !inside(first)) return;
+            auto pixel = [&](int64_t k) {
+                const int64_t major = m0 + sM * k, minor = n0 + sm * offset(k);
+                if (xMajor)
+                    t.Pixel(int(major), int(minor));
+                else
+                    t.Pixel(int(minor), int(major));
+            };
+            t.BeginRun();
+            pixel(first);
+            if (lo - 1 > first) pixel(lo - 1);
+            t.EndRun();
+        });
+        return;
+    }
     ForRuns(kLo, kHi, mask, start, [&](int64_t a, int64_t b) {
         // Lines may reach +-2e9 on both axes: the first numerator needs more than 64 bits.
         const __int128 num = static_cast<__int128>(2 * a) * am + aM;

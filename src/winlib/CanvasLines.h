@@ -24,6 +24,9 @@ class PixelTarget {
     virtual void BeginRun() {}
     virtual void Pixel(int x, int y) = 0;
     virtual void EndRun() {}
+    // A target that draws a run as the segment between its ends is given only the first and the
+    // last pixel of each run (or its one pixel).
+    virtual bool EndsOnly() const { return false; }
     // A dashed axis-aligned line in one piece: steps [kLo, kHi) from the start pixel (M0, N0)
     // along the major axis in direction SM, the mask starting at StylePos at step 0. A target
     // that takes it whole returns true; otherwise the line comes as spans of its dashes.

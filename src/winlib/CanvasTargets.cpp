@@ -7,7 +7,8 @@
 namespace cnv {
 
 RasterTarget::RasterTarget(TBitmap& b, TColor color, TPenMode mode)
-    : b_(b), bgrx_(bmpx::ColorToBgrx(color)), mode_(mode), bits_(b.BitsPerPixel()) {}
+    : b_(b), rows_(b.Empty() ? nullptr : b.ScanLine(0)), stride_(static_cast<size_t>(b.BytesPerScanline())),
+      bgrx_(bmpx::ColorToBgrx(color)), mode_(mode), bits_(b.BitsPerPixel()) {}
 
 uint32_t RasterTarget::Combine(uint32_t dst) const {
     switch (mode_) {
@@ -25,7 +26,7 @@ uint32_t RasterTarget::Combine(uint32_t dst) const {
 }
 
 void RasterTarget::HSpan(int x0, int x1, int y) {
-    uint8_t* row = b_.ScanLine(y);
+    uint8_t* row = Row(y);
     if (mode_ == pmCopy && bits_ == 32) {
         // Fills write the fourth byte as 0, like the original platform.
         auto* p = reinterpret_cast<uint32_t*>(row);
@@ -51,7 +52,7 @@ void RasterTarget::VSpan(int x, int y0, int y1) {
 }
 
 void RasterTarget::Pixel(int x, int y) {
-    uint8_t* row = b_.ScanLine(y);
+    uint8_t* row = Row(y);
     const std::vector<TRGBQuad>& table = b_.ColorTable();
     if (mode_ == pmCopy) {
         if (bits_ == 32) {
@@ -131,6 +132,33 @@ bool VectorTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, i
     else
         p_.drawLine(QPointF(c, a), QPointF(c, b));
     return true;
+}
+
+BatchTarget::BatchTarget(VectorBatch& b, TColor color, std::function<QPainter*()> painter)
+    : b_(b), color_(color), painter_(std::move(painter)) {}
+
+void BatchTarget::HSpan(int x0, int x1, int y) {
+    b_.Rect(color_, x0, y, x1, y + 1);
+}
+
+void BatchTarget::VSpan(int x, int y0, int y1) {
+    b_.Rect(color_, x, y0, x + 1, y1);
+}
+
+void BatchTarget::Pixel(int x, int y) {
+    if (count_++ == 0) first_ = TPoint(x, y);
+    last_ = TPoint(x, y);
+}
+
+void BatchTarget::EndRun() {
+    if (count_ > 0) b_.Run(color_, first_, last_);
+    count_ = 0;
+}
+
+bool BatchTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi,
+                             DashMask Mask, int StylePos) {
+    QPainter* p = painter_();
+    return !p || VectorTarget(*p, color_).DashedLine(XMajor, M0, SM, N0, KLo, KHi, Mask, StylePos);
 }
 
 } // namespace cnv

@@ -2,7 +2,10 @@
 // onto a painter (printer pages stay vector output).
 #pragma once
 
+#include "CanvasBatch.h"
 #include "CanvasLines.h"
+
+#include <functional>
 
 class QPainter;
 
@@ -19,7 +22,11 @@ class RasterTarget : public PixelTarget {
 
   private:
     uint32_t Combine(uint32_t dst) const;
+    // Row Y of the bitmap; the bitmap counts as changed once, when the target is made.
+    uint8_t* Row(int y) const { return rows_ + static_cast<size_t>(y) * stride_; }
     TBitmap& b_;
+    uint8_t* rows_;
+    size_t stride_;
     uint32_t bgrx_;
     TPenMode mode_;
     int bits_;
@@ -34,12 +41,36 @@ class VectorTarget : public PixelTarget {
     void BeginRun() override { count_ = 0; }
     void Pixel(int x, int y) override;
     void EndRun() override;
+    bool EndsOnly() const override { return true; }
     bool DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi, DashMask Mask,
                     int StylePos) override;
 
   private:
     QPainter& p_;
     TColor color_;
+    int count_ = 0;
+    TPoint first_, last_;
+};
+
+// Gathers spans and slanted runs into a vector surface's batch. A dashed axis-aligned line stays
+// one dashed stroke (far shorter than its dashes one by one), drawn on the painter that
+// Painter() returns once the batch is written.
+class BatchTarget : public PixelTarget {
+  public:
+    BatchTarget(VectorBatch& b, TColor color, std::function<QPainter*()> painter);
+    void HSpan(int x0, int x1, int y) override;
+    void VSpan(int x, int y0, int y1) override;
+    void BeginRun() override { count_ = 0; }
+    void Pixel(int x, int y) override;
+    void EndRun() override;
+    bool EndsOnly() const override { return true; }
+    bool DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi, DashMask Mask,
+                    int StylePos) override;
+
+  private:
+    VectorBatch& b_;
+    TColor color_;
+    std::function<QPainter*()> painter_;
     int count_ = 0;
     TPoint first_, last_;
 };

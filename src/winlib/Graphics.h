@@ -5,6 +5,8 @@
 #include "Classes.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 // 0x00BBGGRR; values with the top byte 0xFF are system colours resolved when drawn.
 using TColor = int32_t;
@@ -138,6 +140,13 @@ class TFont : public TPersistent {
 class TGraphic;
 class TCanvasImpl;
 
+// One row of a lattice of ellipses (see TCanvas::EllipseLattice): boxes from Top to Bottom
+// (bottom excluded), over the columns of set Columns.
+struct TEllipseRow {
+    int Top = 0, Bottom = 0;
+    int Columns = 0;
+};
+
 // Drawing state (pen, brush, font, pen position) lives in the canvas and persists between calls.
 // Pixel rules of the original library: LineTo leaves out its end pixel; Rectangle, FillRect and
 // Ellipse exclude the right and bottom edge; an empty or inverted FillRect fills nothing;
@@ -162,6 +171,11 @@ class TCanvas : public TPersistent {
     void FillRect(const TRect& R);
     void FrameRect(const TRect& R);
     void Ellipse(int X1, int Y1, int X2, int Y2);
+    // Ellipse on every box of a lattice, as that many calls: each row of Rows in turn, with each
+    // column (left, right) of its set of ColumnSets in turn. Boxes that take one colour only are
+    // drawn together on a bitmap, row of pixels by row of pixels.
+    void EllipseLattice(const std::vector<std::vector<std::pair<int, int>>>& ColumnSets,
+                        const std::vector<TEllipseRow>& Rows);
     void RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3);
     void TextOut(int X, int Y, const AnsiString& Text);
     int TextWidth(const AnsiString& Text);
@@ -287,7 +301,7 @@ class TBitmap : public TGraphic {
     int BytesPerScanline() const { return stride_; }
     // Changes whenever the pixels, size, format or colour table may have changed (a writable row
     // access or a drawing on the canvas counts); no two states of any bitmaps share a value.
-    uint64_t Revision() const { return revision_; }
+    uint64_t Revision() const;
 
     // The colour table of 1-, 4- and 8-bit bitmaps (up to 256 entries).
     const std::vector<TRGBQuad>& ColorTable() const { return colors_; }
@@ -324,7 +338,10 @@ class TBitmap : public TGraphic {
     std::vector<TRGBQuad> colors_;
     mutable HPALETTE palette_ = 0; // made from the colour table on demand, owned by the bitmap
     TColor transparentColor_ = clDefault;
-    uint64_t revision_ = 0;
+    // A change only marks the bitmap; the next Revision() numbers the new state. Drawing calls
+    // change the pixels by the million, the revision is read now and then.
+    mutable uint64_t revision_ = 0;
+    mutable bool changed_ = true;
     std::unique_ptr<TCanvas> canvas_;
 };
 

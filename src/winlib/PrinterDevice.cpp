@@ -117,6 +117,7 @@ std::unique_ptr<QPrinter> TPrinterImpl::CreateJobPrinter() const {
 
 void TPrinterImpl::PreparePage() {
     const QRect area = Geometry().printable;
+    pageArea = area;
     painter.resetTransform();
     painter.translate(area.topLeft());
     painter.setClipRect(QRect(0, 0, area.width(), area.height()));

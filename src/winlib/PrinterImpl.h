@@ -3,6 +3,7 @@
 // becomes the PDF printer's file or is handed to the CUPS queue when the job ends.
 #pragma once
 
+#include "CanvasBatch.h"
 #include "CanvasImpl.h"
 #include "Printers.h"
 
@@ -36,7 +37,9 @@ class TPrinterImpl {
     bool pdf = false;                  // the current printer is the PDF printer
     std::unique_ptr<QPrinter> job;     // the running job's PDF document
     QPainter painter;                  // active while a job runs
+    cnv::VectorBatch batch{painter};   // thin lines and dots of the page not yet written
     QString jobFile;                   // where the running job's document is written
+    QRect pageArea;                    // the printable area of the running job's pages
 
     // Makes Entry current with that printer's default settings; EPrinter when a CUPS queue of
     // that name no longer exists (then nothing changes).
@@ -61,6 +64,7 @@ class TPrinterCanvasImpl : public TCanvasImpl {
   public:
     explicit TPrinterCanvasImpl(TPrinterImpl* owner) : owner_(owner) {}
     QPainter* Painter() override;
+    cnv::VectorBatch* Batch() override;
     TRect Bounds() override;
     // Text is measured with the printer's own metrics, at its resolution.
     QPaintDevice* MetricsDevice() override;

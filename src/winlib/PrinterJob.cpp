@@ -68,6 +68,7 @@ void TPrinter::BeginDoc() {
 
 void TPrinter::NewPage() {
     if (!printing_) throw EPrinter("Printer is not currently printing");
+    impl_->batch.Flush();
     if (!impl_->job->newPage()) throw EPrinter("Cannot start a new page");
     impl_->PreparePage();
     ++pageNumber_;
@@ -75,6 +76,7 @@ void TPrinter::NewPage() {
 
 void TPrinter::EndDoc() {
     if (!printing_) throw EPrinter("Printer is not currently printing");
+    impl_->batch.Flush();
     const bool ended = impl_->painter.end() && impl_->job->printerState() != QPrinter::Error;
     const QSize whole = impl_->job->pageLayout().fullRectPoints().size();
     printing_ = false;
@@ -113,6 +115,7 @@ void TPrinter::Abort() {
     // Also called from error paths, so a printer that is not printing is left alone quietly.
     if (!printing_) return;
     // The document is only handed on by EndDoc: dropping it leaves nothing behind.
+    impl_->batch.Discard();
     impl_->painter.end();
     impl_->job.reset();
     if (!impl_->jobFile.isEmpty()) QFile::remove(impl_->jobFile);
@@ -127,7 +130,13 @@ TCanvas* TPrinter::Canvas() {
 }
 
 QPainter* TPrinterCanvasImpl::Painter() {
-    return owner_->painter.isActive() ? &owner_->painter : nullptr;
+    if (!owner_->painter.isActive()) return nullptr;
+    owner_->batch.Flush();
+    return &owner_->painter;
+}
+
+cnv::VectorBatch* TPrinterCanvasImpl::Batch() {
+    return owner_->painter.isActive() ? &owner_->batch : nullptr;
 }
 
 QPaintDevice* TPrinterCanvasImpl::MetricsDevice() {
@@ -135,6 +144,7 @@ QPaintDevice* TPrinterCanvasImpl::MetricsDevice() {
 }
 
 TRect TPrinterCanvasImpl::Bounds() {
-    const QRect area = owner_->Geometry().printable;
+    // The settings cannot change while a job runs, so its pages keep the area they started with.
+    const QRect area = owner_->painter.isActive() ? owner_->pageArea : owner_->Geometry().printable;
     return TRect(0, 0, area.width(), area.height());
 }

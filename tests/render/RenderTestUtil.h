@@ -86,20 +86,44 @@ template <class Ink> TRect InkRect(const TRect& area, Ink ink) {
 }
 
 // Renders the first page of a PDF at Dpi with poppler's pdftoppm, in grey or in colour; an
-// empty image on failure. A crop (X, Y, W, H in pixels at Dpi) renders only that part.
+// empty image on failure. A crop (X, Y, W, H in pixels at Dpi) renders only that part. Without
+// smoothing every pixel is either inked or not, as the page's shapes cover it.
 struct Crop {
     int x = 0, y = 0, w = 0, h = 0;
 };
-inline Image RenderPdfPage(const std::string& pdf, int dpi, bool grey = true, Crop crop = {}) {
+inline Image RenderPdfPage(const std::string& pdf, int dpi, bool grey = true, Crop crop = {},
+                           bool smooth = true) {
     const std::string base = pdf + (grey ? "-grey" : "-colour");
-    std::string cmd =
-        "pdftoppm -r " + std::to_string(dpi) + (grey ? " -gray" : "") + " -f 1 -l 1 -singlefile";
+    std::string cmd = "pdftoppm -r " + std::to_string(dpi) + (grey ? " -gray" : "") +
+                      (smooth ? "" : " -aa no -aaVector no") + " -f 1 -l 1 -singlefile";
     if (crop.w > 0)
         cmd += " -x " + std::to_string(crop.x) + " -y " + std::to_string(crop.y) + " -W " +
                std::to_string(crop.w) + " -H " + std::to_string(crop.h);
     cmd += " '" + pdf + "' '" + base + "' 2>/dev/null";
     if (std::system(cmd.c_str()) != 0) return Image{};
     return ReadNetpbm(base + (grey ? ".pgm" : ".ppm"));
+}
+
+// The pixels at which two grey images of one size differ in ink (dark: < 128) other than by an
+// edge moved by up to Reach pixels: a differing pixel counts unless it lies within Reach pixels
+// (diagonals included) of a pixel of the other ink in each image.
+inline int InkDifferencesOffEdges(const Image& a, const Image& b, int reach = 1) {
+    if (a.width != b.width || a.height != b.height) return -1;
+    auto dark = [](const Image& img, int x, int y) { return img.At(x, y) < 128; };
+    auto nearEdge = [&](const Image& img, int x, int y) {
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx) {
+                const int u = x + dx, v = y + dy;
+                if (u >= 0 && v >= 0 && u < img.width && v < img.height && dark(img, u, v) != dark(img, x, y))
+                    return true;
+            }
+        return false;
+    };
+    int n = 0;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            if (dark(a, x, y) != dark(b, x, y) && !(nearEdge(a, x, y) && nearEdge(b, x, y))) ++n;
+    return n;
 }
 
 // Dark (< 128) runs down column X or along row Y of a grey image.

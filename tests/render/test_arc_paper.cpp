@@ -10,8 +10,11 @@
 #include "shell/PrintRenderers.h"
 #include "winlib/SysUtils.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
+#include <utility>
 
 using rendertest::Span;
 
@@ -56,6 +59,22 @@ class ArcTest : public PlainPageTest {
             for (int dx = -1; dx <= 1; ++dx)
                 if (c->Pixel(x + dx, y + dy) != clWhite) return true;
         return false;
+    }
+    // The point at angle A degrees on the circle of radius Rho around (Cx, Cy), each quadrant
+    // from its own axis in single precision, as the division lines are described.
+    static std::pair<double, double> RimPoint(float a, double cx, double cy, float rho) {
+        const float kr = 0.017453292f;
+        if (a < 90)
+            return {cx + static_cast<double>(std::cos(a * kr)) * rho,
+                    cy - static_cast<double>(std::cos((90 - a) * kr)) * rho};
+        if (a < 180)
+            return {cx - static_cast<double>(std::sin((a - 90) * kr)) * rho,
+                    cy - static_cast<double>(std::sin((90 - (a - 90)) * kr)) * rho};
+        if (a < 270)
+            return {cx - static_cast<double>(std::cos((a - 180) * kr)) * rho,
+                    cy + static_cast<double>(std::cos((90 - (a - 180)) * kr)) * rho};
+        return {cx + static_cast<double>(std::sin((a - 270) * kr)) * rho,
+                cy + static_cast<double>(std::sin((90 - (a - 270)) * kr)) * rho};
     }
     int DarkPixels(TCanvas* c) const {
         int n = 0;
@@ -238,22 +257,7 @@ TEST_F(ArcTest, SmallTilesWithManyDivisionsGiveThePictureOfEveryLine) {
                 const double cx = ox + Band() + rho, cy = oy + Band() + rho;
                 float a = start;
                 for (int i = 0; i < k.divisions; ++i) {
-                    // The point at angle a on the circle, each quadrant from its own axis.
-                    const float kr = 0.017453292f;
-                    double x, y;
-                    if (a < 90) {
-                        x = cx + static_cast<double>(std::cos(a * kr)) * rho;
-                        y = cy - static_cast<double>(std::cos((90 - a) * kr)) * rho;
-                    } else if (a < 180) {
-                        x = cx - static_cast<double>(std::sin((a - 90) * kr)) * rho;
-                        y = cy - static_cast<double>(std::sin((90 - (a - 90)) * kr)) * rho;
-                    } else if (a < 270) {
-                        x = cx - static_cast<double>(std::cos((a - 180) * kr)) * rho;
-                        y = cy + static_cast<double>(std::cos((90 - (a - 180)) * kr)) * rho;
-                    } else {
-                        x = cx + static_cast<double>(std::sin((a - 270) * kr)) * rho;
-                        y = cy + static_cast<double>(std::sin((90 - (a - 270)) * kr)) * rho;
-                    }
+                    const auto [x, y] = RimPoint(a, cx, cy, rho);
                     c->MoveTo(static_cast<int>(x), static_cast<int>(y));
                     c->LineTo(static_cast<int>(cx), static_cast<int>(cy));
                     a = static_cast<float>(a + 360.0 / k.divisions);
@@ -339,6 +343,72 @@ class ArcPrintTest : public ArcTest {
         return rendertest::RenderPdfPage(pdf, f->PrinterRef->Resolution(), true, {0, 0, w, h});
     }
     int Device(double mm) const { return static_cast<int>(mm * f->PxPerMmX); }
+
+    // The tiles' corner on the printer canvas.
+    float Left() const { return static_cast<float>(10.0 * f->PxPerMmX - f->PhysOffsetX); }
+    float Top() const { return static_cast<float>(10.0 * f->PxPerMmY - f->PhysOffsetY); }
+    // One sheet drawn by Draw, rendered at the device's resolution without smoothing, cropped to
+    // the tiles of Diameter mm (either sign) around the corner.
+    rendertest::Image Sheet(float diameter, const std::function<void()>& draw) {
+        f->PrinterRef->BeginDoc();
+        draw();
+        f->PrinterRef->EndDoc();
+        const int reach = Device(std::fabs(diameter) * kTiles) + 8;
+        const int x = std::max(0, static_cast<int>(Left()) - reach),
+                  y = std::max(0, static_cast<int>(Top()) - reach);
+        return rendertest::RenderPdfPage(pdf, f->PrinterRef->Resolution(), true, {x, y, 2 * reach, 2 * reach},
+                                         false);
+    }
+    // Every ring and every division line of the tiles, one after the other, as they are
+    // described, on the printer canvas.
+    void EveryMark(float d, int divisions, int rings, TPenStyle circles, TPenStyle lines) {
+        TCanvas* c = f->PrinterRef->Canvas();
+        c->Pen()->SetWidth(1);
+        c->Pen()->SetColor(clBlack);
+        c->Brush()->SetStyle(bsClear);
+        const double sx = f->PxPerMmX, sy = f->PxPerMmY;
+        const float left = Left(), top = Top(), rho = static_cast<float>(d * 0.5 * sx);
+        const int dp = static_cast<int>(d * sx);
+        const float q = static_cast<float>(d * 0.5 / rings * sx);
+        const float start = static_cast<float>(StrToFloat(f->ComboBoxCardinalPoint->Text()));
+        for (int col = 0; col < kTiles; ++col)
+            for (int row = 0; row < kTiles; ++row) {
+                const double ox = d * sx * col, oy = d * sy * row;
+                c->Pen()->SetStyle(circles);
+                for (int r = 0; r < rings; ++r) {
+                    const double in = r * static_cast<double>(q);
+                    c->Ellipse(static_cast<int>(in + left + ox), static_cast<int>(in + top + oy),
+                               static_cast<int>(dp + left - in + ox), static_cast<int>(dp + top - in + oy));
+                }
+                c->Pen()->SetStyle(lines);
+                const double cx = ox + left + rho, cy = oy + top + rho;
+                float a = start;
+                for (int i = 0; i < divisions; ++i) {
+                    const auto [x, y] = RimPoint(a, cx, cy, rho);
+                    c->MoveTo(static_cast<int>(cx), static_cast<int>(cy));
+                    c->LineTo(static_cast<int>(x), static_cast<int>(y));
+                    a = static_cast<float>(a + 360.0 / divisions);
+                    if (a > 360) a = a - 360;
+                }
+            }
+    }
+    // Each tile as the filled disc of its circle.
+    void Discs(float d) {
+        TCanvas* c = f->PrinterRef->Canvas();
+        c->Pen()->SetWidth(1);
+        c->Pen()->SetStyle(psSolid);
+        c->Pen()->SetColor(clBlack);
+        c->Brush()->SetColor(clBlack);
+        const double sx = f->PxPerMmX, sy = f->PxPerMmY;
+        const int dp = static_cast<int>(d * sx);
+        for (int col = 0; col < kTiles; ++col)
+            for (int row = 0; row < kTiles; ++row) {
+                const double ox = d * sx * col, oy = d * sy * row;
+                c->Ellipse(static_cast<int>(Left() + ox), static_cast<int>(Top() + oy),
+                           static_cast<int>(dp + Left() + ox), static_cast<int>(dp + Top() + oy));
+            }
+    }
+    static constexpr int kTiles = 3;
     std::string pdf;
 };
 
@@ -359,6 +429,42 @@ TEST_F(ArcPrintTest, CirclesTouchAndDivisionLinesReachTheRim) {
     EXPECT_NEAR(down[0].last, Device(50), 2.0);
     // The lines are one device pixel wide.
     EXPECT_EQ(rendertest::DarkColumnsAt(img, Device(20))[2].Width(), 1);
+}
+
+TEST_F(ArcPrintTest, TilesFilledByTheirLinesOrRingsPrintAsTheSameInk) {
+    // Division lines meeting the rim less than a device pixel apart, or rings less than a pixel
+    // apart, fill their circle; the sheet must carry the same ink as every ring and every line
+    // drawn one by one, to within a device pixel at the edges. Dashed lines do not fill it, nor
+    // do lines or rings further apart: for those a disc in place of the tile would show.
+    struct Case {
+        float diameter;
+        int divisions, rings, circleStyle, divisionStyle, base;
+        bool apart; // a disc would not look like the tile
+    } cases[] = {
+        {5.0f, 1440, 1, 0, 0, 1, false}, {1.0f, 1440, 1000, 0, 0, 0, false}, {3.0f, 0, 100, 0, 0, 1, false},
+        {2.5f, 360, 3, 0, 0, 2, false},  {-2.5f, 400, 2, 0, 0, 3, false},    {4.0f, 720, 2, 2, 0, 1, false},
+        {5.0f, 1440, 1, 0, 1, 1, true},  {8.0f, 360, 2, 0, 0, 0, true},      {3.0f, 0, 12, 0, 0, 1, true},
+    };
+    f->Edit37->SetText(IntToStr(kTiles));
+    f->Edit38->SetText(IntToStr(kTiles));
+    for (const Case& k : cases) {
+        f->ComboBoxCardinalPoint->SetItemIndex(k.base);
+        const std::string what = FloatToStr(k.diameter) + " mm, " + IntToStr(k.divisions) + " divisions, " +
+                                 IntToStr(k.rings) + " rings, line types " + IntToStr(k.circleStyle) + "/" +
+                                 IntToStr(k.divisionStyle);
+        const rendertest::Image printed = Sheet(
+            k.diameter, [&] { PrintArc(k.diameter, k.divisions, k.rings, k.circleStyle, k.divisionStyle); });
+        const rendertest::Image every = Sheet(k.diameter, [&] {
+            EveryMark(k.diameter, k.divisions, k.rings, PenStyleOf(k.circleStyle),
+                      PenStyleOf(k.divisionStyle));
+        });
+        ASSERT_GT(printed.width, 0) << "pdftoppm could not render " << pdf;
+        EXPECT_EQ(rendertest::InkDifferencesOffEdges(printed, every), 0) << what;
+        if (k.apart) {
+            const rendertest::Image discs = Sheet(k.diameter, [&] { Discs(k.diameter); });
+            EXPECT_GT(rendertest::InkDifferencesOffEdges(discs, every), 0) << what;
+        }
+    }
 }
 
 TEST_F(ArcPrintTest, RowsStepByTheVerticalScale) {

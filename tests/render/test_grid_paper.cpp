@@ -60,6 +60,26 @@ class GridTest : public PlainPageTest {
     std::vector<Span> DotsInRow(TCanvas* c, int i) const {
         return rendertest::ColumnsAt(c, RowMiddle(i), kSize, clWhite);
     }
+    // The canvas as text, '#' for every pixel that is not white.
+    static std::string Picture(TCanvas* c, int w = kSize, int h = kSize) {
+        std::string p;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                p += c->Pixel(x, y) == clWhite ? '.' : '#';
+        return p;
+    }
+    // Every dot of Across x Down dots (radii Rx, Ry and pitch P in pixels), one after the other,
+    // as the grid is described, with the canvas's pen and brush.
+    void DrawEveryDot(TCanvas* c, int across, int down, float rx, float ry, float p, bool staggered) const {
+        for (int i = 0; i < down; ++i)
+            for (int j = 0; j < across; ++j) {
+                const double shift = staggered && i % 2 != 0 ? p * 0.5 : 0.0;
+                const double xc = j * static_cast<double>(p) + Band(),
+                             yc = i * static_cast<double>(p) + Band();
+                c->Ellipse(static_cast<int>(xc - rx + shift), static_cast<int>(yc - ry),
+                           static_cast<int>(xc + rx + shift), static_cast<int>(yc + ry));
+            }
+    }
     int DarkPixels(TCanvas* c, int w = kSize, int h = kSize) const {
         int n = 0;
         for (int y = 0; y < h; ++y)
@@ -251,13 +271,6 @@ TEST_F(GridTest, HugeCountsDrawThePageAndReturnAtOnce) {
 TEST_F(GridTest, FilledDotsLargerThanTheirPitchGiveThePictureOfEveryDot) {
     // Dots that overlap by far are drawn as the shape they make together; the page must look
     // as if every dot had been drawn.
-    auto picture = [&](TCanvas* c) {
-        std::string p;
-        for (int y = 0; y < kSize; ++y)
-            for (int x = 0; x < kSize; ++x)
-                p += c->Pixel(x, y) == clWhite ? '.' : '#';
-        return p;
-    };
     struct Case {
         const char *across, *down, *width, *height, *pitch;
         bool staggered;
@@ -274,7 +287,7 @@ TEST_F(GridTest, FilledDotsLargerThanTheirPitchGiveThePictureOfEveryDot) {
         f->Edit17->SetText(k.height);
         f->Edit18->SetText(k.pitch);
         f->CheckBox5->SetChecked(k.staggered);
-        const std::string drawn = picture(DrawPreview());
+        const std::string drawn = Picture(DrawPreview());
         // Every dot, one after the other, as the grid is described.
         TCanvas* c = DrawPreview();
         c->Brush()->SetColor(clWhite);
@@ -282,16 +295,48 @@ TEST_F(GridTest, FilledDotsLargerThanTheirPitchGiveThePictureOfEveryDot) {
         c->Brush()->SetColor(clBlack);
         const float rx = std::max(Px(StrToFloat(k.width)) * 0.5f, 1.0f);
         const float ry = std::max(Px(StrToFloat(k.height)) * 0.5f, 1.0f), p = Px(StrToFloat(k.pitch));
-        for (int i = 0; i < StrToInt(k.down); ++i)
-            for (int j = 0; j < StrToInt(k.across); ++j) {
-                const double shift = k.staggered && i % 2 != 0 ? p * 0.5 : 0.0;
-                const double xc = j * static_cast<double>(p) + Band(),
-                             yc = i * static_cast<double>(p) + Band();
-                c->Ellipse(static_cast<int>(xc - rx + shift), static_cast<int>(yc - ry),
-                           static_cast<int>(xc + rx + shift), static_cast<int>(yc + ry));
-            }
-        EXPECT_EQ(drawn, picture(c)) << k.across << " x " << k.down << " dots " << k.width << " x "
+        DrawEveryDot(c, StrToInt(k.across), StrToInt(k.down), rx, ry, p, k.staggered);
+        EXPECT_EQ(drawn, Picture(c)) << k.across << " x " << k.down << " dots " << k.width << " x "
                                      << k.height << " at " << k.pitch << (k.staggered ? " staggered" : "");
+    }
+}
+
+TEST_F(GridTest, HollowRingsLargerThanTheirPitchGiveThePictureOfEveryRing) {
+    // Rings by the thousand over one another, on the whole preview of A4 and partly off it, some
+    // wide enough to cross the page: the preview must look as if every ring had been drawn. An
+    // outline wider than a pixel is drawn ring by ring.
+    struct Case {
+        const char *across, *down, *width, *height, *pitch, *outline;
+        bool staggered;
+    } cases[] = {
+        {"120", "120", "297", "297", "1", "0.1", false}, {"300", "300", "20", "20", "1", "0.1", true},
+        {"80", "120", "30", "6", "1.5", "0.1", false},   {"60", "60", "9", "31", "-2", "0.1", true},
+        {"40", "40", "12", "12", "5", "0.1", false},     {"200", "200", "2", "2", "1", "0.1", true},
+        {"30", "30", "15", "15", "4", "0.6", false},     {"50", "50", "0", "0", "0", "0.1", true},
+    };
+    const int w = 793, h = 1122; // A4 at 100 %
+    f->CheckBox4->SetChecked(true);
+    for (const Case& k : cases) {
+        f->Edit14->SetText(k.across);
+        f->Edit15->SetText(k.down);
+        f->Edit16->SetText(k.width);
+        f->Edit17->SetText(k.height);
+        f->Edit18->SetText(k.pitch);
+        f->Edit19->SetText(k.outline);
+        f->CheckBox5->SetChecked(k.staggered);
+        const std::string drawn = Picture(DrawPreview(w, h), w, h);
+        TCanvas* c = DrawPreview(w, h);
+        c->Brush()->SetColor(clWhite);
+        c->FillRect(TRect(0, 0, w, h));
+        c->Brush()->SetStyle(bsClear);
+        const double outline = StrToFloat(k.outline) * S();
+        c->Pen()->SetWidth(outline < 1.0 ? 1 : static_cast<int>(outline));
+        const float rx = std::max(Px(StrToFloat(k.width)) * 0.5f, 1.0f);
+        const float ry = std::max(Px(StrToFloat(k.height)) * 0.5f, 1.0f), p = Px(StrToFloat(k.pitch));
+        DrawEveryDot(c, StrToInt(k.across), StrToInt(k.down), rx, ry, p, k.staggered);
+        EXPECT_EQ(drawn, Picture(c, w, h))
+            << k.across << " x " << k.down << " rings " << k.width << " x " << k.height << " at " << k.pitch
+            << (k.staggered ? " staggered" : "");
     }
 }
 

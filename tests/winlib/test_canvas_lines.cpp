@@ -1,6 +1,10 @@
 #include "test_canvas_util.h"
+#include "winlib/CanvasLines.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 TEST(CanvasLines, LineToLeavesOutTheEndPixel) {
     struct Case {
@@ -130,4 +134,52 @@ TEST(CanvasLines, LinesFarOutsideAreClippedWithoutHanging) {
     EXPECT_EQ(c->Pixel(0, 5), clBlack);
     EXPECT_EQ(c->Pixel(9, 5), clBlack);
     EXPECT_EQ(c->Pixel(5, 9), clBlack);
+}
+
+namespace {
+// Records the runs of a line: every pixel, or (EndsOnly) the ends the walk hands over.
+class RunRecorder : public cnv::PixelTarget {
+  public:
+    explicit RunRecorder(bool endsOnly) : endsOnly_(endsOnly) {}
+    void HSpan(int x0, int x1, int y) override { runs.push_back({TPoint(x0, y), TPoint(x1 - 1, y)}); }
+    void VSpan(int x, int y0, int y1) override { runs.push_back({TPoint(x, y0), TPoint(x, y1 - 1)}); }
+    void BeginRun() override { count_ = 0; }
+    void Pixel(int x, int y) override {
+        if (count_++ == 0) first_ = TPoint(x, y);
+        last_ = TPoint(x, y);
+    }
+    void EndRun() override {
+        if (count_ > 0) runs.push_back({first_, last_});
+    }
+    bool EndsOnly() const override { return endsOnly_; }
+    std::vector<std::pair<TPoint, TPoint>> runs;
+
+  private:
+    bool endsOnly_;
+    int count_ = 0;
+    TPoint first_, last_;
+};
+} // namespace
+
+TEST(CanvasLines, RunEndsFoundWithoutWalkingArePixelsTheWalkReaches) {
+    // Slanted lines of every steepness and direction, solid and dashed, crossing the clip's
+    // edges or passing it by: a target taking only the ends of each run gets the first and the
+    // last pixel the walk gives, run for run.
+    const TRect clip(10, 20, 90, 70);
+    int lines = 0, runs = 0;
+    for (TPenStyle style : {psSolid, psDash, psDot, psDashDot})
+        for (int x0 = -40; x0 <= 140; x0 += 30)
+            for (int y0 = -30; y0 <= 120; y0 += 25)
+                for (int dx : {-97, -50, -13, -1, 1, 7, 60, 151})
+                    for (int dy : {-83, -9, -2, 3, 40, 133}) {
+                        RunRecorder every(false), ends(true);
+                        int p1 = 0, p2 = 0;
+                        cnv::WalkLine(x0, y0, x0 + dx, y0 + dy, clip, cnv::MaskFor(style), p1, every);
+                        cnv::WalkLine(x0, y0, x0 + dx, y0 + dy, clip, cnv::MaskFor(style), p2, ends);
+                        ASSERT_EQ(ends.runs, every.runs) << x0 << ", " << y0 << " by " << dx << ", " << dy;
+                        EXPECT_EQ(p1, p2);
+                        ++lines;
+                        runs += static_cast<int>(every.runs.size());
+                    }
+    EXPECT_GT(runs, lines / 2); // most lines cross the clip
 }

@@ -163,3 +163,68 @@ TEST(CanvasShapes, StateStaysInTheCanvasBetweenCalls) {
     EXPECT_EQ(c->Pen()->Color(), clRed);
     EXPECT_EQ(c->PenPos(), Point(3, 3));
 }
+
+TEST(CanvasShapes, EllipseLatticeGivesThePictureOfEveryEllipse) {
+    // Lattices of overlapping ellipses, partly off the bitmap on every side, in one or two column
+    // sets, hollow, filled, or both in one colour; and those a bitmap cannot draw at once (a wide
+    // or dashed pen, or two colours, where the order of the ellipses shows).
+    struct Case {
+        int size, width, height, pitchX, pitchY, shift;
+        TBrushStyle brush;
+        TColor pen, fill;
+        int penWidth;
+        TPenStyle style;
+    } cases[] = {
+        {20, 30, 30, 4, 4, 2, bsClear, clBlack, clBlack, 1, psSolid},
+        {20, 31, 24, 3, 5, 0, bsClear, clBlack, clBlack, 1, psSolid},
+        {30, 9, 10, 8, 9, 3, bsSolid, clBlack, clBlack, 1, psSolid},
+        {30, 2, 3, 3, 3, 1, bsClear, clBlack, clBlack, 1, psSolid},
+        {25, 60, 55, 45, 40, 5, bsSolid, clRed, clRed, 1, psSolid},
+        {20, 17, 17, -6, 6, 2, bsClear, clBlack, clBlack, 1, psSolid},
+        {20, 17, 17, 14, 15, 2, bsSolid, clBlack, clBlack, 1, psClear},
+        {15, 21, 21, 6, 6, 3, bsSolid, clBlack, clRed, 1, psSolid},
+        {15, 21, 21, 6, 6, 3, bsClear, clBlack, clBlack, 3, psSolid},
+        {15, 21, 21, 6, 6, 3, bsClear, clBlack, clBlack, 1, psDot},
+    };
+    const int w = 90, h = 70;
+    for (const Case& k : cases) {
+        // Column and row extents as a renderer truncates them: widths and heights that differ
+        // by a pixel here and there.
+        std::vector<std::vector<std::pair<int, int>>> columns(2);
+        for (int set = 0; set < 2; ++set)
+            for (int j = 0; j < k.size; ++j) {
+                const double c = (k.pitchX < 0 ? w + 15 : -15) + j * (k.pitchX + 0.37) + set * k.shift;
+                columns[set].push_back(
+                    {static_cast<int>(c - k.width / 2.0), static_cast<int>(c + k.width / 2.0)});
+            }
+        std::vector<TEllipseRow> rows;
+        for (int i = 0; i < k.size; ++i) {
+            const double c = -12 + i * (k.pitchY + 0.29);
+            rows.push_back(
+                {static_cast<int>(c - k.height / 2.0), static_cast<int>(c + k.height / 2.0), i % 2});
+        }
+        TBitmap together, apart;
+        for (TBitmap* b : {&together, &apart}) {
+            MakeWhite(*b, w, h);
+            TCanvas* c = b->Canvas();
+            c->Pen()->SetColor(k.pen);
+            c->Pen()->SetWidth(k.penWidth);
+            c->Pen()->SetStyle(k.style);
+            c->Brush()->SetColor(k.fill);
+            c->Brush()->SetStyle(k.brush);
+        }
+        together.Canvas()->EllipseLattice(columns, rows);
+        for (const TEllipseRow& row : rows)
+            for (auto [left, right] : columns[row.Columns])
+                apart.Canvas()->Ellipse(left, row.Top, right, row.Bottom);
+        int differ = 0, ink = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                differ += together.Canvas()->Pixel(x, y) != apart.Canvas()->Pixel(x, y);
+                ink += apart.Canvas()->Pixel(x, y) != clWhite;
+            }
+        EXPECT_GT(ink, 0) << k.width << " x " << k.height;
+        EXPECT_LT(ink, w * h) << k.width << " x " << k.height; // not so many that everything is inked
+        EXPECT_EQ(differ, 0) << k.width << " x " << k.height << " at " << k.pitchX << ", " << k.pitchY;
+    }
+}

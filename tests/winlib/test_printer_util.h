@@ -82,11 +82,12 @@ struct GreyImage {
 };
 
 // Renders one page (1-based) of a PDF at the given resolution with pdftoppm, optionally cropped
-// to (x, y, w, h) in rendered pixels.
+// to (x, y, w, h) in rendered pixels. Without smoothing every pixel is either inked or not, as
+// the page's shapes cover it.
 inline GreyImage RenderPage(const std::string& pdf, int page, int dpi, int x = 0, int y = 0, int w = 0,
-                            int h = 0) {
-    std::string cmd = "pdftoppm -gray -r " + std::to_string(dpi) + " -f " + std::to_string(page) + " -l " +
-                      std::to_string(page);
+                            int h = 0, bool smooth = true) {
+    std::string cmd = "pdftoppm -gray -r " + std::to_string(dpi) + (smooth ? "" : " -aa no -aaVector no") +
+                      " -f " + std::to_string(page) + " -l " + std::to_string(page);
     if (w > 0 && h > 0)
         cmd += " -x " + std::to_string(x) + " -y " + std::to_string(y) + " -W " + std::to_string(w) + " -H " +
                std::to_string(h);
