@@ -8,6 +8,8 @@
 #include "winlib/DialogScript.h"
 #include "winlib/Printers.h"
 
+#include <benchmark/benchmark.h>
+
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -57,6 +59,28 @@ class BenchMainWindow {
     void Zoom(int item) {
         Form1->ComboBox1->SetItemIndex(item);
         Form1->ComboBox1Change(Form1->ComboBox1);
+    }
+
+    // Runs the print command once per iteration to the built-in PDF printer, into a document of
+    // the given name in the program folder (removed before each run). The document's size in
+    // bytes, or -1 (and the state marked as failed) when the command wrote none.
+    double PrintEachIteration(benchmark::State& state, const std::string& name) {
+        const std::filesystem::path pdf = Path(name);
+        for (auto _ : state) {
+            std::filesystem::remove(pdf);
+            DialogAnswer a;
+            a.Kind = DialogKind::Print;
+            a.Ok = true;
+            a.PrinterName = PdfPrinterName;
+            a.FileName = pdf.string();
+            ScriptDialogAnswer(a);
+            Form1->PrintOutExecute(Form1->PrintOut);
+        }
+        if (!std::filesystem::exists(pdf)) {
+            state.SkipWithError("the print command wrote no document");
+            return -1;
+        }
+        return static_cast<double>(std::filesystem::file_size(pdf));
     }
 
   private:

@@ -8,7 +8,6 @@
 
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -170,22 +169,8 @@ void PrintExtreme(benchmark::State& state, const ExtremeCase* c) {
     BenchMainWindow w;
     Apply(Form1, *c);
     w->Edit2->SetText("1");
-    const std::filesystem::path pdf = w.Path("sheet.pdf");
-    for (auto _ : state) {
-        std::filesystem::remove(pdf);
-        DialogAnswer a;
-        a.Kind = DialogKind::Print;
-        a.Ok = true;
-        a.PrinterName = PdfPrinterName;
-        a.FileName = pdf.string();
-        ScriptDialogAnswer(a);
-        w->PrintOutExecute(w->PrintOut);
-    }
-    if (!std::filesystem::exists(pdf)) {
-        state.SkipWithError("the print command wrote no document");
-        return;
-    }
-    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+    const double bytes = w.PrintEachIteration(state, "sheet.pdf");
+    if (bytes >= 0) state.counters["file_bytes"] = bytes;
 }
 
 const bool registered = [] {

@@ -4,8 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 namespace {
 
 void PrintDensestGraphPaper(benchmark::State& state) {
@@ -13,22 +11,8 @@ void PrintDensestGraphPaper(benchmark::State& state) {
     w.UseDensestGraphPaper();
     const int sheets = static_cast<int>(state.range(0));
     w->Edit2->SetText(IntToStr(sheets));
-    const std::filesystem::path pdf = w.Path("sheets.pdf");
-    for (auto _ : state) {
-        std::filesystem::remove(pdf);
-        DialogAnswer a;
-        a.Kind = DialogKind::Print;
-        a.Ok = true;
-        a.PrinterName = PdfPrinterName;
-        a.FileName = pdf.string();
-        ScriptDialogAnswer(a);
-        w->PrintOutExecute(w->PrintOut);
-    }
-    if (!std::filesystem::exists(pdf)) {
-        state.SkipWithError("the print command wrote no document");
-        return;
-    }
-    const double bytes = static_cast<double>(std::filesystem::file_size(pdf));
+    const double bytes = w.PrintEachIteration(state, "sheets.pdf");
+    if (bytes < 0) return;
     state.counters["file_bytes"] = bytes;
     state.counters["bytes_per_sheet"] = bytes / sheets;
     state.counters["sheets_per_s"] =
