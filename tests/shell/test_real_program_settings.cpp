@@ -1,6 +1,7 @@
 // The real program, started with prepared settings files and ended as a desktop ends it: it must
 // start, answer the end signal like its close button, and leave a settings file that starts it
 // again.
+#include "Cp932FileText.h"
 #include "RealProgram.h"
 
 #include "winlib/SysUtils.h"
@@ -15,16 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string out;
-    for (char c : Cp932ToUtf8(ss.str()))
-        if (c != '\r') out += c;
-    return out;
-}
 
 // A 2 x 2 Windows bitmap, 24 bits a pixel.
 void WritePicture(const fs::path& p) {
@@ -59,7 +50,7 @@ class RealProgramTest : public ::testing::Test {
     int Run(RealProgram& program, int sig = SIGTERM) {
         program.Start();
         if (!program.WaitUntilStarted()) {
-            ADD_FAILURE() << "ended before it stood:\n" << ReadText(program.Path("output.log"));
+            ADD_FAILURE() << "ended before it stood:\n" << Cp932FileText(program.Path("output.log"));
             return -1;
         }
         program.Signal(sig);
@@ -82,7 +73,7 @@ TEST_F(RealProgramTest, EndSignalsCloseTheProgramAsItsCloseButtonDoesAndTheSetti
             << "[Ruliform]\r\nZoom=2\r\n[Other]\r\nx=1\r\n";
         const int status = Run(program, sig);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-        const std::string text = ReadText(program.Path("Ruliform.ini"));
+        const std::string text = Cp932FileText(program.Path("Ruliform.ini"));
         EXPECT_NE(text.find("Zoom=2\n"), std::string::npos) << text;
         EXPECT_NE(text.find("[円弧]\n"), std::string::npos) << "every key is written";
         EXPECT_NE(text.find("[Other]\nx=1\n"), std::string::npos);
@@ -117,9 +108,9 @@ TEST_F(RealProgramTest, HostileSettingsFilesStartTheProgramAndItsOwnFileStartsIt
             const int status = Run(program);
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
                 << "status " << status << "\n"
-                << ReadText(program.Path("output.log"));
+                << Cp932FileText(program.Path("output.log"));
         }
-        const std::string text = ReadText(program.Path("Ruliform.ini"));
+        const std::string text = Cp932FileText(program.Path("Ruliform.ini"));
         const size_t at = text.find("\n" + std::string(c.key) + "=");
         ASSERT_NE(at, std::string::npos) << text;
         EXPECT_LE(std::atof(text.c_str() + at + std::strlen(c.key) + 2), c.most) << text;

@@ -1,6 +1,7 @@
 // Settings files the program did not write as it would: values out of every range, files that
 // are no files, errors in the middle of the read pass. Each must leave the program starting
 // without a box, showing its window and its bars, and closing with the user's settings intact.
+#include "Cp932FileText.h"
 #include "MainWindowFixture.h"
 
 #include "editors/Unit7.h"
@@ -21,16 +22,6 @@
 namespace {
 
 const TRect kDesk(0, 0, 1920, 1040); // the work area the fixture gives the screen
-
-std::string ReadText(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string out;
-    for (char c : Cp932ToUtf8(ss.str()))
-        if (c != '\r') out += c;
-    return out;
-}
 
 // The paper's longer side from its nominal size, not from the program's own measure.
 double PaperLongSideMm() {
@@ -295,7 +286,7 @@ TEST_F(HostileSettingsTest, AnErrorInTheReadPassLosesNoStoredSetting) {
     EXPECT_EQ(ShownMessages()[0].Text, "stored value refused");
     ShownMessages().clear();
     Close();
-    const std::string text = ReadText(Path("Ruliform.ini"));
+    const std::string text = Cp932FileText(Path("Ruliform.ini"));
     for (const char* kept : {"Xmm=12\n", "interval=33\n", "Space=7.5\n", "直径=80\n", "Zoom=2\n", "Skin=3\n",
                              "[Other]\nkept=yes\n"})
         EXPECT_NE(text.find(kept), std::string::npos) << kept << " in\n" << text;
@@ -305,7 +296,7 @@ TEST_F(HostileSettingsTest, AnErrorInTheReadPassLosesNoStoredSetting) {
 TEST_F(HostileSettingsTest, ACreationThatFailsBeforeTheReadPassLeavesTheFileAlone) {
     Close();
     Store("[Ruliform]\nZoom=2\n");
-    const std::string before = ReadText(Path("Ruliform.ini"));
+    const std::string before = Cp932FileText(Path("Ruliform.ini"));
     auto* w = new TForm1(nullptr);
     w->OnCreate = [w, this](TObject*) {
         w->IniFile = new TIniFile(Path("Ruliform.ini").string());
@@ -315,7 +306,7 @@ TEST_F(HostileSettingsTest, ACreationThatFailsBeforeTheReadPassLeavesTheFileAlon
     ShownMessages().clear();
     delete w;
     ExpectNoBox("exit");
-    EXPECT_EQ(ReadText(Path("Ruliform.ini")), before);
+    EXPECT_EQ(Cp932FileText(Path("Ruliform.ini")), before);
     Open();
 }
 
@@ -336,7 +327,7 @@ TEST_F(HostileSettingsTest, TheExitReplacesTheFileOnce) {
     ::close(watch);
     EXPECT_EQ(replaced, 1);
     EXPECT_EQ(written, 1) << "one temporary file written, then renamed";
-    EXPECT_NE(ReadText(Path("Ruliform.ini")).find("[円弧]"), std::string::npos)
+    EXPECT_NE(Cp932FileText(Path("Ruliform.ini")).find("[円弧]"), std::string::npos)
         << "the last section is in it";
     Open();
 }
