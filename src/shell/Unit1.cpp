@@ -247,17 +247,17 @@ void TForm1::BindHandlers() {
 }
 
 void TForm1::FormCreate(TObject*) {
-    // 1. The debug tool bar only for "/debug" as the first argument, in this case exactly.
+    // The debug tool bar only for "/debug" as the first argument, in this case exactly.
     DebugToolBar->SetVisible(Application->ParamStr(1) == "/debug");
-    // 2. Double buffering is the layer's default; the frame-type pages lose their tabs.
+    // Double buffering is the layer's default; the frame-type pages lose their tabs.
     SetDoubleBuffered(true);
     CriticalFocus = true;
     for (int i = 0; i < PageControl5->PageCount(); ++i)
         PageControl5->Pages(i)->SetTabVisible(false);
-    // 3.
+    // The printer and the colour scheme.
     PrinterRef = Printer();
     CurrentSkin = new YxDraw();
-    // 4. The printer pop-up menu, built once.
+    // The printer pop-up menu, built once.
     const TStringList& printers = PrinterRef->Printers();
     for (int i = 0; i < printers.Count(); ++i) {
         auto* item = new TMenuItem(PopupMenu2);
@@ -269,51 +269,50 @@ void TForm1::FormCreate(TObject*) {
         };
         PopupMenu2->Items()->Add(item);
     }
-    // 5.-7.
+    // The first line type, the job title, and the printer the settings are made for.
     ComboBox3->SetItemIndex(0);
     PrinterRef->SetTitle("RuliformDocument");
     EditPrinterIndex = PrinterRef->PrinterIndex();
-    // 8. The preview and background bitmaps.
+    // The preview and background bitmaps.
     PreviewBitmap = new TABitmap();
     BGBitmap = new TABitmap();
     PreviewBitmap->Canvas()->Font()->SetHeight(12);
-    // 9.
+    // The printer scale, then a first preview size.
     ReadPrinterScale();
-    // 10. A first preview size.
     PreViewBox->SetWidth(PrinterRef->PageWidth() / 8);
     PreViewBox->SetHeight(PrinterRef->PageHeight() / 8);
     PreviewBitmap->SetSize(PreViewBox->Width(), PreViewBox->Height());
     PreViewBox->SetLeft(15);
     PreViewBox->SetTop(15);
-    // 11.-13.
+    // Line colour panel, first paper page, margins at 0 mm, white paper.
     Panel2->SetColor(ColorDialog1->Color());
     PageControl1->SetActivePageIndex(0);
     MarginTop = MarginLeft = MarginRight = MarginBottom = 0.0;
     PaperColor = 0xFFFFFF;
-    // 14.-16.
+    // The unprintable offsets, the printable size, the frame insets at 0 mm.
     PhysOffsetX = PrinterRef->GetDeviceCaps(PHYSICALOFFSETX);
     PhysOffsetY = PrinterRef->GetDeviceCaps(PHYSICALOFFSETY);
     ComputeDrawableSize(); // the frame insets are still 0 here
     FrameInsetLeft = FrameInsetRight = FrameInsetTop = FrameInsetBottom = 0.0;
-    // 17.
+    // The line colour as the dialog holds it.
     SetLineColor(Panel2->Color());
-    // 18. The printer's minimum margins, each through the margin handler.
+    // The printer's minimum margins, each through the margin handler.
     eSpaceT->SetText(TwoDigitText(PhysOffsetY / PxPerMmY));
     eSpaceL->SetText(TwoDigitText(PhysOffsetX / PxPerMmX));
     eSpaceR->SetText(TwoDigitText(PhysOffsetX / PxPerMmX));
     eSpaceB->SetText(TwoDigitText(PhysOffsetY / PxPerMmY));
-    // 19.-21.
+    // The minimum-margin label, the graph pen style and the limit labels.
     lSpace_mm->SetCaption("最低" + TwoDigitText(PhysOffsetX / PxPerMmX) + "mm");
     GraphPenStyle->SetItemIndex(0);
     FillLimitLabels();
-    // 22.-23.
+    // The database and the settings file.
     OpenDatabase();
     IniFile = new TIniFile(ProgramDataFolder() + "/Ruliform.ini");
-    // 24. The start-up update check (its option shown on the menu first).
+    // The start-up update check (its option shown on the menu first).
     CheckForUpdateAtStart();
-    // 25.1 The settings pass; each row guards itself.
+    // The settings pass; each row guards itself.
     ReadSettings();
-    // 25.2 The guarded tail.
+    // The scheme's painting of the bars and panels, under a guard of its own.
     try {
         UpDown5->SetMax(UpDown4->Position());
         for (TToolBar* bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4})
@@ -324,7 +323,7 @@ void TForm1::FormCreate(TObject*) {
         ScrollBox2->SetColor(CurrentSkin->MidColor);
     } catch (...) {
     }
-    // 26. The preview size.
+    // The preview size.
     ApplyPreviewSize();
     // The first error of the settings pass, shown once the window stands (the layer shows it).
     if (SettingsReadError) std::rethrow_exception(std::exchange(SettingsReadError, nullptr));

@@ -1,5 +1,5 @@
-// The main window's controls: what the form description of the original program held,
-// built in code with the captions, items and start values the user first sees.
+// The main window's controls, built in code with the captions, items and start values the user
+// first sees.
 #include "ChromeImages.h"
 #include "FormBuilder.h"
 #include "Unit1.h"

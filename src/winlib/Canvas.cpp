@@ -1,4 +1,4 @@
-// TCanvas: the drawing calls with the original platform's pixel rules, on any surface.
+// TCanvas: the drawing calls with the layer's pixel rules (see Graphics.h), on any surface.
 #include "CanvasImpl.h"
 #include "BitmapPixels.h"
 #include "CanvasBatch.h"
@@ -181,7 +181,8 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
     DrawScope scope(impl_.get());
     const bool fill = brush_.Style() != bsClear;
     if (pen_.Style() == psClear) {
-        // Without a pen the filled area is one pixel smaller, as on the original platform.
+        // Without a pen the filled area is one pixel narrower and shorter: its right and bottom
+        // pixels would be the outline's.
         if (fill) FillSpans(scope, TRect(r.Left, r.Top, r.Right - 1, r.Bottom - 1), brush_.Color());
         return;
     }

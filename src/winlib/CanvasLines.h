@@ -1,5 +1,5 @@
-// Internal: 1-pixel lines as the original platform rasterises them (Bresenham, end pixel left
-// out, fixed device-pixel dash masks), handed to a target as spans and single pixels.
+// Internal: 1-pixel lines as the layer rasterises them (Bresenham, end pixel left out, fixed
+// device-pixel dash masks), handed to a target as spans and single pixels.
 #pragma once
 
 #include "Graphics.h"

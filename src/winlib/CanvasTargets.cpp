@@ -28,7 +28,7 @@ uint32_t RasterTarget::Combine(uint32_t dst) const {
 void RasterTarget::HSpan(int x0, int x1, int y) {
     uint8_t* row = Row(y);
     if (mode_ == pmCopy && bits_ == 32) {
-        // Fills write the fourth byte as 0, like the original platform.
+        // Fills write the fourth byte as 0 (it is not alpha).
         auto* p = reinterpret_cast<uint32_t*>(row);
         std::fill(p + x0, p + x1, bgrx_);
         return;

@@ -60,6 +60,6 @@ void TCanvas::TextOut(int X, int Y, const AnsiString& Text) {
             p->drawText(QPoint(X, Y + ascent), ToQString(Text));
         }
     }
-    // The pen ends after the text, as on the original platform.
+    // The pen position moves on to the end of the text, so a following TextOut can continue it.
     MoveTo(X + width, Y);
 }

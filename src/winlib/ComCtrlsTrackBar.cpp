@@ -86,6 +86,6 @@ void TTrackBar::SetTickMarks(TTickMark t) {
 
 void TTrackBar::SetOrientation(TTrackBarOrientation o) {
     SliderOf(this)->setOrientation(o == trVertical ? Qt::Vertical : Qt::Horizontal);
-    // The original bar has its minimum at the top.
+    // A vertical bar has its minimum at the top.
     SliderOf(this)->setInvertedAppearance(o == trVertical);
 }

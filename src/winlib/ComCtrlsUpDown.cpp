@@ -50,7 +50,7 @@ TUpDown::TUpDown(TComponent* AOwner) : TWinControl(AOwner) {
 void TUpDown::SetAssociate(TEdit* e) {
     associate_ = e;
     if (!e) return;
-    // As the original control does: it takes the right end of the edit, which gets narrower.
+    // The up-down takes the right end of its edit, which gets narrower by its width.
     int w = Width();
     if (e->Parent() != Parent()) SetParent(e->Parent());
     e->SetWidth(std::max(0, e->Width() - w));

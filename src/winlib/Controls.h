@@ -1,5 +1,5 @@
-// Controls of the window-library layer. Values put into a control from code behave as the
-// original library: an edit, check box, radio button, track bar or up-down runs its change or
+// Controls of the window-library layer. Values put into a control from code behave as a user's
+// change does: an edit, check box, radio button, track bar or up-down runs its change or
 // click handler at once, nested, when the value differs; a combo box's index, a panel's
 // colour, a font or a menu check mark runs none. A user's change runs the same handlers.
 // Exceptions that escape a handler run by a user's action reach Application->HandleException.

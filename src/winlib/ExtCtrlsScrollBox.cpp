@@ -1,5 +1,5 @@
 // Scroll boxes: children live on a content area moved by two scroll bars. Child positions are
-// relative to what is visible, as in the original library: Left is the content position minus
+// relative to what is visible: Left is the content position minus
 // the horizontal scroll position.
 #include "ExtCtrls.h"
 

@@ -56,7 +56,7 @@ class TForm : public TWinControl {
     TNotifyEvent OnDeactivate;
     TCloseEvent OnClose;
 
-    // Runs OnCreate under the guard of the original library: an exception is shown with the
+    // Runs OnCreate under a guard: an exception is shown with the
     // application's exception box and the form goes on to exist. Application::CreateForm calls it.
     void DoCreate();
     // Runs OnDestroy once, guarded. The base destructor calls it, but by then a derived form's own

@@ -71,7 +71,7 @@ class TPen : public TPersistent {
 class TBrush : public TPersistent {
   public:
     TColor Color() const { return color_; }
-    // Setting a colour makes the brush solid, as the original library does.
+    // Setting a colour makes the brush solid.
     void SetColor(TColor c) {
         color_ = c;
         style_ = bsSolid;
@@ -148,7 +148,7 @@ struct TEllipseRow {
 };
 
 // Drawing state (pen, brush, font, pen position) lives in the canvas and persists between calls.
-// Pixel rules of the original library: LineTo leaves out its end pixel; Rectangle, FillRect and
+// Pixel rules of the layer: LineTo leaves out its end pixel; Rectangle, FillRect and
 // Ellipse exclude the right and bottom edge; an empty or inverted FillRect fills nothing;
 // TextOut places the top-left corner of the text cell; a clear brush draws text transparently.
 class TCanvas : public TPersistent {
@@ -226,7 +226,7 @@ struct TPictureLimit {
     TPoint Fit(int64_t Width, int64_t Height) const;
 };
 
-// The abstract picture of the original library: bitmaps, JPEG and PNG pictures derive from it.
+// The abstract picture: bitmaps, JPEG and PNG pictures derive from it.
 class TGraphic : public TPersistent {
   public:
     virtual bool Empty() const { return GetEmpty(); }
@@ -279,7 +279,7 @@ class TGraphic : public TPersistent {
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 
-// A device-independent bitmap held in memory with the original library's pixel layouts:
+// A device-independent bitmap held in memory with these pixel layouts:
 // rows padded to 4 bytes; 24 bits are B,G,R; 32 bits are B,G,R,X (the fourth byte is not alpha
 // for drawing); 15 bits are 5-5-5, 16 bits 5-6-5 (little-endian words); 1, 4 and 8 bits index
 // the colour table, the leftmost pixel in the highest bits. A new bitmap is pfDevice, which

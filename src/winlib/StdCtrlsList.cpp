@@ -55,7 +55,7 @@ class TListDelegate : public QStyledItemDelegate {
         if (!(opt.state & QStyle::State_Enabled)) state |= odDisabled;
         TCanvas* c = &impl->canvas;
         c->Font()->Assign(box_->Font());
-        // As the original library prepares it: selected items on the highlight colour.
+        // The canvas comes prepared: selected items on the highlight colour.
         c->Brush()->SetColor((state & odSelected) ? clHighlight : box_->Color());
         if (state & odSelected) c->Font()->SetColor(clHighlightText);
         QRect r = opt.rect;
@@ -208,7 +208,7 @@ void TListBox::SetSelected(int i, bool s) {
 }
 
 int TListBox::SelCount() const {
-    if (!multiSelect_) return -1; // as the original list answers a single-selection list
+    if (!multiSelect_) return -1; // a single-selection list has no count of selected items
     return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
 }
 

@@ -39,7 +39,7 @@ class LogPaperTest : public PlainPageTest {
         return c;
     }
 
-    // The line positions of one logarithmic axis in millimetres, as the rules describe them:
+    // The line positions of one logarithmic axis in millimetres:
     // index 0 at 0, then in every group the intervals min * ratio^1 ... min * ratio^9.
     static std::vector<double> RatioPositions(int groups, double min, double ratio) {
         std::vector<double> at{0.0};

@@ -126,7 +126,7 @@ TEST(HeaderDateText, WithAndWithoutTheDate) {
     EXPECT_EQ(DateFieldText(true, Saturday3Oct2009()), AnsiString("Date: 2009.10.3(土)"));
 }
 
-// The date field as the rules place it: an underline as wide as the sample at 14 mm, the text
+// Where the date field belongs: an underline as wide as the sample at 14 mm, the text
 // standing on it from 9 mm.
 class DateFieldTest : public NotebookHeaderTest {
   protected:

@@ -19,7 +19,7 @@ class MarkPreviewTest : public DecorationTest, public ::testing::WithParamInterf
         f->FontDialog3->Font()->SetStyle(fsBold);
         f->TntEdit1->SetText("AB▼");
     }
-    // The mark as the rules place it: W, H the bitmap, the borders in preview pixels.
+    // The mark where it belongs, drawn on a blank bitmap: W, H the bitmap, the borders in preview pixels.
     std::unique_ptr<TBitmap> ExpectedMark(const CornerCase& k, float ox, float oy) const {
         auto b = Blank();
         TCanvas* c = b->Canvas();

@@ -9,7 +9,7 @@ class PageNumberPreviewTest : public DecorationTest {
         f->FontDialog2->Font()->SetSize(6);
         f->CheckBox2->SetChecked(true);
     }
-    // The footer as the rules place it, drawn on a blank bitmap.
+    // The footer where it belongs, drawn on a blank bitmap.
     std::unique_ptr<TBitmap> ExpectedFooter(int borderPx) const {
         auto b = Blank();
         TCanvas* c = b->Canvas();
