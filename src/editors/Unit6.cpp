@@ -1,5 +1,5 @@
-// The paper-setting download window. Its buttons do nothing yet; the list drops its selected
-// items on ".".
+// The paper-setting download window, made at start and never shown: its buttons have no
+// handlers; the list drops its selected items on ".".
 #include "Unit6.h"
 
 #include "shell/FormBuilder.h"
