@@ -118,7 +118,10 @@ void RasterEllipseLattice(TBitmap& b, const std::vector<Extents>& columnSets,
         const int top = std::min(row.Top, row.Bottom), h = std::abs(row.Bottom - row.Top);
         if (h == 0) continue;
         const int y0 = std::max(top, clip.Top), y1 = std::min(top + h, clip.Bottom);
-        for (const auto& [w, columns] : sets[row.Columns]) {
+        for (const auto& entry : sets[row.Columns]) {
+            // Named apart from a structured binding, which some compilers cannot capture.
+            const int w = entry.first;
+            const auto& columns = entry.second;
             auto& shape = shapes[{w, h}];
             if (!shape) shape = std::make_unique<Shape>(w, h);
             for (int y = y0; y < y1; ++y) {
