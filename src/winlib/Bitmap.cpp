@@ -226,19 +226,23 @@ void TBitmap::Assign(TPersistent* Source) {
     TGraphic::Assign(Source);
 }
 
-void TBitmap::MoveFrom(TBitmap& Source) {
-    if (&Source == this) return;
+void TBitmap::TakePixels(TBitmap& Source) {
     bits_ = std::move(Source.bits_);
     colors_ = std::move(Source.colors_);
     width_ = Source.width_;
     height_ = Source.height_;
     stride_ = Source.stride_;
     format_ = Source.format_;
-    transparentColor_ = Source.transparentColor_;
     if (palette_) {
         DeletePalette(palette_);
         palette_ = 0;
     }
+}
+
+void TBitmap::MoveFrom(TBitmap& Source) {
+    if (&Source == this) return;
+    TakePixels(Source);
+    transparentColor_ = Source.transparentColor_;
     SetTransparent(Source.Transparent());
     Touch();
     Changed(this);

@@ -233,16 +233,7 @@ void TBitmap::LoadFromStream(TStream* Stream) {
         if (fileStride > rowBytes && height > 0) Stream->Seek(fileStride - rowBytes, soCurrent);
     }
 
-    bits_.swap(loaded.bits_);
-    colors_.swap(loaded.colors_);
-    width_ = loaded.width_;
-    height_ = loaded.height_;
-    stride_ = loaded.stride_;
-    format_ = loaded.format_;
-    if (palette_) {
-        DeletePalette(palette_);
-        palette_ = 0;
-    }
+    TakePixels(loaded);
     Touch();
     Changed(this);
 }

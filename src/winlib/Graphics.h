@@ -331,6 +331,9 @@ class TBitmap : public TGraphic {
   private:
     friend class TBitmapCanvasImpl;
     void Reallocate(int w, int h, TPixelFormat f, bool keepPixels);
+    // Takes Source's pixels, colour table, size and format (Source's storage is left moved
+    // from) and drops our palette; announces nothing.
+    void TakePixels(TBitmap& Source);
     void Touch();
     int width_ = 0, height_ = 0, stride_ = 0;
     TPixelFormat format_ = pfDevice;
