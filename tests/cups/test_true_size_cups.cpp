@@ -3,6 +3,7 @@
 // the document cups-pdf writes. Every line lies within one device pixel of its place,
 // millimetres x 600 / 25.4 from the paper's edge.
 #include "CupsWindowFixture.h"
+#include "TrueSizeGrid.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,9 +13,7 @@ namespace {
 using printertest::FoundLine;
 using printertest::LinesAcross;
 
-constexpr int kDpi = 600;
-constexpr double kPxPerMm = kDpi / 25.4;
-constexpr double kMarginMm = 10, kCellMm = 10;
+using namespace truesize;
 
 struct CupsSheet {
     const char* paper;
@@ -43,15 +42,7 @@ TEST_P(CupsTrueSize, EveryGridLineLiesWithinAPixelOfItsPlaceOnThePaper) {
     const bool landscape = sheet.orientation == poLandscape;
     const double widthMm = (landscape ? sheet.heightPt : sheet.widthPt) * 25.4 / 72;
     const double heightMm = (landscape ? sheet.widthPt : sheet.heightPt) * 25.4 / 72;
-    const int across = static_cast<int>((widthMm - 2 * kMarginMm) / kCellMm);
-    const int down = static_cast<int>((heightMm - 2 * kMarginMm) / kCellMm);
-    for (TEdit* e : {f->eSpaceT, f->eSpaceL, f->eSpaceR, f->eSpaceB})
-        e->SetText("10");
-    f->eMmX->SetText("10");
-    f->eMmY->SetText("10");
-    f->eDotX->SetText(IntToStr(across));
-    f->eDotY->SetText(IntToStr(down));
-    f->Edit32->SetText("0.1");
+    const auto [across, down] = TypeGrid(f, widthMm, heightMm);
     ASSERT_EQ(f->eDotX->Text(), IntToStr(across));
     ASSERT_EQ(f->eDotY->Text(), IntToStr(down));
 

@@ -2,6 +2,7 @@
 // the PDF printer at 600 dpi on every paper in both orientations, rendered with poppler; each
 // line must lie within one device pixel of its place, millimetres x 600 / 25.4 from the paper's
 // edge. Nothing here reads the program's own scale.
+#include "TrueSizeGrid.h"
 #include "shell/MainWindowFixture.h"
 #include "winlib/PrintDialogs.h"
 #include "winlib/test_printer_util.h"
@@ -17,9 +18,7 @@ using printertest::FoundLine;
 using printertest::LinesAcross;
 using printertest::PdfInfo;
 
-constexpr int kDpi = 600;
-constexpr double kPxPerMm = kDpi / 25.4;
-constexpr double kMarginMm = 10, kCellMm = 10;
+using namespace truesize;
 
 struct Sheet {
     const char* paper;
@@ -58,15 +57,7 @@ TEST_P(TrueSizePrint, EveryGridLineLiesWithinAPixelOfItsPlaceOnThePaper) {
     f->PrintSetupExecute(f->PrintSetup);
 
     // 10 mm cells from 10 mm margins, as many as the paper holds.
-    const int across = static_cast<int>((WidthMm() - 2 * kMarginMm) / kCellMm);
-    const int down = static_cast<int>((HeightMm() - 2 * kMarginMm) / kCellMm);
-    for (TEdit* e : {f->eSpaceT, f->eSpaceL, f->eSpaceR, f->eSpaceB})
-        e->SetText("10");
-    f->eMmX->SetText("10");
-    f->eMmY->SetText("10");
-    f->eDotX->SetText(IntToStr(across));
-    f->eDotY->SetText(IntToStr(down));
-    f->Edit32->SetText("0.1");
+    const auto [across, down] = TypeGrid(f, WidthMm(), HeightMm());
     f->CheckGraphPaper1->SetChecked(false);
     f->PageControl1->SetActivePageIndex(0);
     ASSERT_EQ(f->eDotX->Text(), IntToStr(across)) << "the grid fits the paper";
