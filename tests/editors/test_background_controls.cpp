@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 DialogAnswer PictureAnswer(bool ok, const std::string& name = "") {
@@ -26,6 +27,18 @@ DialogAnswer PictureAnswer(bool ok, const std::string& name = "") {
 
 class BackgroundControlsTest : public EditorTest {
   protected:
+    // The picture's size and offset edits, the field each fills, and its value for a bad text.
+    struct SizeEdit {
+        TEdit* edit;
+        double* field;
+        double fallback;
+    };
+    std::vector<SizeEdit> SizeEdits() const {
+        return {{f->Edit21, &f->BGWidth, 100.0},
+                {f->Edit22, &f->BGHeight, 100.0},
+                {f->Edit39, &f->BGLeft, 0.0},
+                {f->Edit40, &f->BGTop, 0.0}};
+    }
     // A w x h picture whose pixels are all different: RGB(x * 40, y * 40, 7).
     static void Paint(TBitmap& b, int w, int h) {
         b.SetPixelFormat(pf24bit);
@@ -235,16 +248,7 @@ TEST_F(BackgroundControlsTest, ClearingForgetsThePathButKeepsThePixels) {
 }
 
 TEST_F(BackgroundControlsTest, NumberEditsFillTheirFieldsOrFallBack) {
-    struct Case {
-        TEdit* edit;
-        double* field;
-        double fallback;
-    };
-    const Case cases[] = {{f->Edit21, &f->BGWidth, 100.0},
-                          {f->Edit22, &f->BGHeight, 100.0},
-                          {f->Edit39, &f->BGLeft, 0.0},
-                          {f->Edit40, &f->BGTop, 0.0}};
-    for (const Case& c : cases) {
+    for (const SizeEdit& c : SizeEdits()) {
         MarkPreviewStale();
         c.edit->SetText("42.5");
         EXPECT_DOUBLE_EQ(*c.field, 42.5) << c.edit->Name();
@@ -261,16 +265,7 @@ TEST_F(BackgroundControlsTest, SizesAndOffsetsFarBeyondThePaperFallBackAndAreNot
     // With a picture shown, a size or offset with no pixel position raised an error at every
     // rebuild and was stored for the next start. Ten A4 lengths (2970 mm) is the reach.
     Choose(WriteBmp("far.bmp", 4, 3));
-    struct Case {
-        TEdit* edit;
-        double* field;
-        double fallback;
-    };
-    const Case cases[] = {{f->Edit21, &f->BGWidth, 100.0},
-                          {f->Edit22, &f->BGHeight, 100.0},
-                          {f->Edit39, &f->BGLeft, 0.0},
-                          {f->Edit40, &f->BGTop, 0.0}};
-    for (const Case& c : cases) {
+    for (const SizeEdit& c : SizeEdits()) {
         for (const char* typed : {"9999999999", "-1e308", "2971"}) {
             MarkPreviewStale();
             c.edit->UserSetText(typed);
