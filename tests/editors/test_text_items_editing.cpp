@@ -3,7 +3,7 @@
 #include "EditorFixture.h"
 
 #include "editors/Unit8.h"
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 
 class TextItemsEditingTest : public EditorTest {
   protected:

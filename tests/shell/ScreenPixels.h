@@ -2,7 +2,7 @@
 // waiting for the window system to settle on a condition (never for a fixed time).
 #pragma once
 
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 #include "winlib/Forms.h"
 
 #include "EventWait.h"

@@ -3,7 +3,7 @@
 #include "test_update_check_server.h"
 
 #include "shell/AboutUnit.h"
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 #include "winlib/Shell.h"
 
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 // another, whatever places the settings file holds for them.
 #include "MainWindowFixture.h"
 
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 
 #include <QFontMetrics>
 

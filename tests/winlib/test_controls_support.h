@@ -4,7 +4,7 @@
 
 #include "test_forms_support.h"
 
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 #include "winlib/ExtCtrls.h"
 
 #include "EventWait.h"

@@ -2,7 +2,7 @@
 #include "test_forms_support.h"
 
 #include "winlib/Dialogs.h"
-#include "winlib/FontDialogWindow.h"
+#include "winlib/qt/FontDialogWindow.h"
 #include "winlib/OpenPictureDialogImpl.h"
 
 #include <QCheckBox>

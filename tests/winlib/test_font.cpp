@@ -1,5 +1,5 @@
 #include "winlib/Graphics.h"
-#include "winlib/FontMapping.h"
+#include "winlib/qt/FontMapping.h"
 #include "winlib/SysUtils.h"
 
 #include <gtest/gtest.h>

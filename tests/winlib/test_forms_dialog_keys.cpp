@@ -1,7 +1,7 @@
 // What a window does with the keys no control took: Return and Escape in dialogs.
 #include "test_forms_support.h"
 
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 #include "winlib/StdCtrls.h"
 
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // controls as enter and exit.
 #include "test_forms_support.h"
 
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 #include "winlib/StdCtrls.h"
 
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 // Creation, running, termination and destruction of forms through the application object.
 #include "test_forms_support.h"
 
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 
 #include "winlib/StdCtrls.h"
 #include "winlib/SysUtils.h"

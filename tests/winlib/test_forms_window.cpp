@@ -1,7 +1,7 @@
 // Window behaviour of forms: modal running, showing, placement, border width, state, activation.
 #include "test_forms_support.h"
 
-#include "winlib/FormImpl.h"
+#include "winlib/qt/FormImpl.h"
 #include "winlib/StdCtrls.h"
 
 #include <QDeadlineTimer>

@@ -9,7 +9,7 @@
 #include "shell/SecondaryForms.h"
 #include "shell/Unit1.h"
 #include "shell/Yxfile.h"
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 #include "winlib/DialogScript.h"
 #include "winlib/Printers.h"
 

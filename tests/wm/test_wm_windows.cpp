@@ -7,7 +7,7 @@
 #include "shell/AboutUnit.h"
 #include "shell/SecondaryForms.h"
 #include "shell/Unit1.h"
-#include "winlib/ControlImpl.h"
+#include "winlib/qt/ControlImpl.h"
 
 #include <QFontMetrics>
 #include <QWidget>

@@ -1,0 +1,164 @@
+#include "CanvasTargets.h"
+#include "winlib/BitmapPixels.h"
+#include "CanvasQt.h"
+
+#include <QPainter>
+
+namespace cnv {
+
+RasterTarget::RasterTarget(TBitmap& b, TColor color, TPenMode mode)
+    : b_(b), rows_(b.Empty() ? nullptr : b.ScanLine(0)), stride_(static_cast<size_t>(b.BytesPerScanline())),
+      bgrx_(bmpx::ColorToBgrx(color)), mode_(mode), bits_(b.BitsPerPixel()) {}
+
+uint32_t RasterTarget::Combine(uint32_t dst) const {
+    switch (mode_) {
+    case pmNot:
+        return ~dst & 0x00FFFFFF;
+    case pmXor:
+        return (dst ^ bgrx_) & 0x00FFFFFF;
+    case pmMerge:
+        return (dst | bgrx_) & 0x00FFFFFF;
+    case pmMask:
+        return dst & bgrx_ & 0x00FFFFFF;
+    default:
+        return bgrx_;
+    }
+}
+
+void RasterTarget::HSpan(int x0, int x1, int y) {
+    uint8_t* row = Row(y);
+    if (mode_ == pmCopy && bits_ == 32) {
+        // Fills write the fourth byte as 0 (it is not alpha).
+        auto* p = reinterpret_cast<uint32_t*>(row);
+        std::fill(p + x0, p + x1, bgrx_);
+        return;
+    }
+    if (mode_ == pmCopy && bits_ == 24) {
+        const uint8_t b = uint8_t(bgrx_), g = uint8_t(bgrx_ >> 8), r = uint8_t(bgrx_ >> 16);
+        for (uint8_t* p = row + 3 * x0; p < row + 3 * x1; p += 3) {
+            p[0] = b;
+            p[1] = g;
+            p[2] = r;
+        }
+        return;
+    }
+    for (int x = x0; x < x1; ++x)
+        Pixel(x, y);
+}
+
+void RasterTarget::VSpan(int x, int y0, int y1) {
+    for (int y = y0; y < y1; ++y)
+        Pixel(x, y);
+}
+
+void RasterTarget::Pixel(int x, int y) {
+    uint8_t* row = Row(y);
+    const std::vector<TRGBQuad>& table = b_.ColorTable();
+    if (mode_ == pmCopy) {
+        if (bits_ == 32) {
+            reinterpret_cast<uint32_t*>(row)[x] = bgrx_;
+            return;
+        }
+        bmpx::Write(row, x, bits_, bgrx_, table);
+        return;
+    }
+    bmpx::Write(row, x, bits_, Combine(bmpx::Read(row, x, bits_, table) & 0x00FFFFFF), table);
+}
+
+void RasterTarget::Fill(const TRect& r) {
+    for (int y = r.Top; y < r.Bottom; ++y)
+        HSpan(r.Left, r.Right, y);
+}
+
+VectorTarget::VectorTarget(QPainter& p, TColor color) : p_(p), color_(color) {}
+
+void VectorTarget::HSpan(int x0, int x1, int y) {
+    p_.fillRect(QRect(x0, y, x1 - x0, 1), ToQColor(color_));
+}
+
+void VectorTarget::VSpan(int x, int y0, int y1) {
+    p_.fillRect(QRect(x, y0, 1, y1 - y0), ToQColor(color_));
+}
+
+void VectorTarget::Pixel(int x, int y) {
+    if (count_++ == 0) first_ = TPoint(x, y);
+    last_ = TPoint(x, y);
+}
+
+void VectorTarget::EndRun() {
+    if (count_ == 0) return;
+    // A square-capped cosmetic line through the pixel centres covers exactly the run.
+    QPen pen(ToQColor(color_), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    p_.setBrush(Qt::NoBrush);
+    p_.drawLine(QPointF(first_.x + 0.5, first_.y + 0.5), QPointF(last_.x + 0.5, last_.y + 0.5));
+    count_ = 0;
+}
+
+bool VectorTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi,
+                              DashMask Mask, int StylePos) {
+    // The mask as on/off lengths starting with an on run, and where step KLo falls in it.
+    int first = 0;
+    while (first < Mask.period && !Mask.on[first])
+        ++first;
+    if (first == Mask.period) return true; // nothing on: nothing to draw
+    QVector<qreal> pattern;
+    bool state = true;
+    int run = 0;
+    for (int i = 0; i < Mask.period; ++i) {
+        const bool on = Mask.on[(first + i) % Mask.period];
+        if (on != state) {
+            pattern.push_back(run);
+            run = 0;
+            state = on;
+        }
+        ++run;
+    }
+    pattern.push_back(run);
+    if (pattern.size() % 2) pattern.push_back(0);
+    const int64_t offset = (((StylePos + KLo - first) % Mask.period) + Mask.period) % Mask.period;
+    // Step k covers the unit from the edge of its pixel in the direction of travel.
+    const double a = SM > 0 ? double(M0 + KLo) : double(M0 - KLo + 1);
+    const double b = SM > 0 ? double(M0 + KHi) : double(M0 - KHi + 1);
+    QPen pen(ToQColor(color_), 1, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    pen.setDashPattern(pattern);
+    pen.setDashOffset(double(offset));
+    p_.setPen(pen);
+    p_.setBrush(Qt::NoBrush);
+    const double c = double(N0) + 0.5;
+    if (XMajor)
+        p_.drawLine(QPointF(a, c), QPointF(b, c));
+    else
+        p_.drawLine(QPointF(c, a), QPointF(c, b));
+    return true;
+}
+
+BatchTarget::BatchTarget(VectorBatch& b, TColor color, std::function<QPainter*()> painter)
+    : b_(b), color_(color), painter_(std::move(painter)) {}
+
+void BatchTarget::HSpan(int x0, int x1, int y) {
+    b_.Rect(color_, x0, y, x1, y + 1);
+}
+
+void BatchTarget::VSpan(int x, int y0, int y1) {
+    b_.Rect(color_, x, y0, x + 1, y1);
+}
+
+void BatchTarget::Pixel(int x, int y) {
+    if (count_++ == 0) first_ = TPoint(x, y);
+    last_ = TPoint(x, y);
+}
+
+void BatchTarget::EndRun() {
+    if (count_ > 0) b_.Run(color_, first_, last_);
+    count_ = 0;
+}
+
+bool BatchTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi,
+                             DashMask Mask, int StylePos) {
+    QPainter* p = painter_();
+    return !p || VectorTarget(*p, color_).DashedLine(XMajor, M0, SM, N0, KLo, KHi, Mask, StylePos);
+}
+
+} // namespace cnv

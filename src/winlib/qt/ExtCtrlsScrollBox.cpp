@@ -1,0 +1,178 @@
+// Scroll boxes: children live on a content area moved by two scroll bars. Child positions are
+// relative to what is visible: Left is the content position minus
+// the horizontal scroll position.
+#include "winlib/ExtCtrls.h"
+
+#include "ControlImpl.h"
+#include "winlib/Forms.h"
+
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+class TScrollBoxImpl;
+
+class TScrollBoxWidget : public QWidget {
+  public:
+    explicit TScrollBoxWidget(TScrollBox* box) : box_(box) {}
+
+  protected:
+    void wheelEvent(QWheelEvent* ev) override;
+
+  private:
+    TScrollBox* box_;
+};
+
+class TScrollBoxImpl : public TControlImpl {
+  public:
+    TScrollBoxImpl(TScrollBox* b, TScrollBoxWidget* w) : TControlImpl(b, w), box(b) {
+        viewport = new QWidget(w);
+        content = new QWidget(viewport);
+        horz = new QScrollBar(Qt::Horizontal, w);
+        vert = new QScrollBar(Qt::Vertical, w);
+        Watch(viewport);
+        Watch(content);
+        auto follow = [this](int) {
+            if (programWrites) return;
+            hpos = horz->value();
+            vpos = vert->value();
+            content->move(-hpos, -vpos);
+        };
+        QObject::connect(horz, &QScrollBar::valueChanged, w, follow);
+        QObject::connect(vert, &QScrollBar::valueChanged, w, follow);
+    }
+    TScrollBox* box;
+    QWidget* viewport;
+    QWidget* content;
+    QScrollBar* horz;
+    QScrollBar* vert;
+    int hrange = 0, vrange = 0, hpos = 0, vpos = 0;
+
+    QWidget* ClientWidget() const override { return content; }
+    QPoint ChildOffset() const override { return QPoint(hpos, vpos); }
+
+    // The visible client size: the box less the scroll bars that are shown.
+    QSize ClientSize() const override {
+        QSize s = TControlImpl::ClientSize();
+        int bar = Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        bool v = vrange > s.height();
+        bool h = hrange > s.width() - (v ? bar : 0);
+        if (h && !v) v = vrange > s.height() - bar;
+        return QSize(std::max(0, s.width() - (v ? bar : 0)), std::max(0, s.height() - (h ? bar : 0)));
+    }
+
+    void ApplyBounds(int l, int t, int w, int h) override {
+        TControlImpl::ApplyBounds(l, t, w, h);
+        Layout();
+    }
+    void ChildChanged(TControl*) override {
+        if (box->AutoScroll()) FitRange();
+    }
+
+    // With AutoScroll the ranges reach the right and bottom edges of the children.
+    void FitRange() {
+        int r = 0, b = 0;
+        for (int i = 0; i < box->ControlCount(); ++i) {
+            TControl* c = box->Controls(i);
+            if (!c->Visible()) continue;
+            r = std::max(r, c->Left() + hpos + c->Width());
+            b = std::max(b, c->Top() + vpos + c->Height());
+        }
+        if (r == hrange && b == vrange) return;
+        hrange = r;
+        vrange = b;
+        Layout();
+    }
+
+    void Layout() {
+        QSize full = TControlImpl::ClientSize();
+        QSize client = ClientSize();
+        int bar = Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        bool h = client.height() < full.height(), v = client.width() < full.width();
+        hpos = std::clamp(hpos, 0, std::max(0, hrange - client.width()));
+        vpos = std::clamp(vpos, 0, std::max(0, vrange - client.height()));
+        ++programWrites;
+        {
+            QSignalBlocker bh(horz), bv(vert);
+            horz->setVisible(h);
+            vert->setVisible(v);
+            horz->setGeometry(0, full.height() - bar, client.width(), bar);
+            vert->setGeometry(full.width() - bar, 0, bar, client.height());
+            horz->setRange(0, std::max(0, hrange - client.width()));
+            vert->setRange(0, std::max(0, vrange - client.height()));
+            horz->setPageStep(std::max(1, client.width()));
+            vert->setPageStep(std::max(1, client.height()));
+            horz->setValue(hpos);
+            vert->setValue(vpos);
+        }
+        --programWrites;
+        viewport->setGeometry(0, 0, client.width(), client.height());
+        content->setGeometry(-hpos, -vpos, std::max(hrange, client.width()),
+                             std::max(vrange, client.height()));
+    }
+};
+
+TScrollBoxImpl* BoxImpl(const TScrollBox* b) {
+    return static_cast<TScrollBoxImpl*>(b->Impl());
+}
+
+void TScrollBoxWidget::wheelEvent(QWheelEvent* ev) {
+    // The box itself does not scroll on the wheel; the program's handler does.
+    ev->accept();
+    TMouseWheelEvent handler = box_->OnMouseWheel;
+    if (!handler) return;
+    QPoint global = ev->globalPosition().toPoint();
+    bool handled = false;
+    RunGuarded([&] {
+        handler(box_, ShiftStateOf(ev->modifiers(), ev->buttons()), ev->angleDelta().y(),
+                TPoint(global.x(), global.y()), handled);
+    });
+}
+} // namespace
+
+TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new TScrollBoxWidget(this);
+    SetImpl(std::make_unique<TScrollBoxImpl>(this, w));
+    SetBounds(0, 0, 185, 41);
+}
+
+int TScrollBox::HorzRange() const {
+    return BoxImpl(this)->hrange;
+}
+int TScrollBox::VertRange() const {
+    return BoxImpl(this)->vrange;
+}
+int TScrollBox::HorzPosition() const {
+    return BoxImpl(this)->hpos;
+}
+int TScrollBox::VertPosition() const {
+    return BoxImpl(this)->vpos;
+}
+
+void TScrollBox::SetHorzRange(int r) {
+    BoxImpl(this)->hrange = std::max(0, r);
+    BoxImpl(this)->Layout();
+}
+
+void TScrollBox::SetVertRange(int r) {
+    BoxImpl(this)->vrange = std::max(0, r);
+    BoxImpl(this)->Layout();
+}
+
+void TScrollBox::SetHorzPosition(int p) {
+    BoxImpl(this)->hpos = p;
+    BoxImpl(this)->Layout();
+}
+
+void TScrollBox::SetVertPosition(int p) {
+    BoxImpl(this)->vpos = p;
+    BoxImpl(this)->Layout();
+}
+
+void TScrollBox::SetAutoScroll(bool a) {
+    autoScroll_ = a;
+    if (a) BoxImpl(this)->FitRange();
+}

@@ -1,0 +1,272 @@
+// The Qt side of forms: frame geometry, border width, window flags and the window events.
+#include "FormImpl.h"
+
+#include "winlib/AppImpl.h"
+
+#include "winlib/StdCtrls.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace {
+
+// The first button under the control, in the order the controls were added, that the user
+// could press now (shown and enabled) and that Wanted accepts.
+template <class Pred> TButton* FindButton(const TWinControl* c, Pred Wanted) {
+    for (int i = 0; i < c->ControlCount(); ++i) {
+        TControl* child = c->Controls(i);
+        if (auto* b = dynamic_cast<TButton*>(child); b && Wanted(b) && b->CanFocus()) return b;
+        if (auto* wc = dynamic_cast<TWinControl*>(child))
+            if (TButton* b = FindButton(wc, Wanted)) return b;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TFormImpl::TFormImpl(TForm* form, QWidget* window)
+    : TControlImpl(form, window), form_(form), client_(new QWidget(window)) {
+    client_->show();
+    bounds_ = TRect(0, 0, window->width(), window->height());
+    LayoutClient();
+}
+
+QMargins TFormImpl::FrameMargins() const {
+    QWidget* w = Widget();
+    if (!w || !w->isVisible()) return QMargins();
+    const QRect f = w->frameGeometry(), g = w->geometry();
+    return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+}
+
+TRect TFormImpl::Bounds() const {
+    QWidget* w = Widget();
+    if (!w || !w->isVisible()) return bounds_;
+    const QRect f = w->frameGeometry();
+    return TRect(f.left(), f.top(), f.right() + 1, f.bottom() + 1);
+}
+
+void TFormImpl::ApplyBounds(int l, int t, int w, int h) {
+    QWidget* win = Widget();
+    if (!win) return;
+    // The minimum size constrains the bounds the program asks for too, as the form's constraints do.
+    if (!fixedSize_) {
+        w = std::max(w, win->minimumWidth());
+        h = std::max(h, win->minimumHeight());
+    }
+    // A move alone keeps a client size asked for before the frame was known.
+    if (applyingClientSize_ || w != bounds_.Width() || h != bounds_.Height())
+        clientSizeWanted_ = applyingClientSize_;
+    bounds_ = TRect(l, t, l + w, t + h);
+    const QMargins m = FrameMargins();
+    win->move(l, t); // a window's position is that of its frame
+    ResizeWindow(std::max(w - m.left() - m.right(), 0), std::max(h - m.top() - m.bottom(), 0));
+    LayoutClient();
+}
+
+void TFormImpl::ResizeWindow(int w, int h) {
+    QWidget* win = Widget();
+    // A window without a sizing border has one size, which the window manager must keep too.
+    if (fixedSize_)
+        win->setFixedSize(w, h);
+    else
+        win->resize(w, h);
+}
+
+QSize TFormImpl::ClientSize() const {
+    QWidget* w = Widget();
+    if (!w) return QSize();
+    return QSize(std::max(w->width() - 2 * borderWidth_, 0), std::max(w->height() - 2 * borderWidth_, 0));
+}
+
+void TFormImpl::SetClientSize(int w, int h) {
+    const TRect b = Bounds();
+    const QSize c = ClientSize();
+    wantedClient_ = QSize(std::max(w, 0), std::max(h, 0));
+    applyingClientSize_ = true;
+    form_->SetBounds(b.Left, b.Top, b.Width() + w - c.width(), b.Height() + h - c.height());
+    applyingClientSize_ = false;
+}
+
+void TFormImpl::ApplyVisible(bool v) {
+    QWidget* w = Widget();
+    if (!w || !ready) return;
+    if (v) {
+        // An already visible window comes to the front.
+        if (w->isVisible()) w->raise();
+        w->show();
+        w->activateWindow();
+    } else {
+        w->hide();
+    }
+}
+
+void TFormImpl::ApplyCaption(const AnsiString& c) {
+    if (Widget()) Widget()->setWindowTitle(ToQString(c));
+}
+
+void TFormImpl::SetBorderWidth(int w) {
+    borderWidth_ = std::max(w, 0);
+    LayoutClient();
+}
+
+void TFormImpl::LayoutClient() {
+    QWidget* w = Widget();
+    if (!w) return;
+    const QSize c = ClientSize();
+    client_->setGeometry(borderWidth_, borderWidth_, c.width(), c.height());
+}
+
+void TFormImpl::ApplyWindowFlags(TFormBorderStyle border, TFormStyle style) {
+    QWidget* w = Widget();
+    if (!w) return;
+    Qt::WindowFlags f = Qt::Window;
+    switch (border) {
+    case bsNone:
+        f |= Qt::FramelessWindowHint;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        f = Qt::Tool;
+        break;
+    case bsDialog:
+        f = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        break;
+    default:
+        break;
+    }
+    if (style == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
+    const bool fixed = border != bsSizeable && border != bsSizeToolWin;
+    if (fixed != fixedSize_) {
+        fixedSize_ = fixed;
+        if (fixed) {
+            w->setFixedSize(w->size());
+        } else {
+            w->setMinimumSize(0, 0);
+            w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+    }
+    if (w->windowFlags() == f) return;
+    // Changing the flags hides the window; a visible one comes back where it was.
+    const bool visible = w->isVisible();
+    const TRect b = Bounds();
+    w->setWindowFlags(f);
+    if (visible) {
+        ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
+        w->show();
+    }
+}
+
+TRect TFormImpl::NormalBounds() const {
+    QWidget* w = Widget();
+    if (w && w->isVisible() &&
+        !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return Bounds();
+    return bounds_;
+}
+
+void TFormImpl::CenterOn(const TRect& area) {
+    const TRect b = Bounds();
+    MoveTo(area.Left + (area.Width() - b.Width()) / 2, area.Top + (area.Height() - b.Height()) / 2);
+    // The frame's size is not known before the window manager has framed the window: centre
+    // again then, with it.
+    centreArea_ = area;
+    centrePending_ = framePending_;
+}
+
+void TFormImpl::MoveTo(int l, int t) {
+    QWidget* win = Widget();
+    if (!win) return;
+    // Only the place changes: a client size asked for is still applied once the frame is known.
+    bounds_ = TRect(l, t, l + bounds_.Width(), t + bounds_.Height());
+    win->move(l, t);
+}
+
+bool TFormImpl::DialogKey(QKeyEvent* ev) {
+    if (ev->modifiers() & ~Qt::KeypadModifier) return false;
+    switch (ev->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // The focused button, else the default one.
+        auto* b = Widget()->focusWidget() ? dynamic_cast<TButton*>(ControlOfWidget(Widget()->focusWidget()))
+                                          : nullptr;
+        if (!b || !b->CanFocus()) b = FindButton(form_, [](TButton* x) { return x->Default(); });
+        if (!b) return false;
+        b->Click();
+        return true;
+    }
+    case Qt::Key_Escape:
+        if (TButton* b = FindButton(form_, [](TButton* x) { return x->Cancel(); })) {
+            b->Click();
+            return true;
+        }
+        // A dialog without a cancel button closes, as dialogs do.
+        if (form_->BorderStyle() != bsDialog) return false;
+        RunGuarded([this] { form_->Close(); });
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
+    QWidget* w = Widget();
+    if (obj == w) {
+        switch (ev->type()) {
+        case QEvent::KeyPress:
+            // A key the focused control left unused reaches the window: the form's own key
+            // handler first, then the dialog keys.
+            if (TControlImpl::eventFilter(obj, ev)) return true;
+            return DialogKey(static_cast<QKeyEvent*>(ev));
+        case QEvent::Close:
+            // The form decides: OnClose may keep it open, hide it or end the program.
+            ev->ignore();
+            RunGuarded([this] { form_->Close(); });
+            return true;
+        case QEvent::ActivationChange: {
+            const bool active = w->isActiveWindow();
+            RunGuarded([this, active] {
+                TNotifyEvent e = active ? form_->OnActivate : form_->OnDeactivate;
+                if (e) e(form_);
+            });
+            break;
+        }
+        case QEvent::Resize:
+            LayoutClient();
+            [[fallthrough]];
+        case QEvent::Move:
+            if (w->isVisible() &&
+                !(w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+                const QMargins m = FrameMargins();
+                if (framePending_ && !m.isNull()) {
+                    // The window manager has framed the window: give it the size asked for.
+                    framePending_ = false;
+                    if (clientSizeWanted_) {
+                        ResizeWindow(wantedClient_.width() + 2 * borderWidth_,
+                                     wantedClient_.height() + 2 * borderWidth_);
+                        LayoutClient();
+                        bounds_ = Bounds();
+                    } else {
+                        const TRect b = bounds_;
+                        ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
+                    }
+                    if (centrePending_) {
+                        centrePending_ = false;
+                        const QMargins fm = FrameMargins();
+                        const QSize c = w->size().grownBy(fm);
+                        MoveTo(centreArea_.Left + (centreArea_.Width() - c.width()) / 2,
+                               centreArea_.Top + (centreArea_.Height() - c.height()) / 2);
+                    }
+                } else {
+                    bounds_ = Bounds();
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return TControlImpl::eventFilter(obj, ev);
+}

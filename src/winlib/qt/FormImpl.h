@@ -1,0 +1,72 @@
+// Internal to the layer: the Qt side of a form. A form is a top-level window whose client area
+// is an inner widget, inset by the border width; the children's widgets live in the client.
+#pragma once
+
+#include "ControlImpl.h"
+#include "winlib/Forms.h"
+
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPointer>
+
+class TFormImpl : public TControlImpl {
+  public:
+    TFormImpl(TForm* form, QWidget* window);
+
+    TForm* Form() const { return form_; }
+    QWidget* ClientWidget() const override { return client_; }
+
+    // Bounds are those of the frame on the screen; the client is what is left inside the frame
+    // and the border width.
+    TRect Bounds() const override;
+    void ApplyBounds(int l, int t, int w, int h) override;
+    QSize ClientSize() const override;
+    void SetClientSize(int w, int h) override;
+    void ApplyVisible(bool v) override;
+    void ApplyCaption(const AnsiString& c) override;
+
+    void SetBorderWidth(int w);
+    void ApplyWindowFlags(TFormBorderStyle border, TFormStyle style);
+    // The frame bounds while the window was last in the normal state.
+    TRect NormalBounds() const;
+    // Moves the window to the centre of the area (frame bounds); the size stays as asked for.
+    void CenterOn(const TRect& area);
+    // Moves the frame's corner to (l, t) without touching the size.
+    void MoveTo(int l, int t);
+
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+
+    // Visibility requests are ignored until the form's constructor has finished.
+    bool ready = false;
+    // The nested loop of ShowModal while it runs.
+    QEventLoop* modalLoop = nullptr;
+    TWinControl* activeControl = nullptr;
+    QPointer<QWidget> activeControlWidget;
+
+  private:
+    // Return and Escape that no control took: the default, focused or cancel button.
+    bool DialogKey(QKeyEvent* ev);
+    QMargins FrameMargins() const;
+    void LayoutClient();
+    void ResizeWindow(int w, int h);
+    TForm* form_;
+    QWidget* client_;
+    int borderWidth_ = 0;
+    TRect bounds_; // the frame bounds asked for or last seen in the normal state
+    // Until the window manager has framed the window the frame's size is unknown; the size asked
+    // for is applied again once it is known, as a frame size or as a client size.
+    bool framePending_ = true;
+    bool clientSizeWanted_ = false;
+    bool applyingClientSize_ = false;
+    QSize wantedClient_;
+    // A border that cannot be dragged: the window keeps the size the program gives it.
+    bool fixedSize_ = false;
+    // Centring asked for before the frame was known.
+    bool centrePending_ = false;
+    TRect centreArea_;
+};
+
+namespace winlib {
+// Ends every ShowModal loop that is running (the application is terminating).
+void EndModalLoops();
+} // namespace winlib

@@ -1,0 +1,29 @@
+#include "winlib/Shell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+bool recording = false;
+}
+
+void RecordShellOpens(bool On) {
+    recording = On;
+}
+
+std::vector<ShellOpenRecord>& RecordedShellOpens() {
+    static std::vector<ShellOpenRecord> records;
+    return records;
+}
+
+int ShellExecuteA(TWinControl*, const AnsiString& Operation, const AnsiString& File, const AnsiString&,
+                  const AnsiString&, int ShowCmd) {
+    if (recording) {
+        RecordedShellOpens().push_back({Operation, File, ShowCmd});
+        return 33;
+    }
+    if (Operation != "open") return 0;
+    const QUrl url(QString::fromUtf8(File.c_str()), QUrl::TolerantMode);
+    if (!url.isValid()) return 0;
+    return QDesktopServices::openUrl(url) ? 33 : 0;
+}
