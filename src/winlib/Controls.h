@@ -11,6 +11,7 @@
 // Raised by operations a control cannot do in its present state (focusing a hidden control).
 RULIFORM_EXCEPTION(EInvalidOperation, Exception)
 
+class TWSControl;
 class TControlImpl;
 class TWinControl;
 
@@ -98,15 +99,18 @@ class TControl : public TComponent {
     // Simulates a user's click (tests and keyboard activation use it): runs OnClick as a user would.
     virtual void Click();
 
-    TControlImpl* Impl() const { return impl_.get(); }
+    // The toolkit's side of the control. WS() is what the layer's own rules use; Impl() is the
+    // same object as the toolkit's class, complete only where the toolkit is (winlib/qt/).
+    TWSControl* WS() const { return impl_.get(); }
+    TControlImpl* Impl() const;
 
   protected:
-    // Each concrete control creates its widget here; the base applies bounds, font and colour.
-    void SetImpl(std::unique_ptr<TControlImpl> impl);
+    // Each concrete control creates its window here; the base applies bounds, font and colour.
+    void SetImpl(std::unique_ptr<TWSControl> impl);
     virtual void FontChanged();
 
   private:
-    std::unique_ptr<TControlImpl> impl_;
+    std::unique_ptr<TWSControl> impl_;
     TWinControl* parent_ = nullptr;
     TAlign align_ = alNone;
     bool visible_ = true;

@@ -2,7 +2,6 @@
 #include "ControlImpl.h"
 
 #include "winlib/Forms.h"
-#include "winlib/StatusBarHint.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,18 +23,6 @@ TMouseButton ButtonOf(Qt::MouseButton b) {
     }
 }
 
-// The long part of a hint ("short|long"), which is what the status bar shows.
-AnsiString LongHint(const AnsiString& h) {
-    auto bar = h.find('|');
-    return bar == AnsiString::npos ? h : h.substr(bar + 1);
-}
-
-// The hint of the control or of its nearest parent that has one.
-AnsiString HintFor(TControl* c) {
-    for (; c; c = c->Parent())
-        if (!c->Hint().empty()) return c->Hint();
-    return AnsiString();
-}
 } // namespace
 
 QString ToQString(const AnsiString& s) {
@@ -84,36 +71,22 @@ TControl* ControlOfWidget(QWidget* w) {
     return nullptr;
 }
 
-TControlImpl::TControlImpl(TControl* control, QWidget* widget) : control_(control), widget_(widget) {
+TControlImpl* TControl::Impl() const {
+    // Every control's window on this toolkit is a TControlImpl.
+    return static_cast<TControlImpl*>(impl_.get());
+}
+
+TControlImpl::TControlImpl(TControl* control, QWidget* widget) : TWSControl(control), widget_(widget) {
     widget->setProperty(kControlProperty, QVariant::fromValue<void*>(control));
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
 
 TControlImpl::~TControlImpl() {
-    if (enteredControl == this) enteredControl = nullptr;
     if (widget_) {
         widget_->removeEventFilter(this);
         delete widget_.data();
     }
-}
-
-// The one control of the application that has been entered and not yet left. Each enter is
-// answered by exactly one exit, whichever way the focus came and went (a menu in between, a
-// focus set by a handler while the window was inactive).
-TControlImpl* TControlImpl::enteredControl = nullptr;
-
-void TControlImpl::FocusEntered() {
-    if (enteredControl == this) return;
-    if (enteredControl) enteredControl->FocusLeft();
-    enteredControl = this;
-    if (auto* wc = dynamic_cast<TWinControl*>(control_)) RunGuarded([&] { Fire(wc->OnEnter, wc); });
-}
-
-void TControlImpl::FocusLeft() {
-    if (enteredControl != this) return;
-    enteredControl = nullptr;
-    if (auto* wc = dynamic_cast<TWinControl*>(control_)) RunGuarded([&] { Fire(wc->OnExit, wc); });
 }
 
 void TControlImpl::Watch(QWidget* w) {
@@ -122,19 +95,33 @@ void TControlImpl::Watch(QWidget* w) {
 }
 
 TRect TControlImpl::Bounds() const {
-    QPoint off = control_->Parent() && control_->Parent()->Impl() ? control_->Parent()->Impl()->ChildOffset()
-                                                                  : QPoint(0, 0);
+    QPoint off = Control()->Parent() && Control()->Parent()->Impl()
+                     ? Control()->Parent()->Impl()->ChildOffset()
+                     : QPoint(0, 0);
     return TRect(left_ - off.x(), top_ - off.y(), left_ - off.x() + width_, top_ - off.y() + height_);
 }
 
 void TControlImpl::ApplyBounds(int l, int t, int w, int h) {
-    QPoint off = control_->Parent() && control_->Parent()->Impl() ? control_->Parent()->Impl()->ChildOffset()
-                                                                  : QPoint(0, 0);
+    QPoint off = Control()->Parent() && Control()->Parent()->Impl()
+                     ? Control()->Parent()->Impl()->ChildOffset()
+                     : QPoint(0, 0);
     left_ = l + off.x();
     top_ = t + off.y();
     width_ = w;
     height_ = h;
     if (widget_) widget_->setGeometry(left_, top_, width_, height_);
+}
+
+TPoint TControlImpl::ClientToScreen(TPoint p) const {
+    if (!ClientWidget()) return p;
+    QPoint q = ClientWidget()->mapToGlobal(QPoint(p.x, p.y) + ChildOffset());
+    return TPoint(q.x(), q.y());
+}
+
+TPoint TControlImpl::ScreenToClient(TPoint p) const {
+    if (!ClientWidget()) return p;
+    QPoint q = ClientWidget()->mapFromGlobal(QPoint(p.x, p.y)) - ChildOffset();
+    return TPoint(q.x(), q.y());
 }
 
 QSize TControlImpl::ClientSize() const {
@@ -143,7 +130,7 @@ QSize TControlImpl::ClientSize() const {
 
 void TControlImpl::SetClientSize(int w, int h) {
     TRect b = Bounds();
-    control_->SetBounds(b.Left, b.Top, w, h);
+    Control()->SetBounds(b.Left, b.Top, w, h);
 }
 
 TRect TControlImpl::AlignRect() const {
@@ -192,56 +179,68 @@ void TControlImpl::ApplyEnabled(bool e) {
     if (widget_) widget_->setEnabled(e);
 }
 
-void TControlImpl::SizeMaybeChanged(bool byUser) {
-    QSize now = ClientSize();
-    if (now == knownSize_) return;
-    knownSize_ = now;
-    auto* wc = dynamic_cast<TWinControl*>(control_);
-    if (!wc) return;
-    wc->Realign();
-    if (byUser)
-        RunGuarded([&] { Fire(wc->OnResize, wc); });
-    else
-        Fire(wc->OnResize, wc);
+void TControlImpl::PlaceIn(TWSControl* Parent) {
+    if (!widget_) return;
+    auto* parent = static_cast<TControlImpl*>(Parent);
+    widget_->setParent(parent ? parent->ClientWidget() : nullptr);
+}
+
+void TControlImpl::Invalidate() {
+    if (widget_) widget_->update();
+}
+
+void TControlImpl::Repaint() {
+    if (widget_) widget_->repaint();
+}
+
+void TControlImpl::BringToFront() {
+    if (widget_) widget_->raise();
+}
+
+void TControlImpl::TakeFocus() {
+    if (widget_) widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TControlImpl::HasFocus() const {
+    return widget_ && widget_->hasFocus();
+}
+
+void TControlImpl::DropFocusQuietly() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !widget_ || !widget_->isAncestorOf(focus)) return;
+    TControl* c = ControlOfWidget(focus);
+    if (c) focus->removeEventFilter(c->Impl());
+    focus->clearFocus();
+    if (c) focus->installEventFilter(c->Impl());
 }
 
 void TControlImpl::MouseEvent(QWidget* from, QMouseEvent* ev, QEvent::Type type) {
     QPoint p = from == widget_ ? ev->position().toPoint() : from->mapTo(widget_, ev->position().toPoint());
     TShiftState shift = ShiftStateOf(ev->modifiers(), ev->buttons());
     TMouseButton button = ButtonOf(ev->button());
-    TControl* c = control_;
+    TControl* c = Control();
     switch (type) {
     case QEvent::MouseButtonPress:
         if (ev->button() == Qt::LeftButton) pressedInside_ = true;
-        RunGuarded([&] {
-            if (c->OnMouseDown) TMouseEvent(c->OnMouseDown)(c, button, shift, p.x(), p.y());
-        });
+        wsevents::MouseDown(c, button, shift, p.x(), p.y());
         break;
     case QEvent::MouseButtonDblClick:
-        RunGuarded([&] {
-            Fire(c->OnDblClick, c);
-            if (c->OnMouseDown) TMouseEvent(c->OnMouseDown)(c, button, shift | ssDouble, p.x(), p.y());
-        });
+        wsevents::DoubleClick(c, button, shift, p.x(), p.y());
         break;
     case QEvent::MouseButtonRelease: {
         bool click = ev->button() == Qt::LeftButton && pressedInside_ && widget_->rect().contains(p);
         if (ev->button() == Qt::LeftButton) pressedInside_ = false;
-        RunGuarded([&] {
-            if (click && genericClick) Fire(c->OnClick, c);
-            if (c->OnMouseUp) TMouseEvent(c->OnMouseUp)(c, button, shift, p.x(), p.y());
-        });
+        wsevents::MouseUp(c, button, shift, p.x(), p.y(), click && genericClick);
         break;
     }
     default:
-        RunGuarded([&] {
-            if (c->OnMouseMove) TMouseMoveEvent(c->OnMouseMove)(c, shift, p.x(), p.y());
-        });
+        wsevents::MouseMove(c, shift, p.x(), p.y());
         break;
     }
 }
 
 bool TControlImpl::KeyPressed(QKeyEvent* ev) {
-    auto* wc = dynamic_cast<TWinControl*>(control_);
+    auto* wc = dynamic_cast<TWinControl*>(Control());
     if (!wc || !wc->OnKeyPress) return false;
     char key = 0;
     switch (ev->key()) {
@@ -265,8 +264,7 @@ bool TControlImpl::KeyPressed(QKeyEvent* ev) {
     }
     }
     if (key == 0) return false;
-    char k = key;
-    RunGuarded([&] { TKeyPressEvent(wc->OnKeyPress)(wc, k); });
+    char k = wsevents::KeyPress(wc, key);
     if (k == 0) return true;
     return k != key && ReplaceKey(k);
 }
@@ -282,26 +280,15 @@ bool TControlImpl::eventFilter(QObject* obj, QEvent* ev) {
         // Qt passes a mouse event a child left unused on to the parent; it is the child's alone.
         auto* me = static_cast<QMouseEvent*>(ev);
         QWidget* hit = from->childAt(me->position().toPoint());
-        if (hit && ControlOfWidget(hit) != control_) break;
+        if (hit && ControlOfWidget(hit) != Control()) break;
         MouseEvent(from, me, ev->type());
         break;
     }
     case QEvent::Enter:
-        if (from == widget_) {
-            if (Application) {
-                // A change of the hint goes to the auto-hint status bars when no OnHint handler
-                // takes it; entering a control that changes nothing keeps what they show.
-                AnsiString h = LongHint(HintFor(control_));
-                if (h != Application->Hint()) {
-                    RunGuarded([&] { Application->SetHint(h); });
-                    if (!Application->OnHint) ShowHintInStatusBars(h);
-                }
-            }
-            RunGuarded([&] { Fire(control_->OnMouseEnter, control_); });
-        }
+        if (from == widget_) wsevents::MouseEntered(Control());
         break;
     case QEvent::Leave:
-        if (from == widget_) RunGuarded([&] { Fire(control_->OnMouseLeave, control_); });
+        if (from == widget_) wsevents::MouseLeft(Control());
         break;
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
@@ -310,16 +297,16 @@ bool TControlImpl::eventFilter(QObject* obj, QEvent* ev) {
         // shown, activated, deactivated or hidden does: its focused control is entered or left.
         if (static_cast<QFocusEvent*>(ev)->reason() == Qt::PopupFocusReason) break;
         if (ev->type() == QEvent::FocusIn)
-            FocusEntered();
+            wsevents::FocusEntered(Control());
         else
-            FocusLeft();
+            wsevents::FocusLeft(Control());
         break;
     }
     case QEvent::KeyPress:
         if (KeyPressed(static_cast<QKeyEvent*>(ev))) return true;
         break;
     case QEvent::Resize:
-        if (from == widget_ || from == ClientWidget()) SizeMaybeChanged(true);
+        if (from == widget_ || from == ClientWidget()) wsevents::ClientSizeMaybeChanged(Control(), true);
         break;
     default:
         break;

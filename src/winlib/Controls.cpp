@@ -1,10 +1,8 @@
 // The control base: parent and child lists, bounds, alignment, visibility and focus.
-#include "winlib/Controls.h"
+#include "Controls.h"
 
-#include "ControlImpl.h"
-#include "winlib/Forms.h"
-
-#include <QApplication>
+#include "Forms.h"
+#include "widgetset/WSControls.h"
 
 #include <algorithm>
 
@@ -14,18 +12,19 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 
 TControl::~TControl() {
     font_.OnChange = nullptr;
+    wsevents::ControlDestroyed(this);
     SetParentOverlay(nullptr);
     if (parent_) {
         auto& list = parent_->controls_;
         list.erase(std::remove(list.begin(), list.end(), this), list.end());
-        if (parent_->Impl()) parent_->Impl()->ChildChanged(this);
+        if (parent_->WS()) parent_->WS()->ChildChanged(this);
         if (align_ != alNone) parent_->Realign();
         parent_ = nullptr;
     }
     impl_.reset();
 }
 
-void TControl::SetImpl(std::unique_ptr<TControlImpl> impl) {
+void TControl::SetImpl(std::unique_ptr<TWSControl> impl) {
     impl_ = std::move(impl);
     if (!caption_.empty()) impl_->ApplyCaption(caption_);
     impl_->ApplyVisible(visible_);
@@ -48,18 +47,17 @@ void TControl::SetParent(TWinControl* p) {
     }
     parent_ = p;
     if (p) p->controls_.push_back(this);
-    if (impl_ && impl_->Widget()) {
-        QWidget* host = p && p->Impl() ? p->Impl()->ClientWidget() : nullptr;
-        impl_->Widget()->setParent(host);
+    if (impl_) {
+        impl_->PlaceIn(p ? p->WS() : nullptr);
         impl_->ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
         impl_->ApplyVisible(visible_);
     }
     if (old) {
-        if (old->Impl()) old->Impl()->ChildChanged(this);
+        if (old->WS()) old->WS()->ChildChanged(this);
         if (align_ != alNone) old->Realign();
     }
     if (p) {
-        if (p->Impl()) p->Impl()->ChildChanged(this);
+        if (p->WS()) p->WS()->ChildChanged(this);
         if (align_ != alNone) p->Realign();
     }
 }
@@ -95,18 +93,18 @@ void TControl::SetBounds(int l, int t, int w, int h) {
     h = std::max(h, 0);
     if (impl_->Bounds() == TRect(l, t, l + w, t + h)) return;
     impl_->ApplyBounds(l, t, w, h);
-    if (parent_ && parent_->Impl()) {
-        parent_->Impl()->ChildChanged(this);
-        if (align_ != alNone && !parent_->Impl()->aligning) parent_->Realign();
+    if (parent_ && parent_->WS()) {
+        parent_->WS()->ChildChanged(this);
+        if (align_ != alNone && !parent_->WS()->aligning) parent_->Realign();
     }
-    impl_->SizeMaybeChanged(false);
+    wsevents::ClientSizeMaybeChanged(this, false);
 }
 
 int TControl::ClientWidth() const {
-    return impl_ ? impl_->ClientSize().width() : 0;
+    return impl_ ? impl_->ClientWidth() : 0;
 }
 int TControl::ClientHeight() const {
-    return impl_ ? impl_->ClientSize().height() : 0;
+    return impl_ ? impl_->ClientHeight() : 0;
 }
 void TControl::SetClientWidth(int v) {
     if (impl_) impl_->SetClientSize(v, ClientHeight());
@@ -123,15 +121,11 @@ TPoint TControl::ClientOrigin() const {
 }
 
 TPoint TControl::ClientToScreen(TPoint p) const {
-    if (!impl_ || !impl_->ClientWidget()) return p;
-    QPoint q = impl_->ClientWidget()->mapToGlobal(QPoint(p.x, p.y) + impl_->ChildOffset());
-    return TPoint(q.x(), q.y());
+    return impl_ ? impl_->ClientToScreen(p) : p;
 }
 
 TPoint TControl::ScreenToClient(TPoint p) const {
-    if (!impl_ || !impl_->ClientWidget()) return p;
-    QPoint q = impl_->ClientWidget()->mapFromGlobal(QPoint(p.x, p.y)) - impl_->ChildOffset();
-    return TPoint(q.x(), q.y());
+    return impl_ ? impl_->ScreenToClient(p) : p;
 }
 
 void TControl::SetAlign(TAlign a) {
@@ -144,8 +138,8 @@ void TControl::SetVisible(bool v) {
     bool changed = v != visible_;
     visible_ = v;
     if (impl_) impl_->ApplyVisible(v);
-    if (changed && parent_ && parent_->Impl()) {
-        parent_->Impl()->ChildChanged(this);
+    if (changed && parent_ && parent_->WS()) {
+        parent_->WS()->ChildChanged(this);
         if (align_ != alNone) parent_->Realign();
     }
 }
@@ -176,15 +170,15 @@ void TControl::SetColor(TColor c) {
 }
 
 void TControl::Invalidate() {
-    if (impl_ && impl_->Widget()) impl_->Widget()->update();
+    if (impl_) impl_->Invalidate();
 }
 
 void TControl::Repaint() {
-    if (impl_ && impl_->Widget()) impl_->Widget()->repaint();
+    if (impl_) impl_->Repaint();
 }
 
 void TControl::BringToFront() {
-    if (impl_ && impl_->Widget()) impl_->Widget()->raise();
+    if (impl_) impl_->BringToFront();
 }
 
 void TControl::Click() {
@@ -195,13 +189,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {
     // The focus leaves quietly: an exit handler run now would reach a window already taken apart.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && Impl() && Impl()->Widget() && Impl()->Widget()->isAncestorOf(focus)) {
-        TControl* c = ControlOfWidget(focus);
-        if (c) focus->removeEventFilter(c->Impl());
-        focus->clearFocus();
-        if (c) focus->installEventFilter(c->Impl());
-    }
+    if (WS()) WS()->DropFocusQuietly();
     // Children are destroyed by their owner; until then they live on without a window parent.
     std::vector<TControl*> children = controls_;
     for (TControl* c : children)
@@ -210,7 +198,7 @@ TWinControl::~TWinControl() {
 }
 
 bool TWinControl::CanFocus() const {
-    if (!Impl()) return false;
+    if (!WS()) return false;
     for (const TControl* c = this; c; c = c->Parent())
         if (!c->Visible() || !c->Enabled()) return false;
     return true;
@@ -218,15 +206,15 @@ bool TWinControl::CanFocus() const {
 
 void TWinControl::SetFocus() {
     if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
-    if (Impl()->Widget()) Impl()->Widget()->setFocus(Qt::OtherFocusReason);
+    WS()->TakeFocus();
 }
 
 bool TWinControl::Focused() const {
-    return Impl() && Impl()->Widget() && Impl()->Widget()->hasFocus();
+    return WS() && WS()->HasFocus();
 }
 
 void TWinControl::Realign() {
-    TControlImpl* impl = Impl();
+    TWSControl* impl = WS();
     if (!impl) return;
     ++impl->aligning;
     TRect r = impl->AlignRect();
