@@ -1,6 +1,7 @@
 #include "PrintDialogs.h"
 #include "DialogScript.h"
 #include "PrinterChoiceForm.h"
+#include "widgetset/WSDialogs.h"
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ std::optional<TPrinterChoice> Ask(DialogKind kind, TPrinter* p) {
     }
     TPrinterChoice choice;
     const auto formKind = kind == DialogKind::Print ? TPrinterChoiceKind::Print : TPrinterChoiceKind::Setup;
-    if (!RunPrinterChoiceForm(formKind, p, choice)) return std::nullopt;
+    if (!ws::RunPrinterChoiceForm(formKind, p, choice)) return std::nullopt;
     return choice;
 }
 
@@ -30,6 +31,13 @@ void ApplyPrinter(TPrinter* p, const TPrinterChoice& c) {
 }
 
 } // namespace
+
+std::vector<AnsiString> PrinterChoicePapers(TPrinter* P, int Index) {
+    std::vector<AnsiString> names = P->PaperNames(Index);
+    if (Index == P->PrinterIndex() && std::find(names.begin(), names.end(), P->PaperName()) == names.end())
+        names.push_back(P->PaperName());
+    return names;
+}
 
 bool TPrintDialog::Execute() {
     TPrinter* p = PrinterObject();

@@ -1,4 +1,5 @@
-// Internal to the layer: the on-screen form behind the print and printer-setup dialogs.
+// Internal to the layer: what the on-screen form behind the print and printer-setup dialogs
+// shows and gives back.
 #pragma once
 
 #include "Printers.h"
@@ -12,5 +13,6 @@ struct TPrinterChoice {
 
 enum class TPrinterChoiceKind { Print, Setup };
 
-// Shows the form modally, filled from the printer object; true on OK with the choice filled in.
-bool RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& Choice);
+// The papers the form lists for the printer at Index: the ones it offers, and for the current
+// printer also its paper when that is not among them, so the form shows what is set.
+std::vector<AnsiString> PrinterChoicePapers(TPrinter* P, int Index);

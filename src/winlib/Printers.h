@@ -25,7 +25,7 @@ struct TPrinterPaper {
     double HeightMm = 297;
 };
 
-class TPrinterImpl;
+class TWSPrinter;
 
 class TPrinter : public TObject {
   public:
@@ -84,16 +84,23 @@ class TPrinter : public TObject {
     int PageNumber() const { return pageNumber_; }
     TCanvas* Canvas(); // the page canvas while printing
 
-    TPrinterImpl* Impl() { return impl_.get(); }
-
   private:
-    std::unique_ptr<TPrinterImpl> impl_;
+    // Makes the printer at index i current with its default settings (EPrinter when its queue
+    // no longer exists; then nothing changes).
+    void Select(int i);
+    bool IsPdfEntry(int i) const { return i == printers_.Count() - 1; }
+    // Puts the page's origin on the printable area's corner; run at the start of every page.
+    void StartPage();
+
+    std::unique_ptr<TWSPrinter> ws_;
     TStringList printers_;
     int index_ = -1;
+    int defaultIndex_ = -1; // the system default at start, else the PDF printer
     AnsiString title_;
     AnsiString outputFile_;
     bool printing_ = false, aborted_ = false;
     int pageNumber_ = 0;
+    AnsiString jobFile_; // where the running job's document is written
     std::unique_ptr<TCanvas> canvas_;
 };
 

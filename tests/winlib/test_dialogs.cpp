@@ -3,7 +3,7 @@
 
 #include "winlib/Dialogs.h"
 #include "winlib/qt/FontDialogWindow.h"
-#include "winlib/OpenPictureDialogImpl.h"
+#include "winlib/qt/OpenPictureDialogImpl.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,6 +1,8 @@
 // The printer list, the PDF printer's page geometry and choosing printers and papers.
+#include "winlib/PrinterGeometry.h"
 #include "winlib/Printers.h"
 #include "winlib/SysUtils.h"
+#include "winlib/widgetset/WSPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +45,35 @@ TEST(PrinterGeometry, PdfPrinterIsA4PortraitAt600DpiWithoutBorder) {
     EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), p.PageWidth() + 2 * p.GetDeviceCaps(PHYSICALOFFSETX));
     EXPECT_EQ(p.GetDeviceCaps(PHYSICALHEIGHT), p.PageHeight() + 2 * p.GetDeviceCaps(PHYSICALOFFSETY));
     EXPECT_EQ(p.GetDeviceCaps(12345), 0); // an index the layer does not know
+}
+
+struct BorderCase {
+    const char* what;
+    TWSPageMetrics page;
+    int paperWidth, paperHeight; // pixels: points x dpi / 72, to the nearest pixel
+    int borderX, borderY;        // the wider border of each pair, up to a whole pixel
+};
+
+// A device whose unprintable borders differ side to side gets a printable area centred on the
+// paper, as far inside the right and bottom edges as inside the left and top ones.
+TEST(PrinterGeometry, PrintableAreaIsCentredInsideTheWiderBorders) {
+    const BorderCase cases[] = {
+        // Letter at 300 dpi; borders 12/18 pt across (18 pt = 75 px) and 9/36 pt down (150 px).
+        {"whole pixels", {300, 612, 792, 12, 9, 18, 36}, 2550, 3300, 75, 150},
+        // A4 in whole points at 600 dpi; 10 pt is 83.3 px, so the border takes 84 px.
+        {"part pixels", {600, 595, 842, 10, 0, 0, 10}, 4958, 7017, 84, 84},
+    };
+    for (const BorderCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TPrinterGeometry g = PrinterGeometry(c.page);
+        EXPECT_EQ(g.paper, TRect(0, 0, c.paperWidth, c.paperHeight));
+        EXPECT_EQ(g.printable,
+                  TRect(c.borderX, c.borderY, c.paperWidth - c.borderX, c.paperHeight - c.borderY));
+        // Millimetres from the paper's own size less both borders, not from whole pixels.
+        const double mmPerPixel = 25.4 / c.page.Resolution;
+        EXPECT_NEAR(g.printableWidthMm, c.page.WidthPt * 25.4 / 72 - 2 * c.borderX * mmPerPixel, 1e-9);
+        EXPECT_NEAR(g.printableHeightMm, c.page.HeightPt * 25.4 / 72 - 2 * c.borderY * mmPerPixel, 1e-9);
+    }
 }
 
 struct PaperCase {

@@ -1,7 +1,7 @@
-// The open-picture dialog.
+// The open-picture dialog's window.
+#include "OpenPictureDialogImpl.h"
 #include "winlib/AppImpl.h"
-#include "winlib/DialogScript.h"
-#include "winlib/OpenPictureDialogImpl.h"
+#include "winlib/widgetset/WSDialogs.h"
 
 #include <QFileDialog>
 #include <QStringList>
@@ -35,17 +35,12 @@ void SetUpPictureDialog(QFileDialog& dialog, const TOpenPictureDialog& source) {
 
 } // namespace winlib
 
-bool TOpenPictureDialog::Execute() {
-    winlib::EnsureToolkit();
-    if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::OpenPicture)) {
-        if (a->Ok) fileName_ = a->Text.empty() ? a->FileName : a->Text;
-        return a->Ok;
-    }
+bool ws::RunOpenPictureDialog(const TOpenPictureDialog& Dialog, AnsiString& FileName) {
     QFileDialog dialog(winlib::DialogParent());
-    winlib::SetUpPictureDialog(dialog, *this);
+    winlib::SetUpPictureDialog(dialog, Dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return false;
-    fileName_ = chosen.first().toStdString();
+    FileName = chosen.first().toStdString();
     return true;
 }

@@ -1,5 +1,5 @@
 // A small modal form: printer, and either the output file (print) or paper and orientation (setup).
-#include "winlib/PrinterChoiceForm.h"
+#include "winlib/widgetset/WSDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,21 +20,18 @@ QString Q(const AnsiString& s) {
 }
 
 // The papers of the printer at Index, Selected chosen when it is among them (nothing chosen
-// otherwise: that printer's own default then applies). The current printer's paper is always
-// listed, so the form shows what is set.
+// otherwise: that printer's own default then applies).
 void FillPapers(QComboBox* papers, TPrinter* p, int index, const AnsiString& selected) {
     const QSignalBlocker quiet(papers);
     papers->clear();
-    for (const AnsiString& name : p->PaperNames(index))
+    for (const AnsiString& name : PrinterChoicePapers(p, index))
         papers->addItem(Q(name));
-    if (index == p->PrinterIndex() && papers->findText(Q(p->PaperName())) < 0)
-        papers->addItem(Q(p->PaperName()));
     papers->setCurrentIndex(papers->findText(Q(selected)));
 }
 
 } // namespace
 
-bool RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& Choice) {
+bool ws::RunPrinterChoiceForm(TPrinterChoiceKind Kind, TPrinter* P, TPrinterChoice& Choice) {
     QDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(Kind == TPrinterChoiceKind::Print ? "印刷" : "プリンターの設定");
     auto* form = new QFormLayout(&dialog);

@@ -1,20 +1,38 @@
-// The printer list: the CUPS queues Qt knows, in Qt's order, then the built-in PDF printer.
+// The printer's toolkit side as a whole: the CUPS queues Qt knows, the documents folder, and the
+// printer object's device.
 #include "PrinterImpl.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
-// Queue names cannot contain blanks, so this name never collides with a system printer.
-const char* const PdfPrinterName = "Ruliform PDF";
+namespace ws {
 
-std::vector<TPrinterEntry> EnumeratePrinters(int& defaultIndex) {
-    std::vector<TPrinterEntry> list;
-    const QString defaultName = QPrinterInfo::defaultPrinterName();
-    defaultIndex = -1;
-    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
-        if (info.printerName() == defaultName) defaultIndex = static_cast<int>(list.size());
-        list.push_back({info.printerName(), false});
-    }
-    list.push_back({QString::fromUtf8(PdfPrinterName), true});
-    if (defaultIndex < 0) defaultIndex = static_cast<int>(list.size()) - 1;
-    return list;
+std::unique_ptr<TWSPrinter> CreatePrinter(TPrinter* Printer) {
+    return std::make_unique<TPrinterImpl>(Printer);
 }
+
+std::vector<AnsiString> PrinterQueues() {
+    std::vector<AnsiString> queues;
+    for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
+        queues.push_back(info.printerName().toStdString());
+    return queues;
+}
+
+AnsiString DefaultPrinterQueue() {
+    return QPrinterInfo::defaultPrinterName().toStdString();
+}
+
+AnsiString DocumentsFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir(folder).absolutePath().toStdString();
+}
+
+void ReleaseWithToolkit(void (*Release)()) {
+    if (QCoreApplication::instance()) qAddPostRoutine(Release);
+}
+
+} // namespace ws

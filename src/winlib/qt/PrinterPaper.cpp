@@ -1,107 +1,79 @@
-// Paper size and orientation of the current printer, and the papers each printer offers.
+// The papers of Qt's page sizes and CUPS queues in the layer's terms, and the current printer's.
 #include "PrinterImpl.h"
-#include "winlib/SysUtils.h"
 
-#include <QPageSize>
+#include <QPageLayout>
 #include <QPrinterInfo>
-
-#include <algorithm>
 
 namespace {
 
-struct KnownPaper {
-    const char* name;
+struct KindId {
+    TWSPaperKind kind;
     QPageSize::PageSizeId id;
 };
 
-// B4 and B5 are the JIS sizes, as on Japanese systems.
-constexpr KnownPaper Papers[] = {{"A3", QPageSize::A3},      {"A4", QPageSize::A4},
-                                 {"A5", QPageSize::A5},      {"B4", QPageSize::JisB4},
-                                 {"B5", QPageSize::JisB5},   {"Letter", QPageSize::Letter},
-                                 {"Legal", QPageSize::Legal}};
+constexpr KindId Kinds[] = {
+    {TWSPaperKind::A3, QPageSize::A3},       {TWSPaperKind::A4, QPageSize::A4},
+    {TWSPaperKind::A5, QPageSize::A5},       {TWSPaperKind::JisB4, QPageSize::JisB4},
+    {TWSPaperKind::JisB5, QPageSize::JisB5}, {TWSPaperKind::Letter, QPageSize::Letter},
+    {TWSPaperKind::Legal, QPageSize::Legal}};
 
-// The papers of a printer: the known ones for the PDF printer, the queue's own for CUPS.
-QList<QPageSize> OfferedSizes(const TPrinterEntry& entry) {
-    QList<QPageSize> sizes;
-    if (entry.pdf) {
-        for (const KnownPaper& k : Papers)
-            sizes.append(QPageSize(k.id));
-    } else {
-        sizes = QPrinterInfo::printerInfo(entry.name).supportedPageSizes();
-    }
-    return sizes;
+TWSPaperKind KindOf(QPageSize::PageSizeId id) {
+    for (const KindId& k : Kinds)
+        if (k.id == id) return k.kind;
+    return TWSPaperKind::Other;
 }
 
-struct NamedSize {
-    QPageSize size;
-    AnsiString name;
-};
-
-// The papers of a printer by the names they go by: a known paper by its short name, any other
-// by the name the queue gives it. A queue may list one sheet under several keys ("US Letter" and
-// "ANSI A"); the short name goes to the one with the standard key, else to the first.
-std::vector<NamedSize> NamedSizes(const TPrinterEntry& entry) {
-    const QList<QPageSize> sizes = OfferedSizes(entry);
-    std::vector<NamedSize> named;
-    for (const QPageSize& size : sizes)
-        named.push_back({size, size.name().toStdString()});
-    for (const KnownPaper& k : Papers) {
-        NamedSize* pick = nullptr;
-        for (NamedSize& n : named) {
-            if (n.size.id() != k.id) continue;
-            if (!pick || n.size.key() == QPageSize::key(k.id)) pick = &n;
-            if (n.size.key() == QPageSize::key(k.id)) break;
-        }
-        if (pick) pick->name = k.name;
-    }
-    return named;
+QPageSize::PageSizeId IdOf(TWSPaperKind kind) {
+    for (const KindId& k : Kinds)
+        if (k.kind == kind) return k.id;
+    return QPageSize::Custom;
 }
 
 } // namespace
 
-std::vector<TPrinterPaper> TPrinter::KnownPapers() {
-    std::vector<TPrinterPaper> list;
-    for (const KnownPaper& k : Papers) {
-        const QSizeF mm = QPageSize::size(k.id, QPageSize::Millimeter);
-        list.push_back({k.name, mm.width(), mm.height()});
+TWSPaper WSPaperOf(const QPageSize& size) {
+    TWSPaper paper;
+    paper.Key = size.key().toStdString();
+    paper.Name = size.name().toStdString();
+    paper.Kind = KindOf(size.id());
+    paper.StandardKey = size.key() == QPageSize::key(size.id());
+    const QSizeF mm = size.size(QPageSize::Millimeter);
+    paper.WidthMm = mm.width();
+    paper.HeightMm = mm.height();
+    return paper;
+}
+
+namespace ws {
+
+std::vector<TWSPaper> QueuePapers(const AnsiString& Queue) {
+    std::vector<TWSPaper> papers;
+    for (const QPageSize& size :
+         QPrinterInfo::printerInfo(QString::fromStdString(Queue)).supportedPageSizes())
+        papers.push_back(WSPaperOf(size));
+    return papers;
+}
+
+TWSPaper KnownPaper(TWSPaperKind Kind) {
+    return WSPaperOf(QPageSize(IdOf(Kind)));
+}
+
+} // namespace ws
+
+TWSPaper TPrinterImpl::Paper() const {
+    return WSPaperOf(printer->pageLayout().pageSize());
+}
+
+bool TPrinterImpl::SetPaper(const TWSPaper& paper) {
+    if (pdf) {
+        if (paper.Kind == TWSPaperKind::Other) return false;
+        printer->setPageSize(QPageSize(IdOf(paper.Kind)));
+        return true;
     }
-    return list;
-}
-
-std::vector<AnsiString> TPrinter::PaperNames(int Index) const {
-    std::vector<AnsiString> names;
-    if (Index < 0 || Index >= static_cast<int>(impl_->entries.size())) return names;
-    for (const NamedSize& n : NamedSizes(impl_->entries[Index]))
-        if (std::find(names.begin(), names.end(), n.name) == names.end()) names.push_back(n.name);
-    return names;
-}
-
-AnsiString TPrinter::PaperName() const {
-    const QPageSize current = impl_->printer->pageLayout().pageSize();
-    for (const NamedSize& n : NamedSizes(impl_->entries[index_]))
-        if (n.size.key() == current.key()) return n.name;
-    for (const KnownPaper& k : Papers)
-        if (current.id() == k.id) return k.name;
-    return current.name().toStdString();
-}
-
-bool TPrinter::SetPaperName(const AnsiString& Name) {
-    if (printing_) return false; // the sheet cannot change under a running job
-    if (Name.empty()) return false;
-    for (const NamedSize& n : NamedSizes(impl_->entries[index_])) {
-        if (SameText(Name, n.name)) {
-            impl_->printer->setPageSize(n.size);
+    for (const QPageSize& size : QPrinterInfo::printerInfo(queue).supportedPageSizes()) {
+        if (size.key().toStdString() == paper.Key) {
+            printer->setPageSize(size);
             return true;
         }
     }
     return false;
-}
-
-TPrinterOrientation TPrinter::Orientation() const {
-    return impl_->printer->pageLayout().orientation() == QPageLayout::Landscape ? poLandscape : poPortrait;
-}
-
-void TPrinter::SetOrientation(TPrinterOrientation o) {
-    if (printing_) throw EPrinter("Printing in progress");
-    impl_->printer->setPageOrientation(o == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }

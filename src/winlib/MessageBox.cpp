@@ -1,24 +1,16 @@
 // ShowMessage, MessageBox and the exception box. Where nobody can answer (the test platforms),
 // boxes that only inform are recorded instead of shown, and a question with no scripted answer
 // raises instead of waiting.
-#include "winlib/AppImpl.h"
-#include "winlib/DialogScript.h"
-#include "winlib/Dialogs.h"
-#include "winlib/MessageBoxImpl.h"
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
+#include "DialogScript.h"
+#include "Dialogs.h"
+#include "MessageBoxImpl.h"
+#include "widgetset/WSDialogs.h"
 
 #include <map>
 #include <set>
 #include <tuple>
 
 namespace {
-
-QString Q(const AnsiString& s) {
-    return QString::fromStdString(s);
-}
 
 void Record(ShownMessageKind kind, const AnsiString& caption, const AnsiString& text) {
     ShownMessages().push_back(ShownMessage{kind, caption, text});
@@ -57,10 +49,7 @@ void ShowNow(ShownMessageKind kind, const AnsiString& caption, const AnsiString&
         Record(kind, caption, text);
         return;
     }
-    const bool error = kind == ShownMessageKind::Exception;
-    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok,
-                    winlib::DialogParent());
-    box.exec();
+    ws::ShowMessageBox(kind == ShownMessageKind::Exception, caption, text);
 }
 
 // The paints in progress, innermost last, and the notices each control's paints have shown.
@@ -85,8 +74,7 @@ bool DeferredFromPaint(ShownMessageKind kind, const AnsiString& caption, const A
     for (PaintFrame& f : Paints())
         f.noticed = true;
     if (NoticedPaints()[Paints().back().source].insert(Notice{kind, caption, text}).second)
-        QMetaObject::invokeMethod(
-            qApp, [kind, caption, text] { ShowNow(kind, caption, text); }, Qt::QueuedConnection);
+        ws::CallLater([kind, caption, text] { ShowNow(kind, caption, text); });
     return true;
 }
 
@@ -106,7 +94,7 @@ PaintScope::~PaintScope() {
 
 void ShowExceptionBox(const AnsiString& Caption, const AnsiString& Text) noexcept {
     try {
-        EnsureToolkit();
+        ws::EnsureDialogToolkit();
         if (!DeferredFromPaint(ShownMessageKind::Exception, Caption, Text))
             ShowNow(ShownMessageKind::Exception, Caption, Text);
     } catch (...) {
@@ -117,53 +105,24 @@ void ShowExceptionBox(const AnsiString& Caption, const AnsiString& Text) noexcep
 } // namespace winlib
 
 void ShowMessage(const AnsiString& Msg) {
-    winlib::EnsureToolkit();
+    ws::EnsureDialogToolkit();
     const AnsiString& caption = Application->Title();
     if (!DeferredFromPaint(ShownMessageKind::Message, caption, Msg))
         ShowNow(ShownMessageKind::Message, caption, Msg);
 }
 
 int MessageBox(const AnsiString& Text, const AnsiString& Caption, unsigned Flags) {
-    winlib::EnsureToolkit();
+    ws::EnsureDialogToolkit();
     const unsigned buttons = Flags & 0x0F;
     if (DialogsHeadless()) Record(ShownMessageKind::MessageBox, Caption, Text);
     if (std::optional<DialogAnswer> a = TakeScriptedAnswer(DialogKind::MessageBox))
         return ScriptedButton(*a, buttons);
 
-    QMessageBox box(QMessageBox::NoIcon, Q(Caption), Q(Text), QMessageBox::NoButton, winlib::DialogParent());
-    QPushButton* yes = nullptr;
-    QPushButton* no = nullptr;
-    QPushButton* ok = nullptr;
-    QPushButton* cancel = nullptr;
-    switch (buttons) {
-    case MB_YESNO:
-        yes = box.addButton(QMessageBox::Yes);
-        no = box.addButton(QMessageBox::No);
-        box.setEscapeButton(no);
-        break;
-    case MB_YESNOCANCEL:
-        yes = box.addButton(QMessageBox::Yes);
-        no = box.addButton(QMessageBox::No);
-        cancel = box.addButton(QMessageBox::Cancel);
-        box.setEscapeButton(cancel);
-        break;
-    case MB_OKCANCEL:
-        ok = box.addButton(QMessageBox::Ok);
-        cancel = box.addButton(QMessageBox::Cancel);
-        box.setEscapeButton(cancel);
-        break;
-    default:
-        ok = box.addButton(QMessageBox::Ok);
-        box.setEscapeButton(ok);
-        break;
-    }
-    box.exec();
     // Closing the box by its frame or Escape counts as the refusing button, never as Yes or OK.
-    QAbstractButton* pressed = box.clickedButton();
-    if (pressed && pressed == yes) return IDYES;
-    if (pressed && pressed == ok) return IDOK;
+    const int pressed = ws::AskMessageBox(Caption, Text, buttons);
+    if (pressed == IDYES || pressed == IDOK) return pressed;
     if (buttons == MB_YESNO) return IDNO;
-    if (pressed && pressed == no) return IDNO;
+    if (pressed == IDNO) return IDNO;
     if (buttons == MB_OK) return IDOK;
     return IDCANCEL;
 }

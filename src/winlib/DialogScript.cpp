@@ -1,6 +1,5 @@
-#include "winlib/DialogScript.h"
-
-#include <QGuiApplication>
+#include "DialogScript.h"
+#include "widgetset/WSDialogs.h"
 
 #include <deque>
 
@@ -13,9 +12,7 @@ std::deque<DialogAnswer>& Queue() {
 bool forcedHeadless = false;
 
 bool NobodyCanAnswer() {
-    if (forcedHeadless) return true;
-    const QString platform = QGuiApplication::platformName();
-    return platform == "offscreen" || platform == "minimal";
+    return forcedHeadless || ws::ScreenlessPlatform();
 }
 } // namespace
 

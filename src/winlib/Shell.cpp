@@ -1,7 +1,5 @@
-#include "winlib/Shell.h"
-
-#include <QDesktopServices>
-#include <QUrl>
+#include "Shell.h"
+#include "widgetset/WSShell.h"
 
 namespace {
 bool recording = false;
@@ -23,7 +21,5 @@ int ShellExecuteA(TWinControl*, const AnsiString& Operation, const AnsiString& F
         return 33;
     }
     if (Operation != "open") return 0;
-    const QUrl url(QString::fromUtf8(File.c_str()), QUrl::TolerantMode);
-    if (!url.isValid()) return 0;
-    return QDesktopServices::openUrl(url) ? 33 : 0;
+    return ws::OpenAddress(File) ? 33 : 0;
 }

@@ -1,8 +1,8 @@
 // Internal to the layer: how the open-picture dialog is set up, so tests can inspect it.
 #pragma once
 
-#include "Dialogs.h"
-#include "OpenPictureFilter.h"
+#include "winlib/Dialogs.h"
+#include "winlib/OpenPictureFilter.h"
 
 class QFileDialog;
 class QString;
