@@ -4,6 +4,20 @@
 
 #include "Controls.h"
 
+#include <vector>
+
+class TEdit;
+class TComboBox;
+class TListBox;
+
+// Internal to the layer (widgetset/WSStdCtrls.h): the toolkit's side reports a user's change of
+// these controls' values through these calls, which take the value the window already shows.
+namespace wsevents {
+void EditTextEdited(TEdit* Edit, const AnsiString& Text);
+void ComboTextTyped(TComboBox* Combo, const AnsiString& Text);
+void ListSelectionChanged(TListBox* List, const std::vector<bool>& Selected, int Caret);
+} // namespace wsevents
+
 class TEdit : public TWinControl {
   public:
     explicit TEdit(TComponent* AOwner);
@@ -24,6 +38,7 @@ class TEdit : public TWinControl {
     TNotifyEvent OnChange;
 
   private:
+    friend void wsevents::EditTextEdited(TEdit*, const AnsiString&);
     void TextEditedByUser(const AnsiString& t);
     AnsiString text_;
     bool readOnly_ = false;
@@ -124,6 +139,7 @@ class TComboBox : public TWinControl {
     TNotifyEvent OnChange;
 
   private:
+    friend void wsevents::ComboTextTyped(TComboBox*, const AnsiString&);
     std::vector<AnsiString> items_;
     int itemIndex_ = -1;
     AnsiString text_;
@@ -167,6 +183,7 @@ class TListBox : public TWinControl {
     TDrawItemEvent OnDrawItem;
 
   private:
+    friend void wsevents::ListSelectionChanged(TListBox*, const std::vector<bool>&, int);
     std::vector<AnsiString> items_;
     std::vector<bool> selected_;
     int itemIndex_ = -1;

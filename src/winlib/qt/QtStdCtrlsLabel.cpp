@@ -1,11 +1,14 @@
-// Labels (window-less text, transparent by default) and group boxes.
+// Labels drawn on a plain widget, and group boxes on a QGroupBox.
 #include "winlib/StdCtrls.h"
+#include "winlib/widgetset/WSStdCtrls.h"
 
 #include "ControlImpl.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 class TLabelWidget : public QWidget {
@@ -34,40 +37,14 @@ class TLabelImpl : public TControlImpl {
   public:
     TLabelImpl(TLabel* l, QWidget* w) : TControlImpl(l, w), label(l) { genericClick = true; }
     TLabel* label;
-    void ApplyCaption(const AnsiString&) override { Fit(); }
+    void ApplyCaption(const AnsiString&) override { wsevents::LabelTextChanged(label); }
     void ApplyFont(const TFont& f) override {
         TControlImpl::ApplyFont(f);
-        Fit();
+        wsevents::LabelTextChanged(label);
     }
     void ApplyColor(TColor) override { Widget()->update(); }
-    // An auto-sized label takes the size of its text.
-    void Fit() {
-        Widget()->update();
-        if (!label->AutoSize()) return;
-        QFontMetrics fm(Widget()->font());
-        QString text = ToQString(label->Caption());
-        QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::TextShowMnemonic, text);
-        label->SetBounds(label->Left(), label->Top(), r.width(), std::max(r.height(), fm.height()));
-    }
 };
-} // namespace
 
-TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
-    auto* w = new TLabelWidget(this);
-    SetImpl(std::make_unique<TLabelImpl>(this, w));
-    SetBounds(0, 0, 0, 13);
-}
-
-void TLabel::SetTransparent(bool t) {
-    transparent_ = t;
-    Impl()->Widget()->update();
-}
-
-void TLabel::SetColor(TColor c) {
-    TControl::SetColor(c);
-}
-
-namespace {
 class TGroupBoxImpl : public TControlImpl {
   public:
     TGroupBoxImpl(TControl* c, QGroupBox* g) : TControlImpl(c, g), box(g) {}
@@ -82,8 +59,16 @@ class TGroupBoxImpl : public TControlImpl {
 };
 } // namespace
 
-TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* g = new QGroupBox;
-    SetImpl(std::make_unique<TGroupBoxImpl>(this, g));
-    SetBounds(0, 0, 185, 105);
+std::unique_ptr<TWSControl> ws::CreateLabel(TLabel* Label) {
+    return std::make_unique<TLabelImpl>(Label, new TLabelWidget(Label));
+}
+
+TRect ws::LabelTextBounds(const TLabel* Label) {
+    QFontMetrics fm(Label->Impl()->Widget()->font());
+    QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::TextShowMnemonic, ToQString(Label->Caption()));
+    return TRect(0, 0, r.width(), std::max(r.height(), fm.height()));
+}
+
+std::unique_ptr<TWSControl> ws::CreateGroupBox(TGroupBox* GroupBox) {
+    return std::make_unique<TGroupBoxImpl>(GroupBox, new QGroupBox);
 }
