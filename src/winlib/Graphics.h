@@ -399,6 +399,6 @@ class TJPEGImage : public TGraphic {
     TBitmap bitmap_;
 };
 
-// The screen's pixels per inch (GetDeviceCaps LOGPIXELSX / LOGPIXELSY of the screen).
+// The screen's logical pixels per inch, across and down.
 int ScreenPixelsPerInchX();
 int ScreenPixelsPerInchY();

@@ -64,4 +64,7 @@ bool FontsAvailable();
 int TextWidth(TWSCanvas* Surface, const TFont& Font, const AnsiString& Text);
 int TextHeight(TWSCanvas* Surface, const TFont& Font);
 
+// The screen's logical pixels per inch across (else down), 0 when no screen can tell.
+int ScreenLogicalDpi(bool Across);
+
 } // namespace ws
