@@ -1,6 +1,6 @@
 // TBitmap storage: rows top first, each padded to 4 bytes, in the layout of its pixel format.
 #include "BitmapPixels.h"
-#include "BitmapCanvasImpl.h"
+#include "widgetset/WSGraphics.h"
 #include "SysUtils.h"
 
 #include <algorithm>
@@ -258,7 +258,7 @@ void TBitmap::MoveFrom(TBitmap& Source) {
 TCanvas* TBitmap::Canvas() {
     if (!canvas_) {
         canvas_ = std::make_unique<TCanvas>();
-        canvas_->SetImpl(std::make_unique<TBitmapCanvasImpl>(this));
+        canvas_->SetImpl(ws::CreateBitmapCanvas(this));
     }
     return canvas_.get();
 }

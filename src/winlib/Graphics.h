@@ -138,6 +138,7 @@ class TFont : public TPersistent {
 };
 
 class TGraphic;
+class TWSCanvas;
 class TCanvasImpl;
 
 // One row of a lattice of ellipses (see TCanvas::EllipseLattice): boxes from Top to Bottom
@@ -187,15 +188,21 @@ class TCanvas : public TPersistent {
     void SetPixel(int X, int Y, TColor C);
 
     // Backend binding, used by TBitmap, TPrinter and the owner-drawn controls of this layer.
-    TCanvasImpl* Impl() { return impl_.get(); }
-    void SetImpl(std::unique_ptr<TCanvasImpl> impl);
+    TWSCanvas* WS() { return ws_.get(); }
+    TCanvasImpl* Impl(); // the surface as the toolkit's class, for the toolkit's side
+    void SetImpl(std::unique_ptr<TWSCanvas> impl);
 
   private:
     TPen pen_;
     TBrush brush_;
     TFont font_;
     TPoint penPos_;
-    std::unique_ptr<TCanvasImpl> impl_;
+    // The dash mask position carries on across consecutive LineTo calls and restarts whenever
+    // the pen was moved.
+    int stylePos_ = 0;
+    bool styleContinues_ = false;
+    TPoint styleEnd_;
+    std::unique_ptr<TWSCanvas> ws_;
 };
 
 struct TRGBQuad {
@@ -392,6 +399,6 @@ class TJPEGImage : public TGraphic {
     TBitmap bitmap_;
 };
 
-// The screen's pixels per inch (GetDeviceCaps LOGPIXELSX / LOGPIXELSY of the screen).
+// The screen's logical pixels per inch, across and down.
 int ScreenPixelsPerInchX();
 int ScreenPixelsPerInchY();

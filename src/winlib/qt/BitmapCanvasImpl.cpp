@@ -1,8 +1,12 @@
-#include "winlib/BitmapCanvasImpl.h"
+#include "BitmapCanvasImpl.h"
 #include "winlib/BitmapPixels.h"
 
 #include <QImage>
 #include <QPainter>
+
+std::unique_ptr<TWSCanvas> ws::CreateBitmapCanvas(TBitmap* Bitmap) {
+    return std::make_unique<TBitmapCanvasImpl>(Bitmap);
+}
 
 TBitmapCanvasImpl::TBitmapCanvasImpl(TBitmap* bitmap) : bitmap_(bitmap) {}
 

@@ -1,5 +1,5 @@
-// Internal: where 1-pixel shapes go — straight into a bitmap's memory, or as vector shapes
-// onto a painter (printer pages stay vector output).
+// Internal: 1-pixel lines as vector shapes, onto a painter or into a vector surface's batch
+// (printer pages stay vector output).
 #pragma once
 
 #include "CanvasBatch.h"
@@ -10,27 +10,6 @@
 class QPainter;
 
 namespace cnv {
-
-// Writes pixels of one colour into a bitmap, combined with what is there by the pen mode.
-class RasterTarget : public PixelTarget {
-  public:
-    RasterTarget(TBitmap& b, TColor color, TPenMode mode = pmCopy);
-    void HSpan(int x0, int x1, int y) override;
-    void VSpan(int x, int y0, int y1) override;
-    void Pixel(int x, int y) override;
-    void Fill(const TRect& r); // already clipped
-
-  private:
-    uint32_t Combine(uint32_t dst) const;
-    // Row Y of the bitmap; the bitmap counts as changed once, when the target is made.
-    uint8_t* Row(int y) const { return rows_ + static_cast<size_t>(y) * stride_; }
-    TBitmap& b_;
-    uint8_t* rows_;
-    size_t stride_;
-    uint32_t bgrx_;
-    TPenMode mode_;
-    int bits_;
-};
 
 // Emits axis-aligned spans as 1-pixel rectangles and slanted runs as cosmetic lines.
 class VectorTarget : public PixelTarget {

@@ -3,7 +3,7 @@
 // surface keeps an image that the widget shows at its next paint (paint boxes).
 #pragma once
 
-#include "winlib/CanvasImpl.h"
+#include "CanvasImpl.h"
 
 #include <QImage>
 #include <QPainter>

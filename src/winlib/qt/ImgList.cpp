@@ -2,7 +2,7 @@
 #include "ImageListImpl.h"
 
 #include "winlib/BitmapPixels.h"
-#include "winlib/CanvasImpl.h"
+#include "CanvasImpl.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // the item tree whenever it opens, and the program's owner drawing of items.
 #include "winlib/AppImpl.h"
 #include "winlib/MessageBoxImpl.h"
-#include "winlib/CanvasImpl.h"
+#include "CanvasImpl.h"
 #include "ControlImpl.h"
 #include "winlib/Forms.h"
 #include "MenuItemImpl.h"

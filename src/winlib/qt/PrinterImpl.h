@@ -4,7 +4,7 @@
 #pragma once
 
 #include "CanvasBatch.h"
-#include "winlib/CanvasImpl.h"
+#include "CanvasImpl.h"
 #include "winlib/Printers.h"
 #include "winlib/widgetset/WSPrinters.h"
 

@@ -1,9 +1,6 @@
 // Drawing a bitmap onto a canvas: nearest neighbour, the fourth byte never taken as alpha.
-#include "winlib/BitmapPixels.h"
-#include "winlib/CanvasImpl.h"
-
-#include <QImage>
-#include <QPainter>
+#include "BitmapPixels.h"
+#include "widgetset/WSGraphics.h"
 
 #include <algorithm>
 
@@ -36,29 +33,17 @@ void DrawIntoBitmap(const TBitmap& src, TBitmap& dst, const TRect& R) {
     }
 }
 
-QImage OpaqueImage(const TBitmap& src) {
-    QImage img(src.Width(), src.Height(), QImage::Format_RGB32);
-    const int bits = src.BitsPerPixel();
-    for (int y = 0; y < src.Height(); ++y) {
-        const uint8_t* s = src.ScanLine(y);
-        auto* d = reinterpret_cast<uint32_t*>(img.scanLine(y));
-        for (int x = 0; x < src.Width(); ++x)
-            d[x] = 0xFF000000u | bmpx::Read(s, x, bits, src.ColorTable());
-    }
-    return img;
-}
-
 } // namespace
 
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& R) {
     if (!ACanvas || Empty() || R.Right <= R.Left || R.Bottom <= R.Top) return;
-    TCanvasImpl* impl = ACanvas->Impl();
-    if (!impl) return;
+    TWSCanvas* ws = ACanvas->WS();
+    if (!ws) return;
     struct Done {
-        TCanvasImpl* impl;
-        ~Done() { impl->Changed(); }
-    } done{impl};
-    if (TBitmap* target = impl->Bitmap()) {
+        TWSCanvas* ws;
+        ~Done() { ws->Changed(); }
+    } done{ws};
+    if (TBitmap* target = ws->Bitmap()) {
         if (target == this) {
             TBitmap copy;
             copy.Assign(this);
@@ -68,9 +53,5 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& R) {
         }
         return;
     }
-    QPainter* p = impl->Painter();
-    if (!p) return;
-    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p->drawImage(QRect(R.Left, R.Top, R.Width(), R.Height()), OpaqueImage(*this));
+    ws->StretchBitmap(R, *this);
 }

@@ -1,7 +1,7 @@
 // The ellipses of a lattice rasterised together: the union of RasterEllipse over every box, in
 // one colour, built as one bit set per row of pixels.
-#include "winlib/CanvasEllipse.h"
-#include "CanvasTargets.h"
+#include "CanvasEllipse.h"
+#include "RasterTarget.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-// Internal: the canvas surface of a TBitmap. 24- and 32-bit bitmaps are painted in place
+// Internal: the Qt canvas surface of a TBitmap. 24- and 32-bit bitmaps are painted in place
 // through a QImage over the bitmap's own memory; other formats are painted on a 32-bit copy
 // that is written back (nearest colour of the table) when the call ends.
 #pragma once
@@ -7,17 +7,20 @@
 
 #include <memory>
 
+class QImage;
+
 class TBitmapCanvasImpl : public TCanvasImpl {
   public:
     explicit TBitmapCanvasImpl(TBitmap* bitmap);
     ~TBitmapCanvasImpl() override;
     QPainter* Painter() override;
     void Changed() override;
-    QImage* Image() override;
     TRect Bounds() override;
     TBitmap* Bitmap() override { return bitmap_; }
 
   private:
+    // The pixels as an image in the bitmap's own memory (24 and 32 bits), else null.
+    QImage* Image();
     void EndPainting();
     TBitmap* bitmap_;
     std::unique_ptr<QImage> image_;

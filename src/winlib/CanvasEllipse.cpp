@@ -1,5 +1,5 @@
-#include "winlib/CanvasEllipse.h"
-#include "CanvasTargets.h"
+#include "CanvasEllipse.h"
+#include "RasterTarget.h"
 
 #include <algorithm>
 #include <cmath>
