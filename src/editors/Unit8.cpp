@@ -1,6 +1,7 @@
 // The text-item window's controls and the handlers that edit the current item.
 #include "Unit8.h"
 
+#include "TextItems.h"
 #include "shell/FormBuilder.h"
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
@@ -48,7 +49,7 @@ TMojiPanel::TMojiPanel(TComponent* Owner) : TForm(Owner) {
 void TMojiPanel::LoadItem(int I) {
     CurrentIndex = I;
     TntEdit2->SetText(Form1->TntListBox1->Item(I));
-    TFont* font = TextItemFont(Form1, I);
+    TFont* font = Form1->TextFonts.Font(I);
     MojiFontDialog->Font()->Assign(font);
     TntLabel1->Font()->Assign(font);
     TntLabel1->SetCaption(font->Name());
@@ -100,7 +101,7 @@ void TMojiPanel::StoreDialogFont() {
     TFont* edited = MojiFontDialog->Font();
     // With no current item (its item was deleted) the window only shows the choice.
     if (Form1 && CurrentIndex >= 0 && CurrentIndex < Form1->TntListBox1->ItemCount())
-        TextItemFont(Form1, CurrentIndex)->Assign(edited);
+        Form1->TextFonts.Font(CurrentIndex)->Assign(edited);
     TntLabel1->SetCaption(edited->Name());
     TntLabel1->Font()->Assign(edited);
 }

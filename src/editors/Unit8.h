@@ -5,8 +5,6 @@
 #include "winlib/Forms.h"
 #include "winlib/StdCtrls.h"
 
-class TForm1;
-
 class TMojiPanel : public TForm {
   public:
     explicit TMojiPanel(TComponent* Owner);
@@ -40,8 +38,3 @@ class TMojiPanel : public TForm {
 };
 
 extern TMojiPanel* MojiPanel;
-
-// The text items are the entries at one index of the main window's three parallel containers.
-// These reach entry I with a check: EListError when a container has no such entry.
-TFont* TextItemFont(TForm1* Form, int I);
-TPoint& TextItemPosition(TForm1* Form, int I);

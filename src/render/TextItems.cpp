@@ -5,28 +5,28 @@
 
 #include "render/RenderConventions.h"
 #include "shell/Abitmap.h"
+#include "shell/TextItemFonts.h"
 #include "shell/Unit1.h"
 #include "winlib/StdCtrls.h"
 #include "winlib/SysUtils.h"
 
 namespace {
-// Entry i of a container that should run parallel to the item texts. A container that fell
-// short (or a missing font) raises at the first item it cannot serve, so the items before it
-// stay drawn and nothing is read past the end.
-template <class T> const T& Entry(const std::vector<T>& v, int i) {
-    if (i < 0 || i >= static_cast<int>(v.size()))
+// Position i of the items. The fonts and positions should run parallel to the item texts; one
+// that fell short (or a missing font) raises at the first item it cannot serve, so the items
+// before it stay drawn and nothing is read past the end.
+const TPoint& PositionAt(const std::vector<TPoint>& positions, int i) {
+    if (i < 0 || i >= static_cast<int>(positions.size()))
         throw EListError("List index out of bounds (" + IntToStr(i) + ")");
-    return v[static_cast<size_t>(i)];
+    return positions[static_cast<size_t>(i)];
 }
 
 // The items on Canvas: positions count from the canvas origin, X by ScaleX and Y by ScaleY;
 // the font height is the size in millimetres by ScaleX.
-void DrawItems(TCanvas* c, double scaleX, double scaleY, const TListBox* items,
-               const std::vector<TFont*>& fonts, const std::vector<TPoint>& positions) {
+void DrawItems(TCanvas* c, double scaleX, double scaleY, const TListBox* items, const TTextItemFonts& fonts,
+               const std::vector<TPoint>& positions) {
     for (int i = 0; i < items->ItemCount(); ++i) {
-        TFont* font = Entry(fonts, i);
-        if (!font) throw EListError("Text item " + IntToStr(i) + " has no font");
-        const TPoint& at = Entry(positions, i);
+        TFont* font = fonts.Font(i);
+        const TPoint& at = PositionAt(positions, i);
         c->Font()->Assign(font);
         SetFontSizeMm(c->Font(), font->Size(), scaleX);
         c->Brush()->SetStyle(bsClear);
@@ -42,7 +42,7 @@ void SetTextPen(TCanvas* c, TForm1* f) {
 }
 } // namespace
 
-void PrintTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
+void PrintTextItems(const TListBox* Items, const TTextItemFonts& Fonts,
                     const std::vector<TPoint>& Positions) {
     TForm1* f = Form1;
     TCanvas* c = f->PrinterRef->Canvas();
@@ -51,7 +51,7 @@ void PrintTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
     DrawItems(c, f->PxPerMmX, f->PxPerMmY, Items, Fonts, Positions);
 }
 
-void PreviewTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
+void PreviewTextItems(const TListBox* Items, const TTextItemFonts& Fonts,
                       const std::vector<TPoint>& Positions) {
     TForm1* f = Form1;
     TCanvas* c = f->PreviewBitmap->Canvas();

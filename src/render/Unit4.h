@@ -8,8 +8,8 @@
 
 #include <vector>
 
-class TFont;
 class TListBox;
+class TTextItemFonts;
 
 // Graph paper (paper kind 0). The preview shows "GraphiPaperの例外" for any error of its body
 // and keeps what it drew; the print renderer lets errors reach the print command.
@@ -34,13 +34,12 @@ void PreviewMultiLine();
 void PrintBackgroundImage(int Alpha);
 void PreviewBackgroundImage(int Alpha);
 
-// Free-text page (paper kind 7): text i of Items in Fonts[i] (its size a height in millimetres)
+// Free-text page (paper kind 7): text i of Items in Fonts.Font(i) (its size a height in millimetres)
 // at Positions[i] (whole millimetres) from the printable corner in print and from the paper's
 // corner in the preview. A font or position missing for a text raises EListError there; the
 // items before it stay drawn.
-void PrintTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
-                    const std::vector<TPoint>& Positions);
-void PreviewTextItems(const TListBox* Items, const std::vector<TFont*>& Fonts,
+void PrintTextItems(const TListBox* Items, const TTextItemFonts& Fonts, const std::vector<TPoint>& Positions);
+void PreviewTextItems(const TListBox* Items, const TTextItemFonts& Fonts,
                       const std::vector<TPoint>& Positions);
 // Dot grid (paper kind 5): Edit14 x Edit15 dots at the pitch Edit18, filled or hollow
 // (CheckBox4, outline width Edit19), odd rows shifted half a pitch when staggered (CheckBox5).

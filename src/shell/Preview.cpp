@@ -2,8 +2,8 @@
 #include "Unit1.h"
 
 #include "Abitmap.h"
+#include "PaperKinds.h"
 #include "PixelMath.h"
-#include "PreviewRenderers.h"
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
 
@@ -65,7 +65,7 @@ void TForm1::UpdatePreview() {
     c->FillRect(TRect(0, 0, W, H));
     if (!BGImage.empty()) PreviewBackgroundImage(BGAlpha);
 
-    if (!CheckBlank->Checked()) DrawPreviewPattern(this, PageControl1->ActivePageIndex());
+    if (!CheckBlank->Checked()) DrawPreviewPattern(PageControl1->ActivePageIndex());
 
     c->Pen()->SetColor(0xFF0000);
     c->Pen()->SetWidth(1);

@@ -1,8 +1,8 @@
 // The print command: the requested number of identical sheets as one job, counted per paper kind.
 #include "Unit1.h"
 
+#include "PaperKinds.h"
 #include "PixelMath.h"
-#include "PrintRenderers.h"
 #include "WholeNumbers.h"
 #include "render/Unit4.h"
 
@@ -56,7 +56,7 @@ void TForm1::PrintOutExecute(TObject*) {
             }
             if (!CheckBlank->Checked()) {
                 kind = PageControl1->ActivePageIndex();
-                if (DrawPrintPattern(this, kind)) ++patterned;
+                if (DrawPrintPattern(kind)) ++patterned;
             }
             c->Brush()->SetColor(clWhite);
             PrintPageNumber(CheckBox2->Checked());

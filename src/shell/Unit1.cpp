@@ -38,9 +38,6 @@ TForm1::TForm1(TComponent* Owner) : TForm(Owner) {
 TForm1::~TForm1() {
     // The destroy handler writes the settings from this form's own fields: run it while they live.
     DoDestroy();
-    // The text items' fonts belong to the text items; the containers only release their storage.
-    TextPositions.clear();
-    TextFonts.clear();
 }
 
 void TForm1::BindHandlers() {

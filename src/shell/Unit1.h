@@ -1,6 +1,7 @@
 // The main window: it holds every setting of the program in its controls and fields.
 #pragma once
 
+#include "TextItemFonts.h"
 #include "winlib/ComCtrls.h"
 #include "winlib/Dialogs.h"
 #include "winlib/ExtCtrls.h"
@@ -265,7 +266,6 @@ class TForm1 : public TForm {
     void ToolButton9Click(TObject* Sender);
     void TntListBox1Click(TObject* Sender);
     void ToolButton10Click(TObject* Sender);
-    std::vector<std::unique_ptr<TFont>> OwnedTextFonts; // the fonts the add command made
     // colour schemes and owner-drawn chrome
     void Skin1Click(TObject* Sender);
     void CriticalFocus1Click(TObject* Sender);
@@ -336,8 +336,8 @@ class TForm1 : public TForm {
     int PhysOffsetX = 0, PhysOffsetY = 0;
     double LogMinX = 0, LogMinY = 0;
     int LogGroupsX = 0, LogGroupsY = 0;
-    std::vector<TPoint> TextPositions;
-    std::vector<TFont*> TextFonts;
+    std::vector<TPoint> TextPositions; // the text items' positions in whole millimetres
+    TTextItemFonts TextFonts;
 
   private:
     bool SettingsRead = false;            // the read pass has run: the exit may write the file

@@ -5,6 +5,8 @@
 #include "editors/Unit8.h"
 #include "winlib/qt/ControlImpl.h"
 
+#include <memory>
+
 class TextItemsEditingTest : public EditorTest {
   protected:
     void SetUp() override {
@@ -20,7 +22,7 @@ class TextItemsEditingTest : public EditorTest {
     int Count() const { return f->TntListBox1->ItemCount(); }
     void ExpectParallel(int n) {
         EXPECT_EQ(Count(), n);
-        EXPECT_EQ(static_cast<int>(f->TextFonts.size()), n);
+        EXPECT_EQ(f->TextFonts.Count(), n);
         EXPECT_EQ(static_cast<int>(f->TextPositions.size()), n);
     }
     static DialogAnswer FontAnswer(bool ok, const AnsiString& name, int size, int style, TColor c) {
@@ -43,9 +45,9 @@ TEST_F(TextItemsEditingTest, AddingSelectsTheNewItemAndLoadsTheWindow) {
     ExpectParallel(1);
     EXPECT_EQ(f->TntListBox1->ItemIndex(), 0);
     EXPECT_EQ(f->TntListBox1->Item(0), "");
-    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
-    EXPECT_EQ(f->TextFonts[0]->Size(), 10);
-    EXPECT_EQ(f->TextFonts[0]->Color(), TColor(0x00336699));
+    EXPECT_EQ(f->TextFonts.Font(0)->Name(), "ＭＳ ゴシック");
+    EXPECT_EQ(f->TextFonts.Font(0)->Size(), 10);
+    EXPECT_EQ(f->TextFonts.Font(0)->Color(), TColor(0x00336699));
     EXPECT_EQ(f->TextPositions[0].x, 12);
     EXPECT_EQ(f->TextPositions[0].y, 5);
     EXPECT_EQ(MojiPanel->CurrentIndex, 0);
@@ -107,8 +109,8 @@ TEST_F(TextItemsEditingTest, FontFromTheComboBox) {
     MojiPanel->ComboBox1->SetItemIndex(0);
     MarkPreviewStale();
     MojiPanel->ComboBox1->OnChange(MojiPanel->ComboBox1);
-    EXPECT_EQ(f->TextFonts[0]->Name(), name);
-    EXPECT_EQ(f->TextFonts[0]->Size(), 10);
+    EXPECT_EQ(f->TextFonts.Font(0)->Name(), name);
+    EXPECT_EQ(f->TextFonts.Font(0)->Size(), 10);
     EXPECT_EQ(MojiPanel->TntLabel1->Caption(), name);
     EXPECT_EQ(MojiPanel->TntLabel1->Font()->Name(), name);
     EXPECT_TRUE(PreviewRebuilt());
@@ -119,7 +121,7 @@ TEST_F(TextItemsEditingTest, FontFromTheDialog) {
     Add();
     ScriptDialogAnswer(FontAnswer(true, "Serif", 7, fsBold | fsItalic, 0x000080));
     MojiPanel->TntButton1->Click();
-    TFont* font = f->TextFonts[1];
+    TFont* font = f->TextFonts.Font(1);
     EXPECT_EQ(font->Name(), "Serif");
     EXPECT_EQ(font->Size(), 7); // the text height in millimetres
     EXPECT_EQ(font->Style(), TFontStyles(fsBold | fsItalic));
@@ -130,7 +132,7 @@ TEST_F(TextItemsEditingTest, FontFromTheDialog) {
     EXPECT_TRUE(shown.bold());
     EXPECT_TRUE(shown.italic());
     EXPECT_EQ(shown.family(), ToQFont(*font).family());
-    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
+    EXPECT_EQ(f->TextFonts.Font(0)->Name(), "ＭＳ ゴシック");
 
     ScriptDialogAnswer(FontAnswer(false, "Sans", 20, 0, clRed));
     MojiPanel->TntButton1->Click();
@@ -164,14 +166,14 @@ TEST_F(TextItemsEditingTest, DeletingRemovesTheSameIndexEverywhere) {
         MojiPanel->TntEdit2->SetText(AnsiString(1, static_cast<char>('a' + i)));
         MojiPanel->TntEdit3->SetText(IntToStr(10 * (i + 1)));
     }
-    TFont* last = f->TextFonts[2];
+    TFont* last = f->TextFonts.Font(2);
     f->TntListBox1->UserClickItem(1);
     f->ToolButton10->Click();
     ExpectParallel(2);
     EXPECT_EQ(f->TntListBox1->Item(0), "a");
     EXPECT_EQ(f->TntListBox1->Item(1), "c");
     EXPECT_EQ(f->TextPositions[1].x, 30);
-    EXPECT_EQ(f->TextFonts[1], last);
+    EXPECT_EQ(f->TextFonts.Font(1), last);
 }
 
 // After a deletion the window keeps editing its own item, or none when that one went: a font
@@ -185,8 +187,8 @@ TEST_F(TextItemsEditingTest, TheWindowFollowsItsItemThroughDeletions) {
     EXPECT_EQ(MojiPanel->CurrentIndex, 1);
     ScriptDialogAnswer(FontAnswer(true, "Serif", 0, 0, clBlack));
     MojiPanel->TntButton1->Click();
-    EXPECT_EQ(f->TextFonts[1]->Name(), "Serif");
-    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
+    EXPECT_EQ(f->TextFonts.Font(1)->Name(), "Serif");
+    EXPECT_EQ(f->TextFonts.Font(0)->Name(), "ＭＳ ゴシック");
 
     f->TntListBox1->SetItemIndex(1);
     f->ToolButton10->Click();
@@ -194,7 +196,7 @@ TEST_F(TextItemsEditingTest, TheWindowFollowsItsItemThroughDeletions) {
     ScriptDialogAnswer(FontAnswer(true, "Sans", 0, 0, clBlack));
     MojiPanel->TntButton1->Click();
     ExpectParallel(1);
-    EXPECT_EQ(f->TextFonts[0]->Name(), "ＭＳ ゴシック");
+    EXPECT_EQ(f->TextFonts.Font(0)->Name(), "ＭＳ ゴシック");
     EXPECT_TRUE(ExceptionBoxes().empty());
 }
 
@@ -211,10 +213,16 @@ TEST_F(TextItemsEditingTest, DeletingWithContainersOutOfStepReadsNothingPastThei
 TEST_F(TextItemsEditingTest, TheAddCommandsFontsAreReleasedWithTheirItems) {
     Add();
     Add();
-    EXPECT_EQ(f->OwnedTextFonts.size(), 2u);
-    TFont* kept = f->TextFonts[1];
+    // A font holds its change handler, and the handler these tokens: a token's count tells
+    // whether its font still lives.
+    auto first = std::make_shared<int>(), second = std::make_shared<int>();
+    f->TextFonts.Font(0)->OnChange = [first] {};
+    f->TextFonts.Font(1)->OnChange = [second] {};
+    TFont* kept = f->TextFonts.Font(1);
     f->TntListBox1->SetItemIndex(0);
     f->ToolButton10->Click();
-    ASSERT_EQ(f->OwnedTextFonts.size(), 1u);
-    EXPECT_EQ(f->OwnedTextFonts[0].get(), kept);
+    EXPECT_EQ(first.use_count(), 1) << "the deleted item's font lives on";
+    EXPECT_EQ(second.use_count(), 2);
+    ASSERT_EQ(f->TextFonts.Count(), 1);
+    EXPECT_EQ(f->TextFonts.Font(0), kept);
 }

@@ -6,8 +6,7 @@
 #include "render/ArcArguments.h"
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
-#include "shell/PreviewRenderers.h"
-#include "shell/PrintRenderers.h"
+#include "shell/PaperKinds.h"
 #include "winlib/SysUtils.h"
 
 #include <algorithm>
@@ -308,7 +307,7 @@ TEST_F(ArcTest, DispatchersDrawAndCountArcs) {
     f->Edit25->SetText("2");
     f->Edit26->SetText("4");
     TCanvas* c = Blank();
-    DrawPreviewPattern(f, 6);
+    DrawPreviewPattern(6);
     // A quarter of the way down: two rings on each side and the upward line between them.
     const int y = static_cast<int>(Band() + 15.0f * S());
     EXPECT_EQ(rendertest::ColumnsAt(c, y, kSize, clWhite).size(), 5u);
@@ -316,7 +315,7 @@ TEST_F(ArcTest, DispatchersDrawAndCountArcs) {
 
     f->PrinterRef->SetOutputFileName(Path("count.pdf").string());
     f->PrinterRef->BeginDoc();
-    EXPECT_TRUE(DrawPrintPattern(f, 6));
+    EXPECT_TRUE(DrawPrintPattern(6));
     f->PrinterRef->EndDoc();
 }
 

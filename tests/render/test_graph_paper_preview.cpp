@@ -1,7 +1,7 @@
 // The graph paper preview drawn on the real main window's preview bitmap.
 #include "GraphPaperFixture.h"
 
-#include "shell/PreviewRenderers.h"
+#include "shell/PaperKinds.h"
 
 using rendertest::Firsts;
 using rendertest::Span;
@@ -231,7 +231,7 @@ TEST_F(GraphPaperTest, PreviewDispatcherDrawsGraphPaperForKindZeroOnly) {
         TCanvas* c = f->PreviewBitmap->Canvas();
         c->Brush()->SetColor(clWhite);
         c->FillRect(TRect(0, 0, kSize, kSize));
-        DrawPreviewPattern(f, kind);
+        DrawPreviewPattern(kind);
         return rendertest::RowsAt(c, MidCellX(), kSize, clWhite).size();
     };
     EXPECT_EQ(lines(0), 11u);

@@ -1,7 +1,7 @@
 // The graph paper printed on the built-in PDF printer, measured on the rendered page.
 #include "GraphPaperFixture.h"
 
-#include "shell/PrintRenderers.h"
+#include "shell/PaperKinds.h"
 
 using rendertest::Line;
 using rendertest::Span;
@@ -164,9 +164,9 @@ TEST_F(GraphPaperPrintTest, BadValuesReachTheCallerWithoutAGuardMessage) {
 
 TEST_F(GraphPaperPrintTest, PrintDispatcherDrawsAndCountsGraphPaper) {
     f->PrinterRef->BeginDoc();
-    EXPECT_TRUE(DrawPrintPattern(f, 0));
-    EXPECT_FALSE(DrawPrintPattern(f, -1));
-    EXPECT_FALSE(DrawPrintPattern(f, 8));
+    EXPECT_TRUE(DrawPrintPattern(0));
+    EXPECT_FALSE(DrawPrintPattern(-1));
+    EXPECT_FALSE(DrawPrintPattern(8));
     f->PrinterRef->EndDoc();
     const rendertest::Image img = rendertest::RenderPdfPage(pdf, kDpi);
     EXPECT_EQ(rendertest::FindLines(img, true, 40).size(), 11u);

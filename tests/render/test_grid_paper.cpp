@@ -5,8 +5,7 @@
 
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
-#include "shell/PreviewRenderers.h"
-#include "shell/PrintRenderers.h"
+#include "shell/PaperKinds.h"
 #include "winlib/SysUtils.h"
 
 #include <string>
@@ -345,12 +344,12 @@ TEST_F(GridTest, DispatchersDrawAndCountTheGrid) {
     TCanvas* c = f->PreviewBitmap->Canvas();
     c->Brush()->SetColor(clWhite);
     c->FillRect(TRect(0, 0, kSize, kSize));
-    DrawPreviewPattern(f, 5);
+    DrawPreviewPattern(5);
     EXPECT_EQ(DotsInRow(c, 0).size(), 3u);
 
     f->PrinterRef->SetOutputFileName(Path("count.pdf").string());
     f->PrinterRef->BeginDoc();
-    EXPECT_TRUE(DrawPrintPattern(f, 5));
+    EXPECT_TRUE(DrawPrintPattern(5));
     f->PrinterRef->EndDoc();
 }
 

@@ -2,8 +2,7 @@
 // paper kind 1 in preview and print.
 #include "LogPaperFixture.h"
 
-#include "shell/PreviewRenderers.h"
-#include "shell/PrintRenderers.h"
+#include "shell/PaperKinds.h"
 
 using rendertest::Span;
 
@@ -110,7 +109,7 @@ TEST_F(LogPaperPrintTest, DispatchersPassTheFieldsAndTheRatioText) {
     f->Edit10->SetText("1.3");
     f->PrinterRef->BeginDoc();
     f->PrinterRef->Canvas()->Pen()->SetColor(clBlack);
-    EXPECT_TRUE(DrawPrintPattern(f, 1)); // counted
+    EXPECT_TRUE(DrawPrintPattern(1)); // counted
     f->PrinterRef->EndDoc();
     const rendertest::Image img = rendertest::RenderPdfPage(pdf, kDpi);
     EXPECT_EQ(rendertest::DarkRowsAt(img, static_cast<int>((15 + 7.5) * kPxPerMm)).size(), 28u);
@@ -118,7 +117,7 @@ TEST_F(LogPaperPrintTest, DispatchersPassTheFieldsAndTheRatioText) {
     f->PreviewBitmap->SetSize(kSize, kSize);
     f->PreviewBitmap->Canvas()->Brush()->SetColor(clWhite);
     f->PreviewBitmap->Canvas()->FillRect(TRect(0, 0, kSize, kSize));
-    DrawPreviewPattern(f, 1);
+    DrawPreviewPattern(1);
     EXPECT_EQ(
         rendertest::RowsAt(f->PreviewBitmap->Canvas(), static_cast<int>((15 + 7.5) * S()), kSize, clWhite)
             .size(),
@@ -132,7 +131,7 @@ TEST_F(LogPaperPrintTest, ARatioThatIsNotANumberDrawsAsOneInPreviewAndPrint) {
     auto rows = [&](const char* ratio) {
         f->Edit10->SetText(ratio);
         WhitePreview(kSize, kSize);
-        DrawPreviewPattern(f, 1);
+        DrawPreviewPattern(1);
         return rendertest::Firsts(rendertest::RowsAt(
             f->PreviewBitmap->Canvas(), static_cast<int>((f->MarginLeft + 0.5) * S()), kSize, clWhite));
     };
@@ -141,7 +140,7 @@ TEST_F(LogPaperPrintTest, ARatioThatIsNotANumberDrawsAsOneInPreviewAndPrint) {
     for (const char* ratio : {"", "x1.3", "1,3", "1e39"}) {
         EXPECT_EQ(rows(ratio), one) << "ratio " << ratio;
         f->PrinterRef->BeginDoc();
-        EXPECT_NO_THROW(DrawPrintPattern(f, 1)) << "ratio " << ratio;
+        EXPECT_NO_THROW(DrawPrintPattern(1)) << "ratio " << ratio;
         f->PrinterRef->Abort();
     }
     ASSERT_NE(rows("1.3"), one) << "the ratio shows in the preview";

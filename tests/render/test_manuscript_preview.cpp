@@ -2,7 +2,7 @@
 #include "test_manuscript_fixture.h"
 
 #include "render/RenderConventions.h"
-#include "shell/PreviewRenderers.h"
+#include "shell/PaperKinds.h"
 #include "winlib/SysUtils.h"
 
 #include <cmath>
@@ -19,7 +19,7 @@ class ManuscriptPreviewTest : public ManuscriptTest {
         c->Brush()->SetColor(clWhite);
         c->Brush()->SetStyle(bsSolid);
         c->FillRect(TRect(0, 0, kWidth, kHeight));
-        DrawPreviewPattern(f, 2);
+        DrawPreviewPattern(2);
         return c;
     }
 

@@ -2,7 +2,7 @@
 // measured on the rendered page.
 #include "test_manuscript_fixture.h"
 
-#include "shell/PrintRenderers.h"
+#include "shell/PaperKinds.h"
 
 #include <cmath>
 
@@ -38,7 +38,7 @@ class ManuscriptPrintTest : public ManuscriptTest {
     rendertest::Image Print(int dpi = kDpi, rendertest::Crop crop = {}) {
         f->PrinterRef->BeginDoc();
         f->PrinterRef->Canvas()->Pen()->SetColor(clBlack);
-        EXPECT_TRUE(DrawPrintPattern(f, 2)) << "the sheet is not counted";
+        EXPECT_TRUE(DrawPrintPattern(2)) << "the sheet is not counted";
         f->PrinterRef->EndDoc();
         return rendertest::RenderPdfPage(pdf, dpi, true, crop);
     }

@@ -1,7 +1,6 @@
 // The multi-line paper preview drawn on the real main window's preview bitmap.
 #include "MultiLinePaperFixture.h"
 
-#include "shell/PreviewRenderers.h"
 #include "winlib/SysUtils.h"
 
 #include <string>

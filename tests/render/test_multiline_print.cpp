@@ -1,7 +1,7 @@
 // The multi-line paper printed on the built-in PDF printer, measured on the rendered page.
 #include "MultiLinePaperFixture.h"
 
-#include "shell/PrintRenderers.h"
+#include "shell/PaperKinds.h"
 
 using rendertest::Span;
 
@@ -95,7 +95,7 @@ TEST_F(MultiLinePrintTest, APerLineRowIsPrintedInItsColourAndThickness) {
 
 TEST_F(MultiLinePrintTest, ThePrintDispatcherDrawsAndCountsKindThree) {
     f->PrinterRef->BeginDoc();
-    EXPECT_TRUE(DrawPrintPattern(f, 3));
+    EXPECT_TRUE(DrawPrintPattern(3));
     f->PrinterRef->EndDoc();
     const rendertest::Image img = rendertest::RenderPdfPage(pdf, kDpi);
     EXPECT_EQ(rendertest::DarkRowsAt(img, static_cast<int>(100 * kPxPerMm)).size(), 10u);

@@ -2,7 +2,7 @@
 #include "test_slant_fixture.h"
 
 #include "render/RenderConventions.h"
-#include "shell/PreviewRenderers.h"
+#include "shell/PaperKinds.h"
 #include "winlib/SysUtils.h"
 
 #include <cmath>
@@ -18,7 +18,7 @@ class SlantPreviewTest : public SlantTest {
         c->Brush()->SetColor(clWhite);
         c->Brush()->SetStyle(bsSolid);
         c->FillRect(TRect(0, 0, kSize, kSize));
-        DrawPreviewPattern(f, 4);
+        DrawPreviewPattern(4);
         return c;
     }
 

@@ -2,7 +2,7 @@
 // rendered at the printer's own resolution, one image pixel per device pixel.
 #include "test_slant_fixture.h"
 
-#include "shell/PrintRenderers.h"
+#include "shell/PaperKinds.h"
 
 #include <cmath>
 
@@ -26,7 +26,7 @@ class SlantPrintTest : public SlantTest {
     rendertest::Image Print() {
         f->PrinterRef->BeginDoc();
         f->PrinterRef->Canvas()->Pen()->SetColor(clBlack);
-        EXPECT_TRUE(DrawPrintPattern(f, 4)) << "the sheet is not counted";
+        EXPECT_TRUE(DrawPrintPattern(4)) << "the sheet is not counted";
         f->PrinterRef->EndDoc();
         return rendertest::RenderPdfPage(pdf, f->PrinterRef->Resolution(), true, kCrop);
     }

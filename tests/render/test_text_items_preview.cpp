@@ -31,16 +31,13 @@ class TextItemsPreviewTest : public MainWindowTest {
     }
 
     // Appends an item to the three containers, as the add command and the text-item window do.
-    TFont* Add(const AnsiString& text, int xMm, int yMm, int sizeMm, TColor color = clBlack) {
-        fonts_.push_back(std::make_unique<TFont>());
-        TFont* font = fonts_.back().get();
+    void Add(const AnsiString& text, int xMm, int yMm, int sizeMm, TColor color = clBlack) {
+        TFont* font = f->TextFonts.Add(std::make_unique<TFont>());
         font->SetName("ＭＳ ゴシック");
         font->SetSize(sizeMm);
         font->SetColor(color);
         f->TntListBox1->AddItem(text);
-        f->TextFonts.push_back(font);
         f->TextPositions.push_back(TPoint(xMm, yMm));
-        return font;
     }
 
     TColor At(int x, int y) { return f->PreviewBitmap->Canvas()->Pixel(x, y) & 0xFFFFFF; }
@@ -49,9 +46,6 @@ class TextItemsPreviewTest : public MainWindowTest {
         return rendertest::InkRect(area, [&](int x, int y) { return At(x, y) != clWhite; });
     }
     TRect Page() { return TRect(0, 0, f->PreviewBitmap->Width(), f->PreviewBitmap->Height()); }
-
-  private:
-    std::vector<std::unique_ptr<TFont>> fonts_; // the items' fonts outlive the window
 };
 
 TEST_F(TextItemsPreviewTest, ItemsStandAtTheirPositionsFromThePaperCorner) {
@@ -97,7 +91,7 @@ TEST_F(TextItemsPreviewTest, TheFontSizeIsTheCellHeightInMillimetres) {
     for (const Case& k : cases) {
         SCOPED_TRACE("size " + std::to_string(k.size));
         f->TntListBox1->ClearItems();
-        f->TextFonts.clear();
+        f->TextFonts.Clear();
         f->TextPositions.clear();
         Add("H", 20, 30, k.size);
         f->UpdatePreview();
@@ -139,7 +133,8 @@ TEST_F(TextItemsPreviewTest, NoItemsOrEmptyTextsLeaveThePageBlank) {
 TEST_F(TextItemsPreviewTest, ContainersOutOfStepRaiseAtTheFirstItemTheyCannotServe) {
     struct Case {
         const char* name;
-        size_t fonts, positions; // entries kept of three
+        int fonts;        // font entries kept of three
+        size_t positions; // position entries kept of three
         bool nullSecondFont;
         bool raises;
     };
@@ -152,15 +147,21 @@ TEST_F(TextItemsPreviewTest, ContainersOutOfStepRaiseAtTheFirstItemTheyCannotSer
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         f->TntListBox1->ClearItems();
-        f->TextFonts.clear();
+        f->TextFonts.Clear();
         f->TextPositions.clear();
         Add("H", 20, 30, 10);
-        Add("H", 60, 30, 10);
+        if (k.nullSecondFont) {
+            f->TntListBox1->AddItem("H");
+            f->TextFonts.Add(nullptr);
+            f->TextPositions.push_back(TPoint(60, 30));
+        } else {
+            Add("H", 60, 30, 10);
+        }
         Add("H", 100, 30, 10);
         if (k.raises) {
-            f->TextFonts.resize(k.fonts);
+            while (f->TextFonts.Count() > k.fonts)
+                f->TextFonts.Delete(f->TextFonts.Count() - 1);
             f->TextPositions.resize(k.positions);
-            if (k.nullSecondFont) f->TextFonts[1] = nullptr;
             EXPECT_THROW(f->UpdatePreview(), EListError);
         } else {
             f->TntListBox1->DeleteItem(2);

@@ -43,13 +43,11 @@ class TextItemsPrintTest : public MainWindowTest {
 
     // Appends an item to the three containers, as the add command and the text-item window do.
     void Add(const AnsiString& text, int xMm, int yMm, int sizeMm) {
-        fonts_.push_back(std::make_unique<TFont>());
-        TFont* font = fonts_.back().get();
+        TFont* font = f->TextFonts.Add(std::make_unique<TFont>());
         font->SetName("ＭＳ ゴシック");
         font->SetSize(sizeMm);
         font->SetColor(clBlack);
         f->TntListBox1->AddItem(text);
-        f->TextFonts.push_back(font);
         f->TextPositions.push_back(TPoint(xMm, yMm));
     }
 
@@ -63,9 +61,6 @@ class TextItemsPrintTest : public MainWindowTest {
     }
 
     std::string pdf;
-
-  private:
-    std::vector<std::unique_ptr<TFont>> fonts_; // the items' fonts outlive the window
 };
 
 TEST_F(TextItemsPrintTest, ThePrintCommandPrintsTheTextPageWithoutCountingIt) {
@@ -112,7 +107,7 @@ TEST_F(TextItemsPrintTest, TheFontSizeIsAHeightInMillimetresOnPaper) {
     // A 20 mm font draws its glyph twice as tall as a 10 mm one, whatever the printer's scale.
     Add("H", 20, 30, 10);
     const TRect ten = DarkExtent(PrintItems());
-    f->TextFonts[0]->SetSize(20);
+    f->TextFonts.Font(0)->SetSize(20);
     const TRect twenty = DarkExtent(PrintItems());
     ASSERT_GT(ten.Bottom - ten.Top, 0);
     EXPECT_NEAR(twenty.Bottom - twenty.Top, 2.0 * (ten.Bottom - ten.Top), 2.0);
