@@ -198,6 +198,7 @@ using TDrawPanelEvent = std::function<void(TStatusBar* StatusBar, TStatusPanel* 
 class TStatusBar : public TWinControl {
   public:
     explicit TStatusBar(TComponent* AOwner);
+    ~TStatusBar() override; // stops showing the application's hint
     int PanelCount() const { return static_cast<int>(panels_.size()); }
     TStatusPanel* Panels(int i) { return &panels_.at(i); }
     TStatusPanel* AddPanel();

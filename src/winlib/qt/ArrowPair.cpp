@@ -1,4 +1,4 @@
-#include "winlib/ArrowPair.h"
+#include "ArrowPair.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

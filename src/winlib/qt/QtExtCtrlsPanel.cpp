@@ -1,11 +1,8 @@
-// Panels: a coloured area with bevels and a centred caption. The colour is a value the program
-// keeps there (colour swatches), so setting it repaints and runs nothing.
-#include "winlib/ExtCtrls.h"
-#include "winlib/MessageBoxImpl.h"
+// The Qt side of panels: the colour, the bevels and the caption, then OnPaint on the canvas.
+#include "winlib/widgetset/WSExtCtrls.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
-#include "winlib/Forms.h"
 
 #include <QPainter>
 
@@ -46,7 +43,7 @@ class TPanelWidget : public QWidget {
         }
         if (panel_->OnPaint) {
             TLiveCanvasImpl::Scope scope(live, &p);
-            RunPaintGuarded(panel_, [&] { Fire(panel_->OnPaint, panel_); });
+            wsevents::PanelPaint(panel_);
         }
     }
 
@@ -75,28 +72,12 @@ class TPanelImpl : public TControlImpl {
 };
 } // namespace
 
-TPanel::TPanel(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new TPanelWidget(this);
-    SetImpl(std::make_unique<TPanelImpl>(this, w));
-    SetBounds(0, 0, 185, 41);
+namespace ws {
+std::unique_ptr<TWSControl> CreatePanel(TPanel* Panel) {
+    return std::make_unique<TPanelImpl>(Panel, new TPanelWidget(Panel));
 }
 
-void TPanel::SetColor(TColor c) {
-    TWinControl::SetColor(c);
+TCanvas* PanelCanvas(TPanel* Panel) {
+    return &static_cast<TPanelImpl*>(Panel->Impl())->widget->canvas;
 }
-
-void TPanel::SetBevelInner(TBevelCut b) {
-    bevelInner_ = b;
-    Invalidate();
-    Realign();
-}
-
-void TPanel::SetBevelOuter(TBevelCut b) {
-    bevelOuter_ = b;
-    Invalidate();
-    Realign();
-}
-
-TCanvas* TPanel::Canvas() {
-    return &static_cast<TPanelImpl*>(Impl())->widget->canvas;
-}
+} // namespace ws

@@ -1,11 +1,9 @@
-// Paint boxes: the canvas draws into a backing image that the widget shows when it paints.
-// Drawing inside OnPaint schedules nothing, so a paint handler cannot start a paint loop.
-#include "winlib/ExtCtrls.h"
-#include "winlib/MessageBoxImpl.h"
+// The Qt side of paint boxes: the canvas draws into a backing image that the widget shows when
+// it paints, after running OnPaint.
+#include "winlib/widgetset/WSExtCtrls.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
-#include "winlib/Forms.h"
 
 #include <QPainter>
 
@@ -43,7 +41,7 @@ class TPaintBoxImpl : public TControlImpl {
     // Runs OnPaint with drawing that schedules no repaint.
     void RunOnPaint() {
         ++surface->inPaint;
-        RunPaintGuarded(box, [&] { Fire(box->OnPaint, box); });
+        wsevents::PaintBoxPaint(box);
         --surface->inPaint;
     }
 };
@@ -61,20 +59,20 @@ void TPaintBoxWidget::paintEvent(QPaintEvent*) {
 }
 } // namespace
 
-TPaintBox::TPaintBox(TComponent* AOwner) : TGraphicControl(AOwner) {
-    auto* w = new TPaintBoxWidget(this);
-    SetImpl(std::make_unique<TPaintBoxImpl>(this, w));
-    SetBounds(0, 0, 105, 105);
+namespace ws {
+std::unique_ptr<TWSControl> CreatePaintBox(TPaintBox* Box) {
+    return std::make_unique<TPaintBoxImpl>(Box, new TPaintBoxWidget(Box));
 }
 
-TCanvas* TPaintBox::Canvas() {
-    return &BoxImpl(this)->canvas;
+TCanvas* PaintBoxCanvas(TPaintBox* Box) {
+    return &BoxImpl(Box)->canvas;
 }
 
-void TPaintBox::Paint() {
-    QWidget* w = Impl()->Widget();
+void PaintBoxPaintNow(TPaintBox* Box) {
+    QWidget* w = Box->Impl()->Widget();
     if (w->isVisible())
         w->repaint(); // runs OnPaint inside the paint event
     else
-        BoxImpl(this)->RunOnPaint();
+        BoxImpl(Box)->RunOnPaint();
 }
+} // namespace ws

@@ -1,10 +1,8 @@
-// Scroll boxes: children live on a content area moved by two scroll bars. Child positions are
-// relative to what is visible: Left is the content position minus
-// the horizontal scroll position.
-#include "winlib/ExtCtrls.h"
+// The Qt side of scroll boxes: a viewport on a content widget, moved by two scroll bars that
+// show when the ranges exceed the visible area.
+#include "winlib/widgetset/WSExtCtrls.h"
 
 #include "ControlImpl.h"
-#include "winlib/Forms.h"
 
 #include <QScrollBar>
 #include <QStyle>
@@ -122,57 +120,38 @@ TScrollBoxImpl* BoxImpl(const TScrollBox* b) {
 void TScrollBoxWidget::wheelEvent(QWheelEvent* ev) {
     // The box itself does not scroll on the wheel; the program's handler does.
     ev->accept();
-    TMouseWheelEvent handler = box_->OnMouseWheel;
-    if (!handler) return;
     QPoint global = ev->globalPosition().toPoint();
-    bool handled = false;
-    RunGuarded([&] {
-        handler(box_, ShiftStateOf(ev->modifiers(), ev->buttons()), ev->angleDelta().y(),
-                TPoint(global.x(), global.y()), handled);
-    });
+    wsevents::ScrollBoxWheel(box_, ShiftStateOf(ev->modifiers(), ev->buttons()), ev->angleDelta().y(),
+                             TPoint(global.x(), global.y()));
 }
 } // namespace
 
-TScrollBox::TScrollBox(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new TScrollBoxWidget(this);
-    SetImpl(std::make_unique<TScrollBoxImpl>(this, w));
-    SetBounds(0, 0, 185, 41);
+namespace ws {
+std::unique_ptr<TWSControl> CreateScrollBox(TScrollBox* Box) {
+    return std::make_unique<TScrollBoxImpl>(Box, new TScrollBoxWidget(Box));
 }
 
-int TScrollBox::HorzRange() const {
-    return BoxImpl(this)->hrange;
-}
-int TScrollBox::VertRange() const {
-    return BoxImpl(this)->vrange;
-}
-int TScrollBox::HorzPosition() const {
-    return BoxImpl(this)->hpos;
-}
-int TScrollBox::VertPosition() const {
-    return BoxImpl(this)->vpos;
+TPoint ScrollBoxRange(const TScrollBox* Box) {
+    return TPoint(BoxImpl(Box)->hrange, BoxImpl(Box)->vrange);
 }
 
-void TScrollBox::SetHorzRange(int r) {
-    BoxImpl(this)->hrange = std::max(0, r);
-    BoxImpl(this)->Layout();
+TPoint ScrollBoxPosition(const TScrollBox* Box) {
+    return TPoint(BoxImpl(Box)->hpos, BoxImpl(Box)->vpos);
 }
 
-void TScrollBox::SetVertRange(int r) {
-    BoxImpl(this)->vrange = std::max(0, r);
-    BoxImpl(this)->Layout();
+void ScrollBoxSetRange(TScrollBox* Box, TPoint Range) {
+    BoxImpl(Box)->hrange = Range.x;
+    BoxImpl(Box)->vrange = Range.y;
+    BoxImpl(Box)->Layout();
 }
 
-void TScrollBox::SetHorzPosition(int p) {
-    BoxImpl(this)->hpos = p;
-    BoxImpl(this)->Layout();
+void ScrollBoxSetPosition(TScrollBox* Box, TPoint Position) {
+    BoxImpl(Box)->hpos = Position.x;
+    BoxImpl(Box)->vpos = Position.y;
+    BoxImpl(Box)->Layout();
 }
 
-void TScrollBox::SetVertPosition(int p) {
-    BoxImpl(this)->vpos = p;
-    BoxImpl(this)->Layout();
+void ScrollBoxFitRange(TScrollBox* Box) {
+    BoxImpl(Box)->FitRange();
 }
-
-void TScrollBox::SetAutoScroll(bool a) {
-    autoScroll_ = a;
-    if (a) BoxImpl(this)->FitRange();
-}
+} // namespace ws

@@ -1,5 +1,5 @@
-// Images: show a picture at its size, centred or stretched.
-#include "winlib/ExtCtrls.h"
+// The Qt side of images: a widget whose paint draws the picture through the image's canvas.
+#include "winlib/widgetset/WSExtCtrls.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
@@ -19,14 +19,7 @@ class TImageWidget : public QWidget {
         if (!g || g->Empty()) return;
         QPainter p(this);
         TLiveCanvasImpl::Scope scope(live, &p);
-        TRect r(0, 0, g->Width(), g->Height());
-        if (image_->Stretch()) {
-            r = TRect(0, 0, width(), height());
-        } else if (image_->Center()) {
-            int x = (width() - g->Width()) / 2, y = (height() - g->Height()) / 2;
-            r = TRect(x, y, x + g->Width(), y + g->Height());
-        }
-        g->Draw(&canvas, r);
+        wsevents::ImagePaint(image_, &canvas, width(), height());
     }
 
   private:
@@ -44,21 +37,8 @@ class TImageImpl : public TControlImpl {
 };
 } // namespace
 
-TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner) {
-    SetImpl(std::make_unique<TImageImpl>(this, new TImageWidget(this)));
-    SetBounds(0, 0, 105, 105);
+namespace ws {
+std::unique_ptr<TWSControl> CreateImage(TImage* Image) {
+    return std::make_unique<TImageImpl>(Image, new TImageWidget(Image));
 }
-
-void TImage::PictureChanged() {
-    Invalidate();
-}
-
-void TImage::SetStretch(bool s) {
-    stretch_ = s;
-    Invalidate();
-}
-
-void TImage::SetCenter(bool c) {
-    center_ = c;
-    Invalidate();
-}
+} // namespace ws

@@ -1,4 +1,5 @@
-// Internal to the layer: the two stacked arrow halves that up-downs and spin buttons share.
+// Internal to the Qt side of the layer: the two stacked arrow halves that up-downs and spin
+// buttons share.
 #pragma once
 
 class QWidget;

@@ -1,4 +1,4 @@
-// Image lists and masked bitmaps.
+// The Qt side of image lists, and masked bitmaps as images.
 #include "ImageListImpl.h"
 
 #include "winlib/BitmapPixels.h"
@@ -21,29 +21,23 @@ QImage MaskedImage(const TBitmap& Bitmap, TColor MaskColor) {
     return img;
 }
 
-TImageList::TImageList(TComponent* AOwner, int Width, int Height)
-    : TComponent(AOwner), width_(Width), height_(Height), images_(std::make_unique<Images>()) {}
-
-TImageList::~TImageList() = default;
-
-int TImageList::Count() const {
-    return static_cast<int>(images_->list.size());
+std::unique_ptr<TImageList::Images> ws::CreateImageListImages() {
+    return std::make_unique<TQtImages>();
 }
 
-int TImageList::AddMasked(TBitmap* Image, TColor MaskColor) {
-    QImage img(width_, height_, QImage::Format_ARGB32);
+void TQtImages::AddMasked(const TBitmap* Image, TColor MaskColor, int Width, int Height) {
+    QImage img(Width, Height, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     if (Image && !Image->Empty()) {
         QPainter p(&img);
         p.drawImage(0, 0, MaskedImage(*Image, MaskColor));
     }
-    images_->list.push_back(std::move(img));
-    return Count() - 1;
+    list.push_back(std::move(img));
 }
 
-void TImageList::Draw(TCanvas* Canvas, int X, int Y, int Index) const {
-    const QImage img = ImageAt(this, Index);
-    TCanvasImpl* impl = Canvas ? Canvas->Impl() : nullptr;
+void TQtImages::Draw(TCanvas* Canvas, int X, int Y, int Index) const {
+    const QImage& img = list[static_cast<size_t>(Index)];
+    TCanvasImpl* impl = Canvas->Impl();
     if (img.isNull() || !impl) return;
     if (QPainter* p = impl->Painter()) {
         p->setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -1,12 +1,9 @@
 // The colour list: the sixteen standard colours and four extended ones, each with a swatch and
 // its name as a person reads it.
-#include "winlib/ExtCtrls.h"
+#include "ExtCtrls.h"
 
-#include "ControlImpl.h"
-#include "winlib/Forms.h"
-
-#include <QListWidget>
-#include <QPixmap>
+#include "Forms.h"
+#include "widgetset/WSExtCtrls.h"
 
 #include <array>
 
@@ -38,27 +35,11 @@ constexpr std::array<NamedColor, 20> kColors{{
     {clCream, "Cream"},
     {clMedGray, "Medium Gray"},
 }};
-
-QListWidget* ListOf(const TColorListBox* l) {
-    return static_cast<QListWidget*>(l->Impl()->Widget());
-}
 } // namespace
 
 TColorListBox::TColorListBox(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new QListWidget;
-    w->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const NamedColor& c : kColors) {
-        QPixmap swatch(20, 12);
-        swatch.fill(ToQColor(c.color));
-        w->addItem(new QListWidgetItem(QIcon(swatch), QString::fromLatin1(c.name)));
-    }
-    SetImpl(std::make_unique<TControlImpl>(this, w));
+    SetImpl(ws::CreateColorListBox(this));
     SetBounds(0, 0, 145, 97);
-    QObject::connect(w, &QListWidget::currentRowChanged, w, [this](int row) {
-        if (Impl()->programWrites || row == itemIndex_) return;
-        itemIndex_ = row;
-        RunGuarded([&] { Fire(OnClick, this); });
-    });
 }
 
 int TColorListBox::ItemCount() const {
@@ -79,12 +60,7 @@ AnsiString TColorListBox::ColorNames(int i) const {
 
 void TColorListBox::SetItemIndex(int i) {
     itemIndex_ = i >= 0 && i < ItemCount() ? i : -1;
-    ++Impl()->programWrites;
-    {
-        QSignalBlocker block(ListOf(this));
-        ListOf(this)->setCurrentRow(itemIndex_);
-    }
-    --Impl()->programWrites;
+    ws::ColorListShowIndex(this);
 }
 
 TColor TColorListBox::Selected() const {
@@ -98,3 +74,11 @@ void TColorListBox::SetSelected(TColor c) {
             return;
         }
 }
+
+namespace wsevents {
+void ColorListChosen(TColorListBox* List, int Row) {
+    if (Row == List->ItemIndex()) return;
+    List->SetItemIndex(Row);
+    RunGuarded([&] { Fire(List->OnClick, List); });
+}
+} // namespace wsevents

@@ -1,11 +1,9 @@
-// Tool bars and their buttons. Buttons sit left to right in the order they were added; a bar
-// can also show a main menu's top-level items as captioned buttons that open their menus.
-#include "winlib/ComCtrls.h"
-#include "winlib/MessageBoxImpl.h"
+// The Qt side of tool bars and their buttons: the row of buttons (as wide as their images and
+// captions), their faces, and the buttons that stand for a main menu's top-level items.
+#include "winlib/widgetset/WSComCtrls.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
-#include "winlib/Forms.h"
 #include "ImageListImpl.h"
 #include "winlib/MenuImpl.h"
 
@@ -39,8 +37,7 @@ class TToolBarWidget : public QWidget {
         bool defaultDraw = true;
         if (bar_->OnCustomDraw) {
             TLiveCanvasImpl::Scope scope(live, &p);
-            TToolBarCustomDrawEvent handler = bar_->OnCustomDraw;
-            RunPaintGuarded(bar_, [&] { handler(bar_, TRect(0, 0, width(), height()), defaultDraw); });
+            defaultDraw = wsevents::ToolBarCustomDraw(bar_, TRect(0, 0, width(), height()));
         }
         if (defaultDraw && autoFillBackground()) p.fillRect(rect(), palette().color(QPalette::Window));
     }
@@ -146,8 +143,7 @@ class TToolButtonWidget : public QToolButton {
         bool defaultDraw = true;
         {
             TLiveCanvasImpl::Scope scope(BarImpl(bar)->widget->live, &p);
-            TToolBarCustomDrawButtonEvent handler = bar->OnCustomDrawButton;
-            RunPaintGuarded(button_, [&] { handler(bar, button_, state, defaultDraw); });
+            defaultDraw = wsevents::ToolButtonCustomDraw(bar, button_, state);
         }
         if (!defaultDraw) return;
         // The image and the caption over whatever the handler painted.
@@ -191,107 +187,52 @@ class TToolButtonImpl : public TControlImpl {
 };
 } // namespace
 
-TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
-    auto* b = new TToolButtonWidget(this);
+namespace ws {
+std::unique_ptr<TWSControl> CreateToolButton(TToolButton* Button) {
+    auto* b = new TToolButtonWidget(Button);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    SetImpl(std::make_unique<TToolButtonImpl>(this, b));
-    SetBounds(0, 0, kButtonWidth, kButtonHeight);
-    QObject::connect(b, &QToolButton::clicked, b, [this] { Click(); });
+    QObject::connect(b, &QToolButton::clicked, b, [Button] { wsevents::ToolButtonClicked(Button); });
+    return std::make_unique<TToolButtonImpl>(Button, b);
 }
 
-TToolButton::~TToolButton() {
-    SetParent(nullptr);
-}
-
-void TToolButton::SetParent(TWinControl* p) {
-    if (auto* old = dynamic_cast<TToolBar*>(Parent())) {
-        auto& list = old->buttons_;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    }
-    if (auto* bar = dynamic_cast<TToolBar*>(p)) bar->buttons_.push_back(this);
-    TGraphicControl::SetParent(p);
-    if (auto* bar = dynamic_cast<TToolBar*>(p)) BarImpl(bar)->Layout();
-}
-
-void TToolButton::SetImageIndex(int i) {
-    imageIndex_ = i;
-    Invalidate();
-    if (auto* bar = dynamic_cast<TToolBar*>(Parent())) BarImpl(bar)->Layout();
-}
-
-void TToolButton::SetAction(TAction* a) {
-    action_ = a;
-    if (!a) return;
-    if (!a->Caption().empty()) SetCaption(a->Caption());
-    if (!a->Hint().empty()) SetHint(a->Hint());
-}
-
-void TToolButton::SetDown(bool d) {
-    down_ = d;
-    auto* b = static_cast<TToolButtonImpl*>(Impl())->button;
+void ToolButtonSetDown(TToolButton* Button, bool Down) {
+    auto* b = static_cast<TToolButtonImpl*>(Button->Impl())->button;
     QSignalBlocker block(b);
-    b->setCheckable(d || b->isCheckable());
-    b->setChecked(d);
+    b->setCheckable(Down || b->isCheckable());
+    b->setChecked(Down);
 }
 
-void TToolButton::Click() {
-    RunGuarded([&] {
-        if (action_)
-            action_->Execute();
-        else
-            Fire(OnClick, this);
-    });
+std::unique_ptr<TWSControl> CreateToolBar(TToolBar* Bar) {
+    return std::make_unique<TToolBarImpl>(Bar, new TToolBarWidget(Bar));
 }
 
-TToolBar::~TToolBar() {
-    // Controls leave the bar while the base classes are destroyed; laying them out then would
-    // call into a bar that is no longer whole.
-    ++BarImpl(this)->laying;
+void ToolBarLayout(TToolBar* Bar) {
+    BarImpl(Bar)->Layout();
 }
 
-TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new TToolBarWidget(this);
-    SetImpl(std::make_unique<TToolBarImpl>(this, w));
-    SetBounds(0, 0, 150, 29);
+void ToolBarStopLayout(TToolBar* Bar) {
+    ++BarImpl(Bar)->laying;
 }
 
-void TToolBar::SetShowCaptions(bool s) {
-    showCaptions_ = s;
-    BarImpl(this)->Layout();
+TCanvas* ToolBarCanvas(TToolBar* Bar) {
+    return &BarImpl(Bar)->widget->canvas;
 }
 
-void TToolBar::SetImages(TImageList* l) {
-    images_ = l;
-    BarImpl(this)->Layout();
-    for (TToolButton* b : buttons_)
-        b->Invalidate();
-}
-
-void TToolBar::SetAutoSize(bool a) {
-    autoSize_ = a;
-    BarImpl(this)->Layout();
-}
-
-TCanvas* TToolBar::Canvas() {
-    return &BarImpl(this)->widget->canvas;
-}
-
-void TToolBar::SetMenu(TMainMenu* m) {
-    TToolBarImpl* impl = BarImpl(this);
+void ToolBarShowMenu(TToolBar* Bar, TMainMenu* Menu) {
+    TToolBarImpl* impl = BarImpl(Bar);
     impl->menuToken = std::make_shared<int>(0);
     for (TToolButton* b : impl->menuButtons)
         delete b;
     impl->menuButtons.clear();
-    menu_ = m;
-    if (!m) return;
-    TMenuItem* root = m->Items();
+    if (!Menu) return;
+    TMenuItem* root = Menu->Items();
     for (int i = 0; i < root->Count(); ++i) {
         TMenuItem* item = root->Items(i);
-        auto* b = new TToolButton(this);
+        auto* b = new TToolButton(Bar);
         impl->menuButtons.push_back(b);
-        b->SetParent(this);
+        b->SetParent(Bar);
         b->SetCaption(item->Caption());
         b->SetVisible(item->Visible());
         b->SetEnabled(item->Enabled());
@@ -303,13 +244,14 @@ void TToolBar::SetMenu(TMainMenu* m) {
                 item->Click();
         };
         std::weak_ptr<int> alive = impl->menuToken;
-        winlib::SetItemChangedHandler(item, [this, b, item, alive] {
+        winlib::SetItemChangedHandler(item, [Bar, b, item, alive] {
             if (alive.expired()) return;
             b->SetCaption(item->Caption());
             b->SetVisible(item->Visible());
             b->SetEnabled(item->Enabled());
-            BarImpl(this)->Layout();
+            BarImpl(Bar)->Layout();
         });
     }
     impl->Layout();
 }
+} // namespace ws

@@ -1,12 +1,9 @@
-// The status bar: panels are plain data painted in a row, the last one taking what is left.
+// The Qt side of the status bar: panels painted in a row, the last one taking what is left.
 // Owner-drawn panels are painted by OnDrawPanel, which may resize panels while it draws.
-#include "winlib/ComCtrls.h"
-#include "winlib/MessageBoxImpl.h"
+#include "winlib/widgetset/WSComCtrls.h"
 
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
-#include "winlib/Forms.h"
-#include "winlib/StatusBarHint.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -15,11 +12,6 @@
 #include <algorithm>
 
 namespace {
-std::vector<TStatusBar*>& AutoHintBars() {
-    static std::vector<TStatusBar*> bars;
-    return bars;
-}
-
 class TStatusBarWidget : public QWidget {
   public:
     explicit TStatusBarWidget(TStatusBar* bar) : bar_(bar) {}
@@ -41,7 +33,7 @@ class TStatusBarWidget : public QWidget {
         std::vector<int> widths;
         for (int i = 0; i < bar_->PanelCount(); ++i)
             widths.push_back(bar_->Panels(i)->Width);
-        TDrawPanelEvent handler = bar_->OnDrawPanel;
+        bool ownerDraw = static_cast<bool>(bar_->OnDrawPanel);
         int x = 0;
         for (int i = 0; i < bar_->PanelCount(); ++i) {
             TStatusPanel* panel = bar_->Panels(i);
@@ -55,15 +47,13 @@ class TStatusBarWidget : public QWidget {
             opt.lineWidth = 1;
             style()->drawPrimitive(QStyle::PE_Frame, &opt, &p, this);
             QRect inner = frame.adjusted(1, 1, -1, -1);
-            if (panel->Style == psOwnerDraw && handler) {
-                canvas.Font()->Assign(bar_->Font());
-                canvas.Brush()->SetColor(bar_->Color());
+            if (panel->Style == psOwnerDraw && ownerDraw) {
                 p.save();
                 p.setClipRect(inner);
                 {
                     TLiveCanvasImpl::Scope scope(live, &p);
                     TRect r(inner.left(), inner.top(), inner.right() + 1, inner.bottom() + 1);
-                    RunPaintGuarded(bar_, [&] { handler(bar_, panel, r); });
+                    wsevents::StatusBarDrawPanel(bar_, panel, r);
                 }
                 p.restore();
             } else if (panel->Style == psText) {
@@ -91,18 +81,12 @@ class TStatusBarWidget : public QWidget {
 
 class TStatusBarImpl : public TControlImpl {
   public:
-    TStatusBarImpl(TStatusBar* bar, TStatusBarWidget* w) : TControlImpl(bar, w), bar(bar), widget(w) {
+    TStatusBarImpl(TStatusBar* bar, TStatusBarWidget* w) : TControlImpl(bar, w), widget(w) {
         genericClick = true;
         auto surface = std::make_unique<TLiveCanvasImpl>(w);
         w->live = surface.get();
         w->canvas.SetImpl(std::move(surface));
-        AutoHintBars().push_back(bar);
     }
-    ~TStatusBarImpl() override {
-        auto& bars = AutoHintBars();
-        bars.erase(std::remove(bars.begin(), bars.end(), bar), bars.end());
-    }
-    TStatusBar* bar;
     TStatusBarWidget* widget;
 };
 
@@ -111,46 +95,16 @@ TStatusBarImpl* BarImpl(const TStatusBar* b) {
 }
 } // namespace
 
-void ShowHintInStatusBars(const AnsiString& hint) {
-    for (TStatusBar* bar : AutoHintBars()) {
-        if (!bar->AutoHint()) continue;
-        if (bar->SimplePanel() || bar->PanelCount() == 0) {
-            bar->SetSimpleText(hint);
-        } else if (bar->Panels(0)->Text != hint) {
-            bar->Panels(0)->Text = hint;
-            bar->PanelsChanged();
-        }
-    }
+namespace ws {
+std::unique_ptr<TWSControl> CreateStatusBar(TStatusBar* Bar) {
+    return std::make_unique<TStatusBarImpl>(Bar, new TStatusBarWidget(Bar));
 }
 
-TStatusBar::TStatusBar(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new TStatusBarWidget(this);
-    SetImpl(std::make_unique<TStatusBarImpl>(this, w));
-    SetBounds(0, 0, 200, 19);
-    SetAlign(alBottom);
+void StatusBarRedraw(TStatusBar* Bar) {
+    BarImpl(Bar)->widget->update();
 }
 
-TStatusPanel* TStatusBar::AddPanel() {
-    panels_.emplace_back();
-    PanelsChanged();
-    return &panels_.back();
+TCanvas* StatusBarCanvas(TStatusBar* Bar) {
+    return &BarImpl(Bar)->widget->canvas;
 }
-
-void TStatusBar::PanelsChanged() {
-    BarImpl(this)->widget->update();
-}
-
-TCanvas* TStatusBar::Canvas() {
-    return &BarImpl(this)->widget->canvas;
-}
-
-void TStatusBar::SetSimplePanel(bool s) {
-    simplePanel_ = s;
-    PanelsChanged();
-}
-
-void TStatusBar::SetSimpleText(const AnsiString& t) {
-    if (t == simpleText_) return;
-    simpleText_ = t;
-    PanelsChanged();
-}
+} // namespace ws

@@ -1,12 +1,8 @@
 // Up-down arrows coupled to an edit: the position lives in the edit's text.
-#include "winlib/ComCtrls.h"
+#include "ComCtrls.h"
 
-#include "winlib/ArrowPair.h"
-#include "ControlImpl.h"
-#include "winlib/Forms.h"
-
-#include <QToolButton>
-#include <QVBoxLayout>
+#include "Forms.h"
+#include "widgetset/WSComCtrls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -40,11 +36,8 @@ int Clamp(int v, int a, int b) {
 } // namespace
 
 TUpDown::TUpDown(TComponent* AOwner) : TWinControl(AOwner) {
-    const ArrowPair arrows = MakeArrowPair();
-    SetImpl(std::make_unique<TControlImpl>(this, arrows.widget));
+    SetImpl(ws::CreateUpDown(this));
     SetBounds(0, 0, 17, 21);
-    QObject::connect(arrows.up, &QToolButton::clicked, arrows.widget, [this] { UserClick(btNext); });
-    QObject::connect(arrows.down, &QToolButton::clicked, arrows.widget, [this] { UserClick(btPrev); });
 }
 
 void TUpDown::SetAssociate(TEdit* e) {
@@ -91,3 +84,9 @@ void TUpDown::UserClick(TUDBtnType Button) {
         if (handler) handler(this, Button);
     });
 }
+
+namespace wsevents {
+void UpDownClicked(TUpDown* UpDown, TUDBtnType Button) {
+    UpDown->UserClick(Button);
+}
+} // namespace wsevents
