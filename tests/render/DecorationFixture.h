@@ -45,7 +45,7 @@ class DecorationTest : public MainWindowTest {
     }
     int W() const { return f->PreviewBitmap->Width(); }
     int H() const { return f->PreviewBitmap->Height(); }
-    // The preview's pixels per millimetre at 100 %, as a reader of the rules computes them.
+    // The preview's pixels per millimetre at 100 %, from the screen's resolution alone.
     static double S() { return ScreenPixelsPerInchX() / 25.4; }
     static int Px(double mm) { return static_cast<int>(mm * S()); }
 

@@ -39,7 +39,7 @@ class GraphPaperTest : public PlainPageTest {
         return c;
     }
 
-    // Preview scales as a reader of the rules computes them: the screen's pixels per inch / 25.4.
+    // The preview's pixels per millimetre, from the screen's resolution alone: pixels per inch / 25.4.
     double Sx() const { return ScreenPixelsPerInchX() / 25.4; }
     double Sy() const { return ScreenPixelsPerInchY() / 25.4; }
     // Where the first pixel of line n of a 5 mm pitch lies: n pitches below the 10 mm margin at

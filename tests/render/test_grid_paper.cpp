@@ -68,7 +68,7 @@ class GridTest : public PlainPageTest {
         return p;
     }
     // Every dot of Across x Down dots (radii Rx, Ry and pitch P in pixels), one after the other,
-    // as the grid is described, with the canvas's pen and brush.
+    // each at its own place on the grid, with the canvas's pen and brush.
     void DrawEveryDot(TCanvas* c, int across, int down, float rx, float ry, float p, bool staggered) const {
         for (int i = 0; i < down; ++i)
             for (int j = 0; j < across; ++j) {
@@ -287,7 +287,7 @@ TEST_F(GridTest, FilledDotsLargerThanTheirPitchGiveThePictureOfEveryDot) {
         f->Edit18->SetText(k.pitch);
         f->CheckBox5->SetChecked(k.staggered);
         const std::string drawn = Picture(DrawPreview());
-        // Every dot, one after the other, as the grid is described.
+        // Every dot, one after the other, each at its own place on the grid.
         TCanvas* c = DrawPreview();
         c->Brush()->SetColor(clWhite);
         c->FillRect(TRect(0, 0, kSize, kSize));

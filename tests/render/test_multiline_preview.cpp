@@ -233,7 +233,7 @@ TEST_F(MultiLinePaperTest, TheRebuildDrawsMultiLinePaperOnItsPage) {
 }
 
 namespace {
-// Every line of the page drawn one after the other, as the paper is described: the picture the
+// Every line of the page drawn one after the other from the page's fields: the picture the
 // renderer must give, however it gets there.
 void DrawEveryLine(TForm1* f, TCanvas* c) {
     const float s = PreviewScaleSingle(f);
