@@ -7,7 +7,7 @@
 #include "ControlImpl.h"
 #include "winlib/Forms.h"
 #include "ImageListImpl.h"
-#include "winlib/MenuImpl.h"
+#include "MenuImpl.h"
 
 #include <QFontMetrics>
 #include <QMenu>
