@@ -1,5 +1,5 @@
 // The font dialog.
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/DialogScript.h"
 #include "winlib/Dialogs.h"
 #include "FontDialogWindow.h"

@@ -1,5 +1,5 @@
 // The open-picture dialog.
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/DialogScript.h"
 #include "winlib/OpenPictureDialogImpl.h"
 

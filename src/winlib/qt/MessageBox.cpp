@@ -1,7 +1,7 @@
 // ShowMessage, MessageBox and the exception box. Where nobody can answer (the test platforms),
 // boxes that only inform are recorded instead of shown, and a question with no scripted answer
 // raises instead of waiting.
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/DialogScript.h"
 #include "winlib/Dialogs.h"
 #include "winlib/MessageBoxImpl.h"
