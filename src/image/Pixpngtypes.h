@@ -1,6 +1,7 @@
 // Types shared by the PNG graphic class, its reader and its writer.
 #pragma once
 
+#include "winlib/Classes.h"
 #include "winlib/SysUtils.h"
 
 #include <cstdint>

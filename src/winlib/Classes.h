@@ -2,14 +2,13 @@
 // event types, string lists and byte streams.
 #pragma once
 
+#include "System.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-// Text inside the program is UTF-8; conversion to code page 932 happens only at file boundaries.
-using AnsiString = std::string;
 
 class TObject {
   public:

@@ -1,7 +1,6 @@
 // The control base: parent and child lists, bounds, alignment, visibility and focus.
 #include "Controls.h"
 
-#include "Forms.h"
 #include "widgetset/WSControls.h"
 
 #include <algorithm>

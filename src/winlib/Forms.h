@@ -2,7 +2,10 @@
 #pragma once
 
 #include "ExtCtrls.h"
+#include "HandlerCall.h"
 #include "Menus.h"
+
+class TWSForm;
 
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -64,6 +67,9 @@ class TForm : public TWinControl {
     void DoDestroy();
 
   private:
+    friend class TApplication;
+    // Ends every ShowModal loop that is running (the application is terminating).
+    static void EndModalLoops();
     void PlaceOnShow(); // applies Position
     TFormBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;
@@ -72,8 +78,10 @@ class TForm : public TWinControl {
     bool alphaBlend_ = false;
     int alphaBlendValue_ = 255;
     int modalResult_ = 0;
+    bool inModalLoop_ = false; // from ShowModal's loop starting until it ends
     bool created_ = false;
     TMainMenu* menu_ = nullptr;
+    TWSForm* window_ = nullptr; // the window side of the form's backend (owned with it)
 };
 
 class TApplication : public TComponent {
@@ -135,15 +143,6 @@ class TApplication : public TComponent {
 };
 
 extern TApplication* Application;
-
-// Runs a handler the way a user's action does: any exception is shown with the exception box.
-template <class F> void RunGuarded(F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Application->HandleException();
-    }
-}
 
 class TScreen : public TComponent {
   public:

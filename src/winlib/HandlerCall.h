@@ -10,3 +10,16 @@ inline void Fire(const TNotifyEvent& e, TObject* sender) {
         copy(sender);
     }
 }
+
+// Hands the exception being handled to Application->HandleException, which shows it with the
+// exception box.
+void HandleEscapedException();
+
+// Runs a handler the way a user's action does: any exception is shown with the exception box.
+template <class F> void RunGuarded(F&& f) {
+    try {
+        f();
+    } catch (...) {
+        HandleEscapedException();
+    }
+}

@@ -4,7 +4,9 @@
 
 #include "Controls.h"
 
+class TMenu;
 class TMenuItem;
+class TWSMenuItem;
 using TAdvancedMenuDrawItemEvent =
     std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, uint8_t State)>;
 
@@ -28,13 +30,15 @@ class TMenuItem : public TComponent {
     TMenuItem* Items(int i) const { return items_.at(i); }
     void Add(TMenuItem* item); // appends a sub-item
     TMenuItem* Parent() const { return parent_; }
-    void Click(); // runs OnClick as a user's choice would (guarded; nothing when disabled)
+    TMenu* GetParentMenu() const; // the menu component the item belongs to, or null
+    void Click();                 // runs OnClick as a user's choice would (guarded; nothing when disabled)
 
     TNotifyEvent OnClick;
     // Used while the menu is owner-drawn; State holds odSelected and odDisabled.
     TAdvancedMenuDrawItemEvent OnAdvancedDrawItem;
 
-    void* Impl() const { return impl_; } // the layer's menu action or sub-menu
+    // The toolkit's side of the item.
+    TWSMenuItem* WS() const { return ws_.get(); }
 
   private:
     friend class TMenu;
@@ -43,7 +47,8 @@ class TMenuItem : public TComponent {
     int imageIndex_ = -1;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
-    void* impl_ = nullptr;
+    TMenu* menu_ = nullptr; // set on the root item of a menu component
+    std::unique_ptr<TWSMenuItem> ws_;
 };
 
 class TMenu : public TComponent {

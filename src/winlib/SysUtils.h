@@ -2,7 +2,7 @@
 // formatting rules the program's stored files and labels depend on.
 #pragma once
 
-#include "Classes.h"
+#include "System.h"
 
 #include <exception>
 

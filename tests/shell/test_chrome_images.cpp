@@ -7,7 +7,7 @@
 #include "shell/AboutUnit.h"
 #include "shell/ChromeImages.h"
 #include "shell/ProgramIcon.h"
-#include "winlib/MenuImpl.h"
+#include "winlib/qt/MenuImpl.h"
 
 #include <QMenu>
 

@@ -1,7 +1,7 @@
 // Menu items, their Qt menus, owner drawing, pop-up menus and actions.
 #include "test_forms_support.h"
 
-#include "winlib/MenuImpl.h"
+#include "winlib/qt/MenuImpl.h"
 #include "winlib/SysUtils.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // The colour dialog's window.
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/widgetset/WSDialogs.h"
 
 #include <QColorDialog>

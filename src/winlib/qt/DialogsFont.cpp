@@ -1,6 +1,6 @@
 // The font dialog's window.
 #include "FontDialogWindow.h"
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/widgetset/WSDialogs.h"
 
 bool ws::RunFontDialog(TFont& Font) {

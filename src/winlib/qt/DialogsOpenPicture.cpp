@@ -1,6 +1,6 @@
 // The open-picture dialog's window.
+#include "AppImpl.h"
 #include "OpenPictureDialogImpl.h"
-#include "winlib/AppImpl.h"
 #include "winlib/widgetset/WSDialogs.h"
 
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 // What every dialog needs of Qt: its application object, whether a screen can show it, and a
 // call run after the current event.
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/widgetset/WSDialogs.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,7 @@
 // The Qt side of forms: frame geometry, border width, window flags and the window events.
 #include "FormImpl.h"
 
-#include "winlib/AppImpl.h"
-
-#include "winlib/StdCtrls.h"
+#include "AppImpl.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,21 +9,29 @@
 
 #include <algorithm>
 
-namespace {
+namespace ws {
 
-// The first button under the control, in the order the controls were added, that the user
-// could press now (shown and enabled) and that Wanted accepts.
-template <class Pred> TButton* FindButton(const TWinControl* c, Pred Wanted) {
-    for (int i = 0; i < c->ControlCount(); ++i) {
-        TControl* child = c->Controls(i);
-        if (auto* b = dynamic_cast<TButton*>(child); b && Wanted(b) && b->CanFocus()) return b;
-        if (auto* wc = dynamic_cast<TWinControl*>(child))
-            if (TButton* b = FindButton(wc, Wanted)) return b;
-    }
-    return nullptr;
+std::unique_ptr<TWSControl> CreateForm(TForm* Form) {
+    EnsureToolkit();
+    auto* window = new QWidget(nullptr, Qt::Window);
+    window->resize(320, 240);
+    return std::make_unique<TFormImpl>(Form, window);
 }
 
-} // namespace
+} // namespace ws
+
+namespace winlib {
+
+QWidget* FormWidget(const TForm* f) {
+    return f && f->Impl() ? f->Impl()->Widget() : nullptr;
+}
+
+TForm* FormOfWidget(const QWidget* w) {
+    if (!w) return nullptr;
+    return dynamic_cast<TForm*>(ControlOfWidget(const_cast<QWidget*>(w)->window()));
+}
+
+} // namespace winlib
 
 TFormImpl::TFormImpl(TForm* form, QWidget* window)
     : TControlImpl(form, window), form_(form), client_(new QWidget(window)) {
@@ -107,7 +113,7 @@ void TFormImpl::ApplyCaption(const AnsiString& c) {
     if (Widget()) Widget()->setWindowTitle(ToQString(c));
 }
 
-void TFormImpl::SetBorderWidth(int w) {
+void TFormImpl::ApplyBorderWidth(int w) {
     borderWidth_ = std::max(w, 0);
     LayoutClient();
 }
@@ -119,7 +125,7 @@ void TFormImpl::LayoutClient() {
     client_->setGeometry(borderWidth_, borderWidth_, c.width(), c.height());
 }
 
-void TFormImpl::ApplyWindowFlags(TFormBorderStyle border, TFormStyle style) {
+void TFormImpl::ApplyWindowStyle(TFormBorderStyle border, TFormStyle style) {
     QWidget* w = Widget();
     if (!w) return;
     Qt::WindowFlags f = Qt::Window;
@@ -186,29 +192,20 @@ void TFormImpl::MoveTo(int l, int t) {
 
 bool TFormImpl::DialogKey(QKeyEvent* ev) {
     if (ev->modifiers() & ~Qt::KeypadModifier) return false;
+    char key = 0;
     switch (ev->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        // The focused button, else the default one.
-        auto* b = Widget()->focusWidget() ? dynamic_cast<TButton*>(ControlOfWidget(Widget()->focusWidget()))
-                                          : nullptr;
-        if (!b || !b->CanFocus()) b = FindButton(form_, [](TButton* x) { return x->Default(); });
-        if (!b) return false;
-        b->Click();
-        return true;
-    }
+    case Qt::Key_Enter:
+        key = 13;
+        break;
     case Qt::Key_Escape:
-        if (TButton* b = FindButton(form_, [](TButton* x) { return x->Cancel(); })) {
-            b->Click();
-            return true;
-        }
-        // A dialog without a cancel button closes, as dialogs do.
-        if (form_->BorderStyle() != bsDialog) return false;
-        RunGuarded([this] { form_->Close(); });
-        return true;
+        key = 27;
+        break;
     default:
         return false;
     }
+    QWidget* focus = Widget()->focusWidget();
+    return wsevents::DialogKey(form_, focus ? ControlOfWidget(focus) : nullptr, key);
 }
 
 bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
@@ -221,18 +218,13 @@ bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
             if (TControlImpl::eventFilter(obj, ev)) return true;
             return DialogKey(static_cast<QKeyEvent*>(ev));
         case QEvent::Close:
-            // The form decides: OnClose may keep it open, hide it or end the program.
+            // The form decides whether the window closes.
             ev->ignore();
-            RunGuarded([this] { form_->Close(); });
+            wsevents::CloseRequested(form_);
             return true;
-        case QEvent::ActivationChange: {
-            const bool active = w->isActiveWindow();
-            RunGuarded([this, active] {
-                TNotifyEvent e = active ? form_->OnActivate : form_->OnDeactivate;
-                if (e) e(form_);
-            });
+        case QEvent::ActivationChange:
+            wsevents::ActivationChanged(form_, w->isActiveWindow());
             break;
-        }
         case QEvent::Resize:
             LayoutClient();
             [[fallthrough]];
@@ -269,4 +261,83 @@ bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
         }
     }
     return TControlImpl::eventFilter(obj, ev);
+}
+
+bool TFormImpl::Showing() const {
+    return Widget() && Widget()->isVisible();
+}
+
+bool TFormImpl::IsActiveWindow() const {
+    return Widget() && Widget()->isActiveWindow();
+}
+
+TWindowState TFormImpl::WindowState() const {
+    const Qt::WindowStates s = Widget()->windowState();
+    if (s & Qt::WindowMinimized) return wsMinimized;
+    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return wsMaximized;
+    return wsNormal;
+}
+
+void TFormImpl::ApplyWindowState(TWindowState s) {
+    QWidget* w = Widget();
+    Qt::WindowStates q =
+        w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (s == wsMinimized) q |= Qt::WindowMinimized;
+    if (s == wsMaximized) q |= Qt::WindowMaximized;
+    w->setWindowState(q);
+}
+
+void TFormImpl::ApplyOpacity(double opacity) {
+    Widget()->setWindowOpacity(opacity);
+}
+
+void TFormImpl::ApplyMinimumSize(int w, int h) {
+    Widget()->setMinimumSize(w, h);
+}
+
+TControl* TFormImpl::FocusedControl() const {
+    if (!QCoreApplication::instance()) return nullptr;
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != Widget()) return nullptr;
+    return ControlOfWidget(focus);
+}
+
+void TFormImpl::RememberActiveControl(TWinControl* c) {
+    activeControl_ = c;
+    activeControlWidget_ = c && c->Impl() ? c->Impl()->Widget() : nullptr;
+}
+
+TWinControl* TFormImpl::RememberedActiveControl() const {
+    return activeControlWidget_ ? activeControl_ : nullptr;
+}
+
+void TFormImpl::ApplyModal(bool modal) {
+    Widget()->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+}
+
+void TFormImpl::BeginModalLoop() {
+    modalLoop_ = std::make_unique<QEventLoop>();
+}
+
+void TFormImpl::RunModalLoop() {
+    if (modalLoop_) modalLoop_->exec();
+}
+
+void TFormImpl::ExitModalLoop() {
+    if (modalLoop_) modalLoop_->exit(0);
+}
+
+void TFormImpl::EndModalLoop() {
+    modalLoop_.reset();
+}
+
+void TFormImpl::FreeLater() {
+    QPointer<QWidget> alive = Widget();
+    TForm* form = form_;
+    QMetaObject::invokeMethod(
+        qApp,
+        [form, alive] {
+            if (alive) delete form;
+        },
+        Qt::QueuedConnection);
 }

@@ -4,12 +4,15 @@
 
 #include "ControlImpl.h"
 #include "winlib/Forms.h"
+#include "winlib/widgetset/WSForms.h"
 
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPointer>
 
-class TFormImpl : public TControlImpl {
+#include <memory>
+
+class TFormImpl : public TControlImpl, public TWSForm {
   public:
     TFormImpl(TForm* form, QWidget* window);
 
@@ -25,26 +28,33 @@ class TFormImpl : public TControlImpl {
     void ApplyVisible(bool v) override;
     void ApplyCaption(const AnsiString& c) override;
 
-    void SetBorderWidth(int w);
-    void ApplyWindowFlags(TFormBorderStyle border, TFormStyle style);
-    // The frame bounds while the window was last in the normal state.
-    TRect NormalBounds() const;
-    // Moves the window to the centre of the area (frame bounds); the size stays as asked for.
-    void CenterOn(const TRect& area);
+    bool Showing() const override;
+    bool IsActiveWindow() const override;
+    TWindowState WindowState() const override;
+    void ApplyWindowState(TWindowState s) override;
+    TRect NormalBounds() const override;
+    void ApplyBorderWidth(int w) override;
+    void ApplyWindowStyle(TFormBorderStyle border, TFormStyle style) override;
+    void ApplyOpacity(double opacity) override;
+    void ApplyMinimumSize(int w, int h) override;
+    void CenterOn(const TRect& area) override;
+    TControl* FocusedControl() const override;
+    void RememberActiveControl(TWinControl* c) override;
+    TWinControl* RememberedActiveControl() const override;
+    void ApplyModal(bool modal) override;
+    void BeginModalLoop() override;
+    void RunModalLoop() override;
+    void ExitModalLoop() override;
+    void EndModalLoop() override;
+    void FreeLater() override;
+
     // Moves the frame's corner to (l, t) without touching the size.
     void MoveTo(int l, int t);
 
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
-    // Visibility requests are ignored until the form's constructor has finished.
-    bool ready = false;
-    // The nested loop of ShowModal while it runs.
-    QEventLoop* modalLoop = nullptr;
-    TWinControl* activeControl = nullptr;
-    QPointer<QWidget> activeControlWidget;
-
   private:
-    // Return and Escape that no control took: the default, focused or cancel button.
+    // Return and Escape that no control took go to the form's dialog keys.
     bool DialogKey(QKeyEvent* ev);
     QMargins FrameMargins() const;
     void LayoutClient();
@@ -64,9 +74,8 @@ class TFormImpl : public TControlImpl {
     // Centring asked for before the frame was known.
     bool centrePending_ = false;
     TRect centreArea_;
+    // The nested loop of ShowModal, from its start to its end.
+    std::unique_ptr<QEventLoop> modalLoop_;
+    TWinControl* activeControl_ = nullptr;
+    QPointer<QWidget> activeControlWidget_;
 };
-
-namespace winlib {
-// Ends every ShowModal loop that is running (the application is terminating).
-void EndModalLoops();
-} // namespace winlib

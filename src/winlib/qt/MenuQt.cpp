@@ -1,10 +1,9 @@
 // The Qt side of menu items: one action per item, one menu per item with sub-items, filled from
 // the item tree whenever it opens, and the program's owner drawing of items.
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/MessageBoxImpl.h"
 #include "CanvasImpl.h"
 #include "ControlImpl.h"
-#include "winlib/Forms.h"
 #include "MenuItemImpl.h"
 
 #include <QAction>
@@ -16,7 +15,7 @@ namespace winlib {
 namespace {
 
 MenuItemImpl* ImplOf(const TMenuItem* item) {
-    return item ? static_cast<MenuItemImpl*>(item->Impl()) : nullptr;
+    return item ? static_cast<MenuItemImpl*>(item->WS()) : nullptr;
 }
 
 QString Q(const AnsiString& s) {
@@ -39,13 +38,13 @@ class ItemMenu : public QMenu {
   public:
     explicit ItemMenu(TMenuItem* item) : item_(item) {
         connect(this, &QMenu::aboutToShow, this, [this] { Fill(); });
-        connect(this, &QMenu::aboutToHide, this, [] { RunGuarded([] { Application->SetHint(""); }); });
+        connect(this, &QMenu::aboutToHide, this, [] { wsevents::MenuClosed(); });
     }
 
   protected:
     void paintEvent(QPaintEvent* e) override {
         QMenu::paintEvent(e);
-        TMenu* root = RootMenuOf(item_);
+        TMenu* root = item_->GetParentMenu();
         if (!root || !root->OwnerDraw()) return;
         QPainter p(this);
         for (QAction* a : actions()) {
@@ -64,7 +63,7 @@ class ItemMenu : public QMenu {
             TMenuItem* child = item_->Items(i);
             if (!child->Visible()) continue;
             QAction* a = ItemAction(child);
-            SyncMenuItem(ImplOf(child));
+            ImplOf(child)->Changed();
             addAction(a);
         }
     }
@@ -107,12 +106,11 @@ class ItemMenu : public QMenu {
 void OnTriggered(TMenuItem* item, QAction* a) {
     // Qt flips a checkable action before it reports the click; the mark stays the program's.
     if (a->isCheckable()) a->setChecked(item->Checked());
-    item->Click();
+    wsevents::MenuItemChosen(item);
 }
 
 void ConnectHint(TMenuItem* item, QAction* a) {
-    QObject::connect(a, &QAction::hovered, a,
-                     [item] { RunGuarded([item] { Application->SetHint(item->Hint()); }); });
+    QObject::connect(a, &QAction::hovered, a, [item] { wsevents::MenuItemHighlighted(item); });
 }
 
 // Takes an action out of every menu showing it before it goes, so no menu keeps pointing at the
@@ -128,29 +126,20 @@ void Retire(QAction* a) {
 
 } // namespace
 
-MenuItemImpl* NewMenuItemImpl(TMenuItem* item) {
-    auto* impl = new MenuItemImpl;
-    impl->item = item;
-    return impl;
-}
-
-void DeleteMenuItemImpl(MenuItemImpl* impl) {
-    if (!impl) return;
-    Retire(impl->action);
-    if (impl->subMenu) {
-        QMenu* m = impl->subMenu;
+MenuItemImpl::~MenuItemImpl() {
+    Retire(action);
+    if (subMenu) {
+        QMenu* m = subMenu;
         Retire(m->menuAction());
         m->hide();
         m->deleteLater();
     }
-    delete impl;
 }
 
-void SyncMenuItem(MenuItemImpl* impl) {
-    if (!impl) return;
-    TMenuItem* item = impl->item;
+void MenuItemImpl::Changed() {
+    TMenuItem* item = Item();
     const bool separator = item->Caption() == "-";
-    if (QAction* a = impl->action) {
+    if (QAction* a = action) {
         a->setSeparator(separator);
         a->setText(Q(item->Caption()));
         a->setEnabled(item->Enabled());
@@ -158,13 +147,17 @@ void SyncMenuItem(MenuItemImpl* impl) {
         a->setCheckable(item->Checked());
         a->setChecked(item->Checked());
     }
-    if (impl->subMenu) {
-        impl->subMenu->setTitle(Q(item->Caption()));
-        QAction* a = impl->subMenu->menuAction();
+    if (subMenu) {
+        subMenu->setTitle(Q(item->Caption()));
+        QAction* a = subMenu->menuAction();
         a->setEnabled(item->Enabled());
         a->setVisible(item->Visible());
     }
-    if (impl->changed) impl->changed();
+    if (changed) changed();
+}
+
+void MenuItemImpl::Popup(int X, int Y) {
+    if (QMenu* m = SubMenu(Item())) m->popup(QPoint(X, Y));
 }
 
 QMenu* SubMenu(TMenuItem* item) {
@@ -176,7 +169,7 @@ QMenu* SubMenu(TMenuItem* item) {
         m->menuAction()->setData(QVariant::fromValue(static_cast<void*>(item)));
         ConnectHint(item, m->menuAction());
         impl->subMenu = m;
-        SyncMenuItem(impl);
+        impl->Changed();
     }
     return impl->subMenu;
 }
@@ -192,7 +185,7 @@ QAction* ItemAction(TMenuItem* item) {
         QObject::connect(a, &QAction::triggered, a, [item, a] { OnTriggered(item, a); });
         ConnectHint(item, a);
         impl->action = a;
-        SyncMenuItem(impl);
+        impl->Changed();
     }
     return impl->action;
 }
@@ -201,21 +194,13 @@ void SetItemChangedHandler(TMenuItem* item, std::function<void()> f) {
     if (MenuItemImpl* impl = ImplOf(item)) impl->changed = std::move(f);
 }
 
-TMenu* RootMenuOf(const TMenuItem* item) {
-    if (!item) return nullptr;
-    while (item->Parent())
-        item = item->Parent();
-    MenuItemImpl* impl = ImplOf(item);
-    return impl ? impl->menu : nullptr;
-}
-
 TMenuItem* ItemOfAction(const QAction* action) {
     if (!action) return nullptr;
     return static_cast<TMenuItem*>(action->data().value<void*>());
 }
 
-void PopupMenuAt(TMenuItem* root, int x, int y) {
-    if (QMenu* m = SubMenu(root)) m->popup(QPoint(x, y));
-}
-
 } // namespace winlib
+
+std::unique_ptr<TWSMenuItem> ws::CreateMenuItem(TMenuItem* Item) {
+    return std::make_unique<winlib::MenuItemImpl>(Item);
+}

@@ -1,5 +1,5 @@
 // The message boxes as Qt's, centred on the window dialogs belong to.
-#include "winlib/AppImpl.h"
+#include "AppImpl.h"
 #include "winlib/Dialogs.h"
 #include "winlib/widgetset/WSDialogs.h"
 

@@ -5,7 +5,7 @@
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
 #include "ImageListImpl.h"
-#include "winlib/MenuImpl.h"
+#include "MenuImpl.h"
 
 #include <QFontMetrics>
 #include <QMenu>

@@ -1,11 +1,8 @@
 // The screen: its size, depth, refresh rate, resolution, installed font families, the active
 // form and the cursor.
-#include "winlib/AppImpl.h"
+#include "Forms.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QFontDatabase>
-#include <QScreen>
+#include "widgetset/WSForms.h"
 
 #include <algorithm>
 #include <optional>
@@ -24,36 +21,24 @@ std::vector<TRect>& WorkAreasOverride() {
     return areas;
 }
 
-QRect PrimaryGeometry() {
-    winlib::EnsureToolkit();
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry() : QRect();
-}
-
 } // namespace
 
 int TScreen::Width() const {
-    return PrimaryGeometry().width();
+    return ws::PrimaryScreenRect().Width();
 }
 
 int TScreen::Height() const {
-    return PrimaryGeometry().height();
+    return ws::PrimaryScreenRect().Height();
 }
 
 TRect TScreen::WorkAreaNear(TPoint P) const {
     // Each screen as its whole area and its work area, the primary one first.
-    std::vector<std::pair<TRect, TRect>> screens;
+    std::vector<ws::TScreenArea> screens;
     if (!WorkAreasOverride().empty()) {
         for (const TRect& a : WorkAreasOverride())
-            screens.emplace_back(a, a);
+            screens.push_back({a, a});
     } else {
-        winlib::EnsureToolkit();
-        auto rect = [](const QRect& r) { return TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1); };
-        QList<QScreen*> all = QGuiApplication::screens();
-        all.removeAll(QGuiApplication::primaryScreen());
-        all.prepend(QGuiApplication::primaryScreen());
-        for (QScreen* s : all)
-            if (s) screens.emplace_back(rect(s->geometry()), rect(s->availableGeometry()));
+        screens = ws::ScreenAreas();
     }
     if (screens.empty()) return TRect();
     // Distances in 64 bits: P may be any stored number.
@@ -64,8 +49,8 @@ TRect TScreen::WorkAreaNear(TPoint P) const {
     };
     size_t best = 0;
     for (size_t i = 1; i < screens.size(); ++i)
-        if (distance(screens[i].first) < distance(screens[best].first)) best = i;
-    return screens[best].second;
+        if (distance(screens[i].Bounds) < distance(screens[best].Bounds)) best = i;
+    return screens[best].WorkArea;
 }
 
 void SetWorkAreasForTest(const std::vector<TRect>& Areas) {
@@ -73,38 +58,31 @@ void SetWorkAreasForTest(const std::vector<TRect>& Areas) {
 }
 
 int TScreen::BitsPerPixel() const {
-    winlib::EnsureToolkit();
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->depth() : 0;
+    return ws::PrimaryScreenDepth();
 }
 
 int TScreen::RefreshRate() const {
-    winlib::EnsureToolkit();
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? static_cast<int>(s->refreshRate() + 0.5) : 0;
+    return static_cast<int>(ws::PrimaryScreenRefreshRate() + 0.5);
 }
 
 const TStringList& TScreen::Fonts() {
     // The list is taken once, as the program's font combo boxes are filled once.
     if (fonts_.Count() == 0) {
-        winlib::EnsureToolkit();
+        const std::vector<AnsiString> families = ws::FontFamilies();
         fonts_.SetSorted(true);
-        for (const QString& family : QFontDatabase::families())
-            if (fonts_.IndexOf(family.toStdString()) < 0) fonts_.Add(family.toStdString());
+        for (const AnsiString& family : families)
+            if (fonts_.IndexOf(family) < 0) fonts_.Add(family);
     }
     return fonts_;
 }
 
 TForm* TScreen::ActiveForm() const {
-    if (!QCoreApplication::instance()) return nullptr;
-    return winlib::FormOfWidget(QApplication::activeWindow());
+    return ws::ActiveForm();
 }
 
 TPoint GetCursorPos() {
     if (CursorOverride()) return *CursorOverride();
-    winlib::EnsureToolkit();
-    QPoint p = QCursor::pos();
-    return TPoint(p.x(), p.y());
+    return ws::CursorPos();
 }
 
 void SetCursorPosForTest(TPoint p) {

@@ -1,11 +1,11 @@
-// Drawing a control keeps on its parent's surface. The parent's client widget gets one host
-// that repaints the parent as usual and then runs the drawings of its children over it, in
-// the order they were set, so they are part of every paint of the parent and never flicker or
-// linger after they are taken away. Hiding the parent (its window, its page) by the program
-// takes them all away, as it would wipe anything drawn on the window from outside its paint.
+// The Qt side of the drawings controls keep on their parent's surface. The parent's client
+// widget gets one host that repaints the parent as usual and then runs the drawings of its
+// children over it, so they are part of every paint of the parent and never flicker or linger
+// after they are taken away. Hiding the parent (its window, its page) by the program takes them
+// all away, as it would wipe anything drawn on the window from outside its paint.
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
-#include "winlib/Forms.h"
+#include "winlib/widgetset/WSParentOverlay.h"
 
 #include <QPaintEvent>
 
@@ -16,8 +16,8 @@ namespace {
 class OverlayHost : public QObject {
   public:
     static constexpr const char* kName = "winlibParentOverlay";
-    OverlayHost(QWidget* surface, TControlImpl* parent)
-        : QObject(surface), surface_(surface), parent_(parent) {
+    OverlayHost(QWidget* surface, TWinControl* parent)
+        : QObject(surface), surface_(surface), parent_(parent), parentImpl_(parent->Impl()) {
         setObjectName(kName);
         auto live = std::make_unique<TLiveCanvasImpl>(surface);
         live_ = live.get();
@@ -30,34 +30,24 @@ class OverlayHost : public QObject {
         return dynamic_cast<OverlayHost*>(o);
     }
 
-    void Set(TControl* c, TParentPaintEvent paint) {
-        auto it = std::find_if(items_.begin(), items_.end(), [c](const Item& i) { return i.control == c; });
-        if (!paint) {
-            if (it == items_.end()) return;
-            items_.erase(it);
-        } else if (it != items_.end()) {
-            it->paint = std::move(paint);
-        } else {
-            items_.push_back(Item{c, std::move(paint)});
-        }
+    void Changed() {
         WatchWindowlessChildren();
         surface_->update();
-    }
-
-    bool Has(const TControl* c) const {
-        return std::any_of(items_.begin(), items_.end(), [c](const Item& i) { return i.control == c; });
     }
 
   protected:
     bool eventFilter(QObject* obj, QEvent* ev) override {
         // What was drawn on a window is gone once the program hides it (or the page it is on).
         if (obj == surface_ && ev->type() == QEvent::Hide && !ev->spontaneous()) {
-            items_.clear();
+            wsevents::ParentSurfaceHidden(parent_);
             return false;
         }
-        if (ev->type() != QEvent::Paint || items_.empty() || painting_) return false;
+        if (ev->type() != QEvent::Paint || painting_) return false;
         auto* target = static_cast<QWidget*>(obj);
         if (target != surface_ && !watched_.contains(target)) return false;
+        // A copy: a drawing may change the list.
+        const std::vector<TParentOverlay> items = ParentOverlaysOf(parent_);
+        if (items.empty()) return false;
         // The widget paints itself first and the drawings go over that.
         painting_ = true;
         static_cast<QObject*>(target)->event(ev);
@@ -65,13 +55,12 @@ class OverlayHost : public QObject {
             QPainter p(target);
             p.setClipRegion(static_cast<QPaintEvent*>(ev)->region());
             if (target != surface_) p.translate(-target->pos());
-            p.translate(parent_->ChildOffset());
+            p.translate(parentImpl_->ChildOffset());
             TLiveCanvasImpl::Scope scope(live_, &p);
-            const std::vector<Item> items = items_; // a drawing may change the list
-            for (const Item& i : items) {
-                QWidget* w = i.control->Impl() ? i.control->Impl()->Widget() : nullptr;
+            for (const TParentOverlay& i : items) {
+                QWidget* w = i.Control->Impl() ? i.Control->Impl()->Widget() : nullptr;
                 if (!w || w->isHidden()) continue;
-                RunGuarded([&] { i.paint(&canvas_); });
+                RunGuarded([&] { i.Paint(&canvas_); });
             }
         }
         painting_ = false;
@@ -91,38 +80,25 @@ class OverlayHost : public QObject {
         }
     }
 
-    struct Item {
-        TControl* control;
-        TParentPaintEvent paint;
-    };
     QWidget* surface_;
-    TControlImpl* parent_;
+    TWinControl* parent_;
+    TControlImpl* parentImpl_;
     TCanvas canvas_;
     TLiveCanvasImpl* live_ = nullptr;
-    std::vector<Item> items_;
     QList<QPointer<QWidget>> watched_;
     bool painting_ = false;
 };
 
-QWidget* SurfaceOf(const TControl* c) {
-    TWinControl* p = c->Parent();
-    return p && p->Impl() ? p->Impl()->ClientWidget() : nullptr;
-}
-
 } // namespace
 
-void TControl::SetParentOverlay(TParentPaintEvent Paint) {
-    QWidget* surface = SurfaceOf(this);
+namespace ws {
+
+void ParentOverlaysChanged(TWinControl* Parent) {
+    QWidget* surface = Parent->Impl() ? Parent->Impl()->ClientWidget() : nullptr;
     if (!surface) return;
     OverlayHost* host = OverlayHost::Of(surface);
-    if (!host) {
-        if (!Paint) return;
-        host = new OverlayHost(surface, Parent()->Impl());
-    }
-    host->Set(this, std::move(Paint));
+    if (!host) host = new OverlayHost(surface, Parent);
+    host->Changed();
 }
 
-bool TControl::HasParentOverlay() const {
-    OverlayHost* host = OverlayHost::Of(SurfaceOf(this));
-    return host && host->Has(this);
-}
+} // namespace ws

@@ -1,9 +1,8 @@
-// Internal to the layer: the Qt side of menu items, for the menus themselves and for the tool
-// bar that shows a main menu's top-level items as buttons. Qt types are allowed here and in the
-// layer's .cpp files only.
+// Internal to the Qt side of the layer: the Qt side of menu items, for the menus themselves and
+// for the tool bar that shows a main menu's top-level items as buttons.
 #pragma once
 
-#include "Menus.h"
+#include "winlib/Menus.h"
 
 #include <functional>
 
@@ -26,9 +25,6 @@ QAction* ItemAction(TMenuItem* item);
 // Runs f after the item's caption, visibility, enabling or check mark changed (a tool bar
 // button showing the item follows it). One handler per item; an empty function removes it.
 void SetItemChangedHandler(TMenuItem* item, std::function<void()> f);
-
-// The menu component the item belongs to (through its parents), or null.
-TMenu* RootMenuOf(const TMenuItem* item);
 
 // The item an action of SubMenu() stands for, or null.
 TMenuItem* ItemOfAction(const QAction* action);

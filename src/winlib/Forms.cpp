@@ -1,21 +1,16 @@
 // Forms: top-level windows with their life cycle, showing, closing and modal running.
-#include "winlib/AppImpl.h"
-#include "FormImpl.h"
+#include "Forms.h"
 
-#include <QApplication>
-#include <QScreen>
+#include "widgetset/WSForms.h"
 
 #include <algorithm>
 
 namespace {
 
-std::vector<QEventLoop*>& ModalLoops() {
-    static std::vector<QEventLoop*> loops;
-    return loops;
-}
-
-TFormImpl* ImplOf(const TForm* f) {
-    return static_cast<TFormImpl*>(f->Impl());
+// The forms whose ShowModal is running, innermost last.
+std::vector<TForm*>& ModalForms() {
+    static std::vector<TForm*> forms;
+    return forms;
 }
 
 TApplication* ApplicationOf(const TForm* f) {
@@ -23,43 +18,20 @@ TApplication* ApplicationOf(const TForm* f) {
     return Application;
 }
 
-TRect ScreenRect() {
-    QScreen* s = QGuiApplication::primaryScreen();
-    if (!s) return TRect();
-    const QRect g = s->geometry();
-    return TRect(g.left(), g.top(), g.right() + 1, g.bottom() + 1);
-}
-
 } // namespace
 
-namespace winlib {
-
-void EndModalLoops() {
-    for (QEventLoop* loop : ModalLoops())
-        loop->exit(0);
+void TForm::EndModalLoops() {
+    for (TForm* f : ModalForms())
+        f->window_->ExitModalLoop();
 }
-
-QWidget* FormWidget(const TForm* f) {
-    return f && f->Impl() ? f->Impl()->Widget() : nullptr;
-}
-
-TForm* FormOfWidget(const QWidget* w) {
-    if (!w) return nullptr;
-    return dynamic_cast<TForm*>(ControlOfWidget(const_cast<QWidget*>(w)->window()));
-}
-
-} // namespace winlib
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
-    winlib::EnsureToolkit();
-    auto* window = new QWidget(nullptr, Qt::Window);
-    window->resize(320, 240);
-    auto impl = std::make_unique<TFormImpl>(this, window);
-    TFormImpl* fi = impl.get();
-    SetImpl(std::move(impl));
+    std::unique_ptr<TWSControl> ws = ws::CreateForm(this);
+    window_ = dynamic_cast<TWSForm*>(ws.get());
+    SetImpl(std::move(ws));
     // A form starts hidden; Show, ShowModal or Application->Run bring it up.
     TControl::SetVisible(false);
-    fi->ready = true;
+    window_->ready = true;
 }
 
 TForm::~TForm() {
@@ -83,69 +55,55 @@ void TForm::DoCreate() {
 }
 
 TWindowState TForm::WindowState() const {
-    QWidget* w = ImplOf(this)->Widget();
-    const Qt::WindowStates s = w->windowState();
-    if (s & Qt::WindowMinimized) return wsMinimized;
-    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) return wsMaximized;
-    return wsNormal;
+    return window_->WindowState();
 }
 
 void TForm::SetWindowState(TWindowState s) {
-    QWidget* w = ImplOf(this)->Widget();
-    Qt::WindowStates q =
-        w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (s == wsMinimized) q |= Qt::WindowMinimized;
-    if (s == wsMaximized) q |= Qt::WindowMaximized;
-    // On a hidden window the state takes effect when it is shown.
-    w->setWindowState(q);
+    window_->ApplyWindowState(s);
 }
 
 TRect TForm::NormalBounds() const {
-    return ImplOf(this)->NormalBounds();
+    return window_->NormalBounds();
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle b) {
     borderStyle_ = b;
-    ImplOf(this)->ApplyWindowFlags(borderStyle_, formStyle_);
+    window_->ApplyWindowStyle(borderStyle_, formStyle_);
 }
 
 void TForm::SetBorderWidth(int w) {
     borderWidth_ = std::max(w, 0);
-    ImplOf(this)->SetBorderWidth(borderWidth_);
+    window_->ApplyBorderWidth(borderWidth_);
     Realign();
 }
 
 void TForm::SetFormStyle(TFormStyle f) {
     formStyle_ = f;
-    ImplOf(this)->ApplyWindowFlags(borderStyle_, formStyle_);
+    window_->ApplyWindowStyle(borderStyle_, formStyle_);
 }
 
 void TForm::SetAlphaBlend(bool a) {
     alphaBlend_ = a;
-    ImplOf(this)->Widget()->setWindowOpacity(alphaBlend_ ? alphaBlendValue_ / 255.0 : 1.0);
+    window_->ApplyOpacity(alphaBlend_ ? alphaBlendValue_ / 255.0 : 1.0);
 }
 
 void TForm::SetAlphaBlendValue(int v) {
     alphaBlendValue_ = std::clamp(v, 0, 255);
-    ImplOf(this)->Widget()->setWindowOpacity(alphaBlend_ ? alphaBlendValue_ / 255.0 : 1.0);
+    window_->ApplyOpacity(alphaBlend_ ? alphaBlendValue_ / 255.0 : 1.0);
 }
 
 void TForm::SetMinimumSize(int w, int h) {
-    ImplOf(this)->Widget()->setMinimumSize(std::max(w, 0), std::max(h, 0));
+    window_->ApplyMinimumSize(std::max(w, 0), std::max(h, 0));
 }
 
 TWinControl* TForm::ActiveControl() const {
-    TFormImpl* fi = ImplOf(this);
-    if (QCoreApplication::instance())
-        if (QWidget* focus = QApplication::focusWidget(); focus && focus->window() == fi->Widget())
-            if (auto* c = dynamic_cast<TWinControl*>(ControlOfWidget(focus)); c && c != this) return c;
-    return fi->activeControlWidget ? fi->activeControl : nullptr;
+    // The control that has the focus now; else the one the program made active, while it exists.
+    if (auto* c = dynamic_cast<TWinControl*>(window_->FocusedControl()); c && c != this) return c;
+    return window_->RememberedActiveControl();
 }
 
 void TForm::SetActiveControl(TWinControl* c) {
-    TFormImpl* fi = ImplOf(this);
-    fi->activeControl = c;
-    fi->activeControlWidget = c && c->Impl() ? c->Impl()->Widget() : nullptr;
+    window_->RememberActiveControl(c);
     if (c && Visible() && c->CanFocus()) c->SetFocus();
 }
 
@@ -154,10 +112,8 @@ void TForm::SetCaption(const AnsiString& c) {
 }
 
 void TForm::SetVisible(bool v) {
-    TFormImpl* fi = ImplOf(this);
-    QWidget* w = fi->Widget();
     if (v) {
-        const bool showing = !w->isVisible();
+        const bool showing = !window_->Showing();
         if (showing) {
             // OnShow runs before the window appears, under the guard, as a shown window always
             // appears even when its handler failed.
@@ -170,11 +126,11 @@ void TForm::SetVisible(bool v) {
         if (showing) {
             // Once shown the frame's size may be known: centre again with it.
             PlaceOnShow();
-            TWinControl* ac = fi->activeControlWidget ? fi->activeControl : nullptr;
+            TWinControl* ac = window_->RememberedActiveControl();
             if (ac && ac->CanFocus()) ac->SetFocus();
         }
     } else {
-        if (w->isVisible())
+        if (window_->Showing())
             RunGuarded([this] {
                 if (OnHide) OnHide(this);
             });
@@ -183,45 +139,41 @@ void TForm::SetVisible(bool v) {
 }
 
 void TForm::PlaceOnShow() {
-    TFormImpl* fi = ImplOf(this);
-    if (position_ == poScreenCenter) fi->CenterOn(ScreenRect());
+    if (position_ == poScreenCenter) window_->CenterOn(ws::PrimaryScreenRect());
     if (position_ == poMainFormCenter || position_ == poOwnerFormCenter) {
         TForm* main = ApplicationOf(this) ? ApplicationOf(this)->MainForm() : nullptr;
         if (main && main != this && main->Visible())
-            fi->CenterOn(
+            window_->CenterOn(
                 TRect(main->Left(), main->Top(), main->Left() + main->Width(), main->Top() + main->Height()));
         else
-            fi->CenterOn(ScreenRect());
+            window_->CenterOn(ws::PrimaryScreenRect());
     }
 }
 
 bool TForm::Active() const {
-    return ImplOf(this)->Widget()->isActiveWindow();
+    return window_->IsActiveWindow();
 }
 
 void TForm::SetModalResult(int r) {
     modalResult_ = r;
-    TFormImpl* fi = ImplOf(this);
-    if (r != 0 && fi->modalLoop) fi->modalLoop->exit(0);
+    if (r != 0 && inModalLoop_) window_->ExitModalLoop();
 }
 
 int TForm::ShowModal() {
-    TFormImpl* fi = ImplOf(this);
-    QWidget* w = fi->Widget();
-    if (fi->modalLoop || w->isVisible()) throw EInvalidOperation("Cannot make a visible window modal");
+    if (inModalLoop_ || window_->Showing()) throw EInvalidOperation("Cannot make a visible window modal");
     TApplication* app = ApplicationOf(this);
     modalResult_ = 0;
-    w->setWindowModality(Qt::ApplicationModal);
+    window_->ApplyModal(true);
     Show();
-    QEventLoop loop;
-    fi->modalLoop = &loop;
-    ModalLoops().push_back(&loop);
+    window_->BeginModalLoop();
+    inModalLoop_ = true;
+    ModalForms().push_back(this);
     while (modalResult_ == 0) {
         if (app && app->Terminated()) {
             modalResult_ = mrCancel;
             break;
         }
-        loop.exec();
+        window_->RunModalLoop();
         if (app && app->Terminated() && modalResult_ == 0) modalResult_ = mrCancel;
         if (modalResult_ == 0) continue;
         // The form may still refuse to close; an exception keeps it open too.
@@ -234,16 +186,16 @@ int TForm::ShowModal() {
         }
         if (action == caNone && !(app && app->Terminated())) modalResult_ = 0;
     }
-    ModalLoops().erase(std::remove(ModalLoops().begin(), ModalLoops().end(), &loop), ModalLoops().end());
-    fi->modalLoop = nullptr;
+    ModalForms().erase(std::remove(ModalForms().begin(), ModalForms().end(), this), ModalForms().end());
+    inModalLoop_ = false;
+    window_->EndModalLoop();
     Hide();
-    w->setWindowModality(Qt::NonModal);
+    window_->ApplyModal(false);
     return modalResult_;
 }
 
 void TForm::Close() {
-    TFormImpl* fi = ImplOf(this);
-    if (fi->modalLoop) {
+    if (inModalLoop_) {
         // A modal form closes through ShowModal, which runs OnClose.
         SetModalResult(mrCancel);
         return;
@@ -260,18 +212,11 @@ void TForm::Close() {
     case caMinimize:
         SetWindowState(wsMinimized);
         break;
-    case caFree: {
+    case caFree:
         Hide();
         // Freed once the current event is over, so the handler that closed it can return.
-        QPointer<QWidget> alive = fi->Widget();
-        QMetaObject::invokeMethod(
-            qApp,
-            [this, alive] {
-                if (alive) delete this;
-            },
-            Qt::QueuedConnection);
+        window_->FreeLater();
         break;
-    }
     default:
         Hide();
         break;

@@ -1,20 +1,14 @@
 // The menu item tree of main and pop-up menus.
-#include "winlib/Forms.h"
-#include "MenuItemImpl.h"
-#include "winlib/SysUtils.h"
+#include "Menus.h"
+
+#include "HandlerCall.h"
+#include "SysUtils.h"
+#include "widgetset/WSMenus.h"
 
 #include <algorithm>
 
-using winlib::MenuItemImpl;
-
-namespace {
-MenuItemImpl* ImplOf(const TMenuItem* item) {
-    return static_cast<MenuItemImpl*>(item->Impl());
-}
-} // namespace
-
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {
-    impl_ = winlib::NewMenuItemImpl(this);
+    ws_ = ws::CreateMenuItem(this);
 }
 
 TMenuItem::~TMenuItem() {
@@ -26,28 +20,27 @@ TMenuItem::~TMenuItem() {
     for (TMenuItem* child : items_)
         child->parent_ = nullptr;
     items_.clear();
-    winlib::DeleteMenuItemImpl(ImplOf(this));
-    impl_ = nullptr;
+    ws_.reset();
 }
 
 void TMenuItem::SetCaption(const AnsiString& c) {
     caption_ = c;
-    winlib::SyncMenuItem(ImplOf(this));
+    ws_->Changed();
 }
 
 void TMenuItem::SetChecked(bool c) {
     checked_ = c;
-    winlib::SyncMenuItem(ImplOf(this));
+    ws_->Changed();
 }
 
 void TMenuItem::SetVisible(bool v) {
     visible_ = v;
-    winlib::SyncMenuItem(ImplOf(this));
+    ws_->Changed();
 }
 
 void TMenuItem::SetEnabled(bool e) {
     enabled_ = e;
-    winlib::SyncMenuItem(ImplOf(this));
+    ws_->Changed();
 }
 
 void TMenuItem::Add(TMenuItem* item) {
@@ -62,6 +55,13 @@ void TMenuItem::Add(TMenuItem* item) {
     item->parent_ = this;
 }
 
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* root = this;
+    while (root->parent_)
+        root = root->parent_;
+    return root->menu_;
+}
+
 void TMenuItem::Click() {
     // A disabled item cannot be chosen. The check mark is the program's business.
     if (!enabled_) return;
@@ -71,11 +71,11 @@ void TMenuItem::Click() {
 }
 
 TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), root_(nullptr) {
-    ImplOf(&root_)->menu = this;
+    root_.menu_ = this;
 }
 
 void TPopupMenu::Popup(int X, int Y) {
     lastPopup_ = TPoint(X, Y);
     ++popupCount_;
-    winlib::PopupMenuAt(Items(), X, Y);
+    Items()->WS()->Popup(X, Y);
 }

@@ -1,8 +1,9 @@
-// Internal to the layer: the toolkit's application object and the window that dialogs and
-// message boxes belong to. Qt types are allowed here and in the layer's .cpp files only.
+// Internal to the Qt side of the layer: the toolkit's application object and the window that
+// dialogs and message boxes belong to.
 #pragma once
 
-#include "Forms.h"
+#include "winlib/Forms.h"
+#include "winlib/widgetset/WSForms.h"
 
 class QWidget;
 
@@ -10,7 +11,7 @@ namespace winlib {
 
 // Makes sure a toolkit application exists so that windows and dialogs can be built. When the
 // program has not initialised one, one is created with the program's arguments.
-void EnsureToolkit();
+using ws::EnsureToolkit;
 
 // The window dialogs and message boxes are centred on: the active window, else the main form's.
 QWidget* DialogParent();

@@ -1,24 +1,14 @@
-// The application object: toolkit set-up, the message loop, form ownership, program arguments,
-// the exception box and the application hint.
-#include "winlib/AppImpl.h"
-#include "winlib/DialogScript.h"
-#include "FormImpl.h"
-#include "ImageListImpl.h"
-#include "winlib/MessageBoxImpl.h"
-#include "winlib/SysUtils.h"
+// The application object: the message loop, form ownership, program arguments, the exception
+// box and the application hint.
+#include "Forms.h"
 
-#include <QApplication>
-#include <QPixmap>
-#include <QSocketNotifier>
-#include <QWidget>
-#if QT_CONFIG(sessionmanager)
-#include <QSessionManager>
-#endif
+#include "DialogScript.h"
+#include "MessageBoxImpl.h"
+#include "SysUtils.h"
+#include "widgetset/WSForms.h"
 
 #include <algorithm>
 #include <climits>
-#include <csignal>
-#include <fcntl.h>
 #include <unistd.h>
 
 // Created on first reference of this unit and never destroyed: the forms must be gone before
@@ -27,11 +17,6 @@ TApplication* Application = new TApplication();
 
 namespace {
 
-// QApplication keeps a reference to argc for its whole life.
-int toolkitArgc = 0;
-std::vector<char*> toolkitArgv;
-std::vector<std::string> toolkitArgStore;
-
 AnsiString ProgramFile() {
     char buf[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
@@ -39,49 +24,11 @@ AnsiString ProgramFile() {
     return AnsiString(buf, static_cast<size_t>(n));
 }
 
-void CreateToolkit(const std::vector<AnsiString>& args) {
-    if (QCoreApplication::instance()) return;
-    toolkitArgStore.assign(args.begin(), args.end());
-    if (toolkitArgStore.empty()) toolkitArgStore.push_back("ruliform");
-    toolkitArgv.clear();
-    for (std::string& s : toolkitArgStore)
-        toolkitArgv.push_back(s.data());
-    toolkitArgv.push_back(nullptr);
-    toolkitArgc = static_cast<int>(toolkitArgStore.size());
-    new QApplication(toolkitArgc, toolkitArgv.data());
-    // Secondary windows live until the end; only closing the main form ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-}
-
-// The end signals reach the message loop through a pipe: a signal handler may only write.
-int endSignalPipe[2] = {-1, -1};
-
-void OnEndSignal(int sig) {
-    // A second signal of the kind, while the first is being handled, ends the program at once.
-    std::signal(sig, SIG_DFL);
-    const char c = static_cast<char>(sig);
-    [[maybe_unused]] const ssize_t n = ::write(endSignalPipe[1], &c, 1);
-}
-
 } // namespace
 
-namespace winlib {
-
-void EnsureToolkit() {
-    if (QCoreApplication::instance()) return;
-    std::vector<AnsiString> args;
-    for (int i = 0; i <= Application->ParamCount(); ++i)
-        args.push_back(Application->ParamStr(i));
-    CreateToolkit(args);
+void HandleEscapedException() {
+    Application->HandleException();
 }
-
-QWidget* DialogParent() {
-    if (QWidget* w = QApplication::activeWindow()) return w;
-    if (Application && Application->MainForm()) return FormWidget(Application->MainForm());
-    return nullptr;
-}
-
-} // namespace winlib
 
 TApplication::TApplication() : TComponent(nullptr) {
     params_.push_back(ProgramFile());
@@ -104,32 +51,12 @@ void TApplication::Initialize(int argc, char** argv) {
     std::vector<AnsiString> args;
     for (int i = 0; i < argc && argv && argv[i]; ++i)
         args.push_back(argv[i]);
-    CreateToolkit(args);
-    if (QCoreApplication::instance()) QApplication::setQuitOnLastWindowClosed(false);
+    ws::StartToolkit(args);
     CloseOnEndOfSession();
 }
 
 void TApplication::CloseOnEndOfSession() {
-    if (!QCoreApplication::instance() || endSignalPipe[0] >= 0) return;
-    if (::pipe2(endSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    auto* notifier = new QSocketNotifier(endSignalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [this] {
-        char buf[16];
-        while (::read(endSignalPipe[0], buf, sizeof buf) > 0) {
-        }
-        CloseMainForm();
-    });
-    struct sigaction sa {};
-    sa.sa_handler = OnEndSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGHUP, SIGINT})
-        sigaction(sig, &sa, nullptr);
-#if QT_CONFIG(sessionmanager)
-    // The desktop asks the program to save its work before the session ends.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
-                     [this](QSessionManager&) { CloseMainForm(); });
-#endif
+    ws::WatchEndOfSession([this] { CloseMainForm(); });
 }
 
 void TApplication::CloseMainForm() {
@@ -140,7 +67,7 @@ void TApplication::CloseMainForm() {
 }
 
 bool TApplication::Initialized() const {
-    return QCoreApplication::instance() != nullptr;
+    return ws::ToolkitStarted();
 }
 
 void TApplication::SetTitle(const AnsiString& t) {
@@ -148,15 +75,11 @@ void TApplication::SetTitle(const AnsiString& t) {
 }
 
 void TApplication::SetIcon(const std::vector<TBitmap*>& Sizes, TColor MaskColor) {
-    winlib::EnsureToolkit();
-    QIcon icon;
-    for (TBitmap* b : Sizes)
-        if (b && !b->Empty()) icon.addPixmap(QPixmap::fromImage(MaskedImage(*b, MaskColor)));
-    QApplication::setWindowIcon(icon);
+    ws::SetApplicationIcon(Sizes, MaskColor);
 }
 
 void TApplication::Run() {
-    winlib::EnsureToolkit();
+    ws::EnsureToolkit();
     if (mainForm_) {
         try {
             mainForm_->Show();
@@ -169,7 +92,7 @@ void TApplication::Run() {
         ProcessMessages();
     } else {
         running_ = true;
-        QApplication::exec();
+        ws::RunMainLoop();
         running_ = false;
     }
     DestroyForms();
@@ -180,13 +103,13 @@ void TApplication::Terminate() {
     // Ends the main loop and any modal loop nested in it. Outside the main loop only the modal
     // loops are told: an exit asked of a loop that is not running would end the next one early.
     if (running_)
-        QCoreApplication::exit(0);
+        ws::QuitMainLoop();
     else
-        winlib::EndModalLoops();
+        TForm::EndModalLoops();
 }
 
 void TApplication::ProcessMessages() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    ws::ProcessEvents();
 }
 
 void TApplication::DestroyForms() {
