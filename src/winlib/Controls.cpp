@@ -1,6 +1,7 @@
 // The control base: parent and child lists, bounds, alignment, visibility and focus.
 #include "Controls.h"
 
+#include "HandlerCall.h"
 #include "widgetset/WSControls.h"
 
 #include <algorithm>

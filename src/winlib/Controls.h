@@ -7,6 +7,7 @@
 
 #include "Graphics.h"
 #include "SysUtils.h"
+#include "UITypes.h"
 
 // Raised by operations a control cannot do in its present state (focusing a hidden control).
 RULIFORM_EXCEPTION(EInvalidOperation, Exception)
@@ -15,9 +16,6 @@ class TWSControl;
 class TControlImpl;
 class TWinControl;
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
-enum : uint8_t { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
-using TShiftState = uint8_t;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 using TMouseEvent =

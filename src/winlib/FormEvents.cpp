@@ -2,6 +2,7 @@
 // handlers and the dialog keys' buttons.
 #include "widgetset/WSForms.h"
 
+#include "Forms.h"
 #include "StdCtrls.h"
 
 namespace {

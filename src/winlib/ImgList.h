@@ -3,6 +3,8 @@
 
 #include "Graphics.h"
 
+class TWSImageList;
+
 class TImageList : public TComponent {
   public:
     explicit TImageList(TComponent* AOwner, int Width = 16, int Height = 16);
@@ -17,10 +19,10 @@ class TImageList : public TComponent {
     // is not in the list draws nothing.
     void Draw(TCanvas* Canvas, int X, int Y, int Index) const;
 
-    struct Images;
-    const Images& Pictures() const { return *images_; } // for the layer's widgets
+    // The pictures as the toolkit keeps them, for the layer's widgets.
+    const TWSImageList& Pictures() const { return *images_; }
 
   private:
     int width_, height_;
-    std::unique_ptr<Images> images_;
+    std::unique_ptr<TWSImageList> images_;
 };

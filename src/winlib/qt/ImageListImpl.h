@@ -2,6 +2,7 @@
 // as Qt images.
 #pragma once
 
+#include "winlib/ImgList.h"
 #include "winlib/widgetset/WSImgList.h"
 
 #include <QIcon>
@@ -9,7 +10,7 @@
 
 #include <vector>
 
-class TQtImages : public TImageList::Images {
+class TQtImages : public TWSImageList {
   public:
     int Count() const override { return static_cast<int>(list.size()); }
     void AddMasked(const TBitmap* Image, TColor MaskColor, int Width, int Height) override;

@@ -21,7 +21,7 @@ QImage MaskedImage(const TBitmap& Bitmap, TColor MaskColor) {
     return img;
 }
 
-std::unique_ptr<TImageList::Images> ws::CreateImageListImages() {
+std::unique_ptr<TWSImageList> ws::CreateImageListImages() {
     return std::make_unique<TQtImages>();
 }
 

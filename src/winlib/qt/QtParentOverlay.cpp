@@ -5,6 +5,7 @@
 // all away, as it would wipe anything drawn on the window from outside its paint.
 #include "ControlCanvas.h"
 #include "ControlImpl.h"
+#include "winlib/HandlerCall.h"
 #include "winlib/widgetset/WSParentOverlay.h"
 
 #include <QPaintEvent>

@@ -6,8 +6,11 @@
 // end of this header, which run the control's handlers.
 #pragma once
 
-#include "winlib/Controls.h"
-#include "winlib/HandlerCall.h"
+#include "winlib/Graphics.h"
+#include "winlib/UITypes.h"
+
+class TControl;
+class TWinControl;
 
 class TWSControl {
   public:

@@ -7,12 +7,17 @@
 // on the window through the calls at the end of this header.
 #pragma once
 
-#include "winlib/Forms.h"
+#include "winlib/Graphics.h"
+#include "winlib/UITypes.h"
 #include "winlib/widgetset/WSControls.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
+
+class TControl;
+class TForm;
+class TWinControl;
 
 class TWSForm {
   public:

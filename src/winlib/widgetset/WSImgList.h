@@ -1,12 +1,13 @@
 // Internal to the layer: the pictures of an image list, kept by the toolkit.
 #pragma once
 
-#include "winlib/ImgList.h"
+#include "winlib/Graphics.h"
 
 #include <memory>
 
-struct TImageList::Images {
-    virtual ~Images() = default;
+class TWSImageList {
+  public:
+    virtual ~TWSImageList() = default;
     virtual int Count() const = 0;
     // Appends the bitmap (null or empty: a transparent image) cut or padded to Width x Height;
     // its pixels of MaskColor are transparent.
@@ -16,5 +17,5 @@ struct TImageList::Images {
 };
 
 namespace ws {
-std::unique_ptr<TImageList::Images> CreateImageListImages();
+std::unique_ptr<TWSImageList> CreateImageListImages();
 }

@@ -5,7 +5,7 @@
 // the toolkit's menus and reports the user's choices through the calls at the end of this header.
 #pragma once
 
-#include "winlib/Menus.h"
+class TMenuItem;
 
 #include <memory>
 
