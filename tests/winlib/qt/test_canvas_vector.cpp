@@ -1,6 +1,6 @@
 // A surface without bitmap memory (as a printer page) gets vector shapes; painted onto an
 // image they must cover the same pixels as the bitmap fast paths.
-#include "test_canvas_util.h"
+#include "winlib/test_canvas_util.h"
 #include "winlib/qt/CanvasImpl.h"
 
 #include <gtest/gtest.h>
