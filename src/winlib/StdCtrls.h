@@ -107,7 +107,6 @@ class TRadioButton : public TButtonControl {
     void Click() override; // a user's click checks the button
 
   private:
-    friend class TRadioGroup;
     bool checked_ = false;
 };
 

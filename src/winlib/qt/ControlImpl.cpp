@@ -1,7 +1,6 @@
 // The Qt side shared by every control: geometry, visual state and event translation.
 #include "ControlImpl.h"
 
-#include "winlib/Forms.h"
 
 #include <QApplication>
 #include <QKeyEvent>
