@@ -1,7 +1,6 @@
 // The Qt side shared by every control: geometry, visual state and event translation.
 #include "ControlImpl.h"
 
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -60,6 +59,20 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
     if (buttons & Qt::RightButton) s |= ssRight;
     if (buttons & Qt::MiddleButton) s |= ssMiddle;
     return s;
+}
+
+char ControlKeyChar(int QtKey) {
+    switch (QtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    default:
+        return 0;
+    }
 }
 
 TControl* ControlOfWidget(QWidget* w) {
@@ -241,26 +254,12 @@ void TControlImpl::MouseEvent(QWidget* from, QMouseEvent* ev, QEvent::Type type)
 bool TControlImpl::KeyPressed(QKeyEvent* ev) {
     auto* wc = dynamic_cast<TWinControl*>(Control());
     if (!wc || !wc->OnKeyPress) return false;
-    char key = 0;
-    switch (ev->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        key = 13;
-        break;
-    case Qt::Key_Escape:
-        key = 27;
-        break;
-    case Qt::Key_Backspace:
-        key = 8;
-        break;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return false;
-    default: {
+    if (ev->key() == Qt::Key_Tab || ev->key() == Qt::Key_Backtab) return false;
+    char key = ControlKeyChar(ev->key());
+    if (key == 0) {
         QString t = ev->text();
         if (t.size() != 1 || t[0].unicode() >= 128) return false;
         key = static_cast<char>(t[0].unicode());
-    }
     }
     if (key == 0) return false;
     char k = wsevents::KeyPress(wc, key);

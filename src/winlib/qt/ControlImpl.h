@@ -80,5 +80,7 @@ class TControlImpl : public QObject, public TWSControl {
 
 // Translates Qt mouse buttons and keyboard modifiers into the layer's shift state.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
+// The character a control key types: Return or Enter 13, Escape 27, Backspace 8; 0 for any other.
+char ControlKeyChar(int QtKey);
 // The first control found from w upwards through the widget tree, or null.
 TControl* ControlOfWidget(QWidget* w);

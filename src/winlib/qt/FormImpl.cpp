@@ -192,18 +192,8 @@ void TFormImpl::MoveTo(int l, int t) {
 
 bool TFormImpl::DialogKey(QKeyEvent* ev) {
     if (ev->modifiers() & ~Qt::KeypadModifier) return false;
-    char key = 0;
-    switch (ev->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        key = 13;
-        break;
-    case Qt::Key_Escape:
-        key = 27;
-        break;
-    default:
-        return false;
-    }
+    const char key = ControlKeyChar(ev->key());
+    if (key != 13 && key != 27) return false;
     QWidget* focus = Widget()->focusWidget();
     return wsevents::DialogKey(form_, focus ? ControlOfWidget(focus) : nullptr, key);
 }
