@@ -130,6 +130,9 @@ class TToolBar;
 
 class TToolButton : public TGraphicControl {
   public:
+    // The size of a button without a caption; a bar lays out captioned buttons wider as needed.
+    static constexpr int DefaultWidth = 23, DefaultHeight = 22;
+
     explicit TToolButton(TComponent* AOwner);
     ~TToolButton() override;                 // leaves its tool bar
     void SetParent(TWinControl* p) override; // appends the button to a tool bar

@@ -11,7 +11,7 @@
 
 TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
     SetImpl(ws::CreateToolButton(this));
-    SetBounds(0, 0, 23, 22);
+    SetBounds(0, 0, DefaultWidth, DefaultHeight);
 }
 
 TToolButton::~TToolButton() {

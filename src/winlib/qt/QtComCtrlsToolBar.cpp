@@ -16,7 +16,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kButtonWidth = 23, kButtonHeight = 22;
 // A button with an image: the image at the left, the caption beside it.
 constexpr int kImageLeft = 2, kImageGap = 2, kImageButtonRight = 2;
 
@@ -88,17 +87,17 @@ class TToolBarImpl : public TControlImpl {
                 x += c->Width();
                 continue;
             }
-            int w = kButtonWidth;
+            int w = TToolButton::DefaultWidth;
             const QImage image = ButtonImage(b);
             if (bar->ShowCaptions()) {
                 QFontMetrics fm(b->Impl()->Widget()->font());
                 QString text = ToQString(b->Caption());
                 text.remove(QLatin1Char('&'));
                 const int textWidth = fm.horizontalAdvance(text);
-                w = image.isNull() ? std::max(kButtonWidth, textWidth + 14)
+                w = image.isNull() ? std::max(TToolButton::DefaultWidth, textWidth + 14)
                                    : kImageLeft + image.width() + kImageGap + textWidth + kImageButtonRight;
             }
-            b->SetBounds(x, 0, w, std::max(kButtonHeight, bar->ClientHeight()));
+            b->SetBounds(x, 0, w, std::max(TToolButton::DefaultHeight, bar->ClientHeight()));
             x += w;
         }
         if (bar->AutoSize() && x > 0 && x != bar->Width()) bar->SetWidth(x);
