@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QObject>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -60,6 +61,17 @@ class TControlImpl : public QObject, public TWSControl {
     void TakeFocus() override;
     bool HasFocus() const override;
     void DropFocusQuietly() override;
+
+    // Runs Write with the signals of Source blocked and programWrites raised, so nothing it changes
+    // in the widget is reported as the user's doing.
+    template <class F> void WriteQuietly(QObject* Source, F&& Write) {
+        ++programWrites;
+        {
+            QSignalBlocker block(Source);
+            Write();
+        }
+        --programWrites;
+    }
 
     // Watches another widget (an inner viewport) for the same events as the main one.
     void Watch(QWidget* w);

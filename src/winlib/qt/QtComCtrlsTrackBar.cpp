@@ -25,15 +25,12 @@ std::unique_ptr<TWSControl> CreateTrackBar(TTrackBar* TrackBar) {
 
 void TrackBarShowRange(TTrackBar* t) {
     QSlider* s = SliderOf(t);
-    ++t->Impl()->programWrites;
-    {
-        QSignalBlocker block(s);
+    t->Impl()->WriteQuietly(s, [&] {
         s->setRange(t->Min(), t->Max());
         s->setValue(t->Position());
         s->setPageStep(t->PageSize());
         s->setSingleStep(t->LineSize());
-    }
-    --t->Impl()->programWrites;
+    });
 }
 
 void TrackBarSetFrequency(TTrackBar* t, int Frequency) {

@@ -30,11 +30,6 @@ std::unique_ptr<TWSControl> CreateColorListBox(TColorListBox* List) {
 }
 
 void ColorListShowIndex(TColorListBox* List) {
-    ++List->Impl()->programWrites;
-    {
-        QSignalBlocker block(ListOf(List));
-        ListOf(List)->setCurrentRow(List->ItemIndex());
-    }
-    --List->Impl()->programWrites;
+    List->Impl()->WriteQuietly(ListOf(List), [&] { ListOf(List)->setCurrentRow(List->ItemIndex()); });
 }
 } // namespace ws

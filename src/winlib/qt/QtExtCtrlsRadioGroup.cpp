@@ -71,16 +71,13 @@ void RadioGroupItemsChanged(TRadioGroup* Group) {
 
 void RadioGroupShowIndex(TRadioGroup* Group) {
     TRadioGroupImpl* impl = GroupImpl(Group);
-    ++impl->programWrites;
-    {
-        QSignalBlocker block(impl->buttons);
+    impl->WriteQuietly(impl->buttons, [&] {
         // An exclusive group cannot show "none chosen"; it is exclusive only while one is.
         impl->buttons->setExclusive(false);
         for (QAbstractButton* b : impl->buttons->buttons())
             b->setChecked(impl->buttons->id(b) == Group->ItemIndex());
         impl->buttons->setExclusive(true);
-    }
-    --impl->programWrites;
+    });
 }
 
 void RadioGroupColumnsChanged(TRadioGroup* Group) {

@@ -53,11 +53,5 @@ void ws::ButtonShowDefault(TButton* Button, bool Default) {
 }
 
 void ws::ButtonShowChecked(TButtonControl* Button, bool Checked) {
-    TControlImpl* impl = Button->Impl();
-    ++impl->programWrites;
-    {
-        QSignalBlocker block(ButtonOf(Button));
-        ButtonOf(Button)->setChecked(Checked);
-    }
-    --impl->programWrites;
+    Button->Impl()->WriteQuietly(ButtonOf(Button), [&] { ButtonOf(Button)->setChecked(Checked); });
 }

@@ -26,16 +26,6 @@ class TComboImpl : public TControlImpl {
             if (!programWrites) wsevents::ComboTextTyped(combo, FromQString(s));
         });
     }
-
-    // Runs f on the widget without letting it report anything.
-    template <class F> void Write(F&& f) {
-        ++programWrites;
-        {
-            QSignalBlocker block(box);
-            f();
-        }
-        --programWrites;
-    }
 };
 
 TComboImpl* ComboImpl(const TComboBox* c) {
@@ -53,12 +43,12 @@ std::unique_ptr<TWSControl> ws::CreateComboBox(TComboBox* Combo) {
 
 void ws::ComboAddItem(TComboBox* Combo, const AnsiString& Item) {
     TComboImpl* impl = ComboImpl(Combo);
-    impl->Write([&] { impl->box->addItem(ToQString(Item)); });
+    impl->WriteQuietly(impl->box, [&] { impl->box->addItem(ToQString(Item)); });
 }
 
 void ws::ComboShowItems(TComboBox* Combo) {
     TComboImpl* impl = ComboImpl(Combo);
-    impl->Write([&] {
+    impl->WriteQuietly(impl->box, [&] {
         impl->box->clear();
         for (int i = 0; i < Combo->ItemCount(); ++i)
             impl->box->addItem(ToQString(Combo->Item(i)));
@@ -67,7 +57,7 @@ void ws::ComboShowItems(TComboBox* Combo) {
 
 void ws::ComboShowSelection(TComboBox* Combo) {
     TComboImpl* impl = ComboImpl(Combo);
-    impl->Write([&] {
+    impl->WriteQuietly(impl->box, [&] {
         QComboBox* w = impl->box;
         w->setMaxVisibleItems(std::max(1, Combo->DropDownCount()));
         // Also undoes the selection of the first item, which Qt makes when one is added.
@@ -79,6 +69,6 @@ void ws::ComboShowSelection(TComboBox* Combo) {
 void ws::ComboSetEditable(TComboBox* Combo, bool Editable) {
     TComboImpl* impl = ComboImpl(Combo);
     if (impl->box->isEditable() == Editable) return;
-    impl->Write([&] { impl->box->setEditable(Editable); });
+    impl->WriteQuietly(impl->box, [&] { impl->box->setEditable(Editable); });
     if (Editable) impl->ConnectTyping();
 }

@@ -59,12 +59,7 @@ std::unique_ptr<TWSControl> ws::CreateEdit(TEdit* Edit) {
 
 void ws::EditShowText(TEdit* Edit, const AnsiString& Text) {
     TEditImpl* impl = EditImpl(Edit);
-    ++impl->programWrites;
-    {
-        QSignalBlocker block(impl->edit);
-        impl->edit->setText(ToQString(Text));
-    }
-    --impl->programWrites;
+    impl->WriteQuietly(impl->edit, [&] { impl->edit->setText(ToQString(Text)); });
 }
 
 void ws::EditSelectAll(TEdit* Edit) {

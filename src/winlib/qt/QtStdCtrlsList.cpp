@@ -28,16 +28,6 @@ class TListImpl : public TControlImpl {
         pal.setColor(QPalette::Base, q);
         list->setPalette(pal);
     }
-
-    // Runs f on the widget without letting it report anything.
-    template <class F> void Write(F&& f) {
-        ++programWrites;
-        {
-            QSignalBlocker block(list);
-            f();
-        }
-        --programWrites;
-    }
 };
 
 TListImpl* ListImpl(const TListBox* l) {
@@ -96,28 +86,28 @@ std::unique_ptr<TWSControl> ws::CreateListBox(TListBox* List) {
 
 void ws::ListInsertItem(TListBox* List, int Index, const AnsiString& Item) {
     TListImpl* impl = ListImpl(List);
-    impl->Write([&] { impl->list->insertItem(Index, ToQString(Item)); });
+    impl->WriteQuietly(impl->list, [&] { impl->list->insertItem(Index, ToQString(Item)); });
 }
 
 void ws::ListDeleteItem(TListBox* List, int Index) {
     TListImpl* impl = ListImpl(List);
-    impl->Write([&] { delete impl->list->takeItem(Index); });
+    impl->WriteQuietly(impl->list, [&] { delete impl->list->takeItem(Index); });
 }
 
 void ws::ListClearItems(TListBox* List) {
     TListImpl* impl = ListImpl(List);
-    impl->Write([&] { impl->list->clear(); });
+    impl->WriteQuietly(impl->list, [&] { impl->list->clear(); });
 }
 
 void ws::ListSetItemText(TListBox* List, int Index, const AnsiString& Item) {
     TListImpl* impl = ListImpl(List);
-    impl->Write([&] { impl->list->item(Index)->setText(ToQString(Item)); });
+    impl->WriteQuietly(impl->list, [&] { impl->list->item(Index)->setText(ToQString(Item)); });
 }
 
 void ws::ListShowSelection(TListBox* List) {
     TListImpl* impl = ListImpl(List);
     QListWidget* w = impl->list;
-    impl->Write([&] {
+    impl->WriteQuietly(impl->list, [&] {
         QSignalBlocker blockModel(w->selectionModel());
         for (int i = 0; i < w->count() && i < List->ItemCount(); ++i)
             w->item(i)->setSelected(List->Selected(i));

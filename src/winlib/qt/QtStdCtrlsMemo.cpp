@@ -22,11 +22,5 @@ std::unique_ptr<TWSControl> ws::CreateMemo(TMemo* Memo) {
 }
 
 void ws::MemoShowText(TMemo* Memo, const AnsiString& Text) {
-    TControlImpl* impl = Memo->Impl();
-    ++impl->programWrites;
-    {
-        QSignalBlocker block(MemoWidget(Memo));
-        MemoWidget(Memo)->setPlainText(ToQString(Text));
-    }
-    --impl->programWrites;
+    Memo->Impl()->WriteQuietly(MemoWidget(Memo), [&] { MemoWidget(Memo)->setPlainText(ToQString(Text)); });
 }
