@@ -5,6 +5,16 @@
 
 namespace cnv {
 
+void SegmentTarget::Pixel(int x, int y) {
+    if (count_++ == 0) first_ = TPoint(x, y);
+    last_ = TPoint(x, y);
+}
+
+void SegmentTarget::EndRun() {
+    if (count_ > 0) Segment(first_, last_);
+    count_ = 0;
+}
+
 VectorTarget::VectorTarget(QPainter& p, TColor color) : p_(p), color_(color) {}
 
 void VectorTarget::HSpan(int x0, int x1, int y) {
@@ -15,20 +25,13 @@ void VectorTarget::VSpan(int x, int y0, int y1) {
     p_.fillRect(QRect(x, y0, 1, y1 - y0), ToQColor(color_));
 }
 
-void VectorTarget::Pixel(int x, int y) {
-    if (count_++ == 0) first_ = TPoint(x, y);
-    last_ = TPoint(x, y);
-}
-
-void VectorTarget::EndRun() {
-    if (count_ == 0) return;
+void VectorTarget::Segment(TPoint First, TPoint Last) {
     // A square-capped cosmetic line through the pixel centres covers exactly the run.
     QPen pen(ToQColor(color_), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     pen.setCosmetic(true);
     p_.setPen(pen);
     p_.setBrush(Qt::NoBrush);
-    p_.drawLine(QPointF(first_.x + 0.5, first_.y + 0.5), QPointF(last_.x + 0.5, last_.y + 0.5));
-    count_ = 0;
+    p_.drawLine(QPointF(First.x + 0.5, First.y + 0.5), QPointF(Last.x + 0.5, Last.y + 0.5));
 }
 
 bool VectorTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi,
@@ -80,14 +83,8 @@ void BatchTarget::VSpan(int x, int y0, int y1) {
     b_.Rect(color_, x, y0, x + 1, y1);
 }
 
-void BatchTarget::Pixel(int x, int y) {
-    if (count_++ == 0) first_ = TPoint(x, y);
-    last_ = TPoint(x, y);
-}
-
-void BatchTarget::EndRun() {
-    if (count_ > 0) b_.Run(color_, first_, last_);
-    count_ = 0;
+void BatchTarget::Segment(TPoint First, TPoint Last) {
+    b_.Run(color_, First, Last);
 }
 
 bool BatchTarget::DashedLine(bool XMajor, int64_t M0, int64_t SM, int64_t N0, int64_t KLo, int64_t KHi,
