@@ -70,7 +70,8 @@ class FullDisk {
         // Nothing mounted here goes back to the namespace the thread came from.
         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
         const std::string options = "size=" + std::to_string(bytes) + ",mode=1777";
-        mounted_ = ::mount("ruliform-full", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
+        mounted_ =
+            ::mount("ruliform-full", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
         return mounted_;
     }
 

@@ -101,7 +101,8 @@ TEST_F(PdfWriteFailure, AFolderWithoutTheRightToWriteKeepsThePreviousFile) {
     const std::string before = Bytes(out);
     std::string message;
     {
-        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(dir.Path(),
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         UnprivilegedScope nobody(dir.Path());
         message = TryToPrint(2);
     }
@@ -152,7 +153,8 @@ TEST(PdfPageBoxes, AFileShorterThanTheBoxOrWithoutItIsRefused) {
     EXPECT_FALSE(boxesIn(std::string(4000, ' ')));
     EXPECT_TRUE(boxesIn("%PDF-1.4\n/MediaBox [0 0 595.000000 842.000000]\n%%EOF\n"));
     EXPECT_NE(Bytes(file).find("/MediaBox [0 .11 595.276 842]"), std::string::npos) << Bytes(file);
-    EXPECT_EQ(Bytes(file).size(), std::string("%PDF-1.4\n/MediaBox [0 0 595.000000 842.000000]\n%%EOF\n").size());
+    EXPECT_EQ(Bytes(file).size(),
+              std::string("%PDF-1.4\n/MediaBox [0 0 595.000000 842.000000]\n%%EOF\n").size());
 }
 
 } // namespace
