@@ -115,6 +115,17 @@ TEST_F(CupsPrintFailure, AQueueRemovedWhileTheSetUpDialogIsOpenIsReportedAndTheP
     EXPECT_EQ(Printer()->PrinterIndex(), before);
     EXPECT_EQ(f->EditPrinterIndex, before);
     EXPECT_EQ(f->PreViewBox->Width(), width);
+    // Chosen in the print dialog, the queue that went is told the same way and nothing prints.
+    ShownMessages().clear();
+    DialogAnswer print;
+    print.Kind = DialogKind::Print;
+    print.PrinterName = spare;
+    ScriptDialogAnswer(print);
+    f->Print1->Click();
+    EXPECT_NE(LastErrorBox().find("プリンター「" + spare + "」が見つかりません"), std::string::npos)
+        << LastErrorBox();
+    EXPECT_EQ(Printer()->PrinterIndex(), before);
+    EXPECT_EQ(f->ReadPrintCount(0), 0);
     // The program carries on: the printer that stayed prints, and closing stores the settings.
     EXPECT_FALSE(PrintOn(TheCups().queue).empty());
     EXPECT_EQ(f->ReadPrintCount(0), 1);
