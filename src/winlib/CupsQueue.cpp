@@ -1,6 +1,11 @@
 #include "CupsQueue.h"
 
 #include <cups/cups.h>
+#include <cups/ppd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 // A queue named with an instance ("queue/instance") is printed to under its own name.
@@ -12,17 +17,68 @@ AnsiString LastCupsError() {
     const char* text = cupsLastErrorString();
     return text && *text ? AnsiString(text) : "error " + std::to_string(int(cupsLastError()));
 }
+
+AnsiString ServerName() {
+    const char* server = cupsServer();
+    return server && *server ? AnsiString(server) : AnsiString("localhost");
+}
+
+// Asks the server itself for the queue: libcups reports a server it cannot reach as a queue
+// it did not find.
+TQueueCheck AskServer(const AnsiString& name) {
+    TQueueCheck check;
+    check.Server = ServerName();
+    errno = 0;
+    http_t* http =
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+    if (!http) {
+        check.State = TQueueState::ServerUnreachable;
+        check.Detail = errno ? AnsiString(std::strerror(errno)) : LastCupsError();
+        return check;
+    }
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     name.c_str());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-name");
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    const ipp_status_t status = cupsLastError();
+    if (response) ippDelete(response);
+    httpClose(http);
+    if (status == IPP_STATUS_ERROR_NOT_FOUND)
+        check.State = TQueueState::Gone;
+    else if (!response || status > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        check.State = TQueueState::ServerUnreachable;
+        check.Detail = LastCupsError();
+    }
+    return check;
+}
 } // namespace
 
-AnsiString CupsQueueProblem(const AnsiString& queue) {
+TQueueCheck CheckCupsQueue(const AnsiString& queue) {
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, QueueName(queue).c_str(), nullptr);
     if (dest) {
         cupsFreeDests(1, dest);
-        return {};
+        return {TQueueState::Ready, ServerName(), {}};
     }
-    const ipp_status_t status = cupsLastError();
-    if (status == IPP_STATUS_OK || status == IPP_STATUS_ERROR_NOT_FOUND) return "no longer exists";
-    return "cannot be reached (" + LastCupsError() + ")";
+    return AskServer(QueueName(queue));
+}
+
+AnsiString QueueProblemText(const AnsiString& queue, const TQueueCheck& check) {
+    switch (check.State) {
+    case TQueueState::Ready:
+        return {};
+    case TQueueState::Gone:
+        return "プリンター「" + queue +
+               "」が見つかりません。\n削除されたか、名前が変わった可能性があります。";
+    case TQueueState::ServerUnreachable:
+        return "印刷サーバーに接続できません。\nプリンター「" + queue +
+               "」は使えません。\nサーバー: " + check.Server +
+               (check.Detail.empty() ? AnsiString() : "（" + check.Detail + "）");
+    }
+    return {};
 }
 
 int SubmitCupsJob(const AnsiString& queue, const AnsiString& file, const AnsiString& title,
@@ -36,4 +92,45 @@ int SubmitCupsJob(const AnsiString& queue, const AnsiString& file, const AnsiStr
     cupsFreeOptions(count, options);
     if (id == 0) error = LastCupsError();
     return id;
+}
+
+bool CupsPaperPoints(const AnsiString& queue, const AnsiString& key, double& width, double& height) {
+    const AnsiString name = QueueName(queue);
+    bool found = false;
+    // A queue with a PPD (every local queue has one) declares its sheets there, to the point.
+    // libcups marks its PPD functions as old; they are still the way to read a queue's PPD.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (const char* ppdFile = cupsGetPPD(name.c_str())) {
+        if (ppd_file_t* ppd = ppdOpenFile(ppdFile)) {
+            for (int i = 0; i < ppd->num_sizes && !found; ++i) {
+                const ppd_size_t& size = ppd->sizes[i];
+                if (key == size.name && size.width > 0 && size.length > 0) {
+                    width = size.width;
+                    height = size.length;
+                    found = true;
+                }
+            }
+            ppdClose(ppd);
+        }
+        std::remove(ppdFile);
+    }
+#pragma GCC diagnostic pop
+    if (found) return true;
+    // A driverless queue declares its media over IPP, in hundredths of a millimetre.
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.c_str(), nullptr);
+    if (!dest) return false;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        cups_size_t size{};
+        if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, key.c_str(), CUPS_MEDIA_FLAGS_DEFAULT,
+                                   &size) &&
+            size.width > 0 && size.length > 0) {
+            width = size.width * 72.0 / 2540.0;
+            height = size.length * 72.0 / 2540.0;
+            found = true;
+        }
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return found;
 }

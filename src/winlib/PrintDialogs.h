@@ -1,5 +1,6 @@
 // The print dialog and the printer-setup dialog. Both work on a printer object (the
-// application's Printer() unless told otherwise) and answer to DialogScript.
+// application's Printer() unless told otherwise) and answer to DialogScript where a test put
+// answers there.
 #pragma once
 
 #include "Printers.h"
@@ -11,7 +12,9 @@
 class TPrintDialog : public TComponent {
   public:
     explicit TPrintDialog(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-    bool Execute(); // true on OK
+    // True on OK. EPrinter, nothing changed, when the chosen queue has gone or its server does
+    // not answer by then.
+    bool Execute();
     TPrinter* PrinterObject() const { return printer_ ? printer_ : Printer(); }
     void SetPrinterObject(TPrinter* p) { printer_ = p; }
 
@@ -27,7 +30,11 @@ class TPrintDialog : public TComponent {
 class TPrinterSetupDialog : public TComponent {
   public:
     explicit TPrinterSetupDialog(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
-    bool Execute(); // true on OK; Cancel changes nothing
+    // True on OK; Cancel changes nothing. A choice that cannot apply changes nothing either: a
+    // queue gone or a server that does not answer by OK, or a paper the printer does not offer,
+    // is EPrinter with the user's message. Only an answer a test's script gave that names what
+    // does not exist is EDialogScript.
+    bool Execute();
     TPrinter* PrinterObject() const { return printer_ ? printer_ : Printer(); }
     void SetPrinterObject(TPrinter* p) { printer_ = p; }
 

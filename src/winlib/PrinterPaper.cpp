@@ -96,6 +96,6 @@ TPrinterOrientation TPrinter::Orientation() const {
 }
 
 void TPrinter::SetOrientation(TPrinterOrientation o) {
-    if (printing_) throw EPrinter("Printing in progress");
+    if (printing_) throw EPrinter(PrintingNowText);
     ws_->SetLandscape(o == poLandscape);
 }

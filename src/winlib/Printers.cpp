@@ -1,10 +1,12 @@
 // The printer object: the list snapshot, the current printer and the application's instance.
 #include "Printers.h"
+#include "CupsQueue.h"
 #include "SysUtils.h"
 #include "widgetset/WSPrinters.h"
 
 // Queue names cannot contain blanks, so this name never collides with a system printer.
 const char* const PdfPrinterName = "Ruliform PDF";
+const char* const PrintingNowText = "印刷中は変更できません。";
 
 namespace {
 // The PDF printer writes into the user's documents folder unless told otherwise, so the file
@@ -41,16 +43,20 @@ TPrinter::~TPrinter() {
 void TPrinter::Select(int i) {
     if (IsPdfEntry(i))
         ws_->SelectPdf();
-    else if (!ws_->SelectQueue(printers_[i]))
+    else if (!ws_->SelectQueue(printers_[i])) {
         // The toolkit would quietly configure the default printer for a name it no longer finds.
-        throw EPrinter("The printer \"" + printers_[i] + "\" no longer exists");
+        // The server says whether the queue is gone or only cannot be asked.
+        TQueueCheck check = CheckCupsQueue(printers_[i]);
+        if (check.State == TQueueState::Ready) check.State = TQueueState::Gone;
+        throw EPrinter(QueueProblemText(printers_[i], check));
+    }
     index_ = i;
 }
 
 void TPrinter::SetPrinterIndex(int i) {
-    if (printing_) throw EPrinter("Printing in progress");
+    if (printing_) throw EPrinter(PrintingNowText);
     if (i == -1) i = defaultIndex_;
-    if (i < 0 || i >= printers_.Count()) throw EPrinter("Printer selected is not valid");
+    if (i < 0 || i >= printers_.Count()) throw EPrinter("選択されたプリンターは無効です。");
     Select(i);
 }
 

@@ -71,8 +71,16 @@ class TPrinter : public TObject {
 
     const AnsiString& Title() const { return title_; }
     void SetTitle(const AnsiString& t) { title_ = t; }
-    // EPrinter when a job is running or the printer cannot start (a CUPS queue that is gone).
+    // EPrinter when a job is running or the printer cannot start (a CUPS queue that is gone, a
+    // server that does not answer, a file or spool file that cannot be created).
+    //
+    // The PDF printer's document is written beside its file and takes the file's place only
+    // when complete and synced to disk; a CUPS job's spool file goes to the queue only when
+    // complete. A write that fails (a full disk, a file-size limit, ...) ends the job with
+    // EPrinter naming the file or queue and the cause: the previous file stays as it was and
+    // nothing is sent. The messages are the program's, in Japanese.
     void BeginDoc();
+    // EPrinter when the document can no longer be written; the job is then over.
     void NewPage();
     // Completes the document: writes the PDF printer's file or hands the job to the CUPS queue.
     // EPrinter when that fails (the file cannot be written, the queue refuses the job); the job
@@ -101,6 +109,11 @@ class TPrinter : public TObject {
     bool printing_ = false, aborted_ = false;
     int pageNumber_ = 0;
     AnsiString jobFile_; // where the running job's document is written
+    int jobFd_ = -1;     // that file, open while the job runs
+    // Drops the running job (no file remains) and raises EPrinter with Message.
+    [[noreturn]] void FailJob(const AnsiString& Message);
+    // What the user is told when the running job's document cannot be written (errno Error).
+    AnsiString WriteFailureText(int Error) const;
     std::unique_ptr<TCanvas> canvas_;
 };
 
@@ -108,3 +121,5 @@ class TPrinter : public TObject {
 TPrinter* Printer();
 // Name of the built-in PDF printer as it appears in the list.
 extern const char* const PdfPrinterName;
+// What EPrinter says when a setting is changed while a job runs.
+extern const char* const PrintingNowText;

@@ -25,11 +25,16 @@ class CupsMainWindow : public ::testing::Test {
     }
     void TearDown() override {
         if (Printer()->Printing()) Printer()->Abort();
+        CloseWindow();
+        SetProgramFolderForTest("");
+        ClearScriptedAnswers();
+    }
+
+    // The end of a run: the destroy handler writes the settings and releases the objects.
+    void CloseWindow() {
         delete Form1;
         Form1 = nullptr;
         f = nullptr;
-        SetProgramFolderForTest("");
-        ClearScriptedAnswers();
     }
 
     // Makes Queue current as the status bar's printer menu does.

@@ -71,6 +71,23 @@ void StopCups(PrivateCups& cups) {
 
 } // namespace
 
+void StopTheCups() {
+    PrivateCups& cups = TheCups();
+    printertest::RunCommand(printertest::Quote(RULIFORM_PRIVATE_CUPSD) + " stop " +
+                            printertest::Quote(cups.dir));
+}
+
+bool StartTheCupsAgain() {
+    PrivateCups& cups = TheCups();
+    // A socket left by the server that stopped would pass for the new one before it listens.
+    std::error_code ec;
+    std::filesystem::remove(cups.socket, ec);
+    int status = -1;
+    printertest::RunCommand(
+        printertest::Quote(RULIFORM_PRIVATE_CUPSD) + " start " + printertest::Quote(cups.dir), &status);
+    return status == 0;
+}
+
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

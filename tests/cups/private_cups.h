@@ -17,3 +17,7 @@ struct PrivateCups {
 
 // Filled in by main.
 PrivateCups& TheCups();
+// Stops the server (a test of what a stopped server does) and starts it again on the same folder,
+// its queues as they were; StartTheCupsAgain is true when it answers again.
+void StopTheCups();
+bool StartTheCupsAgain();

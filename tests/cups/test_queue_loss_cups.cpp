@@ -55,7 +55,8 @@ TEST_F(CupsQueueLoss, PickingAQueueThatWasRemovedSaysSoAndKeepsThePrinter) {
     const int width = f->PreViewBox->Width();
     ASSERT_TRUE(Admin("lpadmin -x " + Quote(spare)));
     PickFromTheMenu(spare);
-    EXPECT_NE(LastError().find("\"" + spare + "\" no longer exists"), std::string::npos) << LastError();
+    EXPECT_NE(LastError().find("プリンター「" + spare + "」が見つかりません"), std::string::npos)
+        << LastError();
     EXPECT_EQ(Printer()->PrinterIndex(), before);
     EXPECT_EQ(f->EditPrinterIndex, before);
     EXPECT_EQ(f->PreViewBox->Width(), width);
@@ -75,7 +76,8 @@ TEST_F(CupsQueueLoss, PrintingToTheQueueAfterItWasRemovedSendsNothingAndCountsNo
         PrintOn(spare, 0);
         ADD_FAILURE() << "the print command did not report the lost queue";
     } catch (const EPrinter& e) {
-        EXPECT_NE(e.Message.find("\"" + spare + "\" no longer exists"), std::string::npos) << e.Message;
+        EXPECT_NE(e.Message.find("プリンター「" + spare + "」が見つかりません"), std::string::npos)
+            << e.Message;
     }
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_EQ(JobsEverSent(), jobs);
@@ -91,7 +93,9 @@ TEST_F(CupsQueueLoss, AJobTheQueueRefusesIsReportedAndNotCounted) {
         PrintOn(spare, 0);
         ADD_FAILURE() << "the print command did not report the refused job";
     } catch (const EPrinter& e) {
-        EXPECT_NE(e.Message.find("\"" + spare + "\" did not accept the job"), std::string::npos) << e.Message;
+        EXPECT_NE(e.Message.find("プリンター「" + spare + "」が印刷を受け付けませんでした"),
+                  std::string::npos)
+            << e.Message;
     }
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_EQ(JobsEverSent(), jobs);

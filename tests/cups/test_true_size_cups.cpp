@@ -95,7 +95,10 @@ TEST_P(CupsTrueSize, EveryGridLineLiesWithinAPixelOfItsPlaceOnThePaper) {
 INSTANTIATE_TEST_SUITE_P(BorderQueue, CupsTrueSize,
                          testing::Values(CupsSheet{"A4", 595, 842, poPortrait},
                                          CupsSheet{"A4", 595, 842, poLandscape},
-                                         CupsSheet{"Letter", 612, 792, poPortrait}),
+                                         CupsSheet{"Letter", 612, 792, poPortrait},
+                                         // The queue's own B5 (518 x 727 pt), not JIS B5's
+                                         // 516 x 729 pt: the page sent has the queue's size.
+                                         CupsSheet{"B5", 518, 727, poPortrait}),
                          [](const testing::TestParamInfo<CupsSheet>& info) {
                              return std::string(info.param.paper) +
                                     (info.param.orientation == poLandscape ? "Landscape" : "Portrait");

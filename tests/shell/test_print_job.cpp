@@ -1,4 +1,5 @@
 // The print command on the built-in PDF printer: pages, counting, the printer question, errors.
+#include "FullDisk.h"
 #include "MainWindowFixture.h"
 #include "winlib/test_printer_util.h"
 
@@ -135,6 +136,50 @@ TEST_F(MainWindowTest, AJobThatCannotBeWrittenIsReportedAndCountsNothing) {
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_EQ(f->ReadPrintCount(0), 0) << "sheets that never came out are not counted";
     EXPECT_TRUE(std::filesystem::is_directory(Path("taken.pdf")));
+}
+
+namespace {
+std::string FileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The text of the last exception box, empty when none was shown.
+std::string LastErrorBox() {
+    for (auto m = ShownMessages().rbegin(); m != ShownMessages().rend(); ++m)
+        if (m->Kind == ShownMessageKind::Exception) return m->Text;
+    return "";
+}
+} // namespace
+
+TEST_F(MainWindowTest, AFullDiskKeepsThePreviousDocumentCountsNothingAndSaysWhy) {
+    FullDisk disk(Path("small"), 128 * 1024);
+    const std::filesystem::path out = disk.Folder() / "out.pdf";
+    ScriptDialogAnswer(PrintTo(out));
+    f->Print1->Click();
+    ASSERT_EQ(PdfPageCount(out), 1);
+    ASSERT_EQ(f->ReadPrintCount(0), 1);
+    const std::string before = FileBytes(out);
+    disk.Fill();
+    if (!disk.Tmpfs()) std::printf("not root: a file-size limit stands in for the full disk\n");
+
+    // Far more sheets than the disk holds, printed from the menu as a user does.
+    f->Edit2->SetText("200");
+    ScriptDialogAnswer(PrintTo(out));
+    f->Print1->Click();
+    const std::string box = LastErrorBox();
+    EXPECT_NE(box.find("PDFファイルを書き込めませんでした"), std::string::npos) << box;
+    EXPECT_NE(box.find(out.string()), std::string::npos) << box;
+    EXPECT_NE(box.find(disk.CauseText()), std::string::npos) << box;
+    EXPECT_FALSE(Printer()->Printing());
+    EXPECT_EQ(FileBytes(out), before) << "the previous document stays whole";
+    EXPECT_EQ(f->ReadPrintCount(0), 1) << "nothing of the failed job is counted";
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(disk.Folder()))
+        ++files;
+    EXPECT_EQ(files, 1u) << "no partial document is left";
 }
 
 TEST_F(MainWindowTest, WhiteStripsHideTheBackgroundPictureInTheMargins) {

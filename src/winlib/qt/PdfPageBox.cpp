@@ -1,8 +1,8 @@
 #include "PdfPageBox.h"
 
-#include <QFile>
-
 #include <cstring>
+#include <sys/mman.h>
+#include <sys/stat.h>
 
 namespace {
 // Qt writes each page's box as "/MediaBox [0 0 W H]" with six decimals.
@@ -38,26 +38,28 @@ QByteArray ExactPageBox(QSize whole, QSizeF exact) {
     return {};
 }
 
-bool SetExactPageBoxes(const QString& file, QSize whole, QSizeF exact) {
+bool SetExactPageBoxes(int fd, QSize whole, QSizeF exact) {
     const QByteArray from = "/MediaBox " + QtBox(whole);
     const QByteArray box = ExactPageBox(whole, exact);
-    if (box.isEmpty()) return true; // whole points stay: within half a point of the size
-    const QByteArray to = "/MediaBox " + box;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadWrite)) return false;
-    const qint64 size = f.size();
-    if (size < from.size()) return true;
-    uchar* data = f.map(0, size);
-    if (!data) return false;
+    const QByteArray to = box.isEmpty() ? from : "/MediaBox " + box;
+    struct stat st {};
+    if (fstat(fd, &st) != 0) return false;
+    const size_t size = static_cast<size_t>(st.st_size);
+    // Every page of a document Qt wrote has its box: a file without one is not a whole document.
+    if (size < static_cast<size_t>(from.size())) return false;
+    void* map = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    if (map == MAP_FAILED) return false;
     // The same length, so every offset in the file's cross-reference table stays right.
-    char* text = reinterpret_cast<char*>(data);
+    char* text = static_cast<char*>(map);
     const char* end = text + size;
+    int found = 0;
     for (char* at = text; at + from.size() <= end;) {
         char* hit = static_cast<char*>(memmem(at, end - at, from.constData(), from.size()));
         if (!hit) break;
+        ++found;
+        // An exact box that does not fit keeps whole points: within half a point of the size.
         std::memcpy(hit, to.constData(), to.size());
-        at = hit + to.size();
+        at = hit + from.size();
     }
-    const bool unmapped = f.unmap(data);
-    return unmapped && f.error() == QFileDevice::NoError;
+    return munmap(map, size) == 0 && found > 0;
 }

@@ -7,9 +7,11 @@
 #include <QSizeF>
 #include <QString>
 
-// Gives every page of File whose box is Whole points (as Qt wrote it) the size Exact, in points.
-// False when the file cannot be changed; a document without such a box is left as it is.
-bool SetExactPageBoxes(const QString& File, QSize Whole, QSizeF Exact);
+// Gives every page of the document in the open file Fd whose box is Whole points (as Qt wrote
+// it) the size Exact, in points. False when the file cannot be changed or holds no such box: a
+// document Qt wrote whole has one on every page, so a file without one (empty, cut short) is
+// not a document.
+bool SetExactPageBoxes(int Fd, QSize Whole, QSizeF Exact);
 
 // The box text that replaces Qt's "[0 0 W H]" for a page of Exact points drawn from the top of a
 // page of Whole points: the same length as Qt's text, or empty when the exact box does not fit.

@@ -1,5 +1,6 @@
 // Configuring a QPrinter for one printer of the list and reading its page in points.
 #include "PrinterImpl.h"
+#include "winlib/CupsQueue.h"
 
 #include <QPageLayout>
 #include <QPrinterInfo>
@@ -42,6 +43,7 @@ void TPrinterImpl::SelectPdf() {
     printer = std::move(p);
     pdf = true;
     queue.clear();
+    declared = QSizeF();
 }
 
 bool TPrinterImpl::SelectQueue(const AnsiString& Queue) {
@@ -57,7 +59,18 @@ bool TPrinterImpl::SelectQueue(const AnsiString& Queue) {
     printer = std::move(p);
     pdf = false;
     queue = name;
+    TakeDeclaredSize();
     return true;
+}
+
+void TPrinterImpl::TakeDeclaredSize() {
+    declared = QSizeF();
+    double width = 0, height = 0;
+    // Qt gives a queue's sheet the standard size of the paper it resembles (the PPD's B5 of
+    // 518 x 727 pt becomes JIS B5's 516 x 729), which the queue would then centre on its own.
+    if (!pdf && CupsPaperPoints(queue.toStdString(), printer->pageLayout().pageSize().key().toStdString(),
+                                width, height))
+        declared = QSizeF(width, height);
 }
 
 QSizeF TPrinterImpl::PagePoints() const {
@@ -65,6 +78,7 @@ QSizeF TPrinterImpl::PagePoints() const {
     const QPageSize size = layout.pageSize();
     QSizeF points = size.sizePoints();
     if (pdf) points = size.definitionSize() * PointsPerUnit(static_cast<int>(size.definitionUnits()));
+    if (!pdf && declared.isValid()) points = declared;
     if (layout.orientation() == QPageLayout::Landscape) points.transpose();
     return points;
 }
@@ -86,14 +100,17 @@ TWSPageMetrics TPrinterImpl::PageMetrics() const {
     return m;
 }
 
-std::unique_ptr<QPrinter> TPrinterImpl::CreateJobPrinter() const {
-    auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    job->setOutputFormat(QPrinter::PdfFormat);
+std::unique_ptr<QPdfWriter> TPrinterImpl::CreateJobDocument(QIODevice* device) const {
+    auto job = std::make_unique<QPdfWriter>(device);
     job->setResolution(printer->resolution());
+    // No margins: the painter starts at the paper's corner, as the settings' full-page printer.
     const QPageLayout layout = printer->pageLayout();
-    job->setPageLayout(
-        QPageLayout(layout.pageSize(), layout.orientation(), QMarginsF(), QPageLayout::Point, QMarginsF()));
-    job->setFullPage(true);
+    // A queue's pages have the size it declares (whole points here, exact once the job ends).
+    const QPageSize size =
+        pdf || !declared.isValid()
+            ? layout.pageSize()
+            : QPageSize(declared, QPageSize::Point, layout.pageSize().name(), QPageSize::ExactMatch);
+    job->setPageLayout(QPageLayout(size, layout.orientation(), QMarginsF(), QPageLayout::Point, QMarginsF()));
     return job;
 }
 

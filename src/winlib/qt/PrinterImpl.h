@@ -5,11 +5,13 @@
 
 #include "CanvasBatch.h"
 #include "CanvasImpl.h"
+#include "JobFile.h"
 #include "winlib/Printers.h"
 #include "winlib/widgetset/WSPrinters.h"
 
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QString>
 
@@ -27,30 +29,36 @@ class TPrinterImpl : public TWSPrinter {
     bool Landscape() const override;
     void SetLandscape(bool On) override;
     void AttachCanvas(TCanvas& Canvas) override;
-    bool StartJob(const AnsiString& File, const AnsiString& Title) override;
+    bool StartJob(int Fd, const AnsiString& Title) override;
     void StartPage(const TRect& Printable) override;
-    bool NextPage() override;
-    bool FinishJob(bool ExactPageBoxes) override;
+    int NextPage() override;
+    int FinishJob() override;
     void AbortJob() override;
 
     TPrinter* owner;                   // the printer object this is the device of
     std::unique_ptr<QPrinter> printer; // the settings of the current printer
     bool pdf = false;                  // the current printer is the PDF printer
     QString queue;                     // the current CUPS queue
-    std::unique_ptr<QPrinter> job;     // the running job's PDF document
+    QSizeF declared; // the size the queue declares for the current paper, portrait, in points
+    int jobFd = -1;  // the file the running job's document goes to
+    std::unique_ptr<TJobFile> jobFile; // writes it there, keeping the cause of a failure
+    std::unique_ptr<QPdfWriter> job;   // the running job's PDF document
     QPainter painter;                  // active while a job runs
     cnv::VectorBatch batch{painter};   // thin lines and dots of the page not yet written
-    QString jobFile;                   // where the running job's document is written
     QRect pageArea;                    // the printable area of the running job's pages
 
-    // The page of the current settings in points, orientation applied: the exact size for the
-    // PDF printer (whose documents get exact page boxes), whole points for a CUPS queue (the
-    // size of the pages Qt writes for it).
+    // The page of the current settings in points, orientation applied: the exact size of the
+    // paper for the PDF printer, the size the queue declares for it (its PPD or IPP media) for a
+    // CUPS queue, or Qt's whole points when the queue declares none. Every job's pages get
+    // boxes of exactly this size.
     QSizeF PagePoints() const;
+    // Takes the size the queue declares for the current paper again.
+    void TakeDeclaredSize();
     // The printable area of the current settings, from its corner.
     QRect PrintableArea() const;
-    // A PDF printer for one job with the current paper, orientation and resolution.
-    std::unique_ptr<QPrinter> CreateJobPrinter() const;
+    // A PDF document for one job with the current paper, orientation and resolution, written
+    // through Device.
+    std::unique_ptr<QPdfWriter> CreateJobDocument(QIODevice* Device) const;
 };
 
 // A paper of Qt's in the layer's terms.

@@ -1,20 +1,21 @@
-// A print job's document: the pages are drawn into a PDF document of Qt's, and the printer's page
-// is the canvas surface they are drawn on.
+// A print job's document: the pages are drawn into a PDF document of Qt's, written through a
+// device that keeps the cause of a failed write, and the printer's page is the canvas surface
+// they are drawn on.
 #include "PdfPageBox.h"
 #include "PrinterImpl.h"
 
-#include <QFile>
+#include <cerrno>
 
-bool TPrinterImpl::StartJob(const AnsiString& File, const AnsiString& Title) {
-    job = CreateJobPrinter();
-    job->setDocName(QString::fromStdString(Title));
+bool TPrinterImpl::StartJob(int Fd, const AnsiString& Title) {
+    jobFd = Fd;
+    jobFile = std::make_unique<TJobFile>(Fd);
+    job = CreateJobDocument(jobFile.get());
+    job->setTitle(QString::fromStdString(Title));
     job->setCreator("Ruliform");
-    job->setOutputFileName(QString::fromStdString(File));
     if (!painter.begin(job.get())) {
-        job.reset();
+        AbortJob();
         return false;
     }
-    jobFile = QString::fromStdString(File);
     return true;
 }
 
@@ -27,27 +28,33 @@ void TPrinterImpl::StartPage(const TRect& Printable) {
     painter.setClipRect(QRect(0, 0, area.width(), area.height()));
 }
 
-bool TPrinterImpl::NextPage() {
+int TPrinterImpl::NextPage() {
     batch.Flush();
-    return job->newPage();
+    if (!job->newPage()) return jobFile->Error() ? jobFile->Error() : EIO;
+    // A page that could not be written is not worth drawing the next one for.
+    return jobFile->Error();
 }
 
-bool TPrinterImpl::FinishJob(bool ExactPageBoxes) {
+int TPrinterImpl::FinishJob() {
     batch.Flush();
-    const bool ended = painter.end() && job->printerState() != QPrinter::Error;
+    const bool ended = painter.end();
     const QSize whole = job->pageLayout().fullRectPoints().size();
     job.reset();
-    const QString file = jobFile;
-    jobFile.clear();
-    if (!ended) return false;
-    return !ExactPageBoxes || SetExactPageBoxes(file, whole, PagePoints());
+    int error = jobFile->Flush();
+    jobFile.reset();
+    if (!error && !ended) error = EIO;
+    // The boxes are rewritten in the file itself, so a file Qt could not finish is found here too.
+    if (!error && !SetExactPageBoxes(jobFd, whole, PagePoints())) error = EIO;
+    jobFd = -1;
+    return error;
 }
 
 void TPrinterImpl::AbortJob() {
     batch.Discard();
-    painter.end();
+    if (painter.isActive()) painter.end();
     job.reset();
-    jobFile.clear();
+    jobFile.reset();
+    jobFd = -1;
 }
 
 void TPrinterImpl::AttachCanvas(TCanvas& Canvas) {
@@ -69,7 +76,7 @@ cnv::VectorBatch* TPrinterCanvasImpl::Batch() {
 }
 
 QPaintDevice* TPrinterCanvasImpl::MetricsDevice() {
-    return owner_->job ? owner_->job.get() : owner_->printer.get();
+    return owner_->job ? static_cast<QPaintDevice*>(owner_->job.get()) : owner_->printer.get();
 }
 
 TRect TPrinterCanvasImpl::Bounds() {

@@ -72,6 +72,7 @@ bool TPrinterImpl::SetPaper(const TWSPaper& paper) {
     for (const QPageSize& size : QPrinterInfo::printerInfo(queue).supportedPageSizes()) {
         if (size.key().toStdString() == paper.Key) {
             printer->setPageSize(size);
+            TakeDeclaredSize();
             return true;
         }
     }

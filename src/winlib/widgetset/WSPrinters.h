@@ -23,9 +23,9 @@ struct TWSPaper {
     double WidthMm = 0, HeightMm = 0; // portrait
 };
 
-// The current page in points, orientation applied: the exact size for the PDF printer, whole
-// points for a CUPS queue (the size of the pages written for it). The margins are the borders
-// the device cannot print on.
+// The current page in points, orientation applied: the exact size of the paper for the PDF
+// printer, the size the queue declares for it for a CUPS queue (its PPD or IPP media); the
+// pages written have that size. The margins are the borders the device cannot print on.
 struct TWSPageMetrics {
     int Resolution = 600; // device pixels per inch, both ways
     double WidthPt = 0, HeightPt = 0;
@@ -53,16 +53,19 @@ class TWSPrinter {
     // Gives Canvas the printer's page as its surface.
     virtual void AttachCanvas(TCanvas& Canvas) = 0;
 
-    // Opens a PDF document in File, titled Title, with the current paper, orientation and
-    // resolution; false when it cannot be opened.
-    virtual bool StartJob(const AnsiString& File, const AnsiString& Title) = 0;
+    // Opens a PDF document titled Title, with the current paper, orientation and resolution,
+    // written to the open file Fd (open for reading and writing; it stays open: the caller closes it); false
+    // when it cannot be opened.
+    virtual bool StartJob(int Fd, const AnsiString& Title) = 0;
     // Puts the page's origin on Printable's corner and clips to it.
     virtual void StartPage(const TRect& Printable) = 0;
-    // Ends the page and begins the next; false when the document refuses it.
-    virtual bool NextPage() = 0;
-    // Completes the document; with ExactPageBoxes its pages get the exact paper size. False when
-    // the document could not be written completely.
-    virtual bool FinishJob(bool ExactPageBoxes) = 0;
+    // Ends the page and begins the next; 0, or the errno of the first write of the document that
+    // failed (EIO when the document refuses a page).
+    virtual int NextPage() = 0;
+    // Completes the document and writes all of it to the file, its pages given the exact size
+    // of the page (PageMetrics). 0, or the errno of the first write that failed (EIO when the
+    // document is not whole for another reason).
+    virtual int FinishJob() = 0;
     // Drops the document unfinished.
     virtual void AbortJob() = 0;
 };
