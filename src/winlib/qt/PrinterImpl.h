@@ -42,6 +42,10 @@ class TPrinterImpl : public TWSPrinter {
     cnv::VectorBatch batch{painter};   // thin lines and dots of the page not yet written
     QString jobFile;                   // where the running job's document is written
     QRect pageArea;                    // the printable area of the running job's pages
+    // The last bitmap the running job drew, as the image given to its document: a picture drawn
+    // on every page is one image, which Qt's PDF writer embeds once (it knows it by cacheKey).
+    QImage jobImage;
+    uint64_t jobImageRevision = 0;
 
     // The page of the current settings in points, orientation applied: the exact size for the
     // PDF printer (whose documents get exact page boxes), whole points for a CUPS queue (the
@@ -65,6 +69,9 @@ class TPrinterCanvasImpl : public TCanvasImpl {
     TRect Bounds() override;
     // Text is measured with the printer's own metrics, at its resolution.
     QPaintDevice* MetricsDevice() override;
+
+  protected:
+    QImage PainterImage(const TBitmap& Bitmap) override;
 
   private:
     TPrinterImpl* owner_;

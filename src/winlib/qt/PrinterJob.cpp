@@ -37,6 +37,7 @@ bool TPrinterImpl::FinishJob(bool ExactPageBoxes) {
     const bool ended = painter.end() && job->printerState() != QPrinter::Error;
     const QSize whole = job->pageLayout().fullRectPoints().size();
     job.reset();
+    jobImage = QImage();
     const QString file = jobFile;
     jobFile.clear();
     if (!ended) return false;
@@ -47,6 +48,7 @@ void TPrinterImpl::AbortJob() {
     batch.Discard();
     painter.end();
     job.reset();
+    jobImage = QImage();
     jobFile.clear();
 }
 
@@ -62,6 +64,16 @@ QPainter* TPrinterCanvasImpl::Painter() {
     if (!owner_->painter.isActive()) return nullptr;
     owner_->batch.Flush();
     return &owner_->painter;
+}
+
+QImage TPrinterCanvasImpl::PainterImage(const TBitmap& Bitmap) {
+    // Revisions are never shared by two states of any bitmaps, so an equal one is the same picture.
+    const uint64_t revision = Bitmap.Revision();
+    if (owner_->jobImage.isNull() || owner_->jobImageRevision != revision) {
+        owner_->jobImage = TCanvasImpl::PainterImage(Bitmap);
+        owner_->jobImageRevision = revision;
+    }
+    return owner_->jobImage;
 }
 
 cnv::VectorBatch* TPrinterCanvasImpl::Batch() {
