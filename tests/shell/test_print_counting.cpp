@@ -2,6 +2,7 @@
 // another program holds for a while, and one that cannot be used at all.
 #include "MainWindowFixture.h"
 #include "UnprivilegedScope.h"
+#include "render/BackgroundPrint.h"
 #include "winlib/test_printer_util.h"
 
 #include <sqlite3.h>
@@ -304,4 +305,25 @@ TEST_F(MainWindowTest, AJobHoldsItsBackgroundPictureOnceHoweverManySheets) {
                                         << ", " << one << ", " << ten << " bytes";
     EXPECT_EQ(ImageObjects(Path("photo1.pdf")).size(), 1u);
     EXPECT_EQ(ImageObjects(Path("photo10.pdf")).size(), 1u) << "one image, drawn on every sheet";
+}
+
+TEST(PrintBackground, BlendsOnceUntilThePictureOrTheOpacityChanges) {
+    TABitmap picture;
+    picture.SetSize(8, 4);
+    picture.FillBMP(10, 20, 30);
+    TPrintBackground job;
+    TABitmap* first = job.Get(picture, 128);
+    EXPECT_EQ(job.Get(picture, 128), first);
+    EXPECT_EQ(job.Blends(), 1) << "every sheet of a job draws the one blend";
+    const uint64_t drawn = first->Revision();
+    job.Get(picture, 128);
+    EXPECT_EQ(first->Revision(), drawn) << "the same image, so the document can hold it once";
+    job.Get(picture, 64);
+    EXPECT_EQ(job.Blends(), 2);
+    picture.ScanLine(0)[0] = 0xFF;
+    job.Get(picture, 64);
+    EXPECT_EQ(job.Blends(), 3) << "a changed picture is blended again";
+    job.Get(picture, 300);
+    job.Get(picture, 255);
+    EXPECT_EQ(job.Blends(), 4) << "an opacity beyond 255 is 255";
 }

@@ -165,8 +165,8 @@ TEST_F(MainWindowTest, WhiteStripsHideTheBackgroundPictureInTheMargins) {
     auto strip = [&](double mm) { return std::trunc(std::trunc(mm * k) - 0.1 * k); };
     const double paperW = std::trunc(210 * k), paperH = std::trunc(297 * k);
     const std::string pdf = Path("strips.pdf").string();
-    const auto across = printertest::LinesAcross(pdf, 1, 600, true, static_cast<int>(150 * k),
-                                                 static_cast<int>(210 * k) + 1);
+    const auto across =
+        printertest::LinesAcross(pdf, 1, 600, true, static_cast<int>(150 * k), static_cast<int>(210 * k) + 1);
     const auto down = printertest::LinesAcross(pdf, 1, 600, false, static_cast<int>(100 * k),
                                                static_cast<int>(297 * k) + 1);
     ASSERT_EQ(across.size(), 1u);
@@ -182,9 +182,8 @@ TEST_F(MainWindowTest, WhiteStripsHideTheBackgroundPictureInTheMargins) {
     f->BGLeft = f->BGTop = 0;
     ScriptDialogAnswer(PrintTo(Path("whole.pdf")));
     f->PrintOutExecute(f->PrintOut);
-    const auto whole =
-        printertest::LinesAcross(Path("whole.pdf").string(), 1, 600, true, static_cast<int>(150 * k),
-                                 static_cast<int>(210 * k) + 1);
+    const auto whole = printertest::LinesAcross(Path("whole.pdf").string(), 1, 600, true,
+                                                static_cast<int>(150 * k), static_cast<int>(210 * k) + 1);
     ASSERT_EQ(whole.size(), 1u);
     EXPECT_NEAR(whole[0].start, 0, 1.0);
     EXPECT_NEAR(whole[0].end, 210 * k, 1.0);
