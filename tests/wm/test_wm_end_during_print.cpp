@@ -8,6 +8,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 
@@ -40,6 +41,18 @@ std::vector<fs::path> FilesNamed(const fs::path& folder, const std::string& part
     return found;
 }
 
+// The shown main window of the process Pid (this process shows one of the same title).
+wm::Window ProgramWindow(pid_t pid) {
+    const std::string cmd =
+        "xdotool search --onlyvisible --pid " + std::to_string(pid) + " --name '^Ruliform$'";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return 0;
+    unsigned long id = 0;
+    if (std::fscanf(p, "%lu", &id) != 1) id = 0;
+    pclose(p);
+    return id;
+}
+
 class WmEndDuringPrint : public wm::WmTest {
   protected:
     void SetUp() override {
@@ -68,10 +81,15 @@ TEST_F(WmEndDuringPrint, AnEndSignalEndsTheJobAtTheNextSheetCountsNothingAndSave
     const TPoint ownPrint = wm::OnScreen(Form1->ToolButton2, Form1->ToolButton2->ClientWidth() / 2,
                                          Form1->ToolButton2->ClientHeight() / 2);
     const TPoint printInWindow(ownPrint.x - ownClient.x, ownPrint.y - ownClient.y);
-    Form1->Hide(); // one window of that title on the screen: the program's
+    // One main window on the screen, the program's: this one is hidden meanwhile, and then shown
+    // again for the tests that follow (their set-up puts it back in its place).
+    Form1->Hide();
     ASSERT_TRUE(wm::WaitHidden(Form1));
     struct ShowAgain {
-        ~ShowAgain() { Form1->Show(); }
+        ~ShowAgain() {
+            Form1->Show();
+            EXPECT_TRUE(wm::WaitShownAndActive(Form1));
+        }
     } showAgain;
 
     for (int sig : {SIGTERM, SIGHUP}) {
@@ -86,7 +104,7 @@ TEST_F(WmEndDuringPrint, AnEndSignalEndsTheJobAtTheNextSheetCountsNothingAndSave
         unsetenv("CUPS_SERVER");
         ASSERT_TRUE(program.WaitUntilStarted());
         wm::Window w = 0;
-        ASSERT_TRUE(wm::WaitUntil([&] { return (w = wm::FindWindow("Ruliform")) != 0 && wm::Framed(w); }))
+        ASSERT_TRUE(wm::WaitUntil([&] { return (w = ProgramWindow(program.Pid())) != 0 && wm::Framed(w); }))
             << "the program's window did not come up";
         wm::Activate(w);
         ASSERT_TRUE(wm::WaitUntil([&] { return wm::ActiveWindow() == w; }));
