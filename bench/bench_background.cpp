@@ -37,43 +37,57 @@ class TRunFile {
     std::string path_;
 };
 
-// A photo-like JPEG: smooth colour gradients with grain, so it compresses as a camera picture
-// does (a few megabytes), written once per run with libjpeg.
+// A photo-like JPEG of Width x Height: smooth colour gradients with grain, so it compresses as a
+// camera picture does (a few megabytes), written with libjpeg.
+void WritePhoto(const std::string& p, int width, int height) {
+    FILE* out = std::fopen(p.c_str(), "wb");
+    if (!out) throw std::runtime_error("cannot write the photo");
+    jpeg_compress_struct c{};
+    jpeg_error_mgr err{};
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    jpeg_stdio_dest(&c, out);
+    c.image_width = width;
+    c.image_height = height;
+    c.input_components = 3;
+    c.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&c);
+    jpeg_set_quality(&c, 90, TRUE);
+    jpeg_start_compress(&c, TRUE);
+    std::vector<uint8_t> row(size_t(width) * 3);
+    uint32_t seed = 12345;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int grain = int(seed >> 28) - 8;
+            row[size_t(x) * 3] = uint8_t(std::clamp(x * 255 / width + grain, 0, 255));
+            row[size_t(x) * 3 + 1] = uint8_t(std::clamp(y * 255 / height + grain, 0, 255));
+            row[size_t(x) * 3 + 2] = uint8_t(std::clamp(((x + y) / 16) % 256 + grain, 0, 255));
+        }
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&c, &r, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    std::fclose(out);
+}
+
+// The large photo, written once per run.
 const std::string& PhotoFile() {
     static const TRunFile runFile("ruliform-bench-photo", ".jpg");
     static const std::string path = [] {
-        const std::string& p = runFile.Path();
-        FILE* out = std::fopen(p.c_str(), "wb");
-        if (!out) throw std::runtime_error("cannot write the photo");
-        jpeg_compress_struct c{};
-        jpeg_error_mgr err{};
-        c.err = jpeg_std_error(&err);
-        jpeg_create_compress(&c);
-        jpeg_stdio_dest(&c, out);
-        c.image_width = kPhotoWidth;
-        c.image_height = kPhotoHeight;
-        c.input_components = 3;
-        c.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&c);
-        jpeg_set_quality(&c, 90, TRUE);
-        jpeg_start_compress(&c, TRUE);
-        std::vector<uint8_t> row(size_t(kPhotoWidth) * 3);
-        uint32_t seed = 12345;
-        for (int y = 0; y < kPhotoHeight; ++y) {
-            for (int x = 0; x < kPhotoWidth; ++x) {
-                seed = seed * 1664525u + 1013904223u;
-                const int grain = int(seed >> 28) - 8;
-                row[size_t(x) * 3] = uint8_t(std::clamp(x * 255 / kPhotoWidth + grain, 0, 255));
-                row[size_t(x) * 3 + 1] = uint8_t(std::clamp(y * 255 / kPhotoHeight + grain, 0, 255));
-                row[size_t(x) * 3 + 2] = uint8_t(std::clamp(((x + y) / 16) % 256 + grain, 0, 255));
-            }
-            JSAMPROW r = row.data();
-            jpeg_write_scanlines(&c, &r, 1);
-        }
-        jpeg_finish_compress(&c);
-        jpeg_destroy_compress(&c);
-        std::fclose(out);
-        return p;
+        WritePhoto(runFile.Path(), kPhotoWidth, kPhotoHeight);
+        return runFile.Path();
+    }();
+    return path;
+}
+
+// A 3000 x 2000 photo, as a camera of a few megapixels gives, for printing.
+const std::string& PrintPhotoFile() {
+    static const TRunFile runFile("ruliform-bench-print-photo", ".jpg");
+    static const std::string path = [] {
+        WritePhoto(runFile.Path(), 3000, 2000);
+        return runFile.Path();
     }();
     return path;
 }
@@ -199,7 +213,22 @@ void StartupWithPhoto(benchmark::State& state) {
     state.counters["picture_h"] = (*w)->BGBitmap->Height();
 }
 
+// Printing sheets with the 3000 x 2000 photo behind the default graph paper: the picture is
+// blended once per job and the document holds it once, so more sheets add only their lines.
+void PrintWithPhoto(benchmark::State& state) {
+    BenchMainWindow w("[Ruliform]\nBGImage=" + PrintPhotoFile() +
+                      "\nBGWidth=180\nBGHeight=120\nBGAlpha=127\n");
+    const int sheets = static_cast<int>(state.range(0));
+    w->Edit2->SetText(IntToStr(sheets));
+    const double bytes = w.PrintEachIteration(state, "photo.pdf");
+    if (bytes < 0) return;
+    state.counters["file_bytes"] = bytes;
+    state.counters["picture_w"] = w->BGBitmap->Width();
+    state.counters["picture_h"] = w->BGBitmap->Height();
+}
+
 BENCHMARK(LoadPhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(PrintWithPhoto)->ArgName("sheets")->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadHugePng)->Unit(benchmark::kMillisecond);
 BENCHMARK(KeystrokeWithPhoto)->ArgName("zoom_item")->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpacityChangeWithPhoto)->ArgName("zoom_item")->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);

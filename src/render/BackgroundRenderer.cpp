@@ -5,6 +5,7 @@
 #include "render/Unit4.h"
 
 #include "render/BackgroundPreview.h"
+#include "render/BackgroundPrint.h"
 #include "render/RenderConventions.h"
 #include "shell/Abitmap.h"
 #include "shell/Unit1.h"
@@ -13,20 +14,18 @@
 #include <memory>
 
 namespace {
-// The picture blended over Ground; the blend walks the picture once at memory speed, and only
-// the stretch that follows adapts it to the page.
-std::unique_ptr<TABitmap> BlendOverGround(TABitmap* picture, TColor ground, int opacity) {
+// The picture blended over Ground into Blended; the blend walks the picture once at memory
+// speed, and only the stretch that follows adapts it to the page.
+void BlendOverGround(TABitmap* picture, TColor ground, int opacity, TABitmap& blended) {
     picture->Do32();
-    auto blended = std::make_unique<TABitmap>();
-    blended->SetSize(picture->Width(), picture->Height());
-    blended->Do32();
+    blended.SetSize(picture->Width(), picture->Height());
+    blended.Do32();
     const TColor rgb = ColorToRGB(ground);
-    blended->FillBMP(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+    blended.FillBMP(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
     // An opacity outside 0..255 (a hand-edited settings file) is held to that range instead of
     // wrapping around in the blend's 16-bit argument.
     const auto a = static_cast<uint16_t>(std::clamp(opacity, 0, 255));
-    picture->ColorAlpha(0, 0, picture->Width(), picture->Height(), 0, 0, blended.get(), a);
-    return blended;
+    picture->ColorAlpha(0, 0, picture->Width(), picture->Height(), 0, 0, &blended, a);
 }
 
 // Print: the picture's rectangle from the pixel origin X0, Y0 (the content origin, or the
@@ -43,15 +42,30 @@ TRect PreviewRect(const TForm1* f, double x0, double y0, double s) {
 }
 } // namespace
 
+TABitmap* TPrintBackground::Get(TABitmap& Picture, int Opacity) {
+    Picture.Do32();
+    const Key k{Picture.Revision(), std::clamp(Opacity, 0, 255)};
+    if (key_ != k) {
+        BlendOverGround(&Picture, clWhite, k.opacity, blended_);
+        ++blends_;
+        key_ = Key{Picture.Revision(), k.opacity};
+    }
+    return &blended_;
+}
+
 void PrintBackgroundImage(int Alpha) {
     TForm1* f = Form1;
     const TPageSurface page = PrintSurface(f);
-    const std::unique_ptr<TABitmap> blended = BlendOverGround(f->BGBitmap, clWhite, Alpha);
+    // Within a job, the job's copy; outside one (a renderer called on its own), a copy for this call.
+    std::unique_ptr<TPrintBackground> own;
+    TPrintBackground* copy = f->BGPrintBlend.get();
+    if (!copy) copy = (own = std::make_unique<TPrintBackground>()).get();
+    TABitmap* blended = copy->Get(*f->BGBitmap, Alpha);
     // Ignoring the margins measures the offset from the canvas origin, the printable corner.
     const bool fromCorner = f->BGImageCheckBox1->Checked();
     const TRect r =
         PrintRect(f, fromCorner ? 0.0 : page.Left, fromCorner ? 0.0 : page.Top, page.ScaleX, page.ScaleY);
-    page.Canvas->StretchDraw(r, blended.get()); // an empty or inverted rectangle draws nothing
+    page.Canvas->StretchDraw(r, blended); // an empty or inverted rectangle draws nothing
 }
 
 void PreviewBackgroundImage(int Alpha) {

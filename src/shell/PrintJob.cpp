@@ -4,6 +4,7 @@
 #include "PaperKinds.h"
 #include "PixelMath.h"
 #include "WholeNumbers.h"
+#include "render/BackgroundPrint.h"
 #include "render/Unit4.h"
 
 namespace {
@@ -35,12 +36,28 @@ void TForm1::PrintOutExecute(TObject*) {
     // Sheets are counted once the job has been handed on whole: a job that fails or is refused
     // counts nothing. A job that has begun is never left open: an error drops it before it is
     // shown, so no half-written document or stuck queue entry remains.
-    int kind = -1, patterned = 0;
+    //
+    // Each sheet counts for its paper kind when the kind's pattern was drawn on it (kinds 0 to
+    // 6); the counts of the whole job then go to the database in one transaction.
+    TPrintCounts sheets{};
+    // The background picture is blended once for the job and every sheet draws that one copy.
+    BGPrintBlend = std::make_unique<TPrintBackground>();
+    struct JobPicture {
+        TForm1* f;
+        ~JobPicture() { f->BGPrintBlend.reset(); }
+    } jobPicture{this};
     try {
         c = PrinterRef->Canvas();
         c->Pen()->SetWidth(1);
         int pagesDone = 0;
         while (StrToWhole(Edit2->Text()) > pagesDone) {
+            // The program is asked to end (an end signal, the desktop's log-out): the job ends
+            // here, before its next sheet. Nothing of it has been handed on, so nothing is
+            // counted, and the message loop then closes the window, which saves the settings.
+            if (Application->EndRequested()) {
+                PrinterRef->Abort();
+                return;
+            }
             c->Brush()->SetColor(clWhite);
             c->FillRect(TRect(0, 0, DrawableWidth, DrawableHeight));
             c->Pen()->SetColor(ColorDialog1->Color());
@@ -55,8 +72,9 @@ void TForm1::PrintOutExecute(TObject*) {
                 c->FillRect(TRect(pw - R + 1, 0, pw, ph));
             }
             if (!CheckBlank->Checked()) {
-                kind = PageControl1->ActivePageIndex();
-                if (DrawPrintPattern(kind)) ++patterned;
+                const int kind = PageControl1->ActivePageIndex();
+                if (DrawPrintPattern(kind) && kind >= 0 && kind < static_cast<int>(sheets.size()))
+                    ++sheets[static_cast<size_t>(kind)];
             }
             c->Brush()->SetColor(clWhite);
             PrintPageNumber(CheckBox2->Checked());
@@ -71,6 +89,5 @@ void TForm1::PrintOutExecute(TObject*) {
         if (PrinterRef->Printing()) PrinterRef->Abort();
         throw;
     }
-    for (int i = 0; i < patterned; ++i)
-        AddPrintCount(kind);
+    AddPrintCounts(sheets);
 }

@@ -4,6 +4,7 @@
 #include "Abitmap.h"
 #include "Yxdraw.h"
 #include "render/BackgroundPreview.h"
+#include "render/BackgroundPrint.h"
 #include "Yxfile.h"
 #include "editors/NumberText.h"
 

@@ -14,12 +14,17 @@
 #include "winlib/StdCtrls.h"
 #include "winlib/SysUtils.h"
 
+#include <array>
 #include <exception>
 
 struct sqlite3;
 class TABitmap;
 class TBackgroundPreview;
+class TPrintBackground;
 class YxDraw;
+
+// Sheets of one print job per counted paper kind (0 to 6).
+using TPrintCounts = std::array<int, 7>;
 
 class TForm1 : public TForm {
   public:
@@ -172,6 +177,11 @@ class TForm1 : public TForm {
     void OpenDatabase();
     int ReadPrintCount(int Kind);
     void AddPrintCount(int Kind);
+    // A job's sheets, added in one transaction with one commit.
+    void AddPrintCounts(const TPrintCounts& Sheets);
+    // False when Rc says the database cannot be used at all; the first such result is reported
+    // and turns the connection read-only. Results that are only ignored give true.
+    bool DatabaseResult(int Rc);
     // preview
     void UpdatePreview();
     void PreViewBoxPaint(TObject* Sender);
@@ -314,6 +324,8 @@ class TForm1 : public TForm {
     AnsiString VersionText;
     sqlite3* DbHandle = nullptr;
     AnsiString SqlText;
+    AnsiString DbFile;       // the database's file, rulif.db3 in the program folder
+    bool DbReported = false; // the database was found unusable, said so, and is only read since
     TIniFile* IniFile = nullptr;
     AnsiString BGImage;
     int BGAlpha = 0;
@@ -328,6 +340,7 @@ class TForm1 : public TForm {
     TABitmap* PreviewBitmap = nullptr;
     TABitmap* BGBitmap = nullptr;
     std::unique_ptr<TBackgroundPreview> BGPreview; // the preview's stretched, blended copy of it
+    std::unique_ptr<TPrintBackground> BGPrintBlend; // a print job's blended copy, while it runs
     double PxPerMmX = 0, PxPerMmY = 0;
     double MarginLeft = 0, MarginTop = 0, MarginBottom = 0, MarginRight = 0;
     double FrameInsetTop = 0, FrameInsetBottom = 0, FrameInsetLeft = 0, FrameInsetRight = 0;

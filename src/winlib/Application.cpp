@@ -66,6 +66,10 @@ void TApplication::CloseMainForm() {
         Terminate();
 }
 
+bool TApplication::EndRequested() const {
+    return ws::EndOfSessionPending();
+}
+
 bool TApplication::Initialized() const {
     return ws::ToolkitStarted();
 }

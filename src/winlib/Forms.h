@@ -110,6 +110,10 @@ class TApplication : public TComponent {
     void Run();
     void Terminate(); // ends the loop; asked for before Run, it takes effect when Run starts
     bool Terminated() const { return terminated_; }
+    // An end signal or the desktop session's end has come and waits for the message loop to
+    // close the main form. Work that keeps the loop waiting (a print job) asks between its
+    // steps and stops, so that the program ends, its settings saved, within moments.
+    bool EndRequested() const;
     void ProcessMessages();
     // Destroys the forms in reverse order of creation (their OnDestroy runs).
     void DestroyForms();

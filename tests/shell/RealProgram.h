@@ -22,7 +22,10 @@ extern char** environ;
 
 class RealProgram {
   public:
-    explicit RealProgram(std::filesystem::path folder) : folder_(std::move(folder)) {
+    // OnDisplay runs it on the X display of DISPLAY instead of headless, for tests that give it
+    // a person's keys and clicks.
+    explicit RealProgram(std::filesystem::path folder, bool OnDisplay = false)
+        : folder_(std::move(folder)), onDisplay_(OnDisplay) {
         std::filesystem::create_directories(folder_ / "home");
         std::filesystem::copy_file(RULIFORM_PROGRAM, Executable(),
                                    std::filesystem::copy_options::overwrite_existing);
@@ -51,7 +54,7 @@ class RealProgram {
             env.push_back(v);
         skip:;
         }
-        env.push_back("QT_QPA_PLATFORM=offscreen");
+        env.push_back(onDisplay_ ? "QT_QPA_PLATFORM=xcb" : "QT_QPA_PLATFORM=offscreen");
         env.push_back("HOME=" + (folder_ / "home").string());
         env.push_back("XDG_CONFIG_HOME=" + (folder_ / "home" / ".config").string());
         std::vector<char*> envp;
@@ -79,6 +82,7 @@ class RealProgram {
     }
 
     void Signal(int sig) { ::kill(pid_, sig); }
+    pid_t Pid() const { return pid_; }
 
     // The exit status once the program has ended, or nothing when it has not within the deadline.
     std::optional<int> WaitForExit() {
@@ -99,6 +103,7 @@ class RealProgram {
         return true;
     }
     std::filesystem::path folder_;
+    bool onDisplay_ = false;
     pid_t pid_ = -1;
     int status_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "winlib/test_printer_util.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -184,8 +185,7 @@ TEST_F(MainWindowTest, AFullDiskKeepsThePreviousDocumentCountsNothingAndSaysWhy)
 
 TEST_F(MainWindowTest, WhiteStripsHideTheBackgroundPictureInTheMargins) {
     // A black picture over the whole sheet, under margins of 12, 10, 15 and 20 mm (top, left,
-    // right, bottom); only the content rectangle and 0.1 mm round it keep the picture (to within
-    // the 3 device pixels that the strips' truncations and their one-pixel overlap may take).
+    // right, bottom); only the content rectangle and 0.1 mm round it keep the picture.
     f->eSpaceT->SetText("12");
     f->eSpaceL->SetText("10");
     f->eSpaceR->SetText("15");
@@ -203,28 +203,33 @@ TEST_F(MainWindowTest, WhiteStripsHideTheBackgroundPictureInTheMargins) {
     ScriptDialogAnswer(PrintTo(Path("strips.pdf")));
     f->PrintOutExecute(f->PrintOut);
 
-    const double pxPerMm = 600 / 25.4;
+    // Expected from the paper's edge, at the document's 600 dpi: a strip is the margin less
+    // 0.1 mm, each truncated to whole pixels; the top and left strips end one pixel
+    // before it, the right and bottom ones begin one pixel after it.
+    const double k = 600 / 25.4;
+    auto strip = [&](double mm) { return std::trunc(std::trunc(mm * k) - 0.1 * k); };
+    const double paperW = std::trunc(210 * k), paperH = std::trunc(297 * k);
     const std::string pdf = Path("strips.pdf").string();
-    const auto across = printertest::LinesAcross(pdf, 1, 600, true, static_cast<int>(150 * pxPerMm),
-                                                 static_cast<int>(210 * pxPerMm) + 1);
-    const auto down = printertest::LinesAcross(pdf, 1, 600, false, static_cast<int>(100 * pxPerMm),
-                                               static_cast<int>(297 * pxPerMm) + 1);
+    const auto across =
+        printertest::LinesAcross(pdf, 1, 600, true, static_cast<int>(150 * k), static_cast<int>(210 * k) + 1);
+    const auto down = printertest::LinesAcross(pdf, 1, 600, false, static_cast<int>(100 * k),
+                                               static_cast<int>(297 * k) + 1);
     ASSERT_EQ(across.size(), 1u);
     ASSERT_EQ(down.size(), 1u);
-    EXPECT_NEAR(across[0].start, (10 - 0.1) * pxPerMm, 3.0);
-    EXPECT_NEAR(across[0].end, (210 - 15 + 0.1) * pxPerMm, 3.0);
-    EXPECT_NEAR(down[0].start, (12 - 0.1) * pxPerMm, 3.0);
-    EXPECT_NEAR(down[0].end, (297 - 20 + 0.1) * pxPerMm, 3.0);
+    // Within one pixel: the program's scale is the page's whole pixels over its millimetres.
+    EXPECT_NEAR(across[0].start, strip(10) - 1, 1.0);
+    EXPECT_NEAR(across[0].end, paperW - strip(15) + 1, 1.0);
+    EXPECT_NEAR(down[0].start, strip(12) - 1, 1.0);
+    EXPECT_NEAR(down[0].end, paperH - strip(20) + 1, 1.0);
 
     // Ignoring the margins leaves the whole picture.
     f->BGImageCheckBox1->SetChecked(true);
     f->BGLeft = f->BGTop = 0;
     ScriptDialogAnswer(PrintTo(Path("whole.pdf")));
     f->PrintOutExecute(f->PrintOut);
-    const auto whole =
-        printertest::LinesAcross(Path("whole.pdf").string(), 1, 600, true, static_cast<int>(150 * pxPerMm),
-                                 static_cast<int>(210 * pxPerMm) + 1);
+    const auto whole = printertest::LinesAcross(Path("whole.pdf").string(), 1, 600, true,
+                                                static_cast<int>(150 * k), static_cast<int>(210 * k) + 1);
     ASSERT_EQ(whole.size(), 1u);
     EXPECT_NEAR(whole[0].start, 0, 1.0);
-    EXPECT_NEAR(whole[0].end, 210 * pxPerMm, 1.0);
+    EXPECT_NEAR(whole[0].end, 210 * k, 1.0);
 }

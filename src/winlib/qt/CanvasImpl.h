@@ -11,6 +11,8 @@
 
 #include "winlib/widgetset/WSGraphics.h"
 
+#include <QImage>
+
 class QPainter;
 class QPaintDevice;
 namespace cnv {
@@ -44,4 +46,8 @@ class TCanvasImpl : public TWSCanvas {
   protected:
     // Painter() reset to plain drawing (see cnv::ResetPainter), or null.
     QPainter* PlainPainter();
+    // The bitmap as the opaque image StretchBitmap draws. A surface that writes a document may
+    // hand back the same image for a bitmap that has not changed (same Revision), so that the
+    // document holds a picture drawn on many pages once.
+    virtual QImage PainterImage(const TBitmap& Bitmap);
 };

@@ -46,6 +46,10 @@ class TPrinterImpl : public TWSPrinter {
     QPainter painter;                  // active while a job runs
     cnv::VectorBatch batch{painter};   // thin lines and dots of the page not yet written
     QRect pageArea;                    // the printable area of the running job's pages
+    // The last bitmap the running job drew, as the image given to its document: a picture drawn
+    // on every page is one image, which Qt's PDF writer embeds once (it knows it by cacheKey).
+    QImage jobImage;
+    uint64_t jobImageRevision = 0;
 
     // The page of the current settings in points, orientation applied: the exact size of the
     // paper for the PDF printer, the size the queue declares for it (its PPD or IPP media) for a
@@ -73,6 +77,9 @@ class TPrinterCanvasImpl : public TCanvasImpl {
     TRect Bounds() override;
     // Text is measured with the printer's own metrics, at its resolution.
     QPaintDevice* MetricsDevice() override;
+
+  protected:
+    QImage PainterImage(const TBitmap& Bitmap) override;
 
   private:
     TPrinterImpl* owner_;

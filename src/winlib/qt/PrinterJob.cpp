@@ -40,6 +40,7 @@ int TPrinterImpl::FinishJob() {
     const bool ended = painter.end();
     const QSize whole = job->pageLayout().fullRectPoints().size();
     job.reset();
+    jobImage = QImage();
     int error = jobFile->Flush();
     jobFile.reset();
     if (!error && !ended) error = EIO;
@@ -53,6 +54,7 @@ void TPrinterImpl::AbortJob() {
     batch.Discard();
     if (painter.isActive()) painter.end();
     job.reset();
+    jobImage = QImage();
     jobFile.reset();
     jobFd = -1;
 }
@@ -69,6 +71,16 @@ QPainter* TPrinterCanvasImpl::Painter() {
     if (!owner_->painter.isActive()) return nullptr;
     owner_->batch.Flush();
     return &owner_->painter;
+}
+
+QImage TPrinterCanvasImpl::PainterImage(const TBitmap& Bitmap) {
+    // Revisions are never shared by two states of any bitmaps, so an equal one is the same picture.
+    const uint64_t revision = Bitmap.Revision();
+    if (owner_->jobImage.isNull() || owner_->jobImageRevision != revision) {
+        owner_->jobImage = TCanvasImpl::PainterImage(Bitmap);
+        owner_->jobImageRevision = revision;
+    }
+    return owner_->jobImage;
 }
 
 cnv::VectorBatch* TPrinterCanvasImpl::Batch() {

@@ -38,8 +38,12 @@ void CreateToolkit(const std::vector<AnsiString>& args) {
 
 // The end signals reach the message loop through a pipe: a signal handler may only write.
 int endSignalPipe[2] = {-1, -1};
+// Set by the signal handler itself, so that work which keeps the loop from reading the pipe
+// (a print job) sees the end at once.
+volatile std::sig_atomic_t endPending = 0;
 
 void OnEndSignal(int sig) {
+    endPending = 1;
     // A second signal of the kind, while the first is being handled, ends the program at once.
     std::signal(sig, SIG_DFL);
     const char c = static_cast<char>(sig);
@@ -76,6 +80,7 @@ void WatchEndOfSession(std::function<void()> End) {
         while (::read(endSignalPipe[0], buf, sizeof buf) > 0) {
         }
         End();
+        endPending = 0;
     });
     struct sigaction sa {};
     sa.sa_handler = OnEndSignal;
@@ -87,6 +92,10 @@ void WatchEndOfSession(std::function<void()> End) {
     // The desktop asks the program to save its work before the session ends.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [End](QSessionManager&) { End(); });
 #endif
+}
+
+bool EndOfSessionPending() {
+    return endPending != 0;
 }
 
 void SetApplicationIcon(const std::vector<TBitmap*>& Sizes, TColor MaskColor) {

@@ -182,5 +182,9 @@ void TCanvasImpl::StretchBitmap(const TRect& R, const TBitmap& Bitmap) {
     if (!p) return;
     p->setRenderHint(QPainter::SmoothPixmapTransform, false);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p->drawImage(QRect(R.Left, R.Top, R.Width(), R.Height()), OpaqueImage(Bitmap));
+    p->drawImage(QRect(R.Left, R.Top, R.Width(), R.Height()), PainterImage(Bitmap));
+}
+
+QImage TCanvasImpl::PainterImage(const TBitmap& Bitmap) {
+    return OpaqueImage(Bitmap);
 }

@@ -82,6 +82,8 @@ bool ToolkitStarted();
 // Runs End from the message loop when SIGTERM, SIGHUP or SIGINT arrives or the desktop session
 // ends. Only the first call takes effect, and only once the toolkit has started.
 void WatchEndOfSession(std::function<void()> End);
+// True from the moment such a signal or session end comes until End has run.
+bool EndOfSessionPending();
 // Every window shows this icon, given in several sizes; pixels of MaskColor are transparent.
 void SetApplicationIcon(const std::vector<TBitmap*>& Sizes, TColor MaskColor);
 // The main message loop: Run returns once Quit is called (Quit also ends the loops nested in it).
