@@ -94,13 +94,13 @@ TEST_F(TypedValueTest, ManuscriptCellSizeAndArcDivisionsStayInTheirRange) {
     EXPECT_EQ(f->Label54->Caption(), "0.25°");
 }
 
-TEST_F(TypedValueTest, ATinyCellSizeUpdatesTheLabelsInsteadOfRaising) {
+TEST_F(TypedValueTest, ATinyCellSizeIsRefusedAndTheLabelsCountTheSizeShown) {
     const AnsiString count = f->eDotX->Text();
-    Type({0, &TForm1::eMmX, "1e-308", "1e-308"});
-    EXPECT_EQ(f->Label14->Caption(), "MaxX:1000000000000000000px");
+    Type({0, &TForm1::eMmX, "1e-308", "1.0"});
+    EXPECT_EQ(f->Label14->Caption(), "MaxX:206px");
     EXPECT_EQ(f->eDotX->Text(), count);
     f->eSpaceT->UserSetText("7"); // the margin handler counts the same way
-    EXPECT_EQ(f->Label14->Caption(), "MaxX:1000000000000000000px");
+    EXPECT_EQ(f->Label14->Caption(), "MaxX:206px");
     EXPECT_TRUE(ShownMessages().empty());
 }
 
