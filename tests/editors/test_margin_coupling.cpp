@@ -7,7 +7,6 @@
 
 #include "winlib/IniFiles.h"
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -145,9 +144,9 @@ std::string FileText(const std::filesystem::path& p) {
 }
 } // namespace
 
-// The case of the report: A4 upright, "全て同一" ticked, 250 typed into 上. The window answers at
-// once, refuses the value in all four boxes, takes the next margin, and its close stores every
-// setting: the settings file is the one the same session without the refused value writes.
+// A4 upright, "全て同一" ticked, 250 typed into 上: the edit comes back, the value is refused in
+// all four boxes, the next margin is taken, and the close stores every setting: the settings
+// file is the one the same session without the refused value writes.
 TEST_F(MarginCouplingTest, AllEqualWithAMarginWiderThanTheSheetLeavesTheWindowWhole) {
     auto changeSettings = [this] {
         f->eDotX->UserSetText("15");
@@ -159,10 +158,7 @@ TEST_F(MarginCouplingTest, AllEqualWithAMarginWiderThanTheSheetLeavesTheWindowWh
     const std::filesystem::path ini = Path("Ruliform.ini");
     changeSettings();
     f->CheckBox1->SetChecked(true);
-    const auto start = std::chrono::steady_clock::now();
-    f->eSpaceT->UserSetText("250");
-    const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(took, std::chrono::seconds(2));
+    f->eSpaceT->UserSetText("250"); // returns: no handler runs again from its own writes
     EXPECT_EQ(Boxes(), (std::vector<AnsiString>{"0", "0", "0", "0"}));
     EXPECT_DOUBLE_EQ(f->MarginTop, 0);
     EXPECT_TRUE(ShownMessages().empty());
