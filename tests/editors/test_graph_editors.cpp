@@ -243,3 +243,32 @@ TEST_F(GraphEditorTest, EmphasisColourButtonsKeepTheDialogOnTheLineColour) {
     EXPECT_EQ(ScriptedAnswerCount(), 0);
     EXPECT_EQ(f->Panel2->Color(), 0x00336699);
 }
+
+TEST_F(GraphEditorTest, TheCountLabelShowsACountTheCountKeeps) {
+    // On A3 with 283.5 mm across, 5.4 mm cells: 52.5 of them, yet 53 cells are only 126 px
+    // (5.3 mm) wide. The label says 52, the count that stays.
+    ASSERT_TRUE(Printer()->SetPaperName("A3"));
+    f->RefreshPrinterMetrics();
+    f->eSpaceL->UserSetText("6.7");
+    f->eSpaceR->UserSetText("6.8");
+    f->eMmX->UserSetText("5.4");
+    EXPECT_EQ(f->Label14->Caption(), "MaxX:52px");
+    f->eDotX->UserSetText("53");
+    EXPECT_EQ(f->eDotX->Text(), "52");
+    // Whatever the size and the margins, the count a label names is kept when typed, and one
+    // more comes down to it.
+    for (const char* margin : {"0", "6.7", "13.3"})
+        for (const char* size : {"1", "1.3", "2.7", "5.4", "9.6", "10", "33"})
+            for (auto [count, mm, label, side] :
+                 {std::tuple{f->eDotX, f->eMmX, f->Label14, f->eSpaceL}, std::tuple{f->eDotY, f->eMmY, f->Label12, f->eSpaceT}}) {
+                side->UserSetText(margin);
+                mm->UserSetText(size);
+                const AnsiString caption = label->Caption();
+                const AnsiString n = caption.substr(5, caption.size() - 7); // "MaxX:" n "px"
+                count->UserSetText(n);
+                EXPECT_EQ(count->Text(), n) << caption << " with " << size << " mm cells, margin " << margin;
+                count->UserSetText(IntToStr(StrToInt(n) + 1));
+                EXPECT_EQ(count->Text(), n) << caption << " with " << size << " mm cells, margin " << margin;
+            }
+    EXPECT_TRUE(ExceptionBoxes().empty());
+}
