@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 namespace {
 enum Box { T, L, R, B };
@@ -100,6 +101,23 @@ TEST_F(MarginCouplingTest, AValueOneDirectionRefusesIsRefusedForEveryCoupledBox)
     std::vector<std::vector<AnsiString>*> seen;
     for (TEdit* b : {f->eSpaceT, f->eSpaceL, f->eSpaceR, f->eSpaceB})
         seen.push_back(RecordTexts(b));
+    // A run of the margin handler that starts while another is running and does the work of a
+    // run (it rebuilds the preview before it returns).
+    struct Runs {
+        int depth = 0, nestedWithWork = 0;
+    };
+    auto runs = std::make_shared<Runs>();
+    for (TEdit* b : {f->eSpaceT, f->eSpaceL, f->eSpaceR, f->eSpaceB}) {
+        TNotifyEvent bound = b->OnChange;
+        b->OnChange = [this, runs, bound](TObject* s) {
+            const bool nested = runs->depth > 0;
+            if (nested) MarkPreviewStale();
+            ++runs->depth;
+            bound(s);
+            --runs->depth;
+            if (nested && PreviewRebuilt()) ++runs->nestedWithWork;
+        };
+    }
     for (const CouplingCase& c : kCases) {
         TurnSheet(c.landscape);
         Couple(kNone);
@@ -108,6 +126,7 @@ TEST_F(MarginCouplingTest, AValueOneDirectionRefusesIsRefusedForEveryCoupledBox)
         Couple(c.coupling);
         for (auto* s : seen)
             s->clear();
+        runs->nestedWithWork = 0;
         ShownMessages().clear();
         MarkPreviewStale();
         TEdit* typed = BoxOf(c.typedInto);
@@ -133,6 +152,7 @@ TEST_F(MarginCouplingTest, AValueOneDirectionRefusesIsRefusedForEveryCoupledBox)
         EXPECT_DOUBLE_EQ(f->MarginRight, StrToFloat(c.boxes[R])) << what;
         EXPECT_DOUBLE_EQ(f->MarginBottom, StrToFloat(c.boxes[B])) << what;
         EXPECT_TRUE(PreviewRebuilt()) << what;
+        EXPECT_EQ(runs->nestedWithWork, 0) << what << ": the handler ran again from its own writes";
         EXPECT_TRUE(ShownMessages().empty()) << what;
     }
 }
