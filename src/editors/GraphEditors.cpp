@@ -41,7 +41,8 @@ void ShowLimits(const GraphAxis& a) {
     // A cell size of 0 or less has no count: that label waits.
     if (const auto fit = Fit(a)) a.countLimit->SetCaption(AnsiString(a.prefix) + IntToStr(*fit) + "px");
     a.sizeLimit->SetCaption(AnsiString(a.prefix) +
-                            TwoDigitText(LargestCellMm(a.drawable, CountOf(a), a.pxPerMm, a.wholePixels)) + "mm");
+                            TwoDigitText(LargestCellMm(a.drawable, CountOf(a), a.pxPerMm, a.wholePixels)) +
+                            "mm");
 }
 
 // The one place a count comes down to what fits (never below one cell); the write runs the

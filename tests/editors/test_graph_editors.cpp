@@ -106,14 +106,16 @@ TEST_F(GraphEditorTest, HugeCountsComeDownWithoutAHandlerRunPerStep) {
 }
 
 TEST_F(GraphEditorTest, CellSizesBelowOneMillimetreAreRefused) {
-    for (auto [count, size, label] : {std::tuple{f->eDotX, f->eMmX, f->Label14}, std::tuple{f->eDotY, f->eMmY, f->Label12}}) {
+    for (auto [count, size, label] :
+         {std::tuple{f->eDotX, f->eMmX, f->Label14}, std::tuple{f->eDotY, f->eMmY, f->Label12}}) {
         count->SetText("5");
         size->SetText("10");
         for (const char* typed : {"0.00000001", "0.999", "0", "-0", "-10"}) {
             size->UserSetText(typed);
             EXPECT_EQ(size->Text(), "1.0") << size->Name() << " " << typed;
             // The label counts cells of the size the field shows.
-            EXPECT_EQ(label->Caption(), size == f->eMmX ? "MaxX:206px" : "MaxY:298px") << size->Name() << " " << typed;
+            EXPECT_EQ(label->Caption(), size == f->eMmX ? "MaxX:206px" : "MaxY:298px")
+                << size->Name() << " " << typed;
             EXPECT_EQ(count->Text(), "5") << size->Name();
             size->UserKeyPress('7'); // selected: the next key replaces it
             EXPECT_EQ(size->Text(), "7") << size->Name();
@@ -191,13 +193,15 @@ TEST_F(GraphEditorTest, SizesThatAreNotNumbersBecomeOnePointZeroSelected) {
 TEST_F(GraphEditorTest, NegativeCountsAreRefusedAndTheLabelsFollow) {
     UseWidth(2015, 10);
     UseHeight(2015, 10);
-    for (auto [count, size, label] : {std::tuple{f->eDotX, f->eMmX, f->Label9}, std::tuple{f->eDotY, f->eMmY, f->Label10}}) {
+    for (auto [count, size, label] :
+         {std::tuple{f->eDotX, f->eMmX, f->Label9}, std::tuple{f->eDotY, f->eMmY, f->Label10}}) {
         size->SetText("5");
         for (const char* typed : {"-5", "-1", "-2147483648", "00"}) {
             count->SetText("4");
             count->UserSetText(typed);
             EXPECT_EQ(count->Text(), "1") << count->Name() << " " << typed;
-            EXPECT_EQ(label->Caption(), count == f->eDotX ? "MaxX:2E02mm" : "MaxY:2E02mm") << count->Name() << " " << typed;
+            EXPECT_EQ(label->Caption(), count == f->eDotX ? "MaxX:2E02mm" : "MaxY:2E02mm")
+                << count->Name() << " " << typed;
             count->UserKeyPress('5'); // selected
             EXPECT_EQ(count->Text(), "5") << count->Name() << " " << typed;
         }
@@ -259,8 +263,8 @@ TEST_F(GraphEditorTest, TheCountLabelShowsACountTheCountKeeps) {
     // more comes down to it.
     for (const char* margin : {"0", "6.7", "13.3"})
         for (const char* size : {"1", "1.3", "2.7", "5.4", "9.6", "10", "33"})
-            for (auto [count, mm, label, side] :
-                 {std::tuple{f->eDotX, f->eMmX, f->Label14, f->eSpaceL}, std::tuple{f->eDotY, f->eMmY, f->Label12, f->eSpaceT}}) {
+            for (auto [count, mm, label, side] : {std::tuple{f->eDotX, f->eMmX, f->Label14, f->eSpaceL},
+                                                  std::tuple{f->eDotY, f->eMmY, f->Label12, f->eSpaceT}}) {
                 side->UserSetText(margin);
                 mm->UserSetText(size);
                 const AnsiString caption = label->Caption();

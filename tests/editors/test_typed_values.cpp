@@ -66,7 +66,7 @@ TEST_F(TypedValueTest, LengthsBeyondThePaperAreRefusedLikeTextThatIsNoNumber) {
         {0, &TForm1::Edit33, "298", "1.0"}, // just longer than A4
         // Within the paper, either sign, as typed.
         {0, &TForm1::Edit33, "297", "297"},
-        {4, &TForm1::Edit13, "-2", "-2"}, // a pitch, either sign
+        {4, &TForm1::Edit13, "-2", "-2"},     // a pitch, either sign
         {1, &TForm1::Edit20, "-0.5", "-0.5"}, // the log constant
         // The pitch of a pattern of shapes is 0 or at least 1 mm.
         {5, &TForm1::Edit18, "0.5", "1.0"},
