@@ -45,9 +45,9 @@ void DeleteRow(TForm1* f, int Number) {
     sqlite3_exec(f->DbHandle, f->SqlText.c_str(), nullptr, nullptr, nullptr);
 }
 
-// The editors' values, or false (with a message) for a line thicker than the paper. The number
-// falls back to line 1; the thickness has no fallback: a text that is not a number raises the
-// conversion error here, before anything is written or deleted.
+// The editors' values, or false (with a message) for a line thicker than the paper or of a
+// negative thickness. The number falls back to line 1; the thickness has no fallback: a text
+// that is not a number raises the conversion error here, before anything is written or deleted.
 bool ReadEditors(TForm1* f, EmphasisRow& row) {
     row.no = StrToWholeDef(f->Edit31->Text(), 1);
     row.color = f->Panel7->Color();
@@ -56,6 +56,11 @@ bool ReadEditors(TForm1* f, EmphasisRow& row) {
     if (!WithinPaper(f, row.size)) {
         ShowMessage("用紙より太い線は設定できません（" + IntToStr(static_cast<long long>(PaperSideMm(f))) +
                     "mm以下）");
+        return false;
+    }
+    // A negative thickness would draw no line at all: refused the same way.
+    if (row.size < 0) {
+        ShowMessage("負の太さの線は設定できません（0mm以上）");
         return false;
     }
     return true;

@@ -8,91 +8,114 @@
 #include <algorithm>
 
 namespace {
-// The shape the two count handlers share; across divides the pixel width in whole numbers,
-// down divides in floating point.
-struct CountAxis {
+// One direction of the graph paper: across, the printable pixels are shared out in whole
+// pixels; down, in floating point.
+struct GraphAxis {
     TEdit* count;
     TEdit* size;
-    TLabel* limitLabel;
+    TLabel* countLimit; // "MaxX:" count "px": the most cells of the current size
+    TLabel* sizeLimit;  // "MaxX:" two-digit millimetres "mm": the largest cell for the count
     const char* prefix;
     int drawable;
     double pxPerMm;
     bool wholePixels;
 };
 
-bool CellFits(const CountAxis& a, int n, double size) {
-    return !(TwoDigitValue(LargestCellMm(a.drawable, n, a.pxPerMm, a.wholePixels)) < size);
+GraphAxis Across(TForm1* f) {
+    return {f->eDotX, f->eMmX, f->Label14, f->Label9, "MaxX:", f->DrawableWidth, f->PxPerMmX, true};
+}
+GraphAxis Down(TForm1* f) {
+    return {f->eDotY, f->eMmY, f->Label12, f->Label10, "MaxY:", f->DrawableHeight, f->PxPerMmY, false};
 }
 
-// Where stepping down one cell at a time from n stops: the largest count below n whose cell
-// fits, else 1. Found directly, so that a huge typed count needs no handler run per step.
-int SteppedDownCount(const CountAxis& a, int n, double size) {
-    if (CellFits(a, n - 1, size)) return n - 1;
-    if (!CellFits(a, 1, size)) return 1;
-    int fits = 1, tooMany = n - 1; // the cell limit falls as the count grows
-    while (tooMany - fits > 1) {
-        const int mid = fits + (tooMany - fits) / 2;
-        (CellFits(a, mid, size) ? fits : tooMany) = mid;
+// The count an edit holds; its handler keeps it a whole number of at least 1.
+int CountOf(const GraphAxis& a) {
+    return std::max(StrToWhole(a.count->Text()), 1);
+}
+
+std::optional<int> Fit(const GraphAxis& a) {
+    return CellsThatFit(a.drawable, a.pxPerMm, StrToFloat(a.size->Text()), a.wholePixels);
+}
+
+void ShowLimits(const GraphAxis& a) {
+    // A cell size of 0 or less has no count: that label waits.
+    if (const auto fit = Fit(a)) a.countLimit->SetCaption(AnsiString(a.prefix) + IntToStr(*fit) + "px");
+    a.sizeLimit->SetCaption(AnsiString(a.prefix) +
+                            TwoDigitText(LargestCellMm(a.drawable, CountOf(a), a.pxPerMm, a.wholePixels)) +
+                            "mm");
+}
+
+// The one place a count comes down to what fits (never below one cell); the write runs the
+// count's handler, which finds it fitting.
+void FitCount(const GraphAxis& a) {
+    if (const auto fit = Fit(a)) {
+        const int most = std::max(*fit, 1);
+        if (CountOf(a) > most) a.count->SetText(IntToStr(most));
     }
-    return fits;
 }
 
-void CountChanged(const CountAxis& a) {
+// A count is a whole number of at least 1: "0" becomes "1" as it stands, any other text that
+// is no such number "1" selected, so that the next key replaces it.
+void CountChanged(const GraphAxis& a) {
     if (a.count->Text() == "0") a.count->SetText("1");
     int n;
-    if (!TryStrToWhole(a.count->Text(), n)) {
+    if (!TryStrToWhole(a.count->Text(), n) || n < 1) {
         a.count->SetText("1");
         a.count->SelectAll();
     }
-    n = std::max(StrToWhole(a.count->Text()), 1); // a pasted negative count counts as 1
-    const double cell = LargestCellMm(a.drawable, n, a.pxPerMm, a.wholePixels);
-    a.limitLabel->SetCaption(AnsiString(a.prefix) + TwoDigitText(cell) + "mm");
-    const double size = StrToFloat(a.size->Text());
-    if (TwoDigitValue(cell) < size && n > 1) {
-        // The count steps down to the first one whose cell fits; the write runs this handler
-        // again for it.
-        a.count->SetText(IntToStr(SteppedDownCount(a, n, size)));
-    }
-    if (StrToFloat(a.size->Text()) < 1.0) a.size->SetText("1");
+    FitCount(a);
+    if (BelowSmallestCell(StrToFloat(a.size->Text()))) a.size->SetText("1");
+    ShowLimits(a);
 }
 
-void SizeChanged(TForm1* f, TEdit* size, TEdit* count, TLabel* limitLabel, const char* prefix, int drawable,
-                 double pxPerMm) {
-    const double printable = drawable / pxPerMm;
+// A size is a decimal number of at least the smallest cell, else "1.0" selected; one wider than
+// the printable length comes down to that length (when there is a length of a cell to come
+// down to).
+void SizeChanged(TForm1* f, const GraphAxis& a) {
     double w;
-    if (TryStrToFloat(size->Text(), w)) {
-        // With no printable area left (margins wider than the sheet) there is no width to
-        // lower the cell to, and the size stays.
-        if (printable > 0 && printable < w) size->SetText(FullText(printable));
+    if (!TryStrToFloat(a.size->Text(), w) || BelowSmallestCell(w)) {
+        a.size->SetText("1.0");
+        a.size->SelectAll();
     } else {
-        size->SetText("1.0");
-        size->SelectAll();
+        const double printable = a.drawable / a.pxPerMm;
+        if (!BelowSmallestCell(printable) && printable < w) a.size->SetText(FullText(printable));
     }
-    if (const auto fit = CellsThatFit(drawable, pxPerMm, StrToFloat(size->Text()))) {
-        limitLabel->SetCaption(AnsiString(prefix) + IntToStr(*fit) + "px");
-        const int n = StrToWhole(count->Text());
-        if (*fit < n) count->SetText(IntToStr(CountWithin(n, *fit)));
-    }
+    FitCount(a);
+    ShowLimits(a);
     f->UpdatePreview();
 }
 } // namespace
 
+void TForm1::FillLimitLabels() {
+    ShowGraphLimits(this);
+}
+
+void ShowGraphLimits(TForm1* f) {
+    ShowLimits(Across(f));
+    ShowLimits(Down(f));
+}
+
+void FitGraphCounts(TForm1* f) {
+    FitCount(Across(f));
+    FitCount(Down(f));
+}
+
 void TForm1::eDotXChange(TObject*) {
-    CountChanged({eDotX, eMmX, Label9, "MaxX:", DrawableWidth, PxPerMmX, true});
+    CountChanged(Across(this));
     UpdatePreview();
 }
 
 void TForm1::eDotYChange(TObject*) {
-    CountChanged({eDotY, eMmY, Label10, "MaxY:", DrawableHeight, PxPerMmY, false});
+    CountChanged(Down(this));
     UpdatePreview();
 }
 
 void TForm1::eMmXChange(TObject*) {
-    SizeChanged(this, eMmX, eDotX, Label14, "MaxX:", DrawableWidth, PxPerMmX);
+    SizeChanged(this, Across(this));
 }
 
 void TForm1::eMmYChange(TObject*) {
-    SizeChanged(this, eMmY, eDotY, Label12, "MaxY:", DrawableHeight, PxPerMmY);
+    SizeChanged(this, Down(this));
 }
 
 namespace {

@@ -6,7 +6,9 @@
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 bool Vertical(TForm1* f, TEdit* box) {
@@ -17,43 +19,68 @@ double MinimumFor(TForm1* f, TEdit* box) {
     return Vertical(f, box) ? f->PhysOffsetY / f->PxPerMmY : f->PhysOffsetX / f->PxPerMmX;
 }
 
-// A margin is a decimal number no wider than the sheet in its direction (either sign, as typed).
+// The box of one of the four margins, or null for any other sender.
+TEdit* MarginBox(TForm1* f, TObject* Sender) {
+    for (TEdit* b : {f->eSpaceT, f->eSpaceL, f->eSpaceR, f->eSpaceB})
+        if (Sender == b) return b;
+    return nullptr;
+}
+
+// The boxes that take a margin typed into Box, in the order they are written: all three others
+// with "全て同一", else the opposite box of the same direction with "↑↓共通" or "←→共通".
+std::vector<TEdit*> CoupledWith(TForm1* f, TEdit* box) {
+    TEdit *t = f->eSpaceT, *l = f->eSpaceL, *r = f->eSpaceR, *b = f->eSpaceB;
+    if (f->CheckBox1->Checked()) {
+        if (box == t) return {l, r, b};
+        if (box == l) return {t, r, b};
+        if (box == r) return {l, t, b};
+        return {l, r, t};
+    }
+    if (f->CheckBox9->Checked() && (box == t || box == b)) return {box == t ? b : t};
+    if (f->CheckBox10->Checked() && (box == l || box == r)) return {box == l ? r : l};
+    return {};
+}
+
+// How wide a margin typed into Box may be, either sign: no wider than the sheet in the direction
+// of any box that takes it, so that a value one direction refuses is refused for all of them.
+double MarginLimit(TForm1* f, TEdit* box) {
+    double limit = Vertical(f, box) ? PaperHeightMm(f) : PaperWidthMm(f);
+    for (TEdit* other : CoupledWith(f, box))
+        limit = std::min(limit, Vertical(f, other) ? PaperHeightMm(f) : PaperWidthMm(f));
+    return limit;
+}
+
 bool SensibleMargin(TForm1* f, TEdit* box) {
     double v;
-    return TryStrToFloat(box->Text(), v) &&
-           std::fabs(v) <= (Vertical(f, box) ? PaperHeightMm(f) : PaperWidthMm(f));
+    return TryStrToFloat(box->Text(), v) && std::fabs(v) <= MarginLimit(f, box);
 }
+
+// The form whose margin handler is running: the boxes it writes run the handler again, and
+// that nested run has nothing to add, since the running one reads all four boxes afterwards.
+TForm1* marginHandlerOf = nullptr;
+
+class MarginHandlerRun {
+  public:
+    explicit MarginHandlerRun(TForm1* f) : previous_(marginHandlerOf) { marginHandlerOf = f; }
+    ~MarginHandlerRun() { marginHandlerOf = previous_; }
+    MarginHandlerRun(const MarginHandlerRun&) = delete;
+    MarginHandlerRun& operator=(const MarginHandlerRun&) = delete;
+
+  private:
+    TForm1* previous_;
+};
 } // namespace
 
 void TForm1::eSpaceTChange(TObject* Sender) {
-    TEdit* boxes[] = {eSpaceT, eSpaceL, eSpaceR, eSpaceB};
-    TEdit* sender = nullptr;
-    for (TEdit* b : boxes)
-        if (Sender == b) sender = b;
-    if (sender) {
-        // A text that is no number, or a margin wider than the sheet, gives way to the minimum.
+    if (marginHandlerOf == this) return; // a write of the running handler
+    const MarginHandlerRun run(this);
+    if (TEdit* sender = MarginBox(this, Sender)) {
+        // A text that is no number, or a margin wider than the sheet in the direction of any box
+        // that takes it, gives way to the minimum; the boxes coupled to it take the same text.
         if (!SensibleMargin(this, sender)) sender->SetText(TwoDigitText(MinimumFor(this, sender)));
-        if (CheckBox1->Checked()) {
-            const AnsiString t = sender->Text();
-            if (sender == eSpaceT) {
-                eSpaceL->SetText(t), eSpaceR->SetText(t), eSpaceB->SetText(t);
-            } else if (sender == eSpaceL) {
-                eSpaceT->SetText(t), eSpaceR->SetText(t), eSpaceB->SetText(t);
-            } else if (sender == eSpaceR) {
-                eSpaceL->SetText(t), eSpaceT->SetText(t), eSpaceB->SetText(t);
-            } else {
-                eSpaceL->SetText(t), eSpaceR->SetText(t), eSpaceT->SetText(t);
-            }
-        } else {
-            if (CheckBox9->Checked()) {
-                if (sender == eSpaceT) eSpaceB->SetText(eSpaceT->Text());
-                if (sender == eSpaceB) eSpaceT->SetText(eSpaceB->Text());
-            }
-            if (CheckBox10->Checked()) {
-                if (sender == eSpaceL) eSpaceR->SetText(eSpaceL->Text());
-                if (sender == eSpaceR) eSpaceL->SetText(eSpaceR->Text());
-            }
-        }
+        const AnsiString t = sender->Text();
+        for (TEdit* other : CoupledWith(this, sender))
+            other->SetText(t);
     }
     MarginTop = TwoDigitValue(StrToFloat(eSpaceT->Text()));
     MarginLeft = TwoDigitValue(StrToFloat(eSpaceL->Text()));
@@ -61,20 +88,7 @@ void TForm1::eSpaceTChange(TObject* Sender) {
     MarginBottom = TwoDigitValue(StrToFloat(eSpaceB->Text()));
     ComputeDrawableSize();
     FillLimitLabels();
-    // Lower the cell counts to what fits, never below one cell; a cell size of 0 has no count,
-    // so that direction waits.
-    struct Axis {
-        TEdit *count, *size;
-        int drawable;
-        double pxPerMm;
-    };
-    for (const Axis& a :
-         {Axis{eDotX, eMmX, DrawableWidth, PxPerMmX}, Axis{eDotY, eMmY, DrawableHeight, PxPerMmY}}) {
-        if (const auto fit = CellsThatFit(a.drawable, a.pxPerMm, StrToFloat(a.size->Text()))) {
-            const int n = StrToWhole(a.count->Text());
-            if (*fit < n) a.count->SetText(IntToStr(CountWithin(n, *fit)));
-        }
-    }
+    FitGraphCounts(this);
     UpdatePreview();
 }
 
@@ -92,7 +106,11 @@ TEdit* BoxOfSpinButton(TForm1* f, TObject* Sender) {
 } // namespace
 
 void TForm1::CSpinButton1UpClick(TObject* Sender) {
-    if (TEdit* box = BoxOfSpinButton(this, Sender)) box->SetText(FullText(StrToFloat(box->Text()) + 1.0));
+    TEdit* box = BoxOfSpinButton(this, Sender);
+    if (!box) return;
+    // At the sheet's edge (in every coupled direction) the margin stops there.
+    const double limit = MarginLimit(this, box), v = StrToFloat(box->Text());
+    if (v < limit) box->SetText(FullText(std::min(v + 1.0, limit)));
 }
 
 void TForm1::CSpinButton1DownClick(TObject* Sender) {

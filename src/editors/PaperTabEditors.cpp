@@ -23,12 +23,16 @@ void StepWhole(TEdit* e, int delta) {
     if (v < 1) e->SetText("1");
 }
 
-// Steps a decimal edit by 1.0; a text that is no number, or a value of 0 or less after a step
-// down, becomes "1".
-void StepDecimal(TEdit* e, double delta) {
+// Steps a decimal edit by 1.0, up to the paper's length at most; a text that is no number, or a
+// value of 0 or less after a step down, becomes "1".
+void StepDecimal(TForm1* f, TEdit* e, double delta) {
     double v;
     if (!TryStrToFloat(e->Text(), v)) {
         e->SetText("1");
+        return;
+    }
+    if (delta > 0 && v + delta > PaperSideMm(f)) {
+        if (v < PaperSideMm(f)) e->SetText(FullText(PaperSideMm(f)));
         return;
     }
     e->SetText(FullText(v + delta));
@@ -99,7 +103,13 @@ void TForm1::EditLineCount1Change(TObject*) {
     UpdatePreview();
 }
 
-void TForm1::EditFiveLineSpaceChange(TObject*) {
+void TForm1::EditFiveLineSpaceChange(TObject* Sender) {
+    // The pitch and the gap between groups are lengths of 0 or more, no longer than the paper,
+    // refused like the other lengths: the field shows what the page is drawn with.
+    if (auto* edit = dynamic_cast<TEdit*>(Sender)) {
+        double v;
+        if (!TryStrToFloat(edit->Text(), v) || v < 0 || !WithinPaper(this, v)) edit->SetText("1.0");
+    }
     UpdatePreview();
 }
 
@@ -120,21 +130,26 @@ void TForm1::CSpinButton8DownClick(TObject*) {
     StepWhole(EditFiveLineCount, -1);
 }
 void TForm1::CSpinButton6UpClick(TObject*) {
-    StepDecimal(EditFiveLineSpace, +1.0);
+    StepDecimal(this, EditFiveLineSpace, +1.0);
 }
 void TForm1::CSpinButton6DownClick(TObject*) {
-    StepDecimal(EditFiveLineSpace, -1.0);
+    StepDecimal(this, EditFiveLineSpace, -1.0);
 }
 void TForm1::CSpinButton7UpClick(TObject*) {
-    StepDecimal(EditFiveLineLSpace, +1.0);
+    StepDecimal(this, EditFiveLineLSpace, +1.0);
 }
 void TForm1::CSpinButton7DownClick(TObject*) {
-    StepDecimal(EditFiveLineLSpace, -1.0);
+    StepDecimal(this, EditFiveLineLSpace, -1.0);
 }
 
 void TForm1::Edit26Change(TObject*) {
+    // No divisions, or a whole number of them: anything else (a negative count included) is
+    // refused as "0", selected so that the next key replaces it.
     int divisions;
-    if (!TryStrToWhole(Edit26->Text(), divisions)) Edit26->SetText("0");
+    if (!TryStrToWhole(Edit26->Text(), divisions) || divisions < 0) {
+        Edit26->SetText("0");
+        Edit26->SelectAll();
+    }
     // More divisions than its spin offers (a quarter of a degree each) are lowered to that many;
     // the write runs this handler again.
     else if (divisions > UpDown17->Max())

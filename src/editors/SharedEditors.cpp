@@ -6,40 +6,56 @@
 #include "shell/WholeNumbers.h"
 
 namespace {
-// What an edit bound to the shared handler holds, and so what it accepts.
-enum class FieldKind { Count, Pitch, Length };
-
-FieldKind KindOf(TForm1* f, TEdit* e) {
-    for (TEdit* count : {f->Edit14, f->Edit15, f->Edit25, f->Edit29, f->Edit30, f->Edit37, f->Edit38})
-        if (e == count) return FieldKind::Count;
-    for (TEdit* pitch : {f->Edit13, f->Edit18, f->Edit24})
-        if (e == pitch) return FieldKind::Pitch;
-    return FieldKind::Length;
-}
-
-// A count is a whole number; a length a decimal number no longer than the paper; a pitch a
-// length of 0 or at least 1 mm.
+// Whether the edit's text is what its kind holds: a count a whole number of at least 1; a length
+// a decimal number no longer than the paper, either sign; a size such a length of 0 or more; a
+// pitch a length of 0 or at least 1 mm. A text
+// item's position is checked against its item by the text-item window before it gets here.
 bool Acceptable(TForm1* f, TEdit* e) {
-    const FieldKind kind = KindOf(f, e);
-    if (kind == FieldKind::Count) {
+    const int tag = e->Tag();
+    if (tag == PositionTag) return true;
+    if (tag == WholeNumberTag) {
         int n;
-        return TryStrToWhole(e->Text(), n);
+        return TryStrToWhole(e->Text(), n) && n >= 1;
     }
     double v;
     if (!TryStrToFloat(e->Text(), v)) return false;
-    return kind == FieldKind::Pitch ? SensiblePitch(f, v) : WithinPaper(f, v);
+    if (tag == PitchTag) return SensiblePitch(f, v);
+    return WithinPaper(f, v) && !(tag == SizeTag && v < 0);
 }
 } // namespace
 
 void TForm1::OnChenge(TObject* Sender) {
-    // A count takes "1" and a length "1.0" in place of a text it cannot use, so that no renderer
-    // meets a value it would refuse.
-    if (auto* edit = dynamic_cast<TEdit*>(Sender); edit && !Acceptable(this, edit))
-        edit->SetText(KindOf(this, edit) == FieldKind::Count ? "1" : "1.0");
+    // A count takes "1", selected so that the next key replaces it, and a length "1.0" in place
+    // of a text it cannot use, so that no renderer meets a value it would refuse.
+    if (auto* edit = dynamic_cast<TEdit*>(Sender); edit && !Acceptable(this, edit)) {
+        if (edit->Tag() == WholeNumberTag) {
+            edit->SetText("1");
+            edit->SelectAll();
+        } else {
+            edit->SetText("1.0");
+        }
+    }
     UpdatePreview();
 }
 
-void TForm1::Edit1Change(TObject*) {
+namespace {
+// The emphasis intervals: every N-th line, N a whole number of at least 1.
+bool IsEmphasisInterval(TForm1* f, TObject* Sender) {
+    return Sender == f->Edit1 || Sender == f->Edit27 || Sender == f->Edit3;
+}
+} // namespace
+
+void TForm1::Edit1Change(TObject* Sender) {
+    // An interval that is no whole number of at least 1 is refused as a count is; the picture
+    // path and the mark text that share this handler are free text.
+    if (IsEmphasisInterval(this, Sender)) {
+        auto* edit = static_cast<TEdit*>(Sender);
+        int n;
+        if (!TryStrToWhole(edit->Text(), n) || n < 1) {
+            edit->SetText("1");
+            edit->SelectAll();
+        }
+    }
     UpdatePreview();
 }
 

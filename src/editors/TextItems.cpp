@@ -2,13 +2,20 @@
 // entry at one index of the list's lines, TextFonts and TextPositions.
 #include "editors/TextItems.h"
 #include "editors/Unit8.h"
+#include "shell/PaperSize.h"
 #include "shell/Unit1.h"
+
+#include <cstdlib>
 
 TPoint& TextItemPosition(TForm1* Form, int I) {
     std::vector<TPoint>& positions = Form->TextPositions;
     if (I < 0 || I >= static_cast<int>(positions.size()))
         throw EListError("List index out of bounds (" + IntToStr(I) + ")");
     return positions[static_cast<size_t>(I)];
+}
+
+bool WithinTextItemReach(const TForm1* Form, int Mm) {
+    return std::abs(static_cast<long long>(Mm)) <= TextItemReachInSheets * PaperSideMm(Form);
 }
 
 void TForm1::ToolButton9Click(TObject*) {

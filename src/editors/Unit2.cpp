@@ -22,6 +22,13 @@ int WholeOr(const TEdit* e, int Fallback) {
     return TryStrToWhole(TargetText(e), v) ? v : Fallback;
 }
 
+// A range edit shows the number the window wrote from its first character, however long it is
+// (the edit is narrow; left at its end it would show only the last digits).
+void ShowRangeText(TEdit* e, const AnsiString& Text) {
+    e->SetText(Text);
+    e->SetSelStart(0);
+}
+
 // The track bar refuses an end that would cross the other one; such an end is left as it is,
 // so a range typed digit by digit settles once the text is complete.
 void ApplyMin(TTrackBar* t, int m) {
@@ -79,7 +86,7 @@ TForm2::TForm2(TComponent* Owner) : TForm(Owner) {
 
 void TForm2::OpenFor(TEdit* Edit) {
     TargetEdit = Edit;
-    TargetKind = Edit->Tag();
+    TargetKind = Edit->Tag() == 0 ? 0 : 1; // whole numbers, or decimal numbers of any kind
     const TPoint origin = Edit->ClientOrigin();
     SetLeft(origin.x);
     SetTop(origin.y + Edit->Height());
@@ -88,8 +95,8 @@ void TForm2::OpenFor(TEdit* Edit) {
     // on another edit) no position it takes meanwhile is written into the new target.
     ++opening_;
     try {
-        Edit1->SetText(start);
-        Edit2->SetText(start);
+        ShowRangeText(Edit1, start);
+        ShowRangeText(Edit2, start);
         Show();
     } catch (...) {
         --opening_;
@@ -121,8 +128,8 @@ void TForm2::FormShow(TObject*) {
         SetRange(TrackBar1, 0, 10);
         TrackBar1->SetPosition(5);
     }
-    Edit1->SetText(MinText);
-    Edit2->SetText(MaxText);
+    ShowRangeText(Edit1, MinText);
+    ShowRangeText(Edit2, MaxText);
 }
 
 void TForm2::ShowWholePosition() {
@@ -135,7 +142,7 @@ void TForm2::Edit1Change(TObject*) {
         int m;
         if (!TryStrToWhole(Edit1->Text(), m)) {
             m = WholeOr(TargetEdit, kWholeSpan) - kWholeSpan;
-            Edit1->SetText(IntToStr(m));
+            ShowRangeText(Edit1, IntToStr(m));
         }
         ApplyMin(TrackBar1, m);
         ShowWholePosition();
@@ -149,7 +156,7 @@ void TForm2::Edit2Change(TObject*) {
         int m;
         if (!TryStrToWhole(Edit2->Text(), m)) {
             m = WholeOr(TargetEdit, kWholeSpan) + kWholeSpan;
-            Edit2->SetText(IntToStr(m));
+            ShowRangeText(Edit2, IntToStr(m));
         }
         ApplyMax(TrackBar1, m);
         ShowWholePosition();

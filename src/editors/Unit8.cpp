@@ -1,6 +1,7 @@
 // The text-item window's controls and the handlers that edit the current item.
 #include "Unit8.h"
 
+#include "FieldLimits.h"
 #include "TextItems.h"
 #include "shell/FormBuilder.h"
 #include "shell/Unit1.h"
@@ -24,9 +25,9 @@ TMojiPanel::TMojiPanel(TComponent* Owner) : TForm(Owner) {
     TntEdit2 = MakeEdit(this, this, "TntEdit2", "", 8, 22, 225, 0);
     MakeLabel(this, this, "Label1", "ポジション", 8, 50);
     MakeLabel(this, this, "Label2", "X", 8, 70, 14);
-    TntEdit3 = MakeEdit(this, this, "TntEdit3", "", 24, 66, 60, 0);
+    TntEdit3 = MakeEdit(this, this, "TntEdit3", "", 24, 66, 60, PositionTag);
     MakeLabel(this, this, "Label3", "Y", 100, 70, 14);
-    TntEdit4 = MakeEdit(this, this, "TntEdit4", "", 116, 66, 60, 0);
+    TntEdit4 = MakeEdit(this, this, "TntEdit4", "", 116, 66, 60, PositionTag);
     MakeLabel(this, this, "Label4", "フォント", 8, 96);
     TntLabel1 = MakeLabel(this, this, "TntLabel1", "", 8, 114, 225);
     ComboBox1 = MakeControl<TComboBox>(this, this, "ComboBox1", 8, 140, 225, 21);
@@ -84,17 +85,27 @@ void TMojiPanel::TntEdit2Change(TObject*) {
 }
 
 void TMojiPanel::TntEdit3Change(TObject*) {
-    if (!EditsCurrentSelection()) return;
-    const int x = StrToWhole(TntEdit3->Text()); // a bad text raises before the item changes
-    TextItemPosition(Form1, CurrentIndex).x = x;
-    Form1->OnChenge(TntEdit3);
+    PositionChanged(TntEdit3, &TPoint::x);
 }
 
 void TMojiPanel::TntEdit4Change(TObject*) {
+    PositionChanged(TntEdit4, &TPoint::y);
+}
+
+// A position is a whole number of millimetres within the text items' reach. Any other text is
+// refused: the edit shows the item's position again, selected so that the next key replaces it,
+// and the item keeps it, so the field and the item always agree.
+void TMojiPanel::PositionChanged(TEdit* Edit, int TPoint::*Axis) {
     if (!EditsCurrentSelection()) return;
-    const int y = StrToWhole(TntEdit4->Text());
-    TextItemPosition(Form1, CurrentIndex).y = y;
-    Form1->OnChenge(TntEdit4);
+    TPoint& at = TextItemPosition(Form1, CurrentIndex);
+    int mm;
+    if (!TryStrToWhole(Edit->Text(), mm) || !WithinTextItemReach(Form1, mm)) {
+        Edit->SetText(IntToStr(at.*Axis));
+        Edit->SelectAll();
+        return;
+    }
+    at.*Axis = mm;
+    Form1->OnChenge(Edit);
 }
 
 void TMojiPanel::StoreDialogFont() {

@@ -10,7 +10,7 @@ class TMojiPanel : public TForm {
     explicit TMojiPanel(TComponent* Owner);
 
     TEdit* TntEdit2;            // text
-    TEdit *TntEdit3, *TntEdit4; // position x, y in whole millimetres
+    TEdit *TntEdit3, *TntEdit4; // position x, y in whole millimetres (Tag PositionTag)
     TLabel* TntLabel1;          // the font's name, drawn in the font
     TComboBox* ComboBox1;       // the installed fonts
     TButton* TntButton1;
@@ -34,6 +34,7 @@ class TMojiPanel : public TForm {
 
   private:
     bool EditsCurrentSelection() const;
+    void PositionChanged(TEdit* Edit, int TPoint::*Axis); // x or y of the current item
     void StoreDialogFont(); // the dialog's font into the current item and the name label
 };
 

@@ -23,7 +23,8 @@ inline TLabel* MakeLabel(TComponent* Owner, TWinControl* Parent, const char* Nam
     return l;
 }
 
-// An edit whose Tag says what the slide input offers: 1 decimal numbers, 0 whole numbers.
+// An edit whose Tag says what it holds (see FieldTag in editors/FieldLimits.h): the slide input
+// offers whole numbers for 0, decimal numbers for any other.
 inline TEdit* MakeEdit(TComponent* Owner, TWinControl* Parent, const char* Name, const AnsiString& Text,
                        int Left, int Top, int Width, int Tag, const AnsiString& Hint = "") {
     auto* e = MakeControl<TEdit>(Owner, Parent, Name, Left, Top, Width, 21);

@@ -15,21 +15,6 @@ void TForm1::ComputeDrawableSize() {
         SaturatedPixels(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);
 }
 
-void TForm1::FillLimitLabels() {
-    // A cell size of 0 (a moment while "0.5" is typed) has no count: that label waits.
-    if (const auto fit = CellsThatFit(DrawableWidth, PxPerMmX, StrToFloat(eMmX->Text())))
-        Label14->SetCaption("MaxX:" + IntToStr(*fit) + "px");
-    if (const auto fit = CellsThatFit(DrawableHeight, PxPerMmY, StrToFloat(eMmY->Text())))
-        Label12->SetCaption("MaxY:" + IntToStr(*fit) + "px");
-    const int dotY = StrToWhole(eDotY->Text());
-    if (dotY != 0)
-        Label10->SetCaption("MaxY:" + TwoDigitText(LargestCellMm(DrawableHeight, dotY, PxPerMmY, false)) +
-                            "mm");
-    const int dotX = StrToWhole(eDotX->Text());
-    if (dotX != 0)
-        Label9->SetCaption("MaxX:" + TwoDigitText(LargestCellMm(DrawableWidth, dotX, PxPerMmX, true)) + "mm");
-}
-
 void TForm1::ReadPrinterScale() {
     // The resolution the job is drawn at is the one true scale: a length typed in millimetres
     // prints at that length on every paper. (The printable size in whole millimetres is no scale:
@@ -54,7 +39,7 @@ void TForm1::RefreshPrinterMetrics() {
         if (StrToFloat(b.edit->Text()) < b.minimum) b.edit->SetText(TwoDigitText(b.minimum));
     }
     lSpace_mm->SetCaption("最低" + TwoDigitText(minX) + "mm");
-    FillLimitLabels();
+    FillLimitLabels(); // built with the graph editors (editors/GraphEditors.cpp)
 
     // The cell sizes come down to what the counts leave room for; with no printable area left
     // there is nothing to come down to, and the sizes stay.

@@ -3,6 +3,7 @@
 #include "ChromeImages.h"
 #include "FormBuilder.h"
 #include "Unit1.h"
+#include "editors/FieldLimits.h"
 
 namespace {
 constexpr int kLabelX = 4, kEditX = 88, kEditW = 40, kRow = 26;
@@ -219,7 +220,7 @@ void TForm1::BuildGraphPage() {
     GraphPenStyle = MakePenStyleCombo(this, p, "GraphPenStyle", 48, y);
     y += kRow;
     MakeLabel(this, p, "LabelEdit32", "線の太さ(mm):", kLabelX, y + 3);
-    Edit32 = MakeEdit(this, p, "Edit32", "0.05", kEditX, y, kEditW + 14, 1, "線の太さを変更");
+    Edit32 = MakeEdit(this, p, "Edit32", "0.05", kEditX, y, kEditW + 14, SizeTag, "線の太さを変更");
 
     p = TabSheet9;
     y = 6;
@@ -246,7 +247,7 @@ void TForm1::BuildGraphPage() {
     ComboBox8 = MakePenStyleCombo(this, p, "ComboBox8", 48, y);
     y += kRow;
     MakeLabel(this, p, "LabelEdit33", "線の太さ(mm):", kLabelX, y + 3);
-    Edit33 = MakeEdit(this, p, "Edit33", "0.5", kEditX, y, kEditW + 14, 1, "強調線の太さを変更");
+    Edit33 = MakeEdit(this, p, "Edit33", "0.5", kEditX, y, kEditW + 14, SizeTag, "強調線の太さを変更");
 }
 
 void TForm1::BuildLogPage() {
@@ -334,7 +335,7 @@ void TForm1::BuildMultiLinePage() {
     EditFiveLineSpace = MakeEdit(this, p, "EditFiveLineSpace", "20", kEditX, y, kEditW, 1);
     y += kRow;
     MakeLabel(this, p, "LabelLineSize", "線の太さ(mm)", kLabelX, y + 3);
-    EditLineSize = MakeEdit(this, p, "EditLineSize", "0.1", kEditX, y, kEditW, 1);
+    EditLineSize = MakeEdit(this, p, "EditLineSize", "0.1", kEditX, y, kEditW, SizeTag);
     y += kRow;
     MakeLabel(this, p, "LabelComboBox3", "線種:", kLabelX, y + 3, 40);
     ComboBox3 = MakePenStyleCombo(this, p, "ComboBox3", 48, y);
@@ -357,7 +358,7 @@ void TForm1::BuildMultiLinePage() {
     Button2->SetHint("色を変更します");
     y += kRow + 2;
     MakeLabel(this, p, "LabelLineSizeEx", "太さ(mm)", kLabelX, y + 3, 60);
-    EditLineSizeEx = MakeEdit(this, p, "EditLineSizeEx", "0.1", kEditX, y, kEditW, 1);
+    EditLineSizeEx = MakeEdit(this, p, "EditLineSizeEx", "0.1", kEditX, y, kEditW, SizeTag);
     y += kRow;
     MakeLabel(this, p, "LabelComboBox6", "線種:", kLabelX, y + 3, 40);
     ComboBox6 = MakePenStyleCombo(this, p, "ComboBox6", 48, y);
@@ -388,7 +389,7 @@ void TForm1::BuildSlantPage() {
     TWinControl* p = TabSheet5;
     int y = 6;
     MakeLabel(this, p, "LabelEdit13", "1辺の長さ(mm)", kLabelX, y + 3);
-    Edit13 = MakeEdit(this, p, "Edit13", "10", kEditX, y, kEditW, 1);
+    Edit13 = MakeEdit(this, p, "Edit13", "10", kEditX, y, kEditW, PitchTag);
     y += kRow;
     MakeLabel(this, p, "LabelEdit29", "横マス数(px)", kLabelX, y + 3);
     Edit29 = MakeEdit(this, p, "Edit29", "10", kEditX, y, kEditW, 0);
@@ -416,17 +417,17 @@ void TForm1::BuildGridPage() {
     UpDown10 = MakeUpDown(this, Edit15, "UpDown10", 1, 1000, 50);
     y += kRow;
     MakeLabel(this, p, "LabelEdit16", "点の幅(mm)", kLabelX, y + 3);
-    Edit16 = MakeEdit(this, p, "Edit16", "0.5", kEditX, y, kEditW, 1);
+    Edit16 = MakeEdit(this, p, "Edit16", "0.5", kEditX, y, kEditW, SizeTag);
     y += kRow;
     MakeLabel(this, p, "LabelEdit17", "点の高さ(mm)", kLabelX, y + 3);
-    Edit17 = MakeEdit(this, p, "Edit17", "0.5", kEditX, y, kEditW, 1);
+    Edit17 = MakeEdit(this, p, "Edit17", "0.5", kEditX, y, kEditW, SizeTag);
     y += kRow;
     MakeLabel(this, p, "LabelEdit18", "間隔(mm)", kLabelX, y + 3);
-    Edit18 = MakeEdit(this, p, "Edit18", "2", kEditX, y, kEditW, 1);
+    Edit18 = MakeEdit(this, p, "Edit18", "2", kEditX, y, kEditW, PitchTag);
     y += kRow;
     CheckBox4 = MakeCheckBox(this, p, "CheckBox4", "中抜き", kLabelX, y, 70);
     CheckBox5 = MakeCheckBox(this, p, "CheckBox5", "斜交い", 76, y, 70);
-    Edit19 = MakeEdit(this, p, "Edit19", "0.1", kEditX, y + kRow, kEditW, 1);
+    Edit19 = MakeEdit(this, p, "Edit19", "0.1", kEditX, y + kRow, kEditW, SizeTag);
     Edit19->SetVisible(false);
 }
 
@@ -434,7 +435,7 @@ void TForm1::BuildArcPage() {
     TWinControl* p = TabSheet7;
     int y = 6;
     MakeLabel(this, p, "LabelEdit24", "直径：", kLabelX, y + 3);
-    Edit24 = MakeEdit(this, p, "Edit24", "100", kEditX, y, kEditW, 1);
+    Edit24 = MakeEdit(this, p, "Edit24", "100", kEditX, y, kEditW, PitchTag);
     y += kRow;
     MakeLabel(this, p, "LabelEdit25", "N重：", kLabelX, y + 3);
     Edit25 = MakeEdit(this, p, "Edit25", "1", kEditX, y, kEditW, 0);

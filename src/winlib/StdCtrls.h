@@ -25,6 +25,9 @@ class TEdit : public TWinControl {
     // Runs OnChange at once when the text differs from the current one.
     void SetText(const AnsiString& t);
     void SelectAll();
+    // Puts the caret before character Pos (0: the first) with nothing selected; the edit then
+    // shows its text from there, however long it is.
+    void SetSelStart(int Pos);
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool r);
     int MaxLength() const { return maxLength_; }

@@ -43,6 +43,10 @@ void TEdit::SelectAll() {
     ws::EditSelectAll(this);
 }
 
+void TEdit::SetSelStart(int Pos) {
+    ws::EditSetCaret(this, Pos);
+}
+
 void TEdit::SetReadOnly(bool r) {
     readOnly_ = r;
     ws::EditSetReadOnly(this, r);

@@ -232,6 +232,28 @@ TEST_F(EmphasisListTest, AThicknessLargerThanThePaperIsRefused) {
     EXPECT_EQ(Numbers(), (std::vector<int>{4, 9}));
 }
 
+TEST_F(EmphasisListTest, ANegativeThicknessIsRefusedLikeOneLargerThanThePaper) {
+    Add("4");
+    for (TButton* b : {f->Button14, f->Button13}) {
+        for (const char* size : {"-5", "-0.01"}) {
+            ShownMessages().clear();
+            f->ListBox1->SetItemIndex(0);
+            SetEditors("6", clRed, size, 1);
+            MarkPreviewStale();
+            b->Click();
+            ASSERT_EQ(ShownMessages().size(), 1u) << b->Name() << " " << size;
+            EXPECT_EQ(ShownMessages()[0].Kind, ShownMessageKind::Message);
+            EXPECT_EQ(ShownMessages()[0].Text, "負の太さの線は設定できません（0mm以上）");
+            EXPECT_FALSE(PreviewRebuilt()) << b->Name() << " " << size;
+            EXPECT_EQ(Numbers(), (std::vector<int>{4})) << b->Name() << " " << size;
+            EXPECT_EQ(Items(f->ListBox1), (std::vector<AnsiString>{"4"})) << b->Name() << " " << size;
+        }
+    }
+    SetEditors("6", clRed, "0", 1); // no thickness is a thickness
+    f->Button14->Click();
+    EXPECT_EQ(Numbers(), (std::vector<int>{4, 6}));
+}
+
 TEST_F(EmphasisListTest, ClickLoadsTheRowIntoTheEditors) {
     Add("12", 0x00336699, "0.75", 3);
     SetEditors("1", clBlack, "0.1", 0);

@@ -26,21 +26,26 @@ TEST_F(GraphEditorTest, CellWidthLimitsTheCountAcross) {
     };
     const Case cases[] = {
         {"10", "10", "MaxX:20px", "20", "MaxX:10mm", {"20"}},
-        // 20.99 cells rounds to 21, but 21 cells are 9.5 mm wide: one more step down.
-        {"9.6", "9.6", "MaxX:21px", "20", "MaxX:10mm", {"21", "20"}},
+        // 20.99 cells, but 21 cells are 9.5 mm wide: the label shows the 20 that fit, and the
+        // count comes down to them in one step.
+        {"9.6", "9.6", "MaxX:20px", "20", "MaxX:10mm", {"20"}},
         // Wider than the page: lowered to the whole printable width; the count stops at 1.
         {"500", "201.5", "MaxX:1px", "1", "MaxX:2E02mm", {"1"}},
-        {"1", "1", "MaxX:200px", "25", "MaxX:8mm", {}},
-        {"abc", "1.0", "MaxX:200px", "25", "MaxX:8mm", {}},
-        // A size of 0 (while typing 0.5) has no count: the label keeps what it showed.
-        {"0", "0", "MaxX:130px", "25", "MaxX:8mm", {}},
+        // 201 cells of 10 px are 1.0 mm; 202 cells of 9 px are not.
+        {"1", "1", "MaxX:201px", "25", "MaxX:8mm", {}},
+        {"abc", "1.0", "MaxX:201px", "25", "MaxX:8mm", {}},
+        // Below the smallest cell, or no size: refused like a text that is no number.
+        {"0", "1.0", "MaxX:201px", "25", "MaxX:8mm", {}},
+        {"0.5", "1.0", "MaxX:201px", "25", "MaxX:8mm", {}},
+        {"-5", "1.0", "MaxX:201px", "25", "MaxX:8mm", {}},
+        {"-1e308", "1.0", "MaxX:201px", "25", "MaxX:8mm", {}},
     };
     for (const Case& c : cases) {
         UseWidth(2015, 10);
         f->eMmX->SetText("1.5");
         f->eDotX->SetText("25");
         ASSERT_EQ(f->eDotX->Text(), "25");
-        ASSERT_EQ(f->Label14->Caption(), "MaxX:130px");
+        ASSERT_EQ(f->Label14->Caption(), "MaxX:134px"); // 134 cells are 15 px, 135 are 14 px
         std::vector<AnsiString>* counts = RecordTexts(f->eDotX);
         MarkPreviewStale();
         f->eMmX->UserSetText(c.typed);
@@ -100,13 +105,27 @@ TEST_F(GraphEditorTest, HugeCountsComeDownWithoutAHandlerRunPerStep) {
     EXPECT_TRUE(ExceptionBoxes().empty());
 }
 
-TEST_F(GraphEditorTest, TinyCellSizesGiveHugeCountsNotOverflows) {
-    const AnsiString count = f->eDotX->Text();
-    f->eMmX->UserSetText("0.00000001"); // 210 mm / 10 nm
-    EXPECT_EQ(f->Label14->Caption(), "MaxX:21000000000px");
-    EXPECT_EQ(f->eDotX->Text(), count);
-    f->eSpaceT->UserSetText("1"); // the margin handler counts the same way
-    EXPECT_EQ(f->eDotX->Text(), count);
+TEST_F(GraphEditorTest, CellSizesBelowOneMillimetreAreRefused) {
+    for (auto [count, size, label] :
+         {std::tuple{f->eDotX, f->eMmX, f->Label14}, std::tuple{f->eDotY, f->eMmY, f->Label12}}) {
+        count->SetText("5");
+        size->SetText("10");
+        for (const char* typed : {"0.00000001", "0.999", "0", "-0", "-10"}) {
+            size->UserSetText(typed);
+            EXPECT_EQ(size->Text(), "1.0") << size->Name() << " " << typed;
+            // The label counts cells of the size the field shows.
+            EXPECT_EQ(label->Caption(), size == f->eMmX ? "MaxX:206px" : "MaxY:298px")
+                << size->Name() << " " << typed;
+            EXPECT_EQ(count->Text(), "5") << size->Name();
+            size->UserKeyPress('7'); // selected: the next key replaces it
+            EXPECT_EQ(size->Text(), "7") << size->Name();
+        }
+        // The smallest cell itself is a size, as typed.
+        for (const char* typed : {"1", "1.00", "1e0"}) {
+            size->UserSetText(typed);
+            EXPECT_EQ(size->Text(), typed) << size->Name();
+        }
+    }
     EXPECT_TRUE(ExceptionBoxes().empty());
 }
 
@@ -148,7 +167,7 @@ TEST_F(GraphEditorTest, CountsThatAreNotWholeNumbersBecomeOne) {
         const char* typed;
         bool selected; // the 1 is selected, so the next key replaces it
     };
-    const Case cases[] = {{"abc", true}, {"2.5", true}, {"", true}, {"-", true}, {"0", false}};
+    const Case cases[] = {{"abc", true}, {"2.5", true}, {"", true}, {"-", true}, {"-3", true}, {"0", false}};
     for (TEdit* count : {f->eDotX, f->eDotY})
         for (const Case& c : cases) {
             count->SetText("4");
@@ -171,20 +190,33 @@ TEST_F(GraphEditorTest, SizesThatAreNotNumbersBecomeOnePointZeroSelected) {
     }
 }
 
-TEST_F(GraphEditorTest, PastedNegativeCountCountsAsOne) {
+TEST_F(GraphEditorTest, NegativeCountsAreRefusedAndTheLabelsFollow) {
     UseWidth(2015, 10);
-    f->eMmX->SetText("5");
-    f->eDotX->UserSetText("-5");
-    EXPECT_EQ(f->Label9->Caption(), "MaxX:2E02mm");
+    UseHeight(2015, 10);
+    for (auto [count, size, label] :
+         {std::tuple{f->eDotX, f->eMmX, f->Label9}, std::tuple{f->eDotY, f->eMmY, f->Label10}}) {
+        size->SetText("5");
+        for (const char* typed : {"-5", "-1", "-2147483648", "00"}) {
+            count->SetText("4");
+            count->UserSetText(typed);
+            EXPECT_EQ(count->Text(), "1") << count->Name() << " " << typed;
+            EXPECT_EQ(label->Caption(), count == f->eDotX ? "MaxX:2E02mm" : "MaxY:2E02mm")
+                << count->Name() << " " << typed;
+            count->UserKeyPress('5'); // selected
+            EXPECT_EQ(count->Text(), "5") << count->Name() << " " << typed;
+        }
+    }
     EXPECT_TRUE(ExceptionBoxes().empty());
 }
 
-TEST_F(GraphEditorTest, SmallCellSizeIsRaisedOnlyWhenTheCountChanges) {
+TEST_F(GraphEditorTest, ACountChangeKeepsACellSizeOfOneAsTyped) {
     for (auto [count, size] : {std::pair{f->eDotX, f->eMmX}, std::pair{f->eDotY, f->eMmY}}) {
-        size->UserSetText("0.5");
-        EXPECT_EQ(size->Text(), "0.5") << size->Name();
+        size->UserSetText("1.0");
         count->UserSetText("3");
-        EXPECT_EQ(size->Text(), "1") << size->Name();
+        EXPECT_EQ(size->Text(), "1.0") << size->Name();
+        size->UserSetText("1.5");
+        count->UserSetText("4");
+        EXPECT_EQ(size->Text(), "1.5") << size->Name();
     }
 }
 
@@ -214,4 +246,33 @@ TEST_F(GraphEditorTest, EmphasisColourButtonsKeepTheDialogOnTheLineColour) {
     }
     EXPECT_EQ(ScriptedAnswerCount(), 0);
     EXPECT_EQ(f->Panel2->Color(), 0x00336699);
+}
+
+TEST_F(GraphEditorTest, TheCountLabelShowsACountTheCountKeeps) {
+    // On A3 with 283.5 mm across, 5.4 mm cells: 52.5 of them, yet 53 cells are only 126 px
+    // (5.3 mm) wide. The label says 52, the count that stays.
+    ASSERT_TRUE(Printer()->SetPaperName("A3"));
+    f->RefreshPrinterMetrics();
+    f->eSpaceL->UserSetText("6.7");
+    f->eSpaceR->UserSetText("6.8");
+    f->eMmX->UserSetText("5.4");
+    EXPECT_EQ(f->Label14->Caption(), "MaxX:52px");
+    f->eDotX->UserSetText("53");
+    EXPECT_EQ(f->eDotX->Text(), "52");
+    // Whatever the size and the margins, the count a label names is kept when typed, and one
+    // more comes down to it.
+    for (const char* margin : {"0", "6.7", "13.3"})
+        for (const char* size : {"1", "1.3", "2.7", "5.4", "9.6", "10", "33"})
+            for (auto [count, mm, label, side] : {std::tuple{f->eDotX, f->eMmX, f->Label14, f->eSpaceL},
+                                                  std::tuple{f->eDotY, f->eMmY, f->Label12, f->eSpaceT}}) {
+                side->UserSetText(margin);
+                mm->UserSetText(size);
+                const AnsiString caption = label->Caption();
+                const AnsiString n = caption.substr(5, caption.size() - 7); // "MaxX:" n "px"
+                count->UserSetText(n);
+                EXPECT_EQ(count->Text(), n) << caption << " with " << size << " mm cells, margin " << margin;
+                count->UserSetText(IntToStr(StrToInt(n) + 1));
+                EXPECT_EQ(count->Text(), n) << caption << " with " << size << " mm cells, margin " << margin;
+            }
+    EXPECT_TRUE(ExceptionBoxes().empty());
 }

@@ -158,8 +158,10 @@ TEST_F(MarginEditorTest, LargerMarginsLowerTheCellCounts) {
     std::vector<AnsiString>* down = RecordTexts(f->eDotY);
     f->eSpaceT->UserSetText("50");
     EXPECT_EQ(f->DrawableHeight, static_cast<int>(7016 - 50 * 600 / 25.4)); // 5834
-    EXPECT_EQ(f->Label12->Caption(), "MaxY:25px");                          // 246.97 mm / 10
-    EXPECT_EQ(*down, (std::vector<AnsiString>{"25", "24"})); // 25 cells are 9.9 mm: one more step
+    // 246.97 mm / 10 is 24.7, and 24 cells are what fit: 25 are 9.9 mm. The label says so,
+    // and the count comes down to it in one step.
+    EXPECT_EQ(f->Label12->Caption(), "MaxY:24px");
+    EXPECT_EQ(*down, (std::vector<AnsiString>{"24"}));
     EXPECT_EQ(f->eDotX->Text(), "21");
     f->eSpaceL->UserSetText("50");
     EXPECT_EQ(f->DrawableWidth, static_cast<int>(4961 - 50 * 600 / 25.4)); // 3779
@@ -169,7 +171,11 @@ TEST_F(MarginEditorTest, LargerMarginsLowerTheCellCounts) {
 }
 
 TEST_F(MarginEditorTest, CellSizeOfZeroLeavesThatDirectionAlone) {
+    // Its own handler refuses a size of 0; one put in past it has no count.
+    const TNotifyEvent sizeChange = f->eMmY->OnChange;
+    f->eMmY->OnChange = nullptr;
     f->eMmY->SetText("0");
+    f->eMmY->OnChange = sizeChange;
     const AnsiString label = f->Label12->Caption(), count = f->eDotY->Text();
     MarkPreviewStale();
     f->eSpaceT->UserSetText("200");
@@ -237,4 +243,48 @@ TEST_F(MarginEditorTest, SpinHandlersIgnoreOtherSenders) {
     f->CSpinButton1UpClick(nullptr);
     EXPECT_EQ(Boxes(), before);
     EXPECT_FALSE(PreviewRebuilt());
+}
+
+TEST_F(MarginEditorTest, TheUpArrowStopsAtTheSheetsEdge) {
+    // A4 upright: 210 mm across, 297 mm down; with "全て同一" a margin is held to both.
+    struct Case {
+        TCSpinButton* TForm1::*button;
+        TEdit* TForm1::*box;
+        bool allEqual;
+        const char* from;
+        const char* after;
+        bool atEdge; // a second click changes nothing
+    };
+    const Case cases[] = {
+        {&TForm1::CSpinButton2, &TForm1::eSpaceL, false, "210", "210", true},
+        {&TForm1::CSpinButton3, &TForm1::eSpaceR, false, "209.5", "210", true},
+        {&TForm1::CSpinButton3, &TForm1::eSpaceR, false, "209", "210", true},
+        {&TForm1::CSpinButton2, &TForm1::eSpaceL, false, "208.5", "209.5", false},
+        {&TForm1::CSpinButton1, &TForm1::eSpaceT, false, "210", "211", false},
+        {&TForm1::CSpinButton4, &TForm1::eSpaceB, false, "297", "297", true},
+        {&TForm1::CSpinButton1, &TForm1::eSpaceT, false, "296.25", "297", true},
+        {&TForm1::CSpinButton1, &TForm1::eSpaceT, true, "210", "210", true},
+        {&TForm1::CSpinButton4, &TForm1::eSpaceB, true, "209.5", "210", true},
+    };
+    for (const Case& c : cases) {
+        f->CheckBox1->SetChecked(false);
+        for (TEdit* b : {f->eSpaceT, f->eSpaceL, f->eSpaceR, f->eSpaceB})
+            b->SetText("0");
+        f->CheckBox1->SetChecked(c.allEqual);
+        TEdit* box = f->*c.box;
+        box->UserSetText(c.from);
+        ASSERT_EQ(box->Text(), c.from);
+        const std::string what =
+            std::string(box->Name().c_str()) + " up from " + c.from + (c.allEqual ? " all equal" : "");
+        (f->*c.button)->UserClickUp();
+        EXPECT_EQ(box->Text(), c.after) << what;
+        if (c.allEqual) {
+            EXPECT_EQ(Boxes(), std::vector<AnsiString>(4, c.after)) << what;
+        }
+        (f->*c.button)->UserClickUp();
+        if (c.atEdge) {
+            EXPECT_EQ(box->Text(), c.after) << what << ", second click";
+        }
+    }
+    EXPECT_TRUE(ExceptionBoxes().empty());
 }

@@ -4,8 +4,11 @@
 
 #include "editors/Unit2.h"
 
+#include "winlib/qt/ControlImpl.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QLineEdit>
 
 class SlideInputTest : public EditorTest {
   protected:
@@ -271,4 +274,22 @@ TEST_F(SlideInputTest, ActivationDecidesWhetherMovesAreWritten) {
     Open(f->Edit15, "50");
     EXPECT_EQ(f->Edit15->Text(), "50");
     EXPECT_EQ(f->Edit14->Text(), "11");
+}
+
+TEST_F(SlideInputTest, RangeEditsShowTheirNumbersFromTheFirstCharacter) {
+    // 4.115 gives the range 2.0575 to 6.1725: longer than the narrow range edits.
+    for (const char* text : {"4.115", "139.788133333333"}) {
+        Form2->Hide();
+        Open(f->Edit32, text);
+        for (TEdit* range : {Form2->Edit1, Form2->Edit2}) {
+            auto* shown = qobject_cast<QLineEdit*>(range->Impl()->Widget());
+            ASSERT_NE(shown, nullptr);
+            EXPECT_EQ(shown->cursorPosition(), 0) << range->Name() << " " << range->Text();
+            EXPECT_FALSE(shown->hasSelectedText()) << range->Name();
+        }
+    }
+    Form2->Hide();
+    Open(f->Edit32, "4.115");
+    EXPECT_EQ(Form2->Edit1->Text(), "2.0575");
+    EXPECT_EQ(Form2->Edit2->Text(), "6.1725");
 }

@@ -96,10 +96,19 @@ TEST_F(TextItemsEditingTest, EditsChangeNothingWhileTheSelectionDiffers) {
 
 TEST_F(TextItemsEditingTest, APositionThatIsNoWholeNumberKeepsTheOldOne) {
     Add();
-    MojiPanel->TntEdit3->SetText("25");
-    MojiPanel->TntEdit3->UserSetText("2.5");
-    EXPECT_EQ(f->TextPositions[0].x, 25);
-    EXPECT_EQ(ExceptionBoxes().size(), 1u);
+    for (TEdit* e : {MojiPanel->TntEdit3, MojiPanel->TntEdit4}) {
+        e->SetText("25");
+        MarkPreviewStale();
+        e->UserSetText("2.5");
+        // Refused without a box: the field shows the item's position again, selected.
+        EXPECT_EQ(e->Text(), "25") << e->Name();
+        EXPECT_TRUE(PreviewRebuilt()) << e->Name();
+        e->UserKeyPress('7');
+        EXPECT_EQ(e->Text(), "7") << e->Name();
+    }
+    EXPECT_EQ(f->TextPositions[0].x, 7);
+    EXPECT_EQ(f->TextPositions[0].y, 7);
+    EXPECT_TRUE(ExceptionBoxes().empty());
 }
 
 TEST_F(TextItemsEditingTest, FontFromTheComboBox) {

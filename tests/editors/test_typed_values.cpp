@@ -46,9 +46,9 @@ TEST_F(TypedValueTest, CountsTakeDecimalWholeNumbersOnly) {
         {4, &TForm1::Edit30, " 3e1", "1"},
         {5, &TForm1::Edit15, "", "1"},
         {6, &TForm1::Edit25, "$3", "1"},
-        // Whole numbers stay as typed.
+        // Whole numbers of at least 1 stay as typed.
         {6, &TForm1::Edit37, "3", "3"},
-        {5, &TForm1::Edit14, "-2", "-2"},
+        {5, &TForm1::Edit14, "-2", "1"},
     };
     for (const Typed& c : cases)
         Type(c);
@@ -66,12 +66,15 @@ TEST_F(TypedValueTest, LengthsBeyondThePaperAreRefusedLikeTextThatIsNoNumber) {
         {0, &TForm1::Edit33, "298", "1.0"}, // just longer than A4
         // Within the paper, either sign, as typed.
         {0, &TForm1::Edit33, "297", "297"},
-        {3, &TForm1::EditLineSizeEx, "-0.5", "-0.5"},
+        {4, &TForm1::Edit13, "-2", "-2"},     // a pitch, either sign
+        {1, &TForm1::Edit20, "-0.5", "-0.5"}, // the log constant
         // The pitch of a pattern of shapes is 0 or at least 1 mm.
         {5, &TForm1::Edit18, "0.5", "1.0"},
         {5, &TForm1::Edit18, "0", "0"},
         {6, &TForm1::Edit24, "-0.2", "1.0"},
-        {4, &TForm1::Edit13, "-2", "-2"},
+        // Line thicknesses and dot sizes are 0 or more.
+        {3, &TForm1::EditLineSizeEx, "-0.5", "1.0"},
+        {0, &TForm1::Edit32, "0", "0"},
     };
     for (const Typed& c : cases)
         Type(c);
@@ -94,13 +97,13 @@ TEST_F(TypedValueTest, ManuscriptCellSizeAndArcDivisionsStayInTheirRange) {
     EXPECT_EQ(f->Label54->Caption(), "0.25°");
 }
 
-TEST_F(TypedValueTest, ATinyCellSizeUpdatesTheLabelsInsteadOfRaising) {
+TEST_F(TypedValueTest, ATinyCellSizeIsRefusedAndTheLabelsCountTheSizeShown) {
     const AnsiString count = f->eDotX->Text();
-    Type({0, &TForm1::eMmX, "1e-308", "1e-308"});
-    EXPECT_EQ(f->Label14->Caption(), "MaxX:1000000000000000000px");
+    Type({0, &TForm1::eMmX, "1e-308", "1.0"});
+    EXPECT_EQ(f->Label14->Caption(), "MaxX:206px");
     EXPECT_EQ(f->eDotX->Text(), count);
     f->eSpaceT->UserSetText("7"); // the margin handler counts the same way
-    EXPECT_EQ(f->Label14->Caption(), "MaxX:1000000000000000000px");
+    EXPECT_EQ(f->Label14->Caption(), "MaxX:206px");
     EXPECT_TRUE(ShownMessages().empty());
 }
 

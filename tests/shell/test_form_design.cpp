@@ -12,7 +12,8 @@ template <class T> T* Named(const TForm1& w, const char* name) {
     return c;
 }
 
-// Numeric edits: Tag 0 offers whole numbers in the slide input, Tag 1 decimals.
+// Numeric edits: Tag 0 offers whole numbers in the slide input, Tag 1 (lengths), 2 (pitches)
+// and 4 (sizes) decimals.
 struct EditRow {
     const char* name;
     const char* text;
@@ -24,8 +25,8 @@ const EditRow kEdits[] = {
     {"eDotY", "10", 0, "縦方向のマス数を変更"},
     {"eMmX", "10.0", 1, "横方向のマスサイズを変更"},
     {"eMmY", "10.0", 1, "縦方向のマスサイズを変更"},
-    {"Edit32", nullptr, 1, nullptr},
-    {"Edit33", nullptr, 1, nullptr},
+    {"Edit32", nullptr, 4, nullptr},
+    {"Edit33", nullptr, 4, nullptr},
     {"Edit1", "2", 0, nullptr},
     {"Edit27", "2", 0, nullptr},
     {"Edit8", "1", 1, nullptr},
@@ -43,21 +44,21 @@ const EditRow kEdits[] = {
     {"EditLineCount1", "5", 0, nullptr},
     {"EditFiveLineLSpace", "5", 1, nullptr},
     {"EditFiveLineSpace", "20", 1, nullptr},
-    {"EditLineSize", "0.1", 1, nullptr},
+    {"EditLineSize", "0.1", 4, nullptr},
     {"Edit3", "2", 0, nullptr},
-    {"EditLineSizeEx", "0.1", 1, nullptr},
+    {"EditLineSizeEx", "0.1", 4, nullptr},
     {"Edit31", "1", 0, "n本目"},
     {"Edit34", "0.1", 1, "nミリメートル"},
-    {"Edit13", "10", 1, nullptr},
+    {"Edit13", "10", 2, nullptr}, // a pitch: decimal in the slide input
     {"Edit29", "10", 0, nullptr},
     {"Edit30", "10", 0, nullptr},
     {"Edit14", "50", 0, "横方向のグリッドの数を指定します"},
     {"Edit15", "50", 0, "縦方向のグリッドの数を指定します"},
-    {"Edit16", "0.5", 1, nullptr},
-    {"Edit17", "0.5", 1, nullptr},
-    {"Edit18", "2", 1, nullptr},
-    {"Edit19", "0.1", 1, nullptr},
-    {"Edit24", "100", 1, nullptr},
+    {"Edit16", "0.5", 4, nullptr},
+    {"Edit17", "0.5", 4, nullptr},
+    {"Edit18", "2", 2, nullptr},
+    {"Edit19", "0.1", 4, nullptr},
+    {"Edit24", "100", 2, nullptr},
     {"Edit25", "1", 0, nullptr},
     {"Edit26", "0", 0, nullptr},
     {"Edit37", "1", 0, nullptr},

@@ -66,6 +66,10 @@ void ws::EditSelectAll(TEdit* Edit) {
     EditImpl(Edit)->edit->selectAll();
 }
 
+void ws::EditSetCaret(TEdit* Edit, int Pos) {
+    EditImpl(Edit)->edit->setCursorPosition(Pos);
+}
+
 void ws::EditSetReadOnly(TEdit* Edit, bool ReadOnly) {
     EditImpl(Edit)->edit->setReadOnly(ReadOnly);
 }

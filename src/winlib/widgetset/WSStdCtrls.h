@@ -19,6 +19,8 @@ namespace ws {
 std::unique_ptr<TWSControl> CreateEdit(TEdit* Edit);
 void EditShowText(TEdit* Edit, const AnsiString& Text);
 void EditSelectAll(TEdit* Edit);
+// The caret before character Pos, nothing selected, the text scrolled to show it.
+void EditSetCaret(TEdit* Edit, int Pos);
 void EditSetReadOnly(TEdit* Edit, bool ReadOnly);
 // 0: no limit of the control's own.
 void EditSetMaxLength(TEdit* Edit, int MaxLength);
