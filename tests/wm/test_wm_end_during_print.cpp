@@ -95,9 +95,12 @@ TEST_F(WmEndDuringPrint, AnEndSignalEndsTheJobAtTheNextSheetCountsNothingAndSave
     for (int sig : {SIGTERM, SIGHUP}) {
         SCOPED_TRACE(strsignal(sig));
         RealProgram program(folder_ / strsignal(sig), true);
-        // Fine graph paper with thick lines, so that the thousand sheets take a while.
+        // A grid of a million dots a sheet, so that the thousand sheets take about a minute even on
+        // an idle machine: the job is still running when the signal comes, however slowly this
+        // test gets to send it.
         std::ofstream(program.Path("Ruliform.ini"), std::ios::binary)
-            << "[GraphPaper]\r\nXmm=1\r\nYmm=1\r\nLineWidth=0.5\r\n";
+            << "[Ruliform]\r\nPrintTypeIndex=5\r\n"
+               "[Grid]\r\nCountX=1000\r\nCountY=1000\r\nSizeX=0.5\r\nSizeY=0.5\r\nSpace=1\r\n";
         // No print server: the PDF printer is the only printer, whatever this machine has.
         setenv("CUPS_SERVER", (folder_ / "no-cups-server").c_str(), 1);
         program.Start();
@@ -132,7 +135,7 @@ TEST_F(WmEndDuringPrint, AnEndSignalEndsTheJobAtTheNextSheetCountsNothingAndSave
 
         const std::string text = Cp932FileText(program.Path("Ruliform.ini"));
         EXPECT_NE(text.find("[Ruliform]"), std::string::npos) << "the settings were saved:\n" << text;
-        EXPECT_NE(text.find("Xmm=1\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("CountX=1000"), std::string::npos) << text;
         EXPECT_EQ(Counts(program.Path("rulif.db3")), std::vector<int>(10, 0)) << "nothing was handed over";
         EXPECT_TRUE(FilesNamed(home, ".part").empty()) << "no half-written document is left";
         EXPECT_TRUE(FilesNamed(home, "RuliformDocument.pdf").empty()) << "no document was made";
