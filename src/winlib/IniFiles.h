@@ -28,7 +28,8 @@ class TIniFile : public TObject {
     bool ReadBool(const AnsiString& Section, const AnsiString& Ident, bool Default);
     double ReadFloat(const AnsiString& Section, const AnsiString& Ident, double Default);
 
-    // EIniFileException "<file> に書き込めません" when the file cannot be written. The file is
+    // EIniFileException "<file> に書き込めません" when the file cannot be written, and with the
+    // ReadFailure text when it is there but could not be read (it is then left alone). The file is
     // replaced atomically (written beside it, then renamed), so it is never left half-written.
     // Between BeginUpdate and EndUpdate the writes are kept and EndUpdate replaces the file
     // once (raising the error then); the file is not read again in between.
