@@ -4,11 +4,11 @@
 #include "Unit1.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
 constexpr double kPictureReachInPapers = 10.0;
-constexpr double kCountsPerMm = 1.0;
 constexpr int kGrabberWidth = 11; // the control bar draws a bar's grabber left of it
 
 // The three bars of the control bar.
@@ -35,21 +35,32 @@ int FontSizeWithinPaper(const TForm1* Form, int Size) {
 }
 
 double PictureReachMm(const TForm1* Form) {
-    return kPictureReachInPapers * PaperLongSideMm(Form);
+    return kPictureReachInPapers * LargestPaperSideMm(Form);
 }
 
-double PictureMmWithinReach(const TForm1* Form, double Mm, double Fallback) {
+double LargestPaperSideMm(const TForm1* Form) {
+    double longest = PaperLongSideMm(Form);
+    for (const TPrinterPaper& paper : TPrinter::KnownPapers())
+        longest = std::max({longest, paper.WidthMm, paper.HeightMm});
+    return longest;
+}
+
+int StoredFontSize(const TForm1* Form, int Size) {
+    return std::clamp(Size, 1, std::max(1, static_cast<int>(std::ceil(LargestPaperSideMm(Form)))));
+}
+
+double StoredPictureMm(const TForm1* Form, double Mm, double Fallback) {
     if (!std::isfinite(Mm)) return Fallback;
     const double reach = PictureReachMm(Form);
     return std::clamp(Mm, -reach, reach);
 }
 
-AnsiString MillimetreTextWithinPaper(const TForm1* Form, const AnsiString& Text) {
-    return NumberTextWithin(Text, std::ceil(PaperLongSideMm(Form)));
+AnsiString StoredLengthText(const TForm1* Form, const AnsiString& Text) {
+    return NumberTextWithin(Text, std::ceil(LargestPaperSideMm(Form)));
 }
 
-AnsiString CountTextWithinPaper(const TForm1* Form, const AnsiString& Text) {
-    return NumberTextWithin(Text, kCountsPerMm * std::ceil(PaperLongSideMm(Form)));
+AnsiString StoredCountText(const AnsiString& Text) {
+    return NumberTextWithin(Text, INT_MAX);
 }
 
 TRect WindowWithinScreens(int Left, int Top, int Width, int Height) {

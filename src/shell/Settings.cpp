@@ -1,11 +1,14 @@
-// The settings file: read into the controls at start, in an order the handlers depend on, and
-// written back when the main window is destroyed.
+// The settings file: one table of its keys, read into the controls at start in an order the
+// handlers depend on, and written back when the main window is destroyed.
 #include "Unit1.h"
 
 #include "Abitmap.h"
 #include "SettingLimits.h"
 #include "WholeNumbers.h"
 #include "editors/NumberText.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 const char* const kMain = "Ruliform";
@@ -17,409 +20,529 @@ const char* const kHeader = "Header";
 const char* const kGraph = "GraphPaper";
 const char* const kMulti = "MultiLine";
 const char* const kManuscript = "原稿用紙";
-const char* const kLog = "LogPaper";
+const char* const kLog = "LogPaper"; // also found as "Logpaper": names compare without case
 const char* const kGrid = "Grid";
 const char* const kSlant = "斜眼紙";
 const char* const kArc = "円弧";
 
-// An edit's text as a whole number, or Fallback when it is none.
-int WholeOr(TEdit* e, int Fallback) {
-    return StrToWholeDef(e->Text(), Fallback);
+// How a key's value is read: the file's text taken as a whole number, a flag, a decimal number
+// or as it stands.
+enum class Kind { Int, Bool, Float, Text };
+
+// A value as read; the member of the key's kind holds it (a flag as 0 or 1 in Int).
+struct Stored {
+    int Int = 0;
+    double Float = 0;
+    AnsiString Text;
+};
+
+// What the read pass carries from one key to the next.
+struct ReadPass {
+    int left = 0, top = 0, width = 0, height = 0; // placed together once all four are read
+    std::exception_ptr* firstError = nullptr;     // shown once the window is created
+
+    // Runs one step on its own: an error that a change handler raises ends that step only, so
+    // every stored setting is read and the exit writes back nothing that was not.
+    template <class Step> void Guarded(Step&& step) {
+        try {
+            step();
+        } catch (...) {
+            if (!*firstError) *firstError = std::current_exception();
+        }
+    }
+};
+
+using Put = void (*)(TForm1*, ReadPass&, const Stored&);
+using Then = void (*)(TForm1*, ReadPass&);
+using Writer = AnsiString (*)(TForm1*);
+
+// One key of the file. The table lists the keys in the order they are read; `written` is the
+// key's place in the order they are written (which is their order in a new file).
+struct Key {
+    const char* section;
+    const char* name;
+    Kind kind;
+    const char* defaultText;       // the default in the key's kind ("768", "1" for true, "100.0")
+    Put put;                       // takes the value read into its control or field
+    int written;                   // 1 for the first key written; 0 for a key read a second time
+    Writer text;                   // the text written
+    Then then = nullptr;           // what follows the key before the next is read
+    bool normalWindowOnly = false; // written only while the window is neither maximised nor minimised
+    Writer defaultOf = nullptr;    // a default that depends on the printer, in place of defaultText
+};
+
+// The start-time range of a text value (see SettingLimits.h).
+enum class Range { None, Length, Count };
+
+AnsiString WithinRange(TForm1* f, Range r, const AnsiString& text) {
+    switch (r) {
+    case Range::Length:
+        return StoredLengthText(f, text);
+    case Range::Count:
+        return StoredCountText(text);
+    default:
+        return text;
+    }
 }
 
-// A font of the paper, its size no larger than the paper.
-void ReadFont(const TForm1* form, TIniFile* ini, const char* section, const char* prefix, TFont* font) {
-    const AnsiString p(prefix);
-    font->SetName(ini->ReadString(section, p + "Name", "ＭＳ ゴシック"));
-    font->SetSize(FontSizeWithinPaper(form, ini->ReadInteger(section, p + "Size", 6)));
-    font->SetStyle(static_cast<TFontStyles>(ini->ReadInteger(section, p + "Style", 0) & 0xFF));
-    font->SetColor(ini->ReadInteger(section, p + "Color", 0));
+AnsiString FlagText(bool on) {
+    return on ? "1" : "0";
 }
 
-void WriteFont(TIniFile* ini, const char* section, const char* prefix, TFont* font) {
-    const AnsiString p(prefix);
-    ini->WriteString(section, p + "Name", font->Name());
-    ini->WriteInteger(section, p + "Size", font->Size());
-    ini->WriteInteger(section, p + "Style", font->Style());
-    ini->WriteInteger(section, p + "Color", font->Color());
+// Bindings of a key to one kind of control or field: how the value is put in, and its text
+// as written.
+template <TEdit* TForm1::*E, Range R = Range::None> void PutEditText(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*E)->SetText(WithinRange(f, R, v.Text));
+}
+template <TEdit* TForm1::*E> AnsiString EditText(TForm1* f) {
+    return (f->*E)->Text();
+}
+// A count whose edit may hold no whole number: written as Fallback then.
+template <TEdit* TForm1::*E, int Fallback> AnsiString WholeText(TForm1* f) {
+    return IntToStr(StrToWholeDef((f->*E)->Text(), Fallback));
+}
+template <TCheckBox* TForm1::*C> void PutChecked(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*C)->SetChecked(v.Int != 0);
+}
+template <TCheckBox* TForm1::*C> AnsiString CheckedText(TForm1* f) {
+    return FlagText((f->*C)->Checked());
+}
+template <TComboBox* TForm1::*C> void PutIndex(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*C)->SetItemIndex(v.Int);
+}
+template <TComboBox* TForm1::*C> AnsiString IndexText(TForm1* f) {
+    return IntToStr((f->*C)->ItemIndex());
+}
+template <TPanel* TForm1::*P> void PutColour(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*P)->SetColor(v.Int);
+}
+template <TPanel* TForm1::*P> AnsiString ColourText(TForm1* f) {
+    return IntToStr((f->*P)->Color());
+}
+template <TUpDown* TForm1::*U> void PutPosition(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*U)->SetPosition(v.Int);
+}
+template <TUpDown* TForm1::*U> AnsiString PositionText(TForm1* f) {
+    return IntToStr((f->*U)->Position());
+}
+template <int TForm1::*F> void PutInt(TForm1* f, ReadPass&, const Stored& v) {
+    f->*F = v.Int;
+}
+template <int TForm1::*F> AnsiString IntText(TForm1* f) {
+    return IntToStr(f->*F);
+}
+// A size or place of the background picture, within its reach; Fallback for no finite number.
+template <double TForm1::*F, int Fallback> void PutPictureMm(TForm1* f, ReadPass&, const Stored& v) {
+    f->*F = StoredPictureMm(f, v.Float, Fallback);
+}
+template <double TForm1::*F> AnsiString FloatText(TForm1* f) {
+    return FloatToStr(f->*F);
+}
+template <TToolBar* TForm1::*B> void PutBarTop(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*B)->SetTop(v.Int);
+}
+template <TToolBar* TForm1::*B> AnsiString BarTop(TForm1* f) {
+    return IntToStr((f->*B)->Top());
+}
+template <TToolBar* TForm1::*B> void PutBarLeft(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*B)->SetLeft(v.Int);
+}
+template <TToolBar* TForm1::*B> AnsiString BarLeft(TForm1* f) {
+    return IntToStr((f->*B)->Left());
+}
+// A bar shown or hidden, and the check mark of its menu item.
+template <TToolBar* TForm1::*B, TMenuItem* TForm1::*M>
+void PutBarVisible(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*B)->SetVisible(v.Int != 0);
+    (f->*M)->SetChecked((f->*B)->Visible());
+}
+template <TToolBar* TForm1::*B> AnsiString BarVisible(TForm1* f) {
+    return FlagText((f->*B)->Visible());
+}
+// The four keys of a font of the paper; its size no larger than the largest paper.
+template <TFontDialog* TForm1::*D> void PutFontName(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*D)->Font()->SetName(v.Text);
+}
+template <TFontDialog* TForm1::*D> AnsiString FontName(TForm1* f) {
+    return (f->*D)->Font()->Name();
+}
+template <TFontDialog* TForm1::*D> void PutFontSize(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*D)->Font()->SetSize(StoredFontSize(f, v.Int));
+}
+template <TFontDialog* TForm1::*D> AnsiString FontSize(TForm1* f) {
+    return IntToStr((f->*D)->Font()->Size());
+}
+template <TFontDialog* TForm1::*D> void PutFontStyle(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*D)->Font()->SetStyle(static_cast<TFontStyles>(v.Int & 0xFF));
+}
+template <TFontDialog* TForm1::*D> AnsiString FontStyle(TForm1* f) {
+    return IntToStr((f->*D)->Font()->Style());
+}
+template <TFontDialog* TForm1::*D> void PutFontColour(TForm1* f, ReadPass&, const Stored& v) {
+    (f->*D)->Font()->SetColor(v.Int);
+}
+template <TFontDialog* TForm1::*D> AnsiString FontColour(TForm1* f) {
+    return IntToStr((f->*D)->Font()->Color());
+}
+
+// The colour scheme and its menu check; a scheme the menu does not offer gives the standard
+// colours, and the tag keeps the stored number.
+void PutSkin(TForm1* f, ReadPass&, const Stored& v) {
+    TMenuItem* skins[] = {f->Skin0, f->Skin1, f->Skin2, f->Skin3, f->Skin4, f->Skin5};
+    for (TMenuItem* m : skins)
+        m->SetChecked(false);
+    const bool offered = v.Int >= 0 && v.Int <= 5;
+    if (offered) skins[v.Int]->SetChecked(true);
+    f->ApplySkinScheme(offered ? v.Int : 0);
+    f->Skin->SetTag(v.Int);
+}
+AnsiString SkinText(TForm1* f) {
+    return IntToStr(f->Skin->Tag());
+}
+// The settings panel's headings, coloured by whether the group below each is shown.
+void ColourHeadings(TForm1* f, ReadPass&) {
+    struct Heading {
+        TLabel* label;
+        TGroupBox* group;
+    };
+    for (const Heading& h : {Heading{f->Label41, f->GroupBox3}, Heading{f->Label42, f->GroupBox2},
+                             Heading{f->Label43, f->GroupBox6}, Heading{f->Label44, f->GroupBox5},
+                             Heading{f->Label45, f->GroupBox8}}) {
+        h.label->SetTransparent(false);
+        h.label->SetColor(h.group->Visible() ? clActiveCaption : clInactiveCaption);
+        h.label->Font()->SetColor(h.group->Visible() ? clCaptionText : clInactiveCaptionText);
+        h.label->SetCaption("  " + h.label->Caption());
+    }
+}
+
+// The window's bounds, placed once all four are read, inside the work area of the screen
+// nearest the stored corner.
+void PutWidth(TForm1*, ReadPass& p, const Stored& v) {
+    p.width = v.Int;
+}
+void PutHeight(TForm1*, ReadPass& p, const Stored& v) {
+    p.height = v.Int;
+}
+void PutTop(TForm1*, ReadPass& p, const Stored& v) {
+    p.top = v.Int;
+}
+void PutLeft(TForm1*, ReadPass& p, const Stored& v) {
+    p.left = v.Int;
+}
+void PlaceWindow(TForm1* f, ReadPass& p) {
+    const TRect r = WindowWithinScreens(p.left, p.top, p.width, p.height);
+    f->SetWidth(r.Width());
+    f->SetHeight(r.Height());
+    f->SetTop(r.Top);
+    f->SetLeft(r.Left);
+}
+AnsiString WidthText(TForm1* f) {
+    return IntToStr(f->Width());
+}
+AnsiString HeightText(TForm1* f) {
+    return IntToStr(f->Height());
+}
+AnsiString TopText(TForm1* f) {
+    return IntToStr(f->Top());
+}
+AnsiString LeftText(TForm1* f) {
+    return IntToStr(f->Left());
+}
+
+void PutActivePage(TForm1* f, ReadPass&, const Stored& v) {
+    f->PageControl1->SetActivePageIndex(v.Int);
+}
+AnsiString ActivePage(TForm1* f) {
+    return IntToStr(f->PageControl1->ActivePageIndex());
+}
+// A window that starts minimised may have nothing to bring it back: it starts normal.
+void PutWindowState(TForm1* f, ReadPass&, const Stored& v) {
+    f->SetWindowState(v.Int == 2 ? wsMaximized : wsNormal);
+}
+AnsiString WindowStateText(TForm1* f) {
+    return IntToStr(static_cast<int>(f->WindowState()));
+}
+
+void PutPicturePath(TForm1* f, ReadPass&, const Stored& v) {
+    f->BGImage = v.Text;
+    f->Edit23->SetText(f->BGImage);
+}
+AnsiString PicturePath(TForm1* f) {
+    return f->BGImage;
+}
+// The picture's boxes and its opacity shown, then the picture loaded and turned; each on its
+// own, as the rows are.
+void ShowPicture(TForm1* f, ReadPass& p) {
+    p.Guarded([&] { f->Edit21->SetText(FloatToStr(f->BGWidth)); });
+    p.Guarded([&] { f->Edit22->SetText(FloatToStr(f->BGHeight)); });
+    p.Guarded([&] { f->Edit39->SetText(FloatToStr(f->BGLeft)); });
+    p.Guarded([&] { f->Edit40->SetText(FloatToStr(f->BGTop)); });
+    p.Guarded([&] { f->TrackBar1->SetPosition(f->BGAlpha); });
+    p.Guarded([&] { f->RestoreBackgroundPicture(); });
+}
+void HoldBarsOnControlBar(TForm1* f, ReadPass&) {
+    PlaceToolBarsOnControlBar(f);
+}
+
+// The printer's smallest margins, the margins' defaults.
+AnsiString LeastMarginY(TForm1* f) {
+    return TwoDigitText(f->PhysOffsetY / f->PxPerMmY);
+}
+AnsiString LeastMarginX(TForm1* f) {
+    return TwoDigitText(f->PhysOffsetX / f->PxPerMmX);
+}
+
+// A stored zoom that names no item of the list reads as the default, 40 %.
+void PutZoom(TForm1* f, ReadPass&, const Stored& v) {
+    f->ComboBox1->SetItemIndex(v.Int >= 0 && v.Int < f->ComboBox1->ItemCount() ? v.Int : 5);
+}
+void PutCriticalFocus(TForm1* f, ReadPass&, const Stored& v) {
+    f->CriticalFocus = v.Int != 0;
+    f->CriticalFocus1->SetChecked(f->CriticalFocus);
+}
+AnsiString CriticalFocusText(TForm1* f) {
+    return FlagText(f->CriticalFocus);
+}
+void PutTransparentClose(TForm1* f, ReadPass&, const Stored& v) {
+    f->TransparentClose = v.Int != 0;
+    f->CheckTransparentClose1->SetChecked(f->TransparentClose);
+}
+AnsiString TransparentCloseText(TForm1* f) {
+    return FlagText(f->TransparentClose);
+}
+AnsiString UpdateCheckText(TForm1* f) {
+    return FlagText(f->CheckUpdate1->Checked());
+}
+
+// The mark's corner through its radio button, whose click sets MarkPos; any other number
+// selects none.
+void PutMarkCorner(TForm1* f, ReadPass&, const Stored& v) {
+    TRadioButton* corners[] = {f->RadioButton11, f->RadioButton7, f->RadioButton9, f->RadioButton10,
+                               f->RadioButton8};
+    if (v.Int >= 0 && v.Int <= 4) corners[v.Int]->SetChecked(true);
+}
+void PutLineColour(TForm1* f, ReadPass&, const Stored& v) {
+    f->ColorDialog1->SetColor(v.Int);
+    f->SetLineColor(f->ColorDialog1->Color());
+}
+AnsiString LineColour(TForm1* f) {
+    return IntToStr(f->ColorDialog1->Color());
+}
+void PutPaperColour(TForm1* f, ReadPass&, const Stored& v) {
+    f->PaperColor = v.Int;
+    f->Panel1->SetColor(f->PaperColor);
+}
+AnsiString PaperColour(TForm1* f) {
+    return IntToStr(f->PaperColor);
+}
+// The frame's type through its radio button; any other number stays in FrameIndex alone.
+void PutFrameIndex(TForm1* f, ReadPass&, const Stored& v) {
+    f->FrameIndex = v.Int;
+    if (v.Int == 1) f->FrameRadio1->SetChecked(true);
+    if (v.Int == 2) f->FrameRadio2->SetChecked(true);
+    if (v.Int == 3) f->FrameRadio3->SetChecked(true);
+}
+// The manuscript cell size, stored as a whole number, shown as its text.
+void PutCellSize(TForm1* f, ReadPass&, const Stored& v) {
+    f->Edit7->SetText(StoredLengthText(f, IntToStr(v.Int)));
+}
+void PutLogOption(TForm1* f, ReadPass&, const Stored& v) {
+    f->RadioButton5->SetChecked(v.Int != 0);
+    f->RadioButton6->SetChecked(!f->RadioButton5->Checked());
+}
+AnsiString LogOption(TForm1* f) {
+    return FlagText(f->RadioButton5->Checked());
+}
+
+using F = TForm1;
+constexpr Range L = Range::Length, C = Range::Count;
+
+// Every key of the file, in the order of reading.
+const Key kKeys[] = {
+    {kMain, "Skin", Kind::Int, "1", PutSkin, 27, SkinText, ColourHeadings},
+    {kMain, "Width", Kind::Int, "768", PutWidth, 1, WidthText, nullptr, true},
+    {kMain, "Height", Kind::Int, "576", PutHeight, 2, HeightText, nullptr, true},
+    {kMain, "Top", Kind::Int, "0", PutTop, 3, TopText, nullptr, true},
+    {kMain, "Left", Kind::Int, "0", PutLeft, 4, LeftText, PlaceWindow, true},
+    {kMain, "PrintTypeIndex", Kind::Int, "0", PutActivePage, 6, ActivePage},
+    {kMain, "WindowState", Kind::Int, "0", PutWindowState, 5, WindowStateText},
+    {kMain, "MenuBar_Top", Kind::Int, "2", PutBarTop<&F::ToolBar2>, 7, BarTop<&F::ToolBar2>},
+    {kMain, "MenuBar_Left", Kind::Int, "167", PutBarLeft<&F::ToolBar2>, 8, BarLeft<&F::ToolBar2>},
+    {kMain, "ZoomBar_Top", Kind::Int, "2", PutBarTop<&F::ToolBar3>, 9, BarTop<&F::ToolBar3>},
+    {kMain, "ZoomBar_Left", Kind::Int, "398", PutBarLeft<&F::ToolBar3>, 10, BarLeft<&F::ToolBar3>},
+    {kMain, "ZoomBar_Visible", Kind::Bool, "1", PutBarVisible<&F::ToolBar3, &F::MenuViewZoom>, 11,
+     BarVisible<&F::ToolBar3>},
+    {kMain, "BGImage", Kind::Text, "", PutPicturePath, 15, PicturePath},
+    {kMain, "BGAlpha", Kind::Int, "127", PutInt<&F::BGAlpha>, 16, IntText<&F::BGAlpha>},
+    {kMain, "BGWidth", Kind::Float, "100.0", PutPictureMm<&F::BGWidth, 100>, 17, FloatText<&F::BGWidth>},
+    {kMain, "BGHeight", Kind::Float, "100.0", PutPictureMm<&F::BGHeight, 100>, 18, FloatText<&F::BGHeight>},
+    {kMain, "BGLeft", Kind::Float, "0.0", PutPictureMm<&F::BGLeft, 0>, 20, FloatText<&F::BGLeft>},
+    {kMain, "BGTop", Kind::Float, "0.0", PutPictureMm<&F::BGTop, 0>, 21, FloatText<&F::BGTop>},
+    {kMain, "BGRoted", Kind::Int, "0", PutInt<&F::BGRoted>, 19, IntText<&F::BGRoted>, ShowPicture},
+    {kMain, "PrintBar_Top", Kind::Int, "2", PutBarTop<&F::ToolBar1>, 12, BarTop<&F::ToolBar1>},
+    {kMain, "PrintBar_Left", Kind::Int, "11", PutBarLeft<&F::ToolBar1>, 13, BarLeft<&F::ToolBar1>},
+    {kMain, "PrintBar_Visible", Kind::Bool, "1", PutBarVisible<&F::ToolBar1, &F::MenuViewPrint>, 14,
+     BarVisible<&F::ToolBar1>, HoldBarsOnControlBar},
+    {kSpace, "Top", Kind::Text, "", PutEditText<&F::eSpaceT, L>, 22, EditText<&F::eSpaceT>, nullptr, false,
+     LeastMarginY},
+    {kSpace, "Left", Kind::Text, "", PutEditText<&F::eSpaceL, L>, 23, EditText<&F::eSpaceL>, nullptr, false,
+     LeastMarginX},
+    {kSpace, "Right", Kind::Text, "", PutEditText<&F::eSpaceR, L>, 24, EditText<&F::eSpaceR>, nullptr, false,
+     LeastMarginX},
+    {kSpace, "Bottom", Kind::Text, "", PutEditText<&F::eSpaceB, L>, 25, EditText<&F::eSpaceB>, nullptr, false,
+     LeastMarginY},
+    {kMain, "Zoom", Kind::Int, "5", PutZoom, 26, IndexText<&F::ComboBox1>},
+    {kMain, "CriticalFocus", Kind::Bool, "1", PutCriticalFocus, 28, CriticalFocusText},
+    {kMain, "TransparentClose", Kind::Bool, "1", PutTransparentClose, 29, TransparentCloseText},
+    // Read by the start-up update check, before this pass.
+    {kMain, "UpdateCheck", Kind::Bool, "1", nullptr, 30, UpdateCheckText},
+    {kMark, "Char", Kind::Text, "▼", PutEditText<&F::TntEdit1>, 31, EditText<&F::TntEdit1>},
+    {kMark, "Pos", Kind::Int, "0", PutMarkCorner, 32, IntText<&F::MarkPos>},
+    {kMark, "Size", Kind::Int, "3", PutFontSize<&F::FontDialog3>, 33, FontSize<&F::FontDialog3>},
+    {kMark, "Color", Kind::Int, "0", PutFontColour<&F::FontDialog3>, 34, FontColour<&F::FontDialog3>},
+    {kColor, "Pen", Kind::Int, "0", PutLineColour, 50, LineColour},
+    {kColor, "Paper", Kind::Int, "16777215", PutPaperColour, 51, PaperColour},
+    {kPageNumber, "Enabled", Kind::Bool, "0", PutChecked<&F::CheckBox2>, 35, CheckedText<&F::CheckBox2>},
+    {kPageNumber, "FontName", Kind::Text, "ＭＳ ゴシック", PutFontName<&F::FontDialog2>, 36,
+     FontName<&F::FontDialog2>},
+    {kPageNumber, "FontSize", Kind::Int, "6", PutFontSize<&F::FontDialog2>, 37, FontSize<&F::FontDialog2>},
+    {kPageNumber, "FontStyle", Kind::Int, "0", PutFontStyle<&F::FontDialog2>, 38, FontStyle<&F::FontDialog2>},
+    {kPageNumber, "FontColor", Kind::Int, "0", PutFontColour<&F::FontDialog2>, 39,
+     FontColour<&F::FontDialog2>},
+    {kHeader, "HeadText1", Kind::Text, "", PutEditText<&F::HeadText1>, 40, EditText<&F::HeadText1>},
+    {kHeader, "HeadText2", Kind::Text, "", PutEditText<&F::HeadText2>, 41, EditText<&F::HeadText2>},
+    {kHeader, "Check1", Kind::Bool, "0", PutChecked<&F::HeadCheck1>, 43, CheckedText<&F::HeadCheck1>},
+    {kHeader, "Enabled", Kind::Bool, "0", PutChecked<&F::CheckBoxHeader>, 42,
+     CheckedText<&F::CheckBoxHeader>},
+    {kHeader, "FrameIndex", Kind::Int, "1", PutFrameIndex, 44, IntText<&F::FrameIndex>},
+    {kHeader, "FrameScalemm", Kind::Text, "5", PutEditText<&F::EditFrameScale1, L>, 45,
+     EditText<&F::EditFrameScale1>},
+    {kHeader, "Scale1Used", Kind::Bool, "1", PutChecked<&F::CheckScale1>, 46, CheckedText<&F::CheckScale1>},
+    {kHeader, "Scale2Used", Kind::Bool, "1", PutChecked<&F::CheckScale2>, 47, CheckedText<&F::CheckScale2>},
+    {kHeader, "Scale3Used", Kind::Bool, "1", PutChecked<&F::CheckScale3>, 48, CheckedText<&F::CheckScale3>},
+    {kHeader, "Scale4Used", Kind::Bool, "1", PutChecked<&F::CheckScale4>, 49, CheckedText<&F::CheckScale4>},
+    // The cell counts go through their spins, which hold them within the spins' range.
+    {kGraph, "XPX", Kind::Int, "16", PutPosition<&F::UpDown6>, 52, EditText<&F::eDotX>},
+    {kGraph, "YPX", Kind::Int, "16", PutPosition<&F::UpDown7>, 53, EditText<&F::eDotY>},
+    {kGraph, "Xmm", Kind::Text, "10.0", PutEditText<&F::eMmX, L>, 54, EditText<&F::eMmX>},
+    {kGraph, "Ymm", Kind::Text, "10.0", PutEditText<&F::eMmY, L>, 55, EditText<&F::eMmY>},
+    {kGraph, "PenStyle", Kind::Int, "0", PutIndex<&F::GraphPenStyle>, 56, IndexText<&F::GraphPenStyle>},
+    {kGraph, "ExEnabled", Kind::Bool, "1", PutChecked<&F::CheckGraphPaper1>, 57,
+     CheckedText<&F::CheckGraphPaper1>},
+    // The emphasis intervals are read twice: as text into the edit, then as a number into its spin.
+    {kGraph, "ExColorCount", Kind::Text, "5", PutEditText<&F::Edit1, C>, 0, nullptr},
+    {kGraph, "ExColorCountY", Kind::Text, "5", PutEditText<&F::Edit27, C>, 0, nullptr},
+    {kGraph, "ExColorCount", Kind::Int, "5", PutPosition<&F::UpDown1>, 60, WholeText<&F::Edit1, 2>},
+    {kGraph, "ExColorCountY", Kind::Int, "5", PutPosition<&F::UpDown11>, 61, WholeText<&F::Edit27, 2>},
+    {kGraph, "ExColor", Kind::Int, "255", PutColour<&F::ExColorPanel1>, 58, ColourText<&F::ExColorPanel1>},
+    {kGraph, "ExColorY", Kind::Int, "255", PutColour<&F::ExColorPanel1Y>, 59, ColourText<&F::ExColorPanel1Y>},
+    {kGraph, "ExPenStyle", Kind::Int, "0", PutIndex<&F::ComboBox8>, 62, IndexText<&F::ComboBox8>},
+    {kGraph, "LineWidth", Kind::Text, "0.05", PutEditText<&F::Edit32, L>, 63, EditText<&F::Edit32>},
+    {kGraph, "LineWidthEx", Kind::Text, "0.5", PutEditText<&F::Edit33, L>, 64, EditText<&F::Edit33>},
+    {kMulti, "interval", Kind::Text, "20", PutEditText<&F::EditFiveLineSpace, L>, 65,
+     EditText<&F::EditFiveLineSpace>},
+    {kMulti, "LineSpace", Kind::Text, "5", PutEditText<&F::EditFiveLineLSpace, L>, 66,
+     EditText<&F::EditFiveLineLSpace>},
+    {kMulti, "Count", Kind::Text, "5", PutEditText<&F::EditFiveLineCount, C>, 67,
+     EditText<&F::EditFiveLineCount>},
+    {kMulti, "PenStyle", Kind::Int, "0", PutIndex<&F::ComboBox3>, 68, IndexText<&F::ComboBox3>},
+    {kMulti, "PenSize", Kind::Text, "0.1", PutEditText<&F::EditLineSize, L>, 69, EditText<&F::EditLineSize>},
+    {kMulti, "LineCount", Kind::Text, "5", PutEditText<&F::EditLineCount1, C>, 70,
+     EditText<&F::EditLineCount1>},
+    {kMulti, "ExEnabled", Kind::Bool, "0", PutChecked<&F::CheckMultiline1>, 71,
+     CheckedText<&F::CheckMultiline1>},
+    {kMulti, "ExEnabled2", Kind::Bool, "0", PutChecked<&F::CheckMultiline2>, 72,
+     CheckedText<&F::CheckMultiline2>},
+    {kMulti, "ExColorCount", Kind::Text, "5", PutEditText<&F::Edit3, C>, 0, nullptr},
+    {kMulti, "ExColorCount", Kind::Int, "5", PutPosition<&F::UpDown2>, 74, WholeText<&F::Edit3, 2>},
+    {kMulti, "ExColor", Kind::Int, "255", PutColour<&F::ExColorPanel2>, 73, ColourText<&F::ExColorPanel2>},
+    {kMulti, "ExPenSize", Kind::Text, "0.1", PutEditText<&F::EditLineSizeEx, L>, 75,
+     EditText<&F::EditLineSizeEx>},
+    {kManuscript, "横", Kind::Int, "10", PutPosition<&F::UpDown3>, 76, PositionText<&F::UpDown3>},
+    {kManuscript, "縦", Kind::Int, "20", PutPosition<&F::UpDown4>, 77, PositionText<&F::UpDown4>},
+    {kManuscript, "中央", Kind::Int, "10", PutPosition<&F::UpDown5>, 78, PositionText<&F::UpDown5>},
+    {kManuscript, "サイズ指定", Kind::Bool, "0", PutChecked<&F::CheckBox3>, 79, CheckedText<&F::CheckBox3>},
+    {kManuscript, "サイズ", Kind::Int, "10", PutCellSize, 80, WholeText<&F::Edit7, 10>},
+    {kManuscript, "CenterString", Kind::Text, "", PutEditText<&F::Edit28>, 81, EditText<&F::Edit28>},
+    {kManuscript, "CenterFontName", Kind::Text, "ＭＳ ゴシック", PutFontName<&F::FontDialog1>, 82,
+     FontName<&F::FontDialog1>},
+    {kManuscript, "CenterFontSize", Kind::Int, "6", PutFontSize<&F::FontDialog1>, 83,
+     FontSize<&F::FontDialog1>},
+    {kManuscript, "CenterFontStyle", Kind::Int, "0", PutFontStyle<&F::FontDialog1>, 84,
+     FontStyle<&F::FontDialog1>},
+    {kManuscript, "CenterFontColor", Kind::Int, "0", PutFontColour<&F::FontDialog1>, 85,
+     FontColour<&F::FontDialog1>},
+    {kLog, "Type", Kind::Int, "0", PutIndex<&F::ComboBox4>, 86, IndexText<&F::ComboBox4>},
+    {kLog, "Xsmall", Kind::Text, "1", PutEditText<&F::Edit8, L>, 87, EditText<&F::Edit8>},
+    {kLog, "Xcount", Kind::Text, "5", PutEditText<&F::Edit12, C>, 88, EditText<&F::Edit12>},
+    {kLog, "Ysmall", Kind::Text, "1", PutEditText<&F::Edit9, L>, 89, EditText<&F::Edit9>},
+    {kLog, "Ycount", Kind::Text, "5", PutEditText<&F::Edit11, C>, 90, EditText<&F::Edit11>},
+    {kLog, "倍率", Kind::Text, "1.3", PutEditText<&F::Edit10>, 91, EditText<&F::Edit10>},
+    {kLog, "定数", Kind::Text, "0.3", PutEditText<&F::Edit20>, 92, EditText<&F::Edit20>},
+    {kLog, "CheckX", Kind::Bool, "0", PutChecked<&F::CheckBox6>, 93, CheckedText<&F::CheckBox6>},
+    {kLog, "CheckY", Kind::Bool, "0", PutChecked<&F::CheckBox7>, 94, CheckedText<&F::CheckBox7>},
+    {kLog, "Option", Kind::Bool, "1", PutLogOption, 95, LogOption},
+    {kGrid, "CountX", Kind::Int, "50", PutPosition<&F::UpDown9>, 96, PositionText<&F::UpDown9>},
+    {kGrid, "CountY", Kind::Int, "50", PutPosition<&F::UpDown10>, 97, PositionText<&F::UpDown10>},
+    {kGrid, "SizeX", Kind::Text, "0.5", PutEditText<&F::Edit16, L>, 98, EditText<&F::Edit16>},
+    {kGrid, "SizeY", Kind::Text, "0.5", PutEditText<&F::Edit17, L>, 99, EditText<&F::Edit17>},
+    {kGrid, "Space", Kind::Text, "5.0", PutEditText<&F::Edit18, L>, 100, EditText<&F::Edit18>},
+    {kGrid, "中抜き", Kind::Bool, "0", PutChecked<&F::CheckBox4>, 101, CheckedText<&F::CheckBox4>},
+    {kGrid, "斜交い", Kind::Bool, "0", PutChecked<&F::CheckBox5>, 102, CheckedText<&F::CheckBox5>},
+    {kSlant, "CountX", Kind::Int, "10", PutPosition<&F::UpDown12>, 103, PositionText<&F::UpDown12>},
+    {kSlant, "CountY", Kind::Int, "10", PutPosition<&F::UpDown13>, 104, PositionText<&F::UpDown13>},
+    {kSlant, "Length", Kind::Text, "10", PutEditText<&F::Edit13, L>, 105, EditText<&F::Edit13>},
+    {kSlant, "Type", Kind::Int, "0", PutIndex<&F::ComboBox7>, 106, IndexText<&F::ComboBox7>},
+    {kSlant, "方向", Kind::Bool, "0", PutChecked<&F::CheckBox8>, 107, CheckedText<&F::CheckBox8>},
+    {kArc, "直径", Kind::Text, "100", PutEditText<&F::Edit24, L>, 108, EditText<&F::Edit24>},
+    {kArc, "N重", Kind::Text, "1", PutEditText<&F::Edit25, C>, 109, EditText<&F::Edit25>},
+    {kArc, "分割数", Kind::Text, "0", PutEditText<&F::Edit26, C>, 110, EditText<&F::Edit26>},
+    {kArc, "線種1", Kind::Int, "0", PutIndex<&F::ComboBox5>, 111, IndexText<&F::ComboBox5>},
+    {kArc, "線種2", Kind::Int, "0", PutIndex<&F::ComboBox9>, 112, IndexText<&F::ComboBox9>},
+};
+
+Stored ReadKey(TForm1* f, TIniFile* ini, const Key& k) {
+    const AnsiString def = k.defaultOf ? k.defaultOf(f) : AnsiString(k.defaultText);
+    Stored v;
+    switch (k.kind) {
+    case Kind::Int:
+        v.Int = ini->ReadInteger(k.section, k.name, StrToInt(def));
+        break;
+    case Kind::Bool:
+        v.Int = ini->ReadBool(k.section, k.name, def == "1") ? 1 : 0;
+        break;
+    case Kind::Float:
+        v.Float = ini->ReadFloat(k.section, k.name, StrToFloat(def));
+        break;
+    case Kind::Text:
+        v.Text = ini->ReadString(k.section, k.name, def);
+        break;
+    }
+    return v;
 }
 } // namespace
 
 void TForm1::ReadSettings() {
-    TIniFile* ini = IniFile;
     SettingsRead = true;
-    // Each row runs on its own: an error that a change handler raises ends that row only, so
-    // every stored setting is read and the exit writes back nothing that was not. The first
-    // error is shown once the window is created.
-    auto row = [this](auto&& read) {
-        try {
-            read();
-        } catch (...) {
-            if (!SettingsReadError) SettingsReadError = std::current_exception();
-        }
-    };
-    // The colour scheme first, its menu check, and the settings panel's headings.
-    row([&] {
-        const int skin = ini->ReadInteger(kMain, "Skin", 1);
-        TMenuItem* skins[] = {Skin0, Skin1, Skin2, Skin3, Skin4, Skin5};
-        for (TMenuItem* m : skins)
-            m->SetChecked(false);
-        if (skin >= 0 && skin <= 5) skins[skin]->SetChecked(true);
-        ApplySkinScheme(skin >= 0 && skin <= 5 ? skin : 0);
-        Skin->SetTag(skin);
-    });
-    row([&] {
-        struct Heading {
-            TLabel* label;
-            TGroupBox* group;
-        };
-        for (const Heading& h :
-             {Heading{Label41, GroupBox3}, Heading{Label42, GroupBox2}, Heading{Label43, GroupBox6},
-              Heading{Label44, GroupBox5}, Heading{Label45, GroupBox8}}) {
-            h.label->SetTransparent(false);
-            h.label->SetColor(h.group->Visible() ? clActiveCaption : clInactiveCaption);
-            h.label->Font()->SetColor(h.group->Visible() ? clCaptionText : clInactiveCaptionText);
-            h.label->SetCaption("  " + h.label->Caption());
-        }
-    });
-    // The window, inside the work area of the screen nearest its stored corner.
-    row([&] {
-        const TRect r = WindowWithinScreens(
-            ini->ReadInteger(kMain, "Left", 0), ini->ReadInteger(kMain, "Top", 0),
-            ini->ReadInteger(kMain, "Width", 768), ini->ReadInteger(kMain, "Height", 576));
-        SetWidth(r.Width());
-        SetHeight(r.Height());
-        SetTop(r.Top);
-        SetLeft(r.Left);
-    });
-    // The paper kind, the window state and two of the bars. A window that starts minimised may
-    // have nothing to bring it back: it starts normal.
-    row([&] { PageControl1->SetActivePageIndex(ini->ReadInteger(kMain, "PrintTypeIndex", 0)); });
-    row([&] { SetWindowState(ini->ReadInteger(kMain, "WindowState", 0) == 2 ? wsMaximized : wsNormal); });
-    row([&] { ToolBar2->SetTop(ini->ReadInteger(kMain, "MenuBar_Top", 2)); });
-    row([&] { ToolBar2->SetLeft(ini->ReadInteger(kMain, "MenuBar_Left", 167)); });
-    row([&] { ToolBar3->SetTop(ini->ReadInteger(kMain, "ZoomBar_Top", 2)); });
-    row([&] { ToolBar3->SetLeft(ini->ReadInteger(kMain, "ZoomBar_Left", 398)); });
-    row([&] {
-        ToolBar3->SetVisible(ini->ReadBool(kMain, "ZoomBar_Visible", true));
-        MenuViewZoom->SetChecked(ToolBar3->Visible());
-    });
-    // The background picture, its millimetres within reach of the paper, loaded and turned.
-    row([&] {
-        BGImage = ini->ReadString(kMain, "BGImage", "");
-        Edit23->SetText(BGImage);
-    });
-    row([&] { BGAlpha = ini->ReadInteger(kMain, "BGAlpha", 127); });
-    row([&] { BGWidth = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGWidth", 100.0), 100.0); });
-    row([&] { BGHeight = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGHeight", 100.0), 100.0); });
-    row([&] { BGLeft = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGLeft", 0.0), 0.0); });
-    row([&] { BGTop = PictureMmWithinReach(this, ini->ReadFloat(kMain, "BGTop", 0.0), 0.0); });
-    row([&] { BGRoted = ini->ReadInteger(kMain, "BGRoted", 0); });
-    row([&] { Edit21->SetText(FloatToStr(BGWidth)); });
-    row([&] { Edit22->SetText(FloatToStr(BGHeight)); });
-    row([&] { Edit39->SetText(FloatToStr(BGLeft)); });
-    row([&] { Edit40->SetText(FloatToStr(BGTop)); });
-    row([&] { TrackBar1->SetPosition(BGAlpha); });
-    row([&] { RestoreBackgroundPicture(); });
-    // The print bar, then the three bars held on the control bar.
-    row([&] { ToolBar1->SetTop(ini->ReadInteger(kMain, "PrintBar_Top", 2)); });
-    row([&] { ToolBar1->SetLeft(ini->ReadInteger(kMain, "PrintBar_Left", 11)); });
-    row([&] {
-        ToolBar1->SetVisible(ini->ReadBool(kMain, "PrintBar_Visible", true));
-        MenuViewPrint->SetChecked(ToolBar1->Visible());
-    });
-    row([&] { PlaceToolBarsOnControlBar(this); });
-    // The margins, through the margin boxes' handler. Here and below, numbers for
-    // millimetre boxes and counts are held within what the paper can show.
-    const AnsiString minY = TwoDigitText(PhysOffsetY / PxPerMmY), minX = TwoDigitText(PhysOffsetX / PxPerMmX);
-    row([&] { eSpaceT->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Top", minY))); });
-    row([&] { eSpaceL->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Left", minX))); });
-    row([&] { eSpaceR->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Right", minX))); });
-    row([&] { eSpaceB->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSpace, "Bottom", minY))); });
-    // Zoom and the two window options.
-    // A stored zoom that names no item of the list reads as the default, 40 %.
-    row([&] {
-        const int zoom = ini->ReadInteger(kMain, "Zoom", 5);
-        ComboBox1->SetItemIndex(zoom >= 0 && zoom < ComboBox1->ItemCount() ? zoom : 5);
-    });
-    row([&] {
-        CriticalFocus = ini->ReadBool(kMain, "CriticalFocus", true);
-        CriticalFocus1->SetChecked(CriticalFocus);
-    });
-    row([&] {
-        TransparentClose = ini->ReadBool(kMain, "TransparentClose", true);
-        CheckTransparentClose1->SetChecked(TransparentClose);
-    });
-    // The mark and the colours; the mark no larger than the paper.
-    row([&] { TntEdit1->SetText(ini->ReadString(kMark, "Char", "▼")); });
-    row([&] {
-        switch (ini->ReadInteger(kMark, "Pos", 0)) {
-        case 0:
-            RadioButton11->SetChecked(true);
-            break;
-        case 1:
-            RadioButton7->SetChecked(true);
-            break;
-        case 2:
-            RadioButton9->SetChecked(true);
-            break;
-        case 3:
-            RadioButton10->SetChecked(true);
-            break;
-        case 4:
-            RadioButton8->SetChecked(true);
-            break;
-        default:
-            break;
-        }
-    });
-    row([&] { FontDialog3->Font()->SetSize(FontSizeWithinPaper(this, ini->ReadInteger(kMark, "Size", 3))); });
-    row([&] { FontDialog3->Font()->SetColor(ini->ReadInteger(kMark, "Color", 0)); });
-    row([&] {
-        ColorDialog1->SetColor(ini->ReadInteger(kColor, "Pen", 0));
-        SetLineColor(ColorDialog1->Color());
-    });
-    row([&] {
-        PaperColor = ini->ReadInteger(kColor, "Paper", 16777215);
-        Panel1->SetColor(PaperColor);
-    });
-    // The page number.
-    row([&] { CheckBox2->SetChecked(ini->ReadBool(kPageNumber, "Enabled", false)); });
-    row([&] { ReadFont(this, ini, kPageNumber, "Font", FontDialog2->Font()); });
-    // The frame.
-    row([&] { HeadText1->SetText(ini->ReadString(kHeader, "HeadText1", "")); });
-    row([&] { HeadText2->SetText(ini->ReadString(kHeader, "HeadText2", "")); });
-    row([&] { HeadCheck1->SetChecked(ini->ReadBool(kHeader, "Check1", false)); });
-    row([&] { CheckBoxHeader->SetChecked(ini->ReadBool(kHeader, "Enabled", false)); });
-    row([&] {
-        FrameIndex = ini->ReadInteger(kHeader, "FrameIndex", 1);
-        if (FrameIndex == 1) FrameRadio1->SetChecked(true);
-        if (FrameIndex == 2) FrameRadio2->SetChecked(true);
-        if (FrameIndex == 3) FrameRadio3->SetChecked(true);
-    });
-    row([&] {
-        EditFrameScale1->SetText(
-            MillimetreTextWithinPaper(this, ini->ReadString(kHeader, "FrameScalemm", "5")));
-    });
-    row([&] { CheckScale1->SetChecked(ini->ReadBool(kHeader, "Scale1Used", true)); });
-    row([&] { CheckScale2->SetChecked(ini->ReadBool(kHeader, "Scale2Used", true)); });
-    row([&] { CheckScale3->SetChecked(ini->ReadBool(kHeader, "Scale3Used", true)); });
-    row([&] { CheckScale4->SetChecked(ini->ReadBool(kHeader, "Scale4Used", true)); });
-    // Graph paper.
-    row([&] { UpDown6->SetPosition(ini->ReadInteger(kGraph, "XPX", 16)); });
-    row([&] { UpDown7->SetPosition(ini->ReadInteger(kGraph, "YPX", 16)); });
-    row([&] { eMmX->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "Xmm", "10.0"))); });
-    row([&] { eMmY->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "Ymm", "10.0"))); });
-    row([&] { GraphPenStyle->SetItemIndex(ini->ReadInteger(kGraph, "PenStyle", 0)); });
-    row([&] { CheckGraphPaper1->SetChecked(ini->ReadBool(kGraph, "ExEnabled", true)); });
-    row([&] { Edit1->SetText(CountTextWithinPaper(this, ini->ReadString(kGraph, "ExColorCount", "5"))); });
-    row([&] { Edit27->SetText(CountTextWithinPaper(this, ini->ReadString(kGraph, "ExColorCountY", "5"))); });
-    row([&] { UpDown1->SetPosition(ini->ReadInteger(kGraph, "ExColorCount", 5)); });
-    row([&] { UpDown11->SetPosition(ini->ReadInteger(kGraph, "ExColorCountY", 5)); });
-    row([&] { ExColorPanel1->SetColor(ini->ReadInteger(kGraph, "ExColor", 255)); });
-    row([&] { ExColorPanel1Y->SetColor(ini->ReadInteger(kGraph, "ExColorY", 255)); });
-    row([&] { ComboBox8->SetItemIndex(ini->ReadInteger(kGraph, "ExPenStyle", 0)); });
-    row([&] {
-        Edit32->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "LineWidth", "0.05")));
-    });
-    row([&] {
-        Edit33->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGraph, "LineWidthEx", "0.5")));
-    });
-    // Multi-line paper.
-    row([&] {
-        EditFiveLineSpace->SetText(
-            MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "interval", "20")));
-    });
-    row([&] {
-        EditFiveLineLSpace->SetText(
-            MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "LineSpace", "5")));
-    });
-    row([&] {
-        EditFiveLineCount->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "Count", "5")));
-    });
-    row([&] { ComboBox3->SetItemIndex(ini->ReadInteger(kMulti, "PenStyle", 0)); });
-    row([&] {
-        EditLineSize->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "PenSize", "0.1")));
-    });
-    row([&] {
-        EditLineCount1->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "LineCount", "5")));
-    });
-    row([&] { CheckMultiline1->SetChecked(ini->ReadBool(kMulti, "ExEnabled", false)); });
-    row([&] { CheckMultiline2->SetChecked(ini->ReadBool(kMulti, "ExEnabled2", false)); });
-    row([&] { Edit3->SetText(CountTextWithinPaper(this, ini->ReadString(kMulti, "ExColorCount", "5"))); });
-    row([&] { UpDown2->SetPosition(ini->ReadInteger(kMulti, "ExColorCount", 5)); });
-    row([&] { ExColorPanel2->SetColor(ini->ReadInteger(kMulti, "ExColor", 255)); });
-    row([&] {
-        EditLineSizeEx->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kMulti, "ExPenSize", "0.1")));
-    });
-    // Manuscript paper.
-    row([&] { UpDown3->SetPosition(ini->ReadInteger(kManuscript, "横", 10)); });
-    row([&] { UpDown4->SetPosition(ini->ReadInteger(kManuscript, "縦", 20)); });
-    row([&] { UpDown5->SetPosition(ini->ReadInteger(kManuscript, "中央", 10)); });
-    row([&] { CheckBox3->SetChecked(ini->ReadBool(kManuscript, "サイズ指定", false)); });
-    row([&] {
-        Edit7->SetText(
-            MillimetreTextWithinPaper(this, IntToStr(ini->ReadInteger(kManuscript, "サイズ", 10))));
-    });
-    row([&] { Edit28->SetText(ini->ReadString(kManuscript, "CenterString", "")); });
-    row([&] { ReadFont(this, ini, kManuscript, "CenterFont", FontDialog1->Font()); });
-    // Log paper. One key has always been read from "Logpaper"; names compare without case.
-    row([&] { ComboBox4->SetItemIndex(ini->ReadInteger(kLog, "Type", 0)); });
-    row([&] { Edit8->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kLog, "Xsmall", "1"))); });
-    row([&] { Edit12->SetText(CountTextWithinPaper(this, ini->ReadString(kLog, "Xcount", "5"))); });
-    row([&] { Edit9->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kLog, "Ysmall", "1"))); });
-    row([&] { Edit11->SetText(CountTextWithinPaper(this, ini->ReadString(kLog, "Ycount", "5"))); });
-    row([&] { Edit10->SetText(ini->ReadString(kLog, "倍率", "1.3")); });
-    row([&] { Edit20->SetText(ini->ReadString("Logpaper", "定数", "0.3")); });
-    row([&] { CheckBox6->SetChecked(ini->ReadBool(kLog, "CheckX", false)); });
-    row([&] { CheckBox7->SetChecked(ini->ReadBool(kLog, "CheckY", false)); });
-    row([&] {
-        RadioButton5->SetChecked(ini->ReadBool(kLog, "Option", true));
-        RadioButton6->SetChecked(!RadioButton5->Checked());
-    });
-    // Grid.
-    row([&] { UpDown9->SetPosition(ini->ReadInteger(kGrid, "CountX", 50)); });
-    row([&] { UpDown10->SetPosition(ini->ReadInteger(kGrid, "CountY", 50)); });
-    row([&] { Edit16->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "SizeX", "0.5"))); });
-    row([&] { Edit17->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "SizeY", "0.5"))); });
-    row([&] { Edit18->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kGrid, "Space", "5.0"))); });
-    row([&] { CheckBox4->SetChecked(ini->ReadBool(kGrid, "中抜き", false)); });
-    row([&] { CheckBox5->SetChecked(ini->ReadBool(kGrid, "斜交い", false)); });
-    // Slanted paper.
-    row([&] { UpDown12->SetPosition(ini->ReadInteger(kSlant, "CountX", 10)); });
-    row([&] { UpDown13->SetPosition(ini->ReadInteger(kSlant, "CountY", 10)); });
-    row([&] { Edit13->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kSlant, "Length", "10"))); });
-    row([&] { ComboBox7->SetItemIndex(ini->ReadInteger(kSlant, "Type", 0)); });
-    row([&] { CheckBox8->SetChecked(ini->ReadBool(kSlant, "方向", false)); });
-    // Arcs.
-    row([&] { Edit24->SetText(MillimetreTextWithinPaper(this, ini->ReadString(kArc, "直径", "100"))); });
-    row([&] { Edit25->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "N重", "1"))); });
-    row([&] { Edit26->SetText(CountTextWithinPaper(this, ini->ReadString(kArc, "分割数", "0"))); });
-    row([&] { ComboBox5->SetItemIndex(ini->ReadInteger(kArc, "線種1", 0)); });
-    row([&] { ComboBox9->SetItemIndex(ini->ReadInteger(kArc, "線種2", 0)); });
+    // A file that is there but cannot be read is said once, at start. This run's settings did
+    // not come from it, so the exit leaves it alone and says nothing more.
+    SettingsFileFailure = IniFile->ReadFailure();
+    if (!SettingsFileFailure.empty() && !SettingsReadError)
+        SettingsReadError = std::make_exception_ptr(EIniFileException(SettingsFileFailure));
+    ReadPass pass;
+    pass.firstError = &SettingsReadError;
+    for (const Key& k : kKeys) {
+        if (k.put) pass.Guarded([&] { k.put(this, pass, ReadKey(this, IniFile, k)); });
+        if (k.then) pass.Guarded([&] { k.then(this, pass); });
+    }
 }
 
 void TForm1::WriteSettings() {
-    TIniFile* ini = IniFile;
-    if (WindowState() == wsNormal) {
-        ini->WriteInteger(kMain, "Width", Width());
-        ini->WriteInteger(kMain, "Height", Height());
-        ini->WriteInteger(kMain, "Top", Top());
-        ini->WriteInteger(kMain, "Left", Left());
-    }
-    ini->WriteInteger(kMain, "WindowState", static_cast<int>(WindowState()));
-    ini->WriteInteger(kMain, "PrintTypeIndex", PageControl1->ActivePageIndex());
-    ini->WriteInteger(kMain, "MenuBar_Top", ToolBar2->Top());
-    ini->WriteInteger(kMain, "MenuBar_Left", ToolBar2->Left());
-    ini->WriteInteger(kMain, "ZoomBar_Top", ToolBar3->Top());
-    ini->WriteInteger(kMain, "ZoomBar_Left", ToolBar3->Left());
-    ini->WriteBool(kMain, "ZoomBar_Visible", ToolBar3->Visible());
-    ini->WriteInteger(kMain, "PrintBar_Top", ToolBar1->Top());
-    ini->WriteInteger(kMain, "PrintBar_Left", ToolBar1->Left());
-    ini->WriteBool(kMain, "PrintBar_Visible", ToolBar1->Visible());
-    ini->WriteString(kMain, "BGImage", BGImage);
-    ini->WriteInteger(kMain, "BGAlpha", BGAlpha);
-    ini->WriteFloat(kMain, "BGWidth", BGWidth);
-    ini->WriteFloat(kMain, "BGHeight", BGHeight);
-    ini->WriteInteger(kMain, "BGRoted", BGRoted);
-    ini->WriteFloat(kMain, "BGLeft", BGLeft);
-    ini->WriteFloat(kMain, "BGTop", BGTop);
-
-    ini->WriteString(kSpace, "Top", eSpaceT->Text());
-    ini->WriteString(kSpace, "Left", eSpaceL->Text());
-    ini->WriteString(kSpace, "Right", eSpaceR->Text());
-    ini->WriteString(kSpace, "Bottom", eSpaceB->Text());
-
-    ini->WriteInteger(kMain, "Zoom", ComboBox1->ItemIndex());
-    ini->WriteInteger(kMain, "Skin", Skin->Tag());
-    ini->WriteBool(kMain, "CriticalFocus", CriticalFocus);
-    ini->WriteBool(kMain, "TransparentClose", TransparentClose);
-    ini->WriteBool(kMain, "UpdateCheck", CheckUpdate1->Checked());
-
-    ini->WriteString(kMark, "Char", TntEdit1->Text());
-    ini->WriteInteger(kMark, "Pos", MarkPos);
-    ini->WriteInteger(kMark, "Size", FontDialog3->Font()->Size());
-    ini->WriteInteger(kMark, "Color", FontDialog3->Font()->Color());
-
-    ini->WriteBool(kPageNumber, "Enabled", CheckBox2->Checked());
-    WriteFont(ini, kPageNumber, "Font", FontDialog2->Font());
-
-    ini->WriteString(kHeader, "HeadText1", HeadText1->Text());
-    ini->WriteString(kHeader, "HeadText2", HeadText2->Text());
-    ini->WriteBool(kHeader, "Enabled", CheckBoxHeader->Checked());
-    ini->WriteBool(kHeader, "Check1", HeadCheck1->Checked());
-    ini->WriteInteger(kHeader, "FrameIndex", FrameIndex);
-    ini->WriteString(kHeader, "FrameScalemm", EditFrameScale1->Text());
-    ini->WriteBool(kHeader, "Scale1Used", CheckScale1->Checked());
-    ini->WriteBool(kHeader, "Scale2Used", CheckScale2->Checked());
-    ini->WriteBool(kHeader, "Scale3Used", CheckScale3->Checked());
-    ini->WriteBool(kHeader, "Scale4Used", CheckScale4->Checked());
-
-    ini->WriteInteger(kColor, "Pen", ColorDialog1->Color());
-    ini->WriteInteger(kColor, "Paper", PaperColor);
-
-    ini->WriteString(kGraph, "XPX", eDotX->Text());
-    ini->WriteString(kGraph, "YPX", eDotY->Text());
-    ini->WriteString(kGraph, "Xmm", eMmX->Text());
-    ini->WriteString(kGraph, "Ymm", eMmY->Text());
-    ini->WriteInteger(kGraph, "PenStyle", GraphPenStyle->ItemIndex());
-    ini->WriteInteger(kGraph, "ExEnabled", CheckGraphPaper1->Checked() ? 1 : 0);
-    ini->WriteInteger(kGraph, "ExColor", ExColorPanel1->Color());
-    ini->WriteInteger(kGraph, "ExColorY", ExColorPanel1Y->Color());
-    ini->WriteInteger(kGraph, "ExColorCount", WholeOr(Edit1, 2));
-    ini->WriteInteger(kGraph, "ExColorCountY", WholeOr(Edit27, 2));
-    ini->WriteInteger(kGraph, "ExPenStyle", ComboBox8->ItemIndex());
-    ini->WriteString(kGraph, "LineWidth", Edit32->Text());
-    ini->WriteString(kGraph, "LineWidthEx", Edit33->Text());
-
-    ini->WriteString(kMulti, "interval", EditFiveLineSpace->Text());
-    ini->WriteString(kMulti, "LineSpace", EditFiveLineLSpace->Text());
-    ini->WriteString(kMulti, "Count", EditFiveLineCount->Text());
-    ini->WriteInteger(kMulti, "PenStyle", ComboBox3->ItemIndex());
-    ini->WriteString(kMulti, "PenSize", EditLineSize->Text());
-    ini->WriteString(kMulti, "LineCount", EditLineCount1->Text());
-    ini->WriteBool(kMulti, "ExEnabled", CheckMultiline1->Checked());
-    ini->WriteBool(kMulti, "ExEnabled2", CheckMultiline2->Checked());
-    ini->WriteInteger(kMulti, "ExColor", ExColorPanel2->Color());
-    ini->WriteInteger(kMulti, "ExColorCount", WholeOr(Edit3, 2));
-    ini->WriteString(kMulti, "ExPenSize", EditLineSizeEx->Text());
-
-    ini->WriteInteger(kManuscript, "横", UpDown3->Position());
-    ini->WriteInteger(kManuscript, "縦", UpDown4->Position());
-    ini->WriteInteger(kManuscript, "中央", UpDown5->Position());
-    ini->WriteInteger(kManuscript, "サイズ指定", CheckBox3->Checked() ? 1 : 0);
-    ini->WriteInteger(kManuscript, "サイズ", WholeOr(Edit7, 10));
-    ini->WriteString(kManuscript, "CenterString", Edit28->Text());
-    WriteFont(ini, kManuscript, "CenterFont", FontDialog1->Font());
-
-    ini->WriteInteger(kLog, "Type", ComboBox4->ItemIndex());
-    ini->WriteString(kLog, "Xsmall", Edit8->Text());
-    ini->WriteString(kLog, "Xcount", Edit12->Text());
-    ini->WriteString(kLog, "Ysmall", Edit9->Text());
-    ini->WriteString(kLog, "Ycount", Edit11->Text());
-    ini->WriteString(kLog, "倍率", Edit10->Text());
-    ini->WriteString(kLog, "定数", Edit20->Text());
-    ini->WriteBool(kLog, "CheckX", CheckBox6->Checked());
-    ini->WriteBool(kLog, "CheckY", CheckBox7->Checked());
-    ini->WriteBool(kLog, "Option", RadioButton5->Checked());
-
-    ini->WriteInteger(kGrid, "CountX", UpDown9->Position());
-    ini->WriteInteger(kGrid, "CountY", UpDown10->Position());
-    ini->WriteString(kGrid, "SizeX", Edit16->Text());
-    ini->WriteString(kGrid, "SizeY", Edit17->Text());
-    ini->WriteString(kGrid, "Space", Edit18->Text());
-    ini->WriteBool(kGrid, "中抜き", CheckBox4->Checked());
-    ini->WriteBool(kGrid, "斜交い", CheckBox5->Checked());
-
-    ini->WriteInteger(kSlant, "CountX", UpDown12->Position());
-    ini->WriteInteger(kSlant, "CountY", UpDown13->Position());
-    ini->WriteString(kSlant, "Length", Edit13->Text());
-    ini->WriteInteger(kSlant, "Type", ComboBox7->ItemIndex());
-    ini->WriteBool(kSlant, "方向", CheckBox8->Checked());
-
-    ini->WriteString(kArc, "直径", Edit24->Text());
-    ini->WriteString(kArc, "N重", Edit25->Text());
-    ini->WriteString(kArc, "分割数", Edit26->Text());
-    ini->WriteInteger(kArc, "線種1", ComboBox5->ItemIndex());
-    ini->WriteInteger(kArc, "線種2", ComboBox9->ItemIndex());
+    if (!SettingsFileFailure.empty()) return;
+    std::vector<const Key*> order;
+    for (const Key& k : kKeys)
+        if (k.written > 0 && (!k.normalWindowOnly || WindowState() == wsNormal)) order.push_back(&k);
+    std::sort(order.begin(), order.end(), [](const Key* a, const Key* b) { return a->written < b->written; });
+    for (const Key* k : order)
+        IniFile->WriteString(k->section, k->name, k->text(this));
 }

@@ -355,6 +355,7 @@ class TForm1 : public TForm {
   private:
     bool SettingsRead = false;            // the read pass has run: the exit may write the file
     std::exception_ptr SettingsReadError; // the first error of the read pass, shown after creation
+    AnsiString SettingsFileFailure;       // why the settings file could not be read; it is then kept
     void BuildMenus();
     void BuildToolBars();
     void BuildStatusBar();

@@ -39,6 +39,96 @@ bool WriteAll(int fd, const std::string& data) {
     return true;
 }
 
+// Why a file that exists could not be opened for reading.
+std::string OpenFailure(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "読み取りが許可されていません";
+    case ELOOP:
+        return "シンボリックリンクが循環しています";
+    case EISDIR:
+        return "フォルダーです";
+    default:
+        return "開けません（エラー番号 " + std::to_string(error) + "）";
+    }
+}
+
+std::string NotAFile(mode_t mode) {
+    if (S_ISDIR(mode)) return "フォルダーです";
+    if (S_ISFIFO(mode)) return "名前付きパイプです";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "デバイスです";
+    if (S_ISSOCK(mode)) return "ソケットです";
+    return "通常のファイルではありません";
+}
+
+std::string TooLarge() {
+    return "1 MiB を超えています";
+}
+
+bool IsUtf8(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const size_t n = c < 0x80             ? 1
+                         : (c & 0xE0) == 0xC0 ? 2
+                         : (c & 0xF0) == 0xE0 ? 3
+                         : (c & 0xF8) == 0xF0 ? 4
+                                              : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+// The file's lines, whatever its line ends: LF, CR LF, CR alone, or CR CR LF (a CR LF file whose
+// line ends were converted once more). A UTF-8 byte-order mark is dropped; the text after it is
+// UTF-8, taken into code page 932 as the file is written.
+std::vector<std::string> SplitLines(std::string data) {
+    static const std::string kBom = "\xEF\xBB\xBF";
+    bool utf8 = false;
+    if (data.compare(0, kBom.size(), kBom) == 0) {
+        data.erase(0, kBom.size());
+        utf8 = IsUtf8(data);
+    }
+    std::vector<std::string> lines;
+    size_t p = 0;
+    while (p < data.size()) {
+        size_t e = data.find_first_of("\r\n", p);
+        if (e == std::string::npos) e = data.size();
+        lines.push_back(utf8 ? Utf8ToCp932(data.substr(p, e - p)) : data.substr(p, e - p));
+        if (e < data.size() && data[e] == '\r') {
+            size_t q = e;
+            while (q < data.size() && data[q] == '\r')
+                ++q;
+            // CRs before an LF all end this one line; a CR on its own ends a line by itself.
+            e = q < data.size() && data[q] == '\n' ? q : e;
+        }
+        p = e + 1;
+    }
+    return lines;
+}
+
+// Where a write to Path lands: the end of its chain of symbolic links, also when that end does
+// not exist yet, so that a link to a settings file kept elsewhere stays a link.
+std::string LinkTarget(const std::string& path) {
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+        std::string target = real;
+        std::free(real);
+        return target;
+    }
+    std::string at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::string to(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(at.c_str(), to.data(), to.size());
+        if (n < 0) return at; // not a link (or nothing there): the write lands here
+        to.resize(static_cast<size_t>(n));
+        at = to[0] == '/' ? to : ExtractFilePath(at) + to;
+    }
+    return path; // a loop: the file was not read either, so no write gets here
+}
+
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -54,11 +144,18 @@ TIniFile::Stamp TIniFile::StampOf(const AnsiString& path) {
     if (::stat(path.c_str(), &st) != 0) return Stamp{};
     return Stamp{static_cast<long long>(st.st_dev), static_cast<long long>(st.st_ino),
                  static_cast<long long>(st.st_size),
-                 static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
+                 static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
+                 static_cast<long long>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec};
 }
 
 void TIniFile::WriteFailed() const {
     throw EIniFileException(fileName_ + " に書き込めません");
+}
+
+AnsiString TIniFile::ReadFailure() {
+    Refresh();
+    if (failure_.empty()) return "";
+    return fileName_ + " を読み込めません（" + failure_ + "）。このファイルには設定を保存しません";
 }
 
 void TIniFile::Refresh() {
@@ -72,53 +169,39 @@ void TIniFile::Refresh() {
 
 void TIniFile::Load() {
     lines_.clear();
-    unreadable_ = false;
+    failure_.clear();
     // Not blocking: a pipe put in the file's place must not stop the program.
     const int fd = ::open(fileName_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        unreadable_ = errno != ENOENT;
+        if (errno != ENOENT) failure_ = OpenFailure(errno);
         return;
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > static_cast<off_t>(kMaxFileBytes)) {
-        ::close(fd);
-        unreadable_ = true;
-        return;
+    if (::fstat(fd, &st) != 0) {
+        failure_ = OpenFailure(errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        failure_ = NotAFile(st.st_mode);
+    } else if (st.st_size > static_cast<off_t>(kMaxFileBytes)) {
+        failure_ = TooLarge();
     }
     std::string data;
     char buf[65536];
-    for (;;) {
+    while (failure_.empty()) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) unreadable_ = true;
+        if (n < 0) failure_ = "読み込みの途中でエラーが起きました";
         if (n <= 0) break;
         data.append(buf, static_cast<size_t>(n));
-        if (data.size() > kMaxFileBytes) { // grown since it was measured
-            unreadable_ = true;
-            break;
-        }
+        if (data.size() > kMaxFileBytes) failure_ = TooLarge(); // grown since it was measured
     }
     ::close(fd);
-    if (unreadable_) return;
-    size_t p = 0;
-    while (p < data.size()) {
-        size_t e = data.find('\n', p);
-        if (e == std::string::npos) e = data.size();
-        std::string line = data.substr(p, e - p);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines_.push_back(std::move(line));
-        p = e + 1;
-    }
+    if (failure_.empty()) lines_ = SplitLines(data);
 }
 
 void TIniFile::Save() {
-    // Write beside the real file (through a link, to its target) and rename over it, so the
-    // file is either the old one or the new one, never a part.
-    std::string target = fileName_;
-    if (char* real = ::realpath(fileName_.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
+    // Write beside the real file (through a link, to its target, even one that does not exist
+    // yet) and rename over it, so the file is either the old one or the new one, never a part.
+    const std::string target = LinkTarget(fileName_);
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     // Checked as the effective user, the one the write would run as; a read-only file stays so.
@@ -139,7 +222,8 @@ void TIniFile::Save() {
 }
 
 void TIniFile::Commit(Lines lines) {
-    if (unreadable_) WriteFailed();
+    // A file that could not be read is not replaced: its content would be lost.
+    if (!failure_.empty()) throw EIniFileException(ReadFailure());
     if (lines == lines_) return; // the file already says so
     if (updating_ > 0) {
         lines_.swap(lines);

@@ -5,8 +5,11 @@
 // stored as its nearest code page 932 text, as before, and exactly in a companion key of the
 // same name followed by ".utf8" (percent-encoded UTF-8); the companion is believed only while
 // the plain key still holds the text it was written beside, so a file changed by a program
-// that does not know companions reads as that program left it. Only a regular file of at most
-// 1 MiB is read; anything else (a pipe, a device, a huge file) reads as empty and is not replaced.
+// that does not know companions reads as that program left it. Lines may end in LF, CR LF, CR or
+// CR CR LF, and a UTF-8 byte-order mark may lead (the text is then UTF-8); the file is always
+// written in code page 932 with CR LF. Only a regular file of at most 1 MiB is read; anything
+// else (a folder, a pipe, a device, a huge file) reads as empty and is not replaced. A write
+// through a symbolic link replaces the link's target, also one that does not exist yet.
 #pragma once
 
 #include "Classes.h"
@@ -25,7 +28,8 @@ class TIniFile : public TObject {
     bool ReadBool(const AnsiString& Section, const AnsiString& Ident, bool Default);
     double ReadFloat(const AnsiString& Section, const AnsiString& Ident, double Default);
 
-    // EIniFileException "<file> に書き込めません" when the file cannot be written. The file is
+    // EIniFileException "<file> に書き込めません" when the file cannot be written, and with the
+    // ReadFailure text when it is there but could not be read (it is then left alone). The file is
     // replaced atomically (written beside it, then renamed), so it is never left half-written.
     // Between BeginUpdate and EndUpdate the writes are kept and EndUpdate replaces the file
     // once (raising the error then); the file is not read again in between.
@@ -33,6 +37,10 @@ class TIniFile : public TObject {
     void WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value);
     void WriteBool(const AnsiString& Section, const AnsiString& Ident, bool Value);    // "1" / "0"
     void WriteFloat(const AnsiString& Section, const AnsiString& Ident, double Value); // FloatToStr
+
+    // Empty while the file reads (or is missing); else "<file> を読み込めません（<why>）…", the
+    // message a write then raises instead of replacing the file.
+    AnsiString ReadFailure();
 
     void BeginUpdate();
     void EndUpdate();
@@ -44,9 +52,10 @@ class TIniFile : public TObject {
     void DeleteKey(const AnsiString& Section, const AnsiString& Ident);
 
   private:
-    // Identity of the file as last read or written; a change means another writer replaced it.
+    // Identity of the file as last read or written; a change means another writer replaced it
+    // (or its permissions changed, which may make it readable or not).
     struct Stamp {
-        long long dev = -1, ino = -1, size = -1, mtimeNs = -1;
+        long long dev = -1, ino = -1, size = -1, mtimeNs = -1, ctimeNs = -1;
         bool operator==(const Stamp&) const = default;
     };
     static Stamp StampOf(const AnsiString& path);
@@ -69,7 +78,7 @@ class TIniFile : public TObject {
     Lines lines_;
     Stamp stamp_;
     bool loaded_ = false;
-    bool unreadable_ = false; // present but not readable: it must not be replaced
-    int updating_ = 0;        // BeginUpdate depth
-    bool pending_ = false;    // writes kept for EndUpdate
+    std::string failure_;  // why a file that is there could not be read; it must not be replaced
+    int updating_ = 0;     // BeginUpdate depth
+    bool pending_ = false; // writes kept for EndUpdate
 };

@@ -263,17 +263,18 @@ TEST_F(BackgroundControlsTest, NumberEditsFillTheirFieldsOrFallBack) {
 
 TEST_F(BackgroundControlsTest, SizesAndOffsetsFarBeyondThePaperFallBackAndAreNotStored) {
     // With a picture shown, a size or offset with no pixel position raised an error at every
-    // rebuild and was stored for the next start. Ten A4 lengths (2970 mm) is the reach.
+    // rebuild and was stored for the next start. Ten lengths of the largest paper (A3, 4200 mm)
+    // is the reach, on the A4 printer too, so that a picture placed on A3 stays placed on A4.
     Choose(WriteBmp("far.bmp", 4, 3));
     for (const SizeEdit& c : SizeEdits()) {
-        for (const char* typed : {"9999999999", "-1e308", "2971"}) {
+        for (const char* typed : {"9999999999", "-1e308", "4201"}) {
             MarkPreviewStale();
             c.edit->UserSetText(typed);
             EXPECT_DOUBLE_EQ(*c.field, c.fallback) << c.edit->Name() << " " << typed;
             EXPECT_TRUE(PreviewRebuilt()) << c.edit->Name() << " " << typed;
         }
-        c.edit->UserSetText("-2970");
-        EXPECT_DOUBLE_EQ(*c.field, -2970) << c.edit->Name();
+        c.edit->UserSetText("-4200");
+        EXPECT_DOUBLE_EQ(*c.field, -4200) << c.edit->Name();
         c.edit->UserSetText("9999999999");
     }
     EXPECT_TRUE(ShownMessages().empty());

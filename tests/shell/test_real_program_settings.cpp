@@ -89,9 +89,9 @@ TEST_F(RealProgramTest, HostileSettingsFilesStartTheProgramAndItsOwnFileStartsIt
     } cases[] = {
         {"the largest window", "[Ruliform]\nWidth=2147483647\nHeight=2147483647\n", "Width", 4096},
         {"a picture wider than any int of pixels", "[Ruliform]\nBGImage=%PIC%\nBGWidth=9999999999\n",
-         "BGWidth", 10 * 297},
+         "BGWidth", 10 * 420},
         {"a mark and a page number taller than any paper",
-         "[Mark]\nPos=1\nSize=100000\n[ページ番号]\nEnabled=1\nFontSize=100000\n", "FontSize", 297},
+         "[Mark]\nPos=1\nSize=100000\n[ページ番号]\nEnabled=1\nFontSize=100000\n", "FontSize", 420},
         {"the menu bar out of reach",
          "[Ruliform]\nMenuBar_Left=100000\nZoomBar_Visible=0\nPrintBar_Visible=0\n", "MenuBar_Left", 800},
     };

@@ -208,16 +208,6 @@ TEST_F(IniFile, KeysGoAtTheEndOfTheirSectionAndUnknownLinesStay) {
     EXPECT_EQ(ini.ReadString("Ruliform", "; a comment", "no"), "no");
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST_F(IniFile, BinaryJunkReadsWithoutHarm) {
     std::string junk;
     for (int i = 0; i < 4096; ++i)
@@ -229,10 +219,15 @@ TEST_F(IniFile, BinaryJunkReadsWithoutHarm) {
     EXPECT_EQ(ini.ReadString("nothing", "here", "d"), "d");
     ini.WriteInteger("S", "k", 2);
     EXPECT_EQ(ini.ReadInteger("S", "k", 0), 2);
-    // every line but the changed one is still there byte for byte
-    std::vector<std::string> want = Lines(before);
-    want.back() = "k=2";
-    EXPECT_EQ(Lines(Get()), want);
+    // every byte but the changed one is still there (a CR among the junk ends a line, and every
+    // line is written with CR LF)
+    auto withoutLineEnds = [](std::string t) {
+        std::erase_if(t, [](char c) { return c == '\r' || c == '\n'; });
+        return t;
+    };
+    std::string want = withoutLineEnds(before);
+    want.back() = '2';
+    EXPECT_EQ(withoutLineEnds(Get()), want);
 }
 
 TEST_F(IniFile, SectionsAndKeysCanBeListedAndRemoved) {
@@ -289,6 +284,14 @@ TEST_F(IniFile, WritesThroughALinkReplaceItsTarget) {
     ini.WriteInteger("S", "k", 2);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(TIniFile(real).ReadInteger("S", "k", 0), 2);
+
+    // A link whose target is not there yet, by a path relative to the link's folder.
+    fs::create_directory(dir_ / "kept");
+    const std::string dangling = (dir_ / "dangling.ini").string();
+    fs::create_symlink("kept/settings.ini", dangling);
+    TIniFile(dangling).WriteInteger("S", "k", 3);
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(TIniFile((dir_ / "kept" / "settings.ini").string()).ReadInteger("S", "k", 0), 3);
 }
 
 TEST_F(IniFile, RefusedWriteRaisesAndLeavesTheFileWhole) {
@@ -410,6 +413,53 @@ TEST_F(IniFile, OnlyARegularFileOfSensibleSizeIsRead) {
     }
     EXPECT_TRUE(fs::is_regular_file(path_)); // the big file is still there, whole
     EXPECT_EQ(fs::file_size(path_), 10u + (1u << 20));
+}
+
+// Line ends of other systems and editors, and a UTF-8 byte-order mark, read as the lines they
+// end; a blank line stays a blank line.
+TEST_F(IniFile, AnyLineEndsAndAByteOrderMarkRead) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"LF", "[S]\nk=1\n\n[T]\nname=\x92\x6c\n"},
+        {"CR LF", "[S]\r\nk=1\r\n\r\n[T]\r\nname=\x92\x6c\r\n"},
+        {"CR", "[S]\rk=1\r\r[T]\rname=\x92\x6c\r"},
+        {"CR CR LF", "[S]\r\r\nk=1\r\r\n\r\r\n[T]\r\r\nname=\x92\x6c\r\r\n"},
+        {"a byte-order mark, UTF-8", "\xEF\xBB\xBF[S]\r\nk=1\r\n\r\n[T]\r\nname=\xE5\x80\xA4\r\n"},
+        {"a byte-order mark, no line end", "\xEF\xBB\xBF[S]\nk=1\n\n[T]\nname=\xE5\x80\xA4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Put(c.bytes);
+        TIniFile ini(path_);
+        EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
+        EXPECT_EQ(ini.ReadString("T", "name", ""), "値");
+        EXPECT_EQ(ini.ReadFailure(), "");
+        ini.WriteInteger("S", "k", 2);
+        EXPECT_EQ(Get(), "[S]\r\nk=2\r\n\r\n[T]\r\nname=\x92\x6c\r\n") << "written as always";
+    }
+}
+
+TEST_F(IniFile, AFileThatCannotBeReadSaysWhyAndIsNotReplaced) {
+    Put("[S]\r\nk=1\r\n");
+    UnprivilegedScope user(dir_);
+    fs::permissions(path_, fs::perms::owner_write);
+    TIniFile ini(path_);
+    const AnsiString why = ini.ReadFailure();
+    EXPECT_EQ(
+        why, path_ + " を読み込めません（読み取りが許可されていません）。このファイルには設定を保存しません");
+    try {
+        ini.WriteInteger("S", "k", 2);
+        ADD_FAILURE() << "no exception";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.Message, why);
+    }
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Get(), "[S]\r\nk=1\r\n");
+    EXPECT_EQ(ini.ReadFailure(), "") << "readable again";
+    EXPECT_EQ(TIniFile(path_).ReadFailure(), "");
+    EXPECT_EQ(TIniFile((dir_ / "missing.ini").string()).ReadFailure(), "") << "a missing file is no failure";
 }
 
 TEST_F(IniFile, WritesBetweenBeginAndEndUpdateReplaceTheFileOnce) {
