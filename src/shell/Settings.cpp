@@ -426,6 +426,10 @@ const Key kKeys[] = {
     {kGraph, "YPX", Kind::Int, "16", PutPosition<&F::UpDown7>, 53, EditText<&F::eDotY>},
     {kGraph, "Xmm", Kind::Text, "10.0", PutEditText<&F::eMmX, L>, 54, EditText<&F::eMmX>},
     {kGraph, "Ymm", Kind::Text, "10.0", PutEditText<&F::eMmY, L>, 55, EditText<&F::eMmY>},
+    // The cell counts again, now that the cell sizes are in: a count read before them was held to
+    // what fits cells of the default size, and would come back smaller than it was saved.
+    {kGraph, "XPX", Kind::Int, "16", PutPosition<&F::UpDown6>, 0, nullptr},
+    {kGraph, "YPX", Kind::Int, "16", PutPosition<&F::UpDown7>, 0, nullptr},
     {kGraph, "PenStyle", Kind::Int, "0", PutIndex<&F::GraphPenStyle>, 56, IndexText<&F::GraphPenStyle>},
     {kGraph, "ExEnabled", Kind::Bool, "1", PutChecked<&F::CheckGraphPaper1>, 57,
      CheckedText<&F::CheckGraphPaper1>},

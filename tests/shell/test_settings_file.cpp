@@ -182,6 +182,30 @@ TEST_F(SettingsFileTest, EveryCountComesBackAsTypedAlsoOnASmallerPaper) {
         EXPECT_EQ((f->*c.edit)->Text(), c.typed) << (f->*c.edit)->Name() << " after A4";
 }
 
+// Graph cell counts are held to what fits the paper, but by the cell size saved with them: many
+// small cells come back as many, though the counts are read before the sizes.
+TEST_F(SettingsFileTest, ManySmallGraphCellsComeBackAsSaved) {
+    f->PageControl1->SetActivePageIndex(0);
+    f->eMmX->SetText("1");
+    f->eMmY->SetText("1.5");
+    f->eDotX->SetText("180");
+    f->eDotY->SetText("150");
+    ASSERT_EQ(f->eDotX->Text(), "180");
+    ASSERT_EQ(f->eDotY->Text(), "150");
+    Restart();
+    EXPECT_EQ(f->eMmX->Text(), "1");
+    EXPECT_EQ(f->eMmY->Text(), "1.5");
+    EXPECT_EQ(f->eDotX->Text(), "180");
+    EXPECT_EQ(f->eDotY->Text(), "150");
+    // A count that does not fit its saved cells is still lowered to what does.
+    Close();
+    PutBytes(Path("Ruliform.ini"), "[GraphPaper]\r\nXPX=500\r\nXmm=1\r\n");
+    Open();
+    const int fit = StrToInt(f->eDotX->Text());
+    EXPECT_LT(fit, 500);
+    EXPECT_GE(fit, 190); // an A4 sheet is 210 mm wide; 1 mm cells fill what its margins leave
+}
+
 // Lengths that fit an A3 sheet but no A4 one are not cut by the start itself: the mark font
 // (which has no field of its own) keeps its size, and a picture its reach.
 TEST_F(SettingsFileTest, LengthsSavedOnA3SurviveAStartOnA4) {
