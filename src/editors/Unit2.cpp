@@ -5,6 +5,7 @@
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 #include "shell/Yxcalc.h"
+#include "winlib/GccQuirks.h"
 #include "winlib/SysUtils.h"
 
 TForm2* Form2 = nullptr;
@@ -98,6 +99,7 @@ void TForm2::OpenFor(TEdit* Edit) {
     --opening_;
 }
 
+RULIFORM_GCC12_STRING_RESTRICT_BEGIN
 void TForm2::FormShow(TObject*) {
     SetColor(0x0000FF); // shows as the border
     const AnsiString text = TargetText(TargetEdit);
@@ -124,6 +126,7 @@ void TForm2::FormShow(TObject*) {
     Edit1->SetText(MinText);
     Edit2->SetText(MaxText);
 }
+RULIFORM_GCC12_STRING_RESTRICT_END
 
 void TForm2::ShowWholePosition() {
     TrackBar1->SetPosition(WholeOr(TargetEdit, 5));
