@@ -7,7 +7,7 @@
 // the 12.2 that Debian 12 ships. The copies are of a literal into a string's own buffer and
 // never overlap.
 #if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
-#define RULIFORM_GCC12_STRING_RESTRICT_BEGIN \
+#define RULIFORM_GCC12_STRING_RESTRICT_BEGIN                                                                 \
     _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wrestrict\"")
 #define RULIFORM_GCC12_STRING_RESTRICT_END _Pragma("GCC diagnostic pop")
 #else

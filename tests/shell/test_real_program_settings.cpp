@@ -119,7 +119,7 @@ TEST_F(RealProgramTest, HostileSettingsFilesStartTheProgramAndItsOwnFileStartsIt
 }
 
 // A cut JPEG file stored as the background picture: the program refuses the picture, starts,
-// closes normally and keeps the stored name (Parts 1.106 and 3.110), whichever way it was cut.
+// closes normally and keeps the stored name, whichever way it was cut.
 TEST_F(RealProgramTest, ACutJpegStoredAsTheBackgroundPictureStartsAndClosesTheProgram) {
     const std::vector<uint8_t> baseline = jpegfixture::Detailed(64, 48, false);
     const std::vector<uint8_t> progressive = jpegfixture::Detailed(64, 48, true);

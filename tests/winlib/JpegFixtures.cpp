@@ -19,10 +19,16 @@ std::vector<uint8_t> Encode(const Spec& spec) {
     c.image_width = static_cast<JDIMENSION>(spec.width);
     c.image_height = static_cast<JDIMENSION>(spec.height);
     switch (spec.colour) {
-    case Colour::Rgb: c.input_components = 3, c.in_color_space = JCS_RGB; break;
-    case Colour::Grey: c.input_components = 1, c.in_color_space = JCS_GRAYSCALE; break;
+    case Colour::Rgb:
+        c.input_components = 3, c.in_color_space = JCS_RGB;
+        break;
+    case Colour::Grey:
+        c.input_components = 1, c.in_color_space = JCS_GRAYSCALE;
+        break;
     case Colour::Cmyk:
-    case Colour::Ycck: c.input_components = 4, c.in_color_space = JCS_CMYK; break;
+    case Colour::Ycck:
+        c.input_components = 4, c.in_color_space = JCS_CMYK;
+        break;
     }
     jpeg_set_defaults(&c);
     // CMYK is stored as it comes; YCCK has libjpeg turn C, M, Y into luminance and colour. Both
@@ -77,7 +83,8 @@ std::vector<uint8_t> Detailed(int w, int h, bool progressive, int restartRows) {
 std::vector<Scan> Scans(const std::vector<uint8_t>& f) {
     // A marker inside compressed data: 0xFF followed by neither a stuffed 0 nor a restart marker.
     auto markerAt = [&](size_t i) {
-        return f[i] == 0xFF && f[i + 1] != 0x00 && f[i + 1] != 0xFF && !(f[i + 1] >= 0xD0 && f[i + 1] <= 0xD7);
+        return f[i] == 0xFF && f[i + 1] != 0x00 && f[i + 1] != 0xFF &&
+               !(f[i + 1] >= 0xD0 && f[i + 1] <= 0xD7);
     };
     std::vector<Scan> scans;
     size_t i = 2; // after SOI

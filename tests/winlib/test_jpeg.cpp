@@ -171,12 +171,15 @@ TEST(Jpeg, ACutFileLoadsWholeWhenOnlyItsEndMarkerIsMissingAndIsRefusedOtherwise)
         };
         for (size_t k = 0; k < scans.size(); ++k) {
             const jpegfixture::Scan& s = scans[k];
-            cases.push_back({"cut halfway through scan " + std::to_string(k + 1), (s.data + s.end) / 2, false});
+            cases.push_back(
+                {"cut halfway through scan " + std::to_string(k + 1), (s.data + s.end) / 2, false});
             cases.push_back({"cut right after scan " + std::to_string(k + 1) + "'s header", s.data, false});
             if (k + 1 < scans.size()) {
-                cases.push_back({"cut between scans " + std::to_string(k + 1) + " and " + std::to_string(k + 2),
-                                 s.end, false});
-                cases.push_back({"cut at scan " + std::to_string(k + 2) + "'s header", scans[k + 1].marker, false});
+                cases.push_back(
+                    {"cut between scans " + std::to_string(k + 1) + " and " + std::to_string(k + 2), s.end,
+                     false});
+                cases.push_back(
+                    {"cut at scan " + std::to_string(k + 2) + "'s header", scans[k + 1].marker, false});
             }
         }
         for (const Case& c : cases) {
