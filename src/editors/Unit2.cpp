@@ -5,6 +5,7 @@
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 #include "shell/Yxcalc.h"
+#include "winlib/GccQuirks.h"
 #include "winlib/SysUtils.h"
 
 TForm2* Form2 = nullptr;
@@ -105,6 +106,7 @@ void TForm2::OpenFor(TEdit* Edit) {
     --opening_;
 }
 
+RULIFORM_GCC12_STRING_RESTRICT_BEGIN
 void TForm2::FormShow(TObject*) {
     SetColor(0x0000FF); // shows as the border
     const AnsiString text = TargetText(TargetEdit);
@@ -131,6 +133,7 @@ void TForm2::FormShow(TObject*) {
     ShowRangeText(Edit1, MinText);
     ShowRangeText(Edit2, MaxText);
 }
+RULIFORM_GCC12_STRING_RESTRICT_END
 
 void TForm2::ShowWholePosition() {
     TrackBar1->SetPosition(WholeOr(TargetEdit, 5));

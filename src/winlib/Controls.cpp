@@ -52,7 +52,9 @@ void TControl::SetParent(TWinControl* p) {
         impl_->ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
         impl_->ApplyVisible(visible_);
     }
-    if (old) {
+    // A parent being destroyed is not told: what it would rearrange is already taken apart (its
+    // own class's part is gone by the time ~TWinControl lets the children go).
+    if (old && !old->destroying_) {
         if (old->WS()) old->WS()->ChildChanged(this);
         if (align_ != alNone) old->Realign();
     }
@@ -190,6 +192,7 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 TWinControl::~TWinControl() {
     // The focus leaves quietly: an exit handler run now would reach a window already taken apart.
     if (WS()) WS()->DropFocusQuietly();
+    destroying_ = true;
     // Children are destroyed by their owner; until then they live on without a window parent.
     std::vector<TControl*> children = controls_;
     for (TControl* c : children)

@@ -145,6 +145,7 @@ class TWinControl : public TControl {
     std::vector<TControl*> controls_;
     int tabOrder_ = 0;
     bool tabStop_ = true;
+    bool destroying_ = false; // its destructor is letting its children go
 };
 
 // A rectangle of the screen that the program paints on through a canvas.

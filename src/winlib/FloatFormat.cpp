@@ -3,6 +3,7 @@
 // The value is first expanded to 18 significant decimal digits and then rounded half away from
 // zero on that decimal text, so 0.35 gives "0.35" at two digits and 0.125 gives "0.13", which is
 // what the stored files and the labels were made with (printf rounds on the binary value instead).
+#include "GccQuirks.h"
 #include "SysUtils.h"
 
 #include <algorithm>
@@ -84,6 +85,7 @@ AnsiString SpecialText(double v) {
     return v < 0 ? "-INF" : "INF";
 }
 
+RULIFORM_GCC12_STRING_RESTRICT_BEGIN
 AnsiString FormatGeneral(double v, int precision, int digits) {
     Decimal d = ToDecimal(v, precision, 9999);
     if (d.digits.empty()) return "0";
@@ -138,6 +140,7 @@ AnsiString FormatFixed(double v, int precision, int digits, bool thousands, bool
     }
     return s;
 }
+RULIFORM_GCC12_STRING_RESTRICT_END
 
 } // namespace
 

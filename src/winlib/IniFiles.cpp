@@ -1,5 +1,6 @@
 // Profile file: looked up on its stored lines, rewritten whole and atomically on every change.
 #include "IniFiles.h"
+#include "GccQuirks.h"
 #include "ProfileLine.h"
 #include "SysUtils.h"
 
@@ -285,6 +286,7 @@ int TIniFile::FindKey(const Lines& lines, int header, const std::string& name) {
     return -1;
 }
 
+RULIFORM_GCC12_STRING_RESTRICT_BEGIN
 void TIniFile::PutKey(Lines& lines, const std::string& section, const std::string& ident,
                       const std::string* diskValue) {
     const int header = FindSection(lines, section);
@@ -312,6 +314,7 @@ void TIniFile::PutKey(Lines& lines, const std::string& section, const std::strin
         if (ParseLine(lines[static_cast<size_t>(i)]).kind == LineKind::Key) at = i + 1;
     lines.insert(lines.begin() + at, entry);
 }
+RULIFORM_GCC12_STRING_RESTRICT_END
 
 AnsiString TIniFile::ReadString(const AnsiString& Section, const AnsiString& Ident,
                                 const AnsiString& Default) {

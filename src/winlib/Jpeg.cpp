@@ -1,8 +1,11 @@
 // JPEG pictures, decoded with libjpeg into a 24-bit bitmap (no EXIF rotation); a picture beyond
 // the load limit is decoded at the largest of libjpeg's scales m/8 that fits, and reduced further
-// only when even 1/8 is too large. A file that ends before its picture does is refused.
+// only when even 1/8 is too large. A file that ends before its picture does is refused; one that
+// lacks only its end marker loses nothing and loads.
 // libjpeg reports fatal errors through error_exit; we leave its C frames with longjmp and
-// throw only afterwards, in plain C++ code, so no exception ever unwinds through libjpeg.
+// throw only afterwards, in plain C++ code, so no exception ever unwinds through libjpeg. Every
+// libjpeg call is made inside one of the functions below that hold the jump's setjmp, so a jump
+// always lands in a frame that is still running.
 #include "Graphics.h"
 #include "PictureReducer.h"
 #include "SysUtils.h"
@@ -25,7 +28,7 @@ struct ErrorManager {
     jmp_buf jump;
     char text[JMSG_LENGTH_MAX];
     bool dataEnded;   // the file ended before its end marker
-    bool rowsStarved; // compressed rows ran short and were made up
+    bool rowsStarved; // a scan's compressed data ran short and was made up
 };
 
 extern "C" void OnJpegError(j_common_ptr cinfo) {
@@ -34,7 +37,7 @@ extern "C" void OnJpegError(j_common_ptr cinfo) {
     longjmp(err->jump, 1);
 }
 
-// Warnings of damaged data are not fatal; two of them tell that the file was cut short.
+// Warnings of damaged data are not fatal; these tell that the file was cut short.
 extern "C" void OnJpegMessage(j_common_ptr cinfo, int level) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
     if (level >= 0) return;
@@ -42,19 +45,50 @@ extern "C" void OnJpegMessage(j_common_ptr cinfo, int level) {
     if (err->pub.msg_code == JWRN_HIT_MARKER) err->rowsStarved = true;
 }
 
+// A coefficient not sent by any scan yet.
+constexpr signed char kNotSent = 127;
+
 struct Decoder {
     jpeg_decompress_struct cinfo;
     ErrorManager err;
     bool created = false;
+    bool multiScan = false; // sent in several scans (progressive, or one component at a time)
+    bool allSent = true;    // every scan that such a picture needs has come
+    // Per component and coefficient: the finest precision a scan has brought it at, as the
+    // successive-approximation bit (0 is full precision; a sequential scan brings 0).
+    signed char precision[MAX_COMPONENTS][DCTSIZE2];
 };
 
-// Only plain C data lives in these two functions, so jumping out of libjpeg skips no destructor.
+// Notes what the scan whose header libjpeg has just read brings. Plain C++, no libjpeg call.
+void NoteScan(Decoder& d) {
+    const jpeg_decompress_struct& c = d.cinfo;
+    const bool progressive = c.progressive_mode;
+    const int first = progressive ? (c.Ss < 0 ? 0 : c.Ss) : 0;
+    const int last = progressive ? (c.Se >= DCTSIZE2 ? DCTSIZE2 - 1 : c.Se) : DCTSIZE2 - 1;
+    const signed char bit = static_cast<signed char>(progressive ? (c.Al < 0 || c.Al > 13 ? 13 : c.Al) : 0);
+    for (int i = 0; i < c.comps_in_scan && i < MAX_COMPS_IN_SCAN; ++i) {
+        const int ci = c.cur_comp_info[i]->component_index;
+        if (ci < 0 || ci >= MAX_COMPONENTS) continue;
+        for (int k = first; k <= last; ++k)
+            if (bit < d.precision[ci][k]) d.precision[ci][k] = bit;
+    }
+}
+
+bool EverythingSent(const Decoder& d) {
+    for (int ci = 0; ci < d.cinfo.num_components && ci < MAX_COMPONENTS; ++ci)
+        for (int k = 0; k < DCTSIZE2; ++k)
+            if (d.precision[ci][k] != 0) return false;
+    return true;
+}
+
+// Only plain C data lives in these functions, so jumping out of libjpeg skips no destructor.
 bool ReadHeader(Decoder& d, const uint8_t* data, unsigned long size, TPictureLimit limit) {
     d.cinfo.err = jpeg_std_error(&d.err.pub);
     d.err.pub.error_exit = OnJpegError;
     d.err.pub.emit_message = OnJpegMessage;
     d.err.text[0] = 0;
     d.err.dataEnded = d.err.rowsStarved = false;
+    std::memset(d.precision, kNotSent, sizeof d.precision);
     if (setjmp(d.err.jump)) return false;
     jpeg_create_decompress(&d.cinfo);
     d.created = true;
@@ -71,25 +105,47 @@ bool ReadHeader(Decoder& d, const uint8_t* data, unsigned long size, TPictureLim
         jpeg_calc_output_dimensions(&d.cinfo);
         if (limit.Fits(d.cinfo.output_width, d.cinfo.output_height)) break;
     }
+    // Asked here, while the decoder can answer (from the header until it finishes).
+    d.multiScan = jpeg_has_multiple_scans(&d.cinfo);
     return true;
 }
 
+// A picture sent in several scans is read whole first (libjpeg's buffered-image mode), noting
+// what each scan brings, and then drawn from everything that came.
 bool ReadPixels(Decoder& d, uint8_t* const* rows, JDIMENSION count) {
     if (setjmp(d.err.jump)) return false;
+    d.cinfo.buffered_image = d.multiScan ? TRUE : FALSE;
     jpeg_start_decompress(&d.cinfo);
+    if (d.multiScan) {
+        NoteScan(d); // the first scan, whose header jpeg_read_header has read
+        for (;;) {
+            const int got = jpeg_consume_input(&d.cinfo);
+            if (got == JPEG_REACHED_EOI || got == JPEG_SUSPENDED) break;
+            if (got == JPEG_REACHED_SOS) NoteScan(d);
+        }
+        d.allSent = EverythingSent(d);
+        jpeg_start_output(&d.cinfo, d.cinfo.input_scan_number);
+    }
     while (d.cinfo.output_scanline < count) {
         JSAMPROW row = rows[d.cinfo.output_scanline];
         jpeg_read_scanlines(&d.cinfo, &row, 1);
     }
+    if (d.multiScan) jpeg_finish_output(&d.cinfo);
     jpeg_finish_decompress(&d.cinfo);
     return true;
+}
+
+// jpeg_destroy raises no error; it gets a live scope all the same, like every libjpeg call.
+void Destroy(Decoder& d) {
+    if (setjmp(d.err.jump)) return;
+    jpeg_destroy_decompress(&d.cinfo);
 }
 
 class DecoderGuard {
   public:
     explicit DecoderGuard(Decoder& d) : d_(d) {}
     ~DecoderGuard() {
-        if (d_.created) jpeg_destroy_decompress(&d_.cinfo);
+        if (d_.created) Destroy(d_);
     }
 
   private:
@@ -134,10 +190,9 @@ void TJPEGImage::LoadFromStream(TStream* Stream) {
             rows[size_t(y)] = decoded.ScanLine(y);
     }
     if (!ReadPixels(d, rows.data(), static_cast<JDIMENSION>(h))) Fail(d.err.text);
-    // A cut file: libjpeg made up the rows it lacked, or the later scans of a picture built up
-    // scan by scan are missing. A single-scan file that lacks only its end marker loses nothing.
-    if (d.err.dataEnded && (d.err.rowsStarved || jpeg_has_multiple_scans(&d.cinfo)))
-        Fail("Premature end of JPEG file");
+    // A cut file: libjpeg made up the compressed data a scan lacked, or scans of a picture built
+    // up scan by scan are missing. A file that lacks only its end marker loses nothing.
+    if (d.err.dataEnded && (d.err.rowsStarved || !d.allSent)) Fail("Premature end of JPEG file");
     if (channels == 4) {
         // Adobe writes CMYK inverted: the stored values are 255 - ink.
         for (int y = 0; y < h; ++y) {

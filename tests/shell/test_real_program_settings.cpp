@@ -3,6 +3,7 @@
 // again.
 #include "Cp932FileText.h"
 #include "RealProgram.h"
+#include "winlib/JpegFixtures.h"
 
 #include "winlib/SysUtils.h"
 
@@ -114,6 +115,41 @@ TEST_F(RealProgramTest, HostileSettingsFilesStartTheProgramAndItsOwnFileStartsIt
         const size_t at = text.find("\n" + std::string(c.key) + "=");
         ASSERT_NE(at, std::string::npos) << text;
         EXPECT_LE(std::atof(text.c_str() + at + std::strlen(c.key) + 2), c.most) << text;
+    }
+}
+
+// A cut JPEG file stored as the background picture: the program refuses the picture, starts,
+// closes normally and keeps the stored name, whichever way it was cut.
+TEST_F(RealProgramTest, ACutJpegStoredAsTheBackgroundPictureStartsAndClosesTheProgram) {
+    const std::vector<uint8_t> baseline = jpegfixture::Detailed(64, 48, false);
+    const std::vector<uint8_t> progressive = jpegfixture::Detailed(64, 48, true);
+    const std::vector<jpegfixture::Scan> scans = jpegfixture::Scans(progressive);
+    ASSERT_GE(scans.size(), 3u);
+    const struct {
+        const char* what;
+        std::vector<uint8_t> file;
+    } cases[] = {
+        {"baseline lacking its end marker", jpegfixture::Cut(baseline, baseline.size() - 2)},
+        {"baseline cut inside its scan", jpegfixture::Cut(baseline, baseline.size() / 2)},
+        {"progressive lacking its end marker", jpegfixture::Cut(progressive, progressive.size() - 2)},
+        {"progressive cut between two scans", jpegfixture::Cut(progressive, scans[1].end)},
+        {"progressive cut inside a scan", jpegfixture::Cut(progressive, (scans[1].data + scans[1].end) / 2)},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RealProgram program(folder_ / std::to_string(n++));
+        const std::string picture = program.Path("picture.jpg").string();
+        std::ofstream(picture, std::ios::binary)
+            .write(reinterpret_cast<const char*>(c.file.data()), static_cast<std::streamsize>(c.file.size()));
+        std::ofstream(program.Path("Ruliform.ini"), std::ios::binary)
+            << "[Ruliform]\r\nBGImage=" << picture << "\r\nBGRoted=1\r\n";
+        const int status = Run(program);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "status " << status << "\n"
+            << Cp932FileText(program.Path("output.log"));
+        const std::string text = Cp932FileText(program.Path("Ruliform.ini"));
+        EXPECT_NE(text.find("\nBGImage=" + picture + "\n"), std::string::npos) << text;
     }
 }
 

@@ -1,3 +1,5 @@
+#include "JpegFixtures.h"
+
 #include "winlib/Graphics.h"
 #include "winlib/SysUtils.h"
 
@@ -5,48 +7,16 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-#include <jpeglib.h>
+#include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Encodes w x h pixels with libjpeg: the left half red, the right half blue (or grey levels).
+using jpegfixture::Cut;
+
 std::vector<uint8_t> Encode(int w, int h, bool grey, bool progressive = false) {
-    jpeg_compress_struct c;
-    jpeg_error_mgr err;
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &out, &size);
-    c.image_width = static_cast<JDIMENSION>(w);
-    c.image_height = static_cast<JDIMENSION>(h);
-    c.input_components = grey ? 1 : 3;
-    c.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 95, TRUE);
-    if (progressive) jpeg_simple_progression(&c);
-    jpeg_start_compress(&c, TRUE);
-    std::vector<uint8_t> row(static_cast<size_t>(w) * c.input_components);
-    while (c.next_scanline < c.image_height) {
-        for (int x = 0; x < w; ++x) {
-            if (grey)
-                row[size_t(x)] = x < w / 2 ? 40 : 220;
-            else {
-                uint8_t* p = &row[size_t(3 * x)];
-                p[0] = x < w / 2 ? 255 : 0;
-                p[1] = 0;
-                p[2] = x < w / 2 ? 0 : 255;
-            }
-        }
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&c, &r, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    std::vector<uint8_t> v(out, out + size);
-    free(out);
-    return v;
+    return jpegfixture::Halves(w, h, grey, progressive);
 }
 
 void Load(TJPEGImage& j, const std::vector<uint8_t>& data) {
@@ -131,26 +101,149 @@ TEST(Jpeg, RegisteredFormatsAreFoundWithoutRegardToCase) {
     EXPECT_EQ(made, 1);
 }
 
-TEST(Jpeg, AFileCutBeforeItsLastRowIsRefusedAndKeepsThePicture) {
-    // libjpeg would make up the missing rows in grey; a missing end marker alone loses nothing.
-    for (bool progressive : {false, true}) {
-        const std::vector<uint8_t> full = Encode(256, 192, false, progressive);
-        struct Cut {
+namespace {
+
+// The pixels of a decoded picture, row by row.
+std::vector<uint8_t> Pixels(TJPEGImage& j) {
+    std::vector<uint8_t> v;
+    const TBitmap* b = j.Bitmap();
+    for (int y = 0; y < b->Height(); ++y)
+        v.insert(v.end(), b->ScanLine(y), b->ScanLine(y) + 3 * b->Width());
+    return v;
+}
+
+// Loading `data` over an 8 x 8 picture: either it loads, or it is refused with the "JPEG error"
+// message and the 8 x 8 picture stays as it was. True when it loaded.
+bool LoadsOverAPicture(const std::vector<uint8_t>& data, std::vector<uint8_t>* pixels = nullptr) {
+    TJPEGImage j;
+    Load(j, Encode(8, 8, false));
+    const std::vector<uint8_t> before = Pixels(j);
+    try {
+        Load(j, data);
+    } catch (const EJPEG& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("JPEG error: ", 0), 0u) << e.what();
+        EXPECT_EQ(j.Width(), 8);
+        EXPECT_EQ(Pixels(j), before) << "the previous picture stays";
+        return false;
+    }
+    if (pixels) *pixels = Pixels(j);
+    return true;
+}
+
+struct CutFile {
+    const char* kind;
+    std::vector<uint8_t> file;
+};
+
+std::vector<CutFile> CutFiles() {
+    return {{"baseline", jpegfixture::Detailed(64, 48, false)},
+            {"baseline with restart markers", jpegfixture::Detailed(64, 48, false, 1)},
+            {"progressive", jpegfixture::Detailed(64, 48, true)}};
+}
+
+} // namespace
+
+// As a user would want it: a file that lacks only its end marker has everything of its picture
+// and loads whole; one cut inside a scan, or between two scans of a picture built up scan by
+// scan, would show made-up or blurred parts, and is refused as a damaged file is.
+TEST(Jpeg, ACutFileLoadsWholeWhenOnlyItsEndMarkerIsMissingAndIsRefusedOtherwise) {
+    for (const CutFile& f : CutFiles()) {
+        SCOPED_TRACE(f.kind);
+        const std::vector<jpegfixture::Scan> scans = jpegfixture::Scans(f.file);
+        ASSERT_FALSE(scans.empty());
+        ASSERT_EQ(scans.back().end, f.file.size() - 2) << "the end marker follows the last scan";
+        if (std::string(f.kind) == "progressive") {
+            ASSERT_GE(scans.size(), 3u);
+        }
+        std::vector<uint8_t> whole;
+        ASSERT_TRUE(LoadsOverAPicture(f.file, &whole));
+        struct Case {
+            std::string what;
             size_t keep;
             bool loads;
-        } cuts[] = {{full.size() / 2, false}, {full.size() - 40, false}, {full.size() - 2, true}};
-        for (const Cut& c : cuts) {
-            TJPEGImage j;
-            Load(j, Encode(8, 8, false));
-            const std::vector<uint8_t> data(full.begin(), full.begin() + long(c.keep));
-            if (c.loads) {
-                Load(j, data);
-                EXPECT_EQ(j.Width(), 256) << c.keep << (progressive ? " progressive" : "");
-                EXPECT_TRUE(Near(j.Bitmap()->Canvas()->Pixel(250, 190), clBlue)) << c.keep;
-                continue;
+        };
+        std::vector<Case> cases = {
+            {"lacking its end marker", f.file.size() - 2, true},
+            {"lacking the end marker's last byte", f.file.size() - 1, true},
+            {"cut inside the header", scans.front().marker / 2, false},
+            {"cut inside the first scan's header", scans.front().marker + 5, false},
+            {"cut one byte before the end of the last scan", scans.back().end - 1, false},
+        };
+        for (size_t k = 0; k < scans.size(); ++k) {
+            const jpegfixture::Scan& s = scans[k];
+            cases.push_back(
+                {"cut halfway through scan " + std::to_string(k + 1), (s.data + s.end) / 2, false});
+            cases.push_back({"cut right after scan " + std::to_string(k + 1) + "'s header", s.data, false});
+            if (k + 1 < scans.size()) {
+                cases.push_back(
+                    {"cut between scans " + std::to_string(k + 1) + " and " + std::to_string(k + 2), s.end,
+                     false});
+                cases.push_back(
+                    {"cut at scan " + std::to_string(k + 2) + "'s header", scans[k + 1].marker, false});
             }
-            EXPECT_THROW(Load(j, data), EJPEG) << c.keep << (progressive ? " progressive" : "");
-            EXPECT_EQ(j.Width(), 8);
+        }
+        for (const Case& c : cases) {
+            std::vector<uint8_t> got;
+            const bool loaded = LoadsOverAPicture(Cut(f.file, c.keep), &got);
+            EXPECT_EQ(loaded, c.loads) << c.what << " (" << c.keep << " of " << f.file.size() << " bytes)";
+            if (loaded) {
+                EXPECT_TRUE(got == whole) << c.what << ": loads whole";
+            }
+        }
+    }
+}
+
+// Every cut, byte by byte: never a damaged picture, never a crash; only the last two bytes (the
+// end marker) may be missing for the file to load.
+TEST(Jpeg, NoCutOfAFileLoadsADamagedPicture) {
+    for (const CutFile& f : CutFiles()) {
+        SCOPED_TRACE(f.kind);
+        std::vector<uint8_t> whole;
+        ASSERT_TRUE(LoadsOverAPicture(f.file, &whole));
+        for (size_t keep = 0; keep < f.file.size(); ++keep) {
+            std::vector<uint8_t> got;
+            const bool loaded = LoadsOverAPicture(Cut(f.file, keep), &got);
+            EXPECT_EQ(loaded, keep >= f.file.size() - 2) << keep << " of " << f.file.size() << " bytes";
+            if (loaded) {
+                EXPECT_TRUE(got == whole) << keep << " of " << f.file.size() << " bytes";
+            }
+            if (::testing::Test::HasFailure()) return;
+        }
+    }
+}
+
+// Adobe's CMYK files store 255 - ink for each of C, M, Y and K; the black channel darkens all
+// three colours. Stored plainly as CMYK and turned into YCCK alike.
+TEST(Jpeg, AnAdobeCmykPictureIsShownWithItsBlackApplied) {
+    struct Band {
+        uint8_t c, m, y, k; // as stored
+        TColor shown;
+    } bands[] = {
+        {255, 255, 255, 255, RGB(255, 255, 255)}, // no ink
+        {255, 255, 255, 0, RGB(0, 0, 0)},         // black ink only
+        {255, 255, 255, 128, RGB(128, 128, 128)}, // half black
+        {0, 255, 255, 255, RGB(0, 255, 255)},     // cyan
+        {255, 0, 255, 128, RGB(128, 0, 128)},     // magenta under half black
+        {255, 255, 0, 64, RGB(64, 64, 0)},        // yellow under three quarters black
+    };
+    constexpr int kBand = 16;
+    const int n = static_cast<int>(std::size(bands));
+    for (jpegfixture::Colour colour : {jpegfixture::Colour::Cmyk, jpegfixture::Colour::Ycck}) {
+        SCOPED_TRACE(colour == jpegfixture::Colour::Cmyk ? "CMYK" : "YCCK");
+        jpegfixture::Spec s;
+        s.width = kBand * n, s.height = 16, s.colour = colour, s.quality = 100;
+        s.pixel = [&](int x, int, uint8_t* p) {
+            const Band& b = bands[x / kBand];
+            p[0] = b.c, p[1] = b.m, p[2] = b.y, p[3] = b.k;
+        };
+        TJPEGImage j;
+        Load(j, jpegfixture::Encode(s));
+        ASSERT_EQ(j.Width(), kBand * n);
+        ASSERT_EQ(j.Bitmap()->PixelFormat(), pf24bit);
+        for (int i = 0; i < n; ++i) {
+            const TColor got = j.Bitmap()->Canvas()->Pixel(i * kBand + kBand / 2, 8);
+            EXPECT_TRUE(Near(got, bands[i].shown))
+                << "band " << i << ": " << GetRValue(got) << " " << GetGValue(got) << " " << GetBValue(got);
         }
     }
 }
