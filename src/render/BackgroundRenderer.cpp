@@ -29,7 +29,7 @@ void BlendOverGround(TABitmap* picture, TColor ground, int opacity, TABitmap& bl
 }
 
 // Print: the picture's rectangle from the pixel origin X0, Y0 (the content origin, or the
-// canvas origin when the margins are ignored); the offset is scaled, then the origin added.
+// paper's corner when the margins are ignored); the offset is scaled, then the origin added.
 TRect PrintRect(const TForm1* f, double x0, double y0, double sx, double sy) {
     return TRect(ToPixel(f->BGLeft * sx + x0), ToPixel(y0 + f->BGTop * sy),
                  ToPixel((f->BGLeft + f->BGWidth) * sx + x0), ToPixel(y0 + (f->BGTop + f->BGHeight) * sy));
@@ -61,10 +61,11 @@ void PrintBackgroundImage(int Alpha) {
     TPrintBackground* copy = f->BGPrintBlend.get();
     if (!copy) copy = (own = std::make_unique<TPrintBackground>()).get();
     TABitmap* blended = copy->Get(*f->BGBitmap, Alpha);
-    // Ignoring the margins measures the offset from the canvas origin, the printable corner.
+    // Ignoring the margins measures the offset from the paper's corner, as in the preview, not
+    // from the printable corner that the canvas starts at.
     const bool fromCorner = f->BGImageCheckBox1->Checked();
-    const TRect r =
-        PrintRect(f, fromCorner ? 0.0 : page.Left, fromCorner ? 0.0 : page.Top, page.ScaleX, page.ScaleY);
+    const TRect r = PrintRect(f, fromCorner ? page.PaperLeft : page.Left,
+                              fromCorner ? page.PaperTop : page.Top, page.ScaleX, page.ScaleY);
     page.Canvas->StretchDraw(r, blended); // an empty or inverted rectangle draws nothing
 }
 
@@ -74,8 +75,9 @@ void PreviewBackgroundImage(int Alpha) {
     f->BGBitmap->Do32();
     // Ignoring the margins measures the offset from the bitmap's origin, the paper's corner.
     const bool fromCorner = f->BGImageCheckBox1->Checked();
-    const double x0 = fromCorner ? 0.0 : f->MarginLeft + f->FrameInsetLeft;
-    const double y0 = fromCorner ? 0.0 : f->MarginTop + f->FrameInsetTop;
+    const TContentBands bands = ContentBandsMm(f);
+    const double x0 = fromCorner ? 0.0 : bands.Left;
+    const double y0 = fromCorner ? 0.0 : bands.Top;
     const TRect r = PreviewRect(f, x0, y0, PreviewScaleSingle(f));
     if (!f->BGPreview) f->BGPreview = std::make_unique<TBackgroundPreview>();
     TRect shown;

@@ -59,7 +59,10 @@ void DrawNotebookHeader(TForm1* f, const TFrameGeometry& g) {
 
     c->Font()->SetHeight(g.FontHeight(5));
     c->Font()->SetName(kDateFace);
-    const int x = ToPixel(g.Width - c->TextWidth(DateFieldSample) - g.Right);
+    // The field is the sample's width in a 5 mm font, the same length on the sheet and in the
+    // preview, whose font is a whole number of pixels high.
+    const double sample = TextWidthAtHeight(c, DateFieldSample, 5 * g.FontScale);
+    const int x = ToPixel(g.Width - sample - g.Right);
     c->Pen()->SetWidth(g.PenWidth(0.2));
     c->MoveTo(x, g.FromTop(14));
     c->LineTo(ToPixel(g.Width - g.Right), g.FromTop(14));

@@ -1,11 +1,11 @@
 // Ruler scales: along each chosen edge a base line 5 mm inside the paper edge and a tick every
-// step from the content rectangle's start, longer every 5th and 10th.
+// step from the content rectangle's start, longer every 5th and 10th. Every tick's place is
+// truncated once, on all four edges, so the preview's ticks lie within a pixel of the sheet's.
 #include "render/FrameGeometry.h"
 #include "shell/Unit1.h"
 #include "winlib/SysUtils.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 // The step in millimetres: not below 1 mm, and 1 mm when the text is not a number.
@@ -68,14 +68,14 @@ void DrawRulerScales(TForm1* f, const TFrameGeometry& g) {
     if (f->CheckScale3->Checked()) {
         Line(c, g.FromRight(5), top, g.FromRight(5), bottom);
         ForEachTick(g.ContentHeight(), pitchY, [&](int k, double pos) {
-            const int y = ToPixel(std::trunc(pos) + g.Top);
+            const int y = ToPixel(g.Top + pos);
             TickEnds(k, [&](double mm) { Line(c, g.FromRight(5), y, g.FromRight(mm), y); });
         });
     }
     if (f->CheckScale4->Checked()) {
         Line(c, left, g.FromBottom(5), right, g.FromBottom(5));
         ForEachTick(g.ContentWidth(), pitchX, [&](int k, double pos) {
-            const int x = ToPixel(std::trunc(pos) + g.Left);
+            const int x = ToPixel(g.Left + pos);
             TickEnds(k, [&](double mm) { Line(c, x, g.FromBottom(5), x, g.FromBottom(mm)); });
         });
     }

@@ -3,7 +3,8 @@
 // a ratio or by a constant, and the line that closes a group is drawn with a heavier pen.
 //
 // Both renderers share one body; they differ only in the surface and in the width of the heavy
-// lines (2 pixels in the preview, 0.4 mm in print).
+// lines (2 pixels in the preview, 0.4 mm in print). Every line's place comes from one formula in
+// double precision, whatever the number of groups and whichever way an axis runs.
 //
 // Every line of a direction has the same colour and the same ends, so a line drawn again on the
 // same pixels changes nothing: each pixel row (or column) is drawn once for the plain and once
@@ -27,8 +28,8 @@ namespace {
 // How the interval grows from one index to the next.
 struct Growth {
     bool byRatio = true;
-    float ratio = 1.0f;
-    float constant = 1.0f;
+    double ratio = 1.0;
+    double constant = 1.0;
 };
 
 Growth ReadGrowth(TForm1* f, float ratio) {
@@ -36,73 +37,52 @@ Growth ReadGrowth(TForm1* f, float ratio) {
     g.byRatio = f->RadioButton5->Checked();
     g.ratio = ratio;
     double c;
-    g.constant = TryStrToFloat(f->Edit20->Text(), c) ? static_cast<float>(c) : 1.0f;
+    g.constant = TryStrToFloat(f->Edit20->Text(), c) ? c : 1.0;
     return g;
 }
 
-// Where a walk along an axis ended: the running position and the running interval.
-struct WalkEnd {
+// Where an axis ends: its total length and the interval that would come next.
+struct AxisEnd {
     double position = 0.0;
     double interval = 0.0;
 };
 
-// Axes of up to this many indices are walked index by index in single precision; longer ones
-// (more groups than any page shows) are laid out group by group in closed form.
-constexpr int64_t kWalkLimit = 200000;
+// Groups on the canvas up to this many are drawn line by line; more of them than that lie
+// closer than a pixel, and their closing lines cover every pixel between the first and the last.
+constexpr int64_t kGroupsDrawnWhole = 200000 / 9;
 
-// One logarithmic axis of 9 * Groups + 1 indices. Index 0 lies at the first grown interval;
-// every group after it repeats the same nine steps from the smallest size, so group g (from 1)
-// starts one group length further on than group g - 1. An interval of exactly 0 does not
-// advance; the next one restarts at the smallest size.
+// One logarithmic axis of 9 * Groups + 1 indices, every line of it from one formula in double
+// precision. The intervals grow from the smallest size by the ratio or the constant, and each
+// group of nine repeats the same steps from the smallest size:
+//   index 0 lies at the first grown interval, First();
+//   line j (1 to 9) of group g (from 1) lies at First() + (g - 1) * GroupLength() + step j;
+//   the axis is First() + Groups * GroupLength() long.
+// An interval of exactly 0 does not advance; the next one restarts at the smallest size.
 class LogAxis {
   public:
     LogAxis(int groups, float smallest, const Growth& g) : groups_(groups), smallest_(smallest), growth_(g) {
-        // Index 0, then one group from the smallest size, as the walk takes them.
-        float v = Grow(0.0f);
-        first_ = v;
-        float p = v;
-        v = smallest;
-        const float start = p;
+        first_ = Grow(0.0);
+        // One group from the smallest size, measured from its start.
+        double p = 0.0, v = smallest_;
         for (int j = 1; j <= 9; ++j) {
             v = Grow(v);
-            step_[j - 1] = static_cast<double>(p + v) - start;
-            if (j == 9 || v != 0.0f) p = p + v;
-            if (j == 9 || v == 0.0f) v = smallest;
+            step_[j - 1] = p + v;
+            if (j == 9 || v != 0.0) p += v;
+            if (j == 9 || v == 0.0) v = smallest_;
         }
-        length_ = static_cast<double>(p) - start;
+        length_ = p;
     }
 
     int64_t Indices() const { return groups_ < 0 ? 0 : int64_t{9} * groups_ + 1; }
-    bool Walked() const { return Indices() <= kWalkLimit; }
 
-    // Walks every index in single precision, calling Line(i, at) with the place P + v of each
-    // line (when given). The end's position is the axis total.
-    WalkEnd Walk(const std::function<void(int64_t, double)>& line = nullptr) const {
-        float v = 0.0f, p = 0.0f;
-        for (int64_t i = 0; i < Indices(); ++i) {
-            v = Grow(v);
-            if (line) line(i, p + v);
-            if (i % 9 == 0) {
-                p = p + v;
-                v = smallest_;
-            } else if (v == 0.0f) {
-                v = smallest_;
-            } else {
-                p = p + v;
-            }
-        }
-        return {p, v};
-    }
-
-    // Where the walk ends, for any number of groups.
-    WalkEnd End() const {
-        if (Walked()) return Walk();
+    // The total length and the next interval (the smallest size; nothing without an index).
+    AxisEnd End() const {
+        if (groups_ < 0) return {};
         return {first_ + groups_ * length_, smallest_};
     }
 
-    // The place of line j (1 to 9) of group g (from 1), laid out in closed form; line 9 closes
-    // the group and is heavy.
-    double At(int64_t g, int j) const { return first_ + (g - 1) * length_ + step_[j - 1]; }
+    // The place of line j (1 to 9) of group g (from 1); line 9 closes the group and is heavy.
+    double At(int64_t g, int j) const { return first_ + static_cast<double>(g - 1) * length_ + step_[j - 1]; }
     double First() const { return first_; }
     double GroupLength() const { return length_; }
     int Groups() const { return groups_; }
@@ -111,9 +91,9 @@ class LogAxis {
     double SpanHigh() const { return std::max(0.0, *std::max_element(step_.begin(), step_.end())); }
 
   private:
-    float Grow(float v) const { return growth_.byRatio ? v * growth_.ratio : v + growth_.constant; }
+    double Grow(double v) const { return growth_.byRatio ? v * growth_.ratio : v + growth_.constant; }
     int groups_;
-    float smallest_;
+    double smallest_;
     Growth growth_;
     double first_ = 0, length_ = 0;
     std::array<double, 9> step_{};
@@ -167,19 +147,17 @@ struct LogSurface {
 };
 
 // The lines of one logarithmic axis placed by Place (millimetres along the axis to a floating
-// pixel coordinate), heavy every ninth index.
+// pixel coordinate), heavy every ninth index: index 0, then the groups whose lines can reach the
+// canvas.
 void AddAxisLines(LineSet& set, const LogAxis& axis, const std::function<double(double)>& place, int extent) {
-    if (axis.Walked()) {
-        axis.Walk([&](int64_t i, double at) { set.Add(place(at), i % 9 == 0); });
-        return;
-    }
-    // Closed form: index 0, then the groups whose lines can reach the canvas.
+    if (axis.Indices() == 0) return;
     set.Add(place(axis.First()), true);
     const int64_t groups = axis.Groups();
+    if (groups < 1) return;
     const double margin = set.Margin();
     // The group's pixel span, whichever way the placing runs.
     auto span = [&](int64_t g) {
-        const double start = axis.First() + (g - 1) * axis.GroupLength();
+        const double start = axis.First() + static_cast<double>(g - 1) * axis.GroupLength();
         const double a = place(start + axis.SpanLow()), b = place(start + axis.SpanHigh());
         return std::pair(std::min(a, b), std::max(a, b));
     };
@@ -199,7 +177,7 @@ void AddAxisLines(LineSet& set, const LogAxis& axis, const std::function<double(
         for (int j = 1; j <= 9; ++j)
             set.Add(place(axis.At(g, j)), j == 9);
     };
-    if (g1 - g0 <= kWalkLimit / 9) {
+    if (g1 - g0 <= kGroupsDrawnWhole) {
         for (int64_t g = g0; g < g1; ++g)
             addGroup(g);
         return;
@@ -236,10 +214,10 @@ void DrawSemiLog(const LogSurface& s, float minX, float minY, const Growth& g, T
     const TPageSurface& page = s.page;
     const int columns = f->LogGroupsX;
     const LogAxis axisY(f->LogGroupsY, minY, g);
-    const WalkEnd end = axisY.End();
+    const AxisEnd end = axisY.End();
     const double totalY = end.position;
     const bool reversed = f->CheckBox7->Checked();
-    const float length = static_cast<float>(columns) * minX;
+    const double length = columns * static_cast<double>(minX);
     LineSet rows(page.Height, s.heavyAcross);
     AddAxisLines(
         rows, axisY, [&](double at) { return (reversed ? totalY - at : at) * page.ScaleY + page.Top; },
@@ -248,9 +226,9 @@ void DrawSemiLog(const LogSurface& s, float minX, float minY, const Growth& g, T
 
     // The columns reach one smallest interval past the last horizontal line. Columns on the
     // same pixel column are one line: each run of them is looked at once.
-    const float bottom = static_cast<float>(end.position) + static_cast<float>(end.interval);
+    const double bottom = end.position + end.interval;
     LineSet cols(page.Width, s.heavySemiLinear);
-    auto x = [&](int64_t i) { return static_cast<float>(i) * minX * page.ScaleX + page.Left; };
+    auto x = [&](int64_t i) { return static_cast<double>(i) * minX * page.ScaleX + page.Left; };
     const int64_t count = columns < 0 ? 0 : int64_t{columns} + 1;
     const double margin = cols.Margin();
     auto off = [&](int64_t i) { return x(i) > page.Width + margin || x(i) < -margin; };

@@ -113,7 +113,7 @@ std::vector<int> VisibleColumns(const ManuscriptGrid& g, int width, double margi
 // that can show on the canvas are drawn, and of rows that fall on the same pixels only the last:
 // two billion columns or rows cost what the canvas holds.
 void DrawManuscript(const TPageSurface& page, const ManuscriptGrid& g, TForm1* f, bool clearBrushEachRow,
-                    int frameWidth) {
+                    int frameWidth, bool keepEdgeOnCanvas) {
     TCanvas* c = page.Canvas;
     const double margin = frameWidth + 2.0;
     const int x1 = ToCanvasPixel(g.left, page.Width);
@@ -155,10 +155,20 @@ void DrawManuscript(const TPageSurface& page, const ManuscriptGrid& g, TForm1* f
 
     c->Pen()->SetStyle(psSolid);
     c->Pen()->SetWidth(frameWidth);
-    const int yt = ToCanvasPixel(g.top, page.Height), yb = g.Bottom(page.Height);
+    const int yt = ToCanvasPixel(g.top, page.Height);
+    int right = xr, yb = g.Bottom(page.Height);
+    if (keepEdgeOnCanvas) {
+        // A frame edge on the page's far edge prints half its pen on the sheet; the preview's
+        // pen of two pixels would fall off the bitmap there: its last pixel row or column keeps it.
+        auto onEdge = [&](int at, int extent) {
+            return at >= extent && at <= extent + frameWidth / 2 ? extent - 1 : at;
+        };
+        right = onEdge(right, page.Width);
+        yb = onEdge(yb, page.Height);
+    }
     c->MoveTo(x1, yt);
-    c->LineTo(xr, yt);
-    c->LineTo(xr, yb);
+    c->LineTo(right, yt);
+    c->LineTo(right, yb);
     c->LineTo(x1, yb);
     c->LineTo(x1, yt);
 }
@@ -203,7 +213,7 @@ void PrintManuscriptPaper() {
     c->Pen()->SetWidth(ToPixel(0.1 * f->PxPerMmX));
     c->Pen()->SetStyle(psSolid);
     c->Brush()->SetStyle(bsClear);
-    DrawManuscript(page, g, f, true, ToPixel(0.5 * f->PxPerMmY));
+    DrawManuscript(page, g, f, true, ToPixel(0.5 * f->PxPerMmY), false);
 }
 
 void PreviewManuscriptPaper() {
@@ -217,5 +227,5 @@ void PreviewManuscriptPaper() {
     c->Pen()->SetWidth(1);
     c->Pen()->SetStyle(psSolid);
     c->Brush()->SetStyle(bsClear);
-    DrawManuscript(page, g, f, false, 2);
+    DrawManuscript(page, g, f, false, 2, true);
 }

@@ -1,6 +1,7 @@
 // The page-number footer, centred at the bottom of the printable area, and the corner mark,
 // a short text in one corner of it. Both ignore the margins and the frame. Their heights come
-// from the sample text "Wq" measured in the font they draw with.
+// from the sample text "Wq" measured in the font they draw with. Both count from the paper's
+// edges, inward by the printer's unprintable border, on the sheet and in the preview alike.
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
@@ -30,11 +31,18 @@ void ClearBrush(TCanvas* c, TColor paper) {
 // Where a text W x H pixels wide sits in a corner of the area from (Left, Top) to
 // (Right, Bottom): 1 top-left, 2 top-right, 3 bottom-left, 4 bottom-right. A corner outside 1
 // to 4 is no corner: the renderers draw nothing for it.
-template <class Pos>
-TPoint CornerPosition(int corner, Pos left, Pos top, Pos right, Pos bottom, int w, int h) {
+TPoint CornerPosition(int corner, double left, double top, double right, double bottom, int w, int h) {
     const bool rightSide = corner == 2 || corner == 4;
     const bool bottomSide = corner == 3 || corner == 4;
     return TPoint(ToPixel(rightSide ? right - w : left), ToPixel(bottomSide ? bottom - h : top));
+}
+
+// The footer's top-left corner for a text W x H pixels: centred on the paper, its cell ending
+// at the paper's bottom edge lifted by the unprintable border (in whole pixels), so at the
+// printable bottom.
+TPoint FooterPosition(const TPageSurface& page, int w, int h) {
+    const int lift = ToPixel(page.BorderY);
+    return TPoint(ToPixel((page.PaperLeft + page.PaperRight - w) / 2), ToPixel(page.PaperBottom) - lift - h);
 }
 } // namespace
 
@@ -48,9 +56,8 @@ void PrintPageNumber(bool Enabled) {
     // The total is the page count as typed, spaces and all.
     const AnsiString text =
         "- Page " + IntToStr(f->PrinterRef->PageNumber()) + " / " + f->Edit2->Text() + " -";
-    const int x = (page.Width - c->TextWidth(text)) / 2;
-    const int y = page.Height - c->TextHeight(SampleText);
-    c->TextOut(x, y, text);
+    const TPoint p = FooterPosition(page, c->TextWidth(text), c->TextHeight(SampleText));
+    c->TextOut(p.x, p.y, text);
 }
 
 void PreviewPageNumber(bool Enabled) {
@@ -62,11 +69,8 @@ void PreviewPageNumber(bool Enabled) {
     SetPageNumberFont(c, f->FontDialog2->Font(), s);
     ClearBrush(c, page.Paper);
     const AnsiString text = "- Page 1 / 1 -";
-    // The bitmap is the whole sheet: lift the footer by the unprintable bottom border.
-    const int border = ToPixel(f->PhysOffsetY / f->PxPerMmY * s);
-    const int x = (page.Width - c->TextWidth(text)) / 2;
-    const int y = page.Height - c->TextHeight(SampleText) - border;
-    c->TextOut(x, y, text);
+    const TPoint p = FooterPosition(page, c->TextWidth(text), c->TextHeight(SampleText));
+    c->TextOut(p.x, p.y, text);
 }
 
 void PrintMark(int Corner) {
@@ -78,7 +82,8 @@ void PrintMark(int Corner) {
     ClearBrush(c, page.Paper);
     const AnsiString text = f->TntEdit1->Text();
     const int w = c->TextWidth(text), h = c->TextHeight(SampleText);
-    const TPoint p = CornerPosition(Corner, 0, 0, page.Width, page.Height, w, h);
+    const TPoint p = CornerPosition(Corner, page.PrintableLeft(), page.PrintableTop(), page.PrintableRight(),
+                                    page.PrintableBottom(), w, h);
     c->TextOut(p.x, p.y, text);
 }
 
@@ -92,10 +97,8 @@ void PreviewMark(int Corner) {
     ClearBrush(c, page.Paper);
     const AnsiString text = f->TntEdit1->Text();
     const int w = c->TextWidth(text), h = c->TextHeight(SampleText);
-    // The unprintable borders in preview pixels, so that the mark sits in the printable corner
-    // as it does on the sheet.
-    const float ox = static_cast<float>(f->PhysOffsetX / f->PxPerMmX) * s;
-    const float oy = static_cast<float>(f->PhysOffsetY / f->PxPerMmY) * s;
-    const TPoint p = CornerPosition(Corner, ox, oy, page.Width - ox, page.Height - oy, w, h);
+    // In the printable corner, the printer's borders inside the sheet, as on the sheet.
+    const TPoint p = CornerPosition(Corner, page.PrintableLeft(), page.PrintableTop(), page.PrintableRight(),
+                                    page.PrintableBottom(), w, h);
     c->TextOut(p.x, p.y, text);
 }

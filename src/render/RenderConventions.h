@@ -50,6 +50,8 @@ int ToCanvasPixel(double Value, int Extent);
 // The zoom of the preview as a factor: the selected ComboBox1 item ("100" ... "25") times 0.01.
 // With no item selected the default 40 % stands in, as it does for the preview's size.
 double PreviewZoom(TForm1* Form);
+// The same as the per cent the preview's size rule takes (100, 80 ... 25).
+double PreviewZoomPercent(TForm1* Form);
 // Preview pixels per millimetre: the screen's pixels per inch / 25.4 * zoom, in double
 // precision. The Y form uses the screen's vertical pixels per inch.
 double PreviewScaleX(TForm1* Form);
@@ -67,9 +69,15 @@ float PreviewScaleSingle(TForm1* Form);
 // less the physical offset. Right and Bottom are measured from the printable area's right and
 // bottom edges. Width/Height are the printable area (PageWidth/PageHeight).
 // Preview: the bitmap is the whole sheet, so the content origin is the margin plus frame inset,
-// scaled. Width/Height are the bitmap's size.
+// scaled. Width/Height are the bitmap's size; Right and Bottom are measured from its edges, so
+// that Width - Right is the content's right edge on the paper whatever the bitmap's rounding.
 //
 // Left, Top, Right and Bottom stay in floating point; truncate only the final coordinate.
+//
+// Everything on a page is placed from the paper's edges, on the sheet and in the preview alike;
+// the printer's offsets enter in one place, PrintSurface, as the paper's corner lying
+// PhysOffsetX/Y pixels before the canvas origin (PaperLeft, PaperTop). The printable area is
+// known to both: the whole printer canvas, and the same rectangle inside the preview's sheet.
 struct TPageSurface {
     TCanvas* Canvas = nullptr;
     double ScaleX = 0;            // pixels per millimetre across
@@ -78,18 +86,56 @@ struct TPageSurface {
     double Right = 0, Bottom = 0; // content bands at the far edges, pixels
     int Width = 0, Height = 0;    // canvas extent, pixels
     TColor Paper = clWhite;       // behind text and for fills: white in print, PaperColor in preview
+    // The paper's edges in canvas pixels: print (-PhysOffsetX, -PhysOffsetY) to (PageWidth +
+    // PhysOffsetX, PageHeight + PhysOffsetY); preview (0, 0) to the printer's paper at the
+    // preview's scale (PreviewPaperWidth/Height), which the bitmap's size rounds.
+    double PaperLeft = 0, PaperTop = 0, PaperRight = 0, PaperBottom = 0;
+    // The printer's unprintable border in canvas pixels, as wide at the far edges as at the
+    // near ones: the printable area is the paper less it, the whole canvas in print.
+    double BorderX = 0, BorderY = 0;
 
     // A position p mm inside the content rectangle, as a pixel coordinate.
     int X(double Mm) const { return ToPixel(Mm * ScaleX + Left); }
     int Y(double Mm) const { return ToPixel(Mm * ScaleY + Top); }
+    // A position d mm from the paper's left or top edge, untruncated.
+    double PaperX(double Mm) const { return PaperLeft + Mm * ScaleX; }
+    double PaperY(double Mm) const { return PaperTop + Mm * ScaleY; }
+    double PrintableLeft() const { return PaperLeft + BorderX; }
+    double PrintableTop() const { return PaperTop + BorderY; }
+    double PrintableRight() const { return PaperRight - BorderX; }
+    double PrintableBottom() const { return PaperBottom - BorderY; }
     // A thickness in millimetres as a (floating, untruncated) stack height in pixels.
     double Thickness(double Mm) const { return Mm * ScaleX; }
 };
 
+// The printer's unprintable border in millimetres, across (left and right) and down (top and
+// bottom): PhysOffsetX/Y at the printer's scale. 0 for the PDF printer.
+double BorderMmX(const TForm1* Form);
+double BorderMmY(const TForm1* Form);
+
+// The bands between the paper's edges and the content rectangle, in millimetres: on each side
+// the margin and the frame inset, and, where a notebook header or a ruler scale has moved
+// inward off the printer's unprintable border (FrameGeometry.h), that move as well, so the
+// content still begins where the frame ends.
+struct TContentBands {
+    double Top = 0, Left = 0, Right = 0, Bottom = 0;
+};
+TContentBands ContentBandsMm(const TForm1* Form);
+// What ContentBandsMm adds to the margins and frame insets on each side (0 without a frame, and
+// on a printer that prints to the paper's edges).
+TContentBands FrameBandShiftMm(const TForm1* Form);
+
 // The printer's canvas with PxPerMmX/PxPerMmY (only meaningful while a print job runs).
 TPageSurface PrintSurface(TForm1* Form);
+// Where the preview's far paper edges lie at the given scale: the bitmap's width (height) and
+// what the preview's size rule rounded off the printer's paper (up to a few pixels), so that
+// anything placed from the far edges lies where the paper's edge puts it.
+double PreviewPaperWidth(TForm1* Form, double ScaleX);
+double PreviewPaperHeight(TForm1* Form, double ScaleY);
 // The preview bitmap's canvas at the given scales. Most preview renderers pass the single
-// precision scale for both; the graph paper and frame previews pass PreviewScaleX/Y.
+// precision scale for both; the graph paper and frame previews pass PreviewScaleX/Y. It also
+// gives the canvas's pen the dash scale of the preview against the printer (ScaleX / PxPerMmX),
+// so that dashed lines keep on the preview the length in millimetres they print with.
 TPageSurface PreviewSurface(TForm1* Form, double ScaleX, double ScaleY);
 
 // ---- thick lines -------------------------------------------------------------------------------
@@ -129,6 +175,11 @@ TColor LineColor(TForm1* Form);
 int FontHeightPx(double SizeMm, double Scale);
 // Sets Font's height (positive: the cell height) for a size in millimetres.
 void SetFontSizeMm(TFont* Font, double SizeMm, double Scale);
+// The width in pixels Text takes in the canvas's font at a cell height of HeightPx pixels, which
+// need not be whole: measured at a much larger height and scaled down, so that a width that
+// places something (a right-aligned field) does not carry the error of a font height truncated
+// to a few screen pixels. The canvas keeps its font.
+double TextWidthAtHeight(TCanvas* Canvas, const AnsiString& Text, double HeightPx);
 // The finest pitch of a pattern of shapes (grid dots, triangles, circles, manuscript cells), as
 // of the graph paper's cells: finer patterns are a solid grey on paper and would take millions
 // of shapes to draw. The editors refuse finer pitches; a pitch the renderer derives (fitted

@@ -1,6 +1,6 @@
 // The free-text page (paper kind 7): each item is a text in its own font at a position in whole
-// millimetres, drawn in one line from its top-left corner with a clear brush; later items
-// cover earlier ones. Margins and frame insets do not move the items.
+// millimetres from the paper's corner, drawn in one line from its top-left corner with a clear
+// brush; later items cover earlier ones. Margins and frame insets do not move the items.
 #include "render/Unit4.h"
 
 #include "render/RenderConventions.h"
@@ -20,17 +20,18 @@ const TPoint& PositionAt(const std::vector<TPoint>& positions, int i) {
     return positions[static_cast<size_t>(i)];
 }
 
-// The items on Canvas: positions count from the canvas origin, X by ScaleX and Y by ScaleY;
+// The items on the page: positions count from the paper's corner, X by ScaleX and Y by ScaleY;
 // the font height is the size in millimetres by ScaleX.
-void DrawItems(TCanvas* c, double scaleX, double scaleY, const TListBox* items, const TTextItemFonts& fonts,
+void DrawItems(const TPageSurface& page, const TListBox* items, const TTextItemFonts& fonts,
                const std::vector<TPoint>& positions) {
+    TCanvas* c = page.Canvas;
     for (int i = 0; i < items->ItemCount(); ++i) {
         TFont* font = fonts.Font(i);
         const TPoint& at = PositionAt(positions, i);
         c->Font()->Assign(font);
-        SetFontSizeMm(c->Font(), font->Size(), scaleX);
+        SetFontSizeMm(c->Font(), font->Size(), page.ScaleX);
         c->Brush()->SetStyle(bsClear);
-        c->TextOut(ToPixel(at.x * scaleX), ToPixel(at.y * scaleY), items->Item(i));
+        c->TextOut(ToPixel(page.PaperX(at.x)), ToPixel(page.PaperY(at.y)), items->Item(i));
     }
 }
 
@@ -45,18 +46,16 @@ void SetTextPen(TCanvas* c, TForm1* f) {
 void PrintTextItems(const TListBox* Items, const TTextItemFonts& Fonts,
                     const std::vector<TPoint>& Positions) {
     TForm1* f = Form1;
-    TCanvas* c = f->PrinterRef->Canvas();
-    SetTextPen(c, f);
-    // From the printable area's corner, the canvas origin.
-    DrawItems(c, f->PxPerMmX, f->PxPerMmY, Items, Fonts, Positions);
+    const TPageSurface page = PrintSurface(f);
+    SetTextPen(page.Canvas, f);
+    DrawItems(page, Items, Fonts, Positions);
 }
 
 void PreviewTextItems(const TListBox* Items, const TTextItemFonts& Fonts,
                       const std::vector<TPoint>& Positions) {
     TForm1* f = Form1;
-    TCanvas* c = f->PreviewBitmap->Canvas();
-    SetTextPen(c, f);
-    // From the paper's corner, the bitmap's origin.
     const float s = PreviewScaleSingle(f);
-    DrawItems(c, s, s, Items, Fonts, Positions);
+    const TPageSurface page = PreviewSurface(f, s, s);
+    SetTextPen(page.Canvas, f);
+    DrawItems(page, Items, Fonts, Positions);
 }

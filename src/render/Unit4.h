@@ -29,15 +29,14 @@ void PreviewMultiLine();
 
 // Background picture: BGBitmap blended with opacity Alpha (0 to 255) over the paper colour
 // (preview) or white (print), stretched into BGLeft, BGTop, BGWidth, BGHeight in millimetres,
-// from the content origin or, when BGImageCheckBox1 ignores the margins, from the preview's
-// paper corner and the printable corner in print. Called only when BGImage is not empty.
+// from the content origin or, when BGImageCheckBox1 ignores the margins, from the paper's
+// corner (in print too, whatever the printer's border). Called only when BGImage is not empty.
 void PrintBackgroundImage(int Alpha);
 void PreviewBackgroundImage(int Alpha);
 
 // Free-text page (paper kind 7): text i of Items in Fonts.Font(i) (its size a height in millimetres)
-// at Positions[i] (whole millimetres) from the printable corner in print and from the paper's
-// corner in the preview. A font or position missing for a text raises EListError there; the
-// items before it stay drawn.
+// at Positions[i] (whole millimetres) from the paper's corner, in print and preview alike. A font
+// or position missing for a text raises EListError there; the items before it stay drawn.
 void PrintTextItems(const TListBox* Items, const TTextItemFonts& Fonts, const std::vector<TPoint>& Positions);
 void PreviewTextItems(const TListBox* Items, const TTextItemFonts& Fonts,
                       const std::vector<TPoint>& Positions);

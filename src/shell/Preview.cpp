@@ -4,6 +4,7 @@
 #include "Abitmap.h"
 #include "PaperKinds.h"
 #include "PixelMath.h"
+#include "editors/NumberText.h"
 #include "render/RenderConventions.h"
 #include "render/Unit4.h"
 
@@ -22,6 +23,17 @@ double RoundedPaperMm(int paperPx, double pxPerMm) {
 int BandPixels(double mm, float scale) {
     return SaturatedPixels(std::trunc(mm) * scale);
 }
+
+// The white strip that the print command lays over the picture along one edge (PrintJob.cpp),
+// in preview pixels from the paper's edge: the margin as typed less 0.1 mm, at the printer's
+// scale, and less the one pixel by which the strip stops short of it. The margin field stands
+// in for a text that is no number or no longer the one the field was taken from.
+double StripPixels(const AnsiString& marginText, double marginMm, double pxPerMm, double scale) {
+    double mm;
+    if (!TryStrToFloat(marginText, mm) || TwoDigitValue(mm) != marginMm) mm = marginMm;
+    const double printerPx = SaturatedPixels(SaturatedPixels(mm * pxPerMm) - 0.1 * pxPerMm) - 1.0;
+    return printerPx / pxPerMm * scale;
+}
 } // namespace
 
 int PreviewBoxLength(int PixelsPerInch, int PaperPx, double PxPerMm, double ZoomPercent) {
@@ -34,7 +46,7 @@ int PreviewBoxLength(int PixelsPerInch, int PaperPx, double PxPerMm, double Zoom
 
 void TForm1::ApplyPreviewSize() {
     // With no zoom selected the default 40 % stands in, as for the preview scale.
-    const double percent = ComboBox1->ItemIndex() >= 0 ? StrToFloat(ComboBox1->Text()) : 40.0;
+    const double percent = PreviewZoomPercent(this);
     // The whole paper, whatever its unprintable border, at the printer's own scale.
     PreViewBox->SetWidth(PreviewBoxLength(ScreenPixelsPerInchX(), PrinterRef->GetDeviceCaps(PHYSICALWIDTH),
                                           PxPerMmX, percent));
@@ -54,30 +66,45 @@ void TForm1::UpdatePreview() {
     ApplyPreviewSize();
     PreviewBitmap->SetSize(PreViewBox->Width(), PreViewBox->Height());
     const float s = PreviewScaleSingle(this);
-    const int T = BandPixels(MarginTop + FrameInsetTop, s) - 1;
-    const int L = BandPixels(MarginLeft + FrameInsetLeft, s) - 1;
-    const int R = BandPixels(MarginRight + FrameInsetRight, s);
-    const int B = BandPixels(MarginBottom + FrameInsetBottom, s);
+    // The margin lines at the content rectangle's edges (margins, frame insets and what a frame
+    // moved off the printer's border), truncated to whole millimetres.
+    const TContentBands bands = ContentBandsMm(this);
+    const int T = BandPixels(bands.Top, s) - 1;
+    const int L = BandPixels(bands.Left, s) - 1;
+    const int R = BandPixels(bands.Right, s);
+    const int B = BandPixels(bands.Bottom, s);
     const int W = PreviewBitmap->Width(), H = PreviewBitmap->Height();
     TCanvas* c = PreviewBitmap->Canvas();
     c->Brush()->SetColor(PaperColor);
     c->Brush()->SetStyle(bsSolid);
     c->FillRect(TRect(0, 0, W, H));
     if (!BGImage.empty()) PreviewBackgroundImage(BGAlpha);
+    // The paper's far edges, which the bitmap's size rounds.
+    const double paperW = PreviewPaperWidth(this, s), paperH = PreviewPaperHeight(this, s);
+    // The preview is the sheet: the strips that hide the picture in the margins are those the
+    // print command lays, and like them they come before the pattern, so whatever the pattern
+    // or a text item draws into the margins shows as it prints.
+    if (!BGImageCheckBox1->Checked()) {
+        const double sT = StripPixels(eSpaceT->Text(), MarginTop, PxPerMmY, s);
+        const double sL = StripPixels(eSpaceL->Text(), MarginLeft, PxPerMmX, s);
+        const double sR = StripPixels(eSpaceR->Text(), MarginRight, PxPerMmX, s);
+        const double sB = StripPixels(eSpaceB->Text(), MarginBottom, PxPerMmY, s);
+        c->Brush()->SetColor(PaperColor);
+        c->Brush()->SetStyle(bsSolid);
+        c->FillRect(TRect(0, 0, W, SaturatedPixels(sT)));
+        c->FillRect(TRect(0, SaturatedPixels(paperH - sB), W, H));
+        c->FillRect(TRect(0, 0, SaturatedPixels(sL), H));
+        c->FillRect(TRect(SaturatedPixels(paperW - sR), 0, W, H));
+    }
 
+    // The pattern's dashes are as long as they print (PreviewSurface); the margin lines below
+    // are the screen's own dotted lines.
     if (!CheckBlank->Checked()) DrawPreviewPattern(PageControl1->ActivePageIndex());
+    c->Pen()->SetDashScale(1.0);
 
     c->Pen()->SetColor(0xFF0000);
     c->Pen()->SetWidth(1);
     c->Pen()->SetStyle(psDot);
-    if (!BGImageCheckBox1->Checked()) {
-        c->Brush()->SetColor(PaperColor);
-        c->Brush()->SetStyle(bsSolid);
-        c->FillRect(TRect(0, 0, W, T));
-        c->FillRect(TRect(0, H - B, W, H));
-        c->FillRect(TRect(0, 0, L, H));
-        c->FillRect(TRect(W - R, 0, W, H));
-    }
     c->Brush()->SetStyle(bsClear);
     if (SpaceLineView1->Checked()) {
         c->MoveTo(0, T);
@@ -92,6 +119,18 @@ void TForm1::UpdatePreview() {
     PreviewPageNumber(CheckBox2->Checked());
     PreviewMark(MarkPos);
     PreviewHeader(CheckBoxHeader->Checked(), FrameIndex);
+    // Nothing prints in the printer's unprintable border: the preview shows it as bare paper,
+    // every pixel that lies wholly inside it.
+    const double bx = BorderMmX(this) * s, by = BorderMmY(this) * s;
+    if (bx > 0 || by > 0) {
+        c->Brush()->SetColor(PaperColor);
+        c->Brush()->SetStyle(bsSolid);
+        c->FillRect(TRect(0, 0, W, SaturatedPixels(by)));
+        c->FillRect(TRect(0, SaturatedPixels(std::ceil(paperH - by)), W, H));
+        c->FillRect(TRect(0, 0, SaturatedPixels(bx), H));
+        c->FillRect(TRect(SaturatedPixels(std::ceil(paperW - bx)), 0, W, H));
+        c->Brush()->SetStyle(bsClear);
+    }
     c->Pen()->SetWidth(1);
     PreViewBox->Canvas()->Draw(0, 0, PreviewBitmap);
 }

@@ -5,11 +5,15 @@
 #include "WholeNumbers.h"
 #include "editors/GraphLimits.h"
 #include "editors/NumberText.h"
+#include "render/RenderConventions.h"
 
 void TForm1::ComputeDrawableSize() {
-    DrawableHeight =
-        SaturatedPixels(PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
-                        (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom) * PxPerMmY);
+    // The top and bottom bands with the margins, the frame insets and what a frame moved off the
+    // printer's unprintable border took with it.
+    const TContentBands moved = FrameBandShiftMm(this);
+    DrawableHeight = SaturatedPixels(
+        PrinterRef->PageHeight() + 2.0 * PhysOffsetY -
+        (MarginTop + MarginBottom + FrameInsetTop + FrameInsetBottom + moved.Top + moved.Bottom) * PxPerMmY);
     // The left and right frame bands do not narrow the printable width.
     DrawableWidth =
         SaturatedPixels(PrinterRef->PageWidth() + 2.0 * PhysOffsetX - (MarginLeft + MarginRight) * PxPerMmX);

@@ -53,7 +53,7 @@ void FillSpans(TWSCanvas& ws, const TRect& r, TColor color) {
 }
 
 void CosmeticLine(TWSCanvas& ws, TPen& pen, int x0, int y0, int x1, int y1, int& stylePos) {
-    const cnv::DashMask mask = cnv::MaskFor(pen.Style());
+    const cnv::DashMask mask = cnv::MaskFor(pen.Style(), pen.DashScale());
     const TRect clip = ws.Bounds();
     if (TBitmap* b = ws.Bitmap()) {
         cnv::RasterTarget t(*b, pen.Color(), pen.Mode());

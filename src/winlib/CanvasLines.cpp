@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace cnv {
 
@@ -64,6 +67,88 @@ DashMask MaskFor(TPenStyle s) {
     default:
         return {};
     }
+}
+
+namespace {
+struct ScaledMask {
+    TPenStyle style;
+    double scale;
+    std::unique_ptr<bool[]> pixels; // on or off, pixel by pixel of the period
+    int period;
+};
+
+// The longest period of a scaled mask, in pixels.
+constexpr int kMaxScaledPeriod = 4096;
+
+ScaledMask MakeScaled(TPenStyle style, double scale, DashMask plain) {
+    // A whole number of patterns that comes out nearest to whole pixels.
+    const double patternPx = plain.period * scale;
+    int count = 1;
+    double best = 1.0;
+    for (int m = 1; m * patternPx <= kMaxScaledPeriod || m == 1; ++m) {
+        const double x = m * patternPx;
+        const double off = std::fabs(x - std::max(1.0, std::round(x)));
+        if (off < best - 1e-12) {
+            best = off;
+            count = m;
+        }
+        if (off < 1e-9) break;
+    }
+    const int period = std::max(1, static_cast<int>(std::lround(count * patternPx)));
+    const double unitsPerPixel = static_cast<double>(count) * plain.period / period;
+    ScaledMask m{style, scale, std::make_unique<bool[]>(static_cast<size_t>(period)), period};
+    // The runs of the plain pattern, as lengths in units.
+    std::vector<int> runs;
+    for (int u = 0; u < plain.period; ++u)
+        if (u == 0 || plain.on[u] != plain.on[u - 1])
+            runs.push_back(1);
+        else
+            ++runs.back();
+    const int shortest = *std::min_element(runs.begin(), runs.end());
+    if (shortest / unitsPerPixel >= 0.5) {
+        // Every dash and gap is half a pixel or more: each run ends at the pixel nearest its
+        // place, so every one of them shows and none drifts from where the pattern puts it.
+        int at = 0;
+        for (int64_t u = 0; at < period;) {
+            for (size_t r = 0; r < runs.size() && at < period; ++r) {
+                const bool on = plain.on[u % plain.period];
+                u += runs[r];
+                const int end = std::min(period, static_cast<int>(std::lround(u / unitsPerPixel)));
+                for (; at < end; ++at)
+                    m.pixels[static_cast<size_t>(at)] = on;
+            }
+        }
+        return m;
+    }
+    // A pattern finer than that: each pixel is on by the share of it the on units cover, the
+    // remainder carried on, so the line keeps its share of ink.
+    double carry = 0;
+    for (int i = 0; i < period; ++i) {
+        const double a = i * unitsPerPixel, b = (i + 1) * unitsPerPixel;
+        double covered = 0;
+        for (int64_t u = static_cast<int64_t>(std::floor(a)); u < b; ++u) {
+            if (!plain.on[u % plain.period]) continue;
+            covered += std::min<double>(b, u + 1) - std::max<double>(a, u);
+        }
+        carry += covered / unitsPerPixel;
+        const bool on = carry >= 0.5;
+        if (on) carry -= 1.0;
+        m.pixels[static_cast<size_t>(i)] = on;
+    }
+    return m;
+}
+} // namespace
+
+DashMask MaskFor(TPenStyle s, double Scale) {
+    const DashMask plain = MaskFor(s);
+    if (!plain.on || Scale == 1.0 || !(Scale > 0) || !std::isfinite(Scale)) return plain;
+    // A preview uses a few scales (one for each zoom): each mask is made once and kept.
+    static std::vector<ScaledMask> made;
+    for (const ScaledMask& m : made)
+        if (m.style == s && m.scale == Scale) return {m.pixels.get(), m.period};
+    if (made.size() >= 64) made.erase(made.begin());
+    made.push_back(MakeScaled(s, Scale, plain));
+    return {made.back().pixels.get(), made.back().period};
 }
 
 void WalkLine(int x0, int y0, int x1, int y1, const TRect& clip, DashMask mask, int& stylePos,

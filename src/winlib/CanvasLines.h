@@ -37,6 +37,13 @@ class PixelTarget {
 };
 
 DashMask MaskFor(TPenStyle s);
+// The mask of style S with its dashes Scale times as long (Scale device pixels for each pixel of
+// the plain mask; 1, or a scale that is not a positive number, gives the plain mask). The period
+// holds a whole number of patterns, stretched by less than half a pixel to come out at whole
+// pixels. Dashes and gaps of half a pixel or more end at the pixel nearest their place; in a
+// finer pattern a pixel is on by the share of it the pattern's dashes cover, the remainder
+// carried to the next pixel, so the line keeps its share of ink.
+DashMask MaskFor(TPenStyle s, double Scale);
 
 // Draws from (x0, y0) towards (x1, y1), leaving out (x1, y1). stylePos is the position in the
 // mask at the first pixel and is advanced by the length of the line.

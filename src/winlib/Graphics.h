@@ -59,6 +59,12 @@ class TPen : public TPersistent {
     void SetStyle(TPenStyle s) { style_ = s; }
     TPenMode Mode() const { return mode_; }
     void SetMode(TPenMode m) { mode_ = m; }
+    // How many device pixels each pixel of the dash patterns takes (1: the patterns as they are,
+    // in device pixels). A canvas that stands for another device at another scale (a preview of
+    // a printed page) sets the ratio of the two, so that dashes keep their length on paper. A
+    // value that is not a positive number counts as 1.
+    double DashScale() const { return dashScale_; }
+    void SetDashScale(double s) { dashScale_ = s > 0 && s < 1e6 ? s : 1.0; }
     void Assign(TPersistent* Source) override;
 
   private:
@@ -66,6 +72,7 @@ class TPen : public TPersistent {
     int width_ = 1;
     TPenStyle style_ = psSolid;
     TPenMode mode_ = pmCopy;
+    double dashScale_ = 1.0;
 };
 
 class TBrush : public TPersistent {

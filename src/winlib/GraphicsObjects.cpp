@@ -60,6 +60,7 @@ void TPen::Assign(TPersistent* Source) {
         width_ = p->width_;
         style_ = p->style_;
         mode_ = p->mode_;
+        dashScale_ = p->dashScale_;
         return;
     }
     TPersistent::Assign(Source);

@@ -119,6 +119,12 @@ class TPrinter : public TObject {
 
 // The application's printer object (created on first use).
 TPrinter* Printer();
+
+// For tests: the built-in PDF printer acts as a printer that cannot print within LeftRightPt
+// points of the paper's left and right edges and TopBottomPt points of its top and bottom edges,
+// as a CUPS queue with those borders does (its sheets keep their size; the canvas starts at the
+// printable corner and is clipped to the printable area). 0, 0 gives it back its whole sheet.
+void SetPdfPrinterBorderForTest(double LeftRightPt, double TopBottomPt);
 // Name of the built-in PDF printer as it appears in the list.
 extern const char* const PdfPrinterName;
 // What EPrinter says when a setting is changed while a job runs.

@@ -38,6 +38,8 @@ void StartCups(PrivateCups& cups) {
             cups.queue = value("queue=");
         else if (line.rfind("margins_queue=", 0) == 0)
             cups.marginsQueue = value("margins_queue=");
+        else if (line.rfind("wide_margins_queue=", 0) == 0)
+            cups.wideMarginsQueue = value("wide_margins_queue=");
         else if (line.rfind("spare_queue=", 0) == 0)
             cups.spareQueue = value("spare_queue=");
         else if (line.rfind("ppd=", 0) == 0)
@@ -50,7 +52,7 @@ void StartCups(PrivateCups& cups) {
             skip += "\n" + line;
     }
     if (status != 0 || cups.socket.empty() || cups.queue.empty() || cups.marginsQueue.empty() ||
-        cups.spareQueue.empty() || cups.ppd.empty() || cups.outDir.empty())
+        cups.wideMarginsQueue.empty() || cups.spareQueue.empty() || cups.ppd.empty() || cups.outDir.empty())
         cups.skipReason =
             skip.empty() ? "the private cupsd script failed (exit " + std::to_string(status) + ")" : skip;
     else

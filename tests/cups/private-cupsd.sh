@@ -4,8 +4,8 @@
 #
 #   private-cupsd.sh start DIR   starts cupsd with everything under DIR (created, must be new or
 #                                empty) and prints "socket=PATH", "queue=NAME" (the default),
-#                                "margins_queue=NAME", "spare_queue=NAME", "ppd=PATH" and "out=DIR"
-#                                lines;
+#                                "margins_queue=NAME", "wide_margins_queue=NAME",
+#                                "spare_queue=NAME", "ppd=PATH" and "out=DIR" lines;
 #                                on failure prints "skip: REASON" and exits 77.
 #   private-cupsd.sh stop DIR    stops that cupsd.
 #
@@ -19,6 +19,9 @@ dir=${2:-}
 queue=ruliform_test
 # A second queue whose A4 sheet has a 12 pt (100 pixels at 600 dpi) unprintable border.
 margins_queue=ruliform_margins
+# A queue whose A4 sheet cannot be printed within 18 pt (6.35 mm) of its sides and 36 pt
+# (12.7 mm) of its top and bottom.
+wide_margins_queue=ruliform_wide_margins
 # A third queue that tests may stop, remove and add again (with the PPD printed as "ppd=").
 spare_queue=ruliform_spare
 
@@ -148,6 +151,10 @@ sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "12 12 583 830"|' "$ppd"
 grep -q '"12 12 583 830"' "$dir/margins.ppd" || skip "the cups-pdf PPD has no A4 imageable area to change"
 lpadmin -p "$margins_queue" -E -v cups-pdf:/ -P "$dir/margins.ppd" >>"$dir/log/lpadmin.out" 2>&1 ||
     skip "lpadmin could not add the second queue: $(cat "$dir/log/lpadmin.out")"
+sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "18 36 577 806"|' "$ppd" >"$dir/wide-margins.ppd"
+grep -q '"18 36 577 806"' "$dir/wide-margins.ppd" || skip "the cups-pdf PPD has no A4 imageable area to change"
+lpadmin -p "$wide_margins_queue" -E -v cups-pdf:/ -P "$dir/wide-margins.ppd" >>"$dir/log/lpadmin.out" 2>&1 ||
+    skip "lpadmin could not add the wide-margins queue: $(cat "$dir/log/lpadmin.out")"
 lpadmin -p "$spare_queue" -E -v cups-pdf:/ -P "$ppd" >>"$dir/log/lpadmin.out" 2>&1 ||
     skip "lpadmin could not add the spare queue: $(cat "$dir/log/lpadmin.out")"
 lpstat -p "$queue" >/dev/null 2>&1 || skip "the queue does not answer"
@@ -155,6 +162,7 @@ lpstat -p "$queue" >/dev/null 2>&1 || skip "the queue does not answer"
 echo "socket=$socket"
 echo "queue=$queue"
 echo "margins_queue=$margins_queue"
+echo "wide_margins_queue=$wide_margins_queue"
 echo "spare_queue=$spare_queue"
 echo "ppd=$ppd"
 echo "out=$dir/out"

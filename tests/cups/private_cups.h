@@ -4,14 +4,15 @@
 #include <string>
 
 struct PrivateCups {
-    std::string dir;          // everything of the server lives here
-    std::string socket;       // CUPS_SERVER
-    std::string queue;        // the cups-pdf queue, also the default printer
-    std::string marginsQueue; // the same with a 12 pt unprintable border on A4
-    std::string spareQueue;   // like the first; tests may stop, remove and add it again
-    std::string ppd;          // the PPD of the first and the spare queue
-    std::string outDir;       // where cups-pdf writes the documents
-    std::string skipReason;   // why the server is not there; empty when it runs
+    std::string dir;              // everything of the server lives here
+    std::string socket;           // CUPS_SERVER
+    std::string queue;            // the cups-pdf queue, also the default printer
+    std::string marginsQueue;     // the same with a 12 pt unprintable border on A4
+    std::string wideMarginsQueue; // A4 with 18 pt borders at the sides, 36 pt at top and bottom
+    std::string spareQueue;       // like the first; tests may stop, remove and add it again
+    std::string ppd;              // the PPD of the first and the spare queue
+    std::string outDir;           // where cups-pdf writes the documents
+    std::string skipReason;       // why the server is not there; empty when it runs
     bool Running() const { return skipReason.empty(); }
 };
 

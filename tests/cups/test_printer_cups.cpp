@@ -22,11 +22,12 @@ class CupsPrinter : public ::testing::Test {
 
 TEST_F(CupsPrinter, TheQueuesComeBeforeThePdfPrinterAndTheDefaultIsCurrent) {
     TPrinter p;
-    ASSERT_EQ(p.Printers().Count(), 4);
+    ASSERT_EQ(p.Printers().Count(), 5);
     EXPECT_GE(p.Printers().IndexOf(TheCups().queue), 0);
     EXPECT_GE(p.Printers().IndexOf(TheCups().marginsQueue), 0);
+    EXPECT_GE(p.Printers().IndexOf(TheCups().wideMarginsQueue), 0);
     EXPECT_GE(p.Printers().IndexOf(TheCups().spareQueue), 0);
-    EXPECT_EQ(p.Printers()[3], PdfPrinterName);
+    EXPECT_EQ(p.Printers()[p.Printers().Count() - 1], PdfPrinterName);
     EXPECT_EQ(p.Printers()[p.PrinterIndex()], TheCups().queue);
     EXPECT_FALSE(p.IsPdfPrinter());
 }

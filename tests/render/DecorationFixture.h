@@ -3,6 +3,7 @@
 // A test turns on what it checks and rebuilds the preview through UpdatePreview.
 #pragma once
 
+#include "PreviewPaper.h"
 #include "RenderTestUtil.h"
 #include "shell/MainWindowFixture.h"
 
@@ -45,6 +46,9 @@ class DecorationTest : public MainWindowTest {
     }
     int W() const { return f->PreviewBitmap->Width(); }
     int H() const { return f->PreviewBitmap->Height(); }
+    // The paper's right and bottom edges, which the preview's size rounds (PreviewPaper.h).
+    double PaperW() const { return W() + PreviewPaperExcess(f, true); }
+    double PaperH() const { return H() + PreviewPaperExcess(f, false); }
     // The preview's pixels per millimetre at 100 %, from the screen's resolution alone.
     static double S() { return ScreenPixelsPerInchX() / 25.4; }
     static int Px(double mm) { return static_cast<int>(mm * S()); }

@@ -4,8 +4,10 @@
 #include "shell/MainWindowFixture.h"
 
 #include "render/Unit4.h"
+#include "winlib/Printers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -55,6 +57,7 @@ class BackgroundPrintTest : public MainWindowTest {
     void TearDown() override {
         if (f && f->PrinterRef->Printing()) f->PrinterRef->Abort();
         MainWindowTest::TearDown();
+        SetPdfPrinterBorderForTest(0, 0);
     }
 
     // One sheet with only the background picture on it.
@@ -108,28 +111,30 @@ TEST_F(BackgroundPrintTest, WithoutAPictureNameNoImageIsPrinted) {
     EXPECT_EQ(PdfImageCount(pdf), 0);
 }
 
-TEST_F(BackgroundPrintTest, ThePictureCountsFromTheContentOriginOrThePrintableCorner) {
+TEST_F(BackgroundPrintTest, ThePictureCountsFromTheContentOriginOrThePaperCorner) {
     struct Case {
         const char* name;
         double marginLeft, marginTop, insetLeft;
-        double offsetMm; // an unprintable border on each side
+        double borderPt; // the printer's unprintable border on each side
         bool ignoreMargins;
-        double left, top; // where the picture's corner lands on the page, mm
+        double left, top; // where the picture's corner lands on the paper, mm
     };
     const Case cases[] = {
         {"no margins", 0, 0, 0, 0, false, 10, 20},
         {"margins and a left frame inset", 15, 10, 5, 0, false, 30, 30},
-        // The page image starts at the printable corner: the content origin is nearer by the border.
-        {"an unprintable border", 15, 10, 0, 5, false, 20, 25},
-        {"margins ignored", 15, 10, 5, 5, true, 10, 20},
+        // The margins count from the paper's edges whatever the printer cannot print.
+        {"an unprintable border", 15, 10, 0, 14, false, 25, 30},
+        {"margins ignored", 15, 10, 5, 14, true, 10, 20},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
+        // The PDF printer acting as a printer with that border; the margins as the case sets them.
+        SetPdfPrinterBorderForTest(k.borderPt, k.borderPt);
+        f->RefreshPrinterMetrics();
+        ASSERT_EQ(f->PhysOffsetX, static_cast<int>(std::ceil(k.borderPt * 600 / 72)));
         f->MarginLeft = k.marginLeft;
         f->MarginTop = k.marginTop;
         f->FrameInsetLeft = k.insetLeft;
-        f->PhysOffsetX = static_cast<int>(k.offsetMm * f->PxPerMmX);
-        f->PhysOffsetY = static_cast<int>(k.offsetMm * f->PxPerMmY);
         f->BGImageCheckBox1->SetChecked(k.ignoreMargins);
         const TRect r = InkExtent(PrintPicture());
         EXPECT_NEAR(r.Left, k.left * kPxPerMm, 1.5);
@@ -137,6 +142,7 @@ TEST_F(BackgroundPrintTest, ThePictureCountsFromTheContentOriginOrThePrintableCo
         EXPECT_NEAR(r.Right, (k.left + 40) * kPxPerMm, 1.5);
         EXPECT_NEAR(r.Bottom, (k.top + 20) * kPxPerMm, 1.5);
     }
+    SetPdfPrinterBorderForTest(0, 0);
 }
 
 TEST_F(BackgroundPrintTest, AnEmptySizeOrZeroOpacityLeavesThePageWhite) {

@@ -39,7 +39,7 @@ TEST_F(NamePlateTest, TitleCentredOnTheLineAndNameAtTheRightContentEdge) {
     Rebuild();
     const TRect name = DiffBox(line.get(), f->PreviewBitmap);
     ASSERT_GT(name.Width(), 0);
-    const int right = static_cast<int>(W() - 15 * S());
+    const int right = static_cast<int>(PaperW() - 15 * S());
     EXPECT_LE(name.Right, right);
     EXPECT_GT(name.Right, right - Px(2));
     EXPECT_LE(name.Bottom, Px(30));

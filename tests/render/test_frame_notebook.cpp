@@ -4,6 +4,8 @@
 
 #include "render/HeaderDate.h"
 
+#include <algorithm>
+#include <cmath>
 #include <ctime>
 
 namespace {
@@ -32,7 +34,7 @@ class NotebookHeaderTest : public DecorationTest {
         DecorationTest::TearDown();
     }
     int Left() const { return Px(15); }
-    int Right() const { return static_cast<int>(W() - 15 * S()); }
+    int Right() const { return static_cast<int>(PaperW() - 15 * S()); }
     // Ink pixels of row Y within X +- 3 (a tick is one pixel wide, a circle several).
     static int InkAround(const TBitmap* b, int x, int y) {
         int n = 0;
@@ -62,7 +64,7 @@ TEST_F(NotebookHeaderTest, RulesRunAcrossTheContentWidthInTheLineColour) {
 
 TEST_F(NotebookHeaderTest, MarksEveryTenMillimetresWithACircleEveryFifth) {
     const TBitmap* page = Rebuild();
-    const double step = 10 * S(), width = W() - 30 * S();
+    const double step = 10 * S(), width = PaperW() - 30 * S();
     const int top = (Px(29) + Px(30)) / 2,
               bottom = (static_cast<int>(H() - 11 * S()) + static_cast<int>(H() - 10 * S())) / 2;
     // Mark k lies k * 10 mm from the left content edge, however many marks came before it.
@@ -139,7 +141,14 @@ class DateFieldTest : public NotebookHeaderTest {
         c->Brush()->SetStyle(bsClear);
         c->Pen()->SetColor(clBlue);
         c->Pen()->SetWidth(1);
-        const int x = static_cast<int>(b->Width() - c->TextWidth("Date: 2007.05.12(土)") - 15 * S());
+        // The field is the sample's width at a font exactly 5 mm high, not at the whole pixels
+        // the preview's font takes: measured some 600 pixels high and scaled down.
+        const double height = 5 * S(), factor = std::max(1.0, std::ceil(600 / height));
+        const int measured = static_cast<int>(height * factor);
+        c->Font()->SetHeight(measured);
+        const double sample = c->TextWidth("Date: 2007.05.12(土)") * height / measured;
+        c->Font()->SetHeight(Px(5));
+        const int x = static_cast<int>(PaperW() - sample - 15 * S());
         c->MoveTo(x, Px(14));
         c->LineTo(Right(), Px(14));
         c->TextOut(x, Px(9), text);

@@ -1,6 +1,8 @@
 // The manuscript paper preview, drawn through the preview dispatcher and read pixel by pixel.
 #include "test_manuscript_fixture.h"
 
+#include "PreviewPaper.h"
+
 #include "render/RenderConventions.h"
 #include "shell/PaperKinds.h"
 #include "winlib/SysUtils.h"
@@ -26,8 +28,10 @@ class ManuscriptPreviewTest : public ManuscriptTest {
     double S() const { return ScreenPixelsPerInchX() / 25.4; }
     double Left() const { return 10 * S(); }
     double Top() const { return 10 * S(); }
-    double ContentWidth() const { return kWidth - 20 * S(); }
-    double ContentHeight() const { return kHeight - 20 * S(); }
+    // The bitmap stands for the paper; its far edges lie what the preview's size rounds off it
+    // beyond the bitmap's (PreviewPaper.h).
+    double ContentWidth() const { return kWidth + PreviewPaperExcess(f, true) - 20 * S(); }
+    double ContentHeight() const { return kHeight + PreviewPaperExcess(f, false) - 20 * S(); }
     // The cell that fills the content: the width fit of the columns or the height fit of the
     // rows and the strips between them, whichever is smaller.
     double Cell(int columns, int rows, int strips) const {

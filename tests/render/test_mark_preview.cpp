@@ -19,8 +19,9 @@ class MarkPreviewTest : public DecorationTest, public ::testing::WithParamInterf
         f->FontDialog3->Font()->SetStyle(fsBold);
         f->TntEdit1->SetText("AB▼");
     }
-    // The mark where it belongs, drawn on a blank bitmap: W, H the bitmap, the borders in preview pixels.
-    std::unique_ptr<TBitmap> ExpectedMark(const CornerCase& k, float ox, float oy) const {
+    // The mark where it belongs, drawn on a blank bitmap: from the paper's edges (the far ones a
+    // little beyond the bitmap's, PreviewPaper.h), the borders in preview pixels.
+    std::unique_ptr<TBitmap> ExpectedMark(const CornerCase& k, double ox, double oy) const {
         auto b = Blank();
         TCanvas* c = b->Canvas();
         c->Font()->Assign(f->FontDialog3->Font());
@@ -28,8 +29,8 @@ class MarkPreviewTest : public DecorationTest, public ::testing::WithParamInterf
         c->Brush()->SetStyle(bsClear);
         const AnsiString text = f->TntEdit1->Text();
         const int w = c->TextWidth(text), h = c->TextHeight("Wq");
-        const int x = static_cast<int>(k.right ? b->Width() - ox - w : ox);
-        const int y = static_cast<int>(k.bottom ? b->Height() - oy - h : oy);
+        const int x = static_cast<int>(k.right ? PaperW() - ox - w : ox);
+        const int y = static_cast<int>(k.bottom ? PaperH() - oy - h : oy);
         c->TextOut(x, y, text);
         return b;
     }
@@ -58,9 +59,9 @@ TEST_P(MarkPreviewTest, MovesInsideTheUnprintableBorder) {
     const CornerCase k = GetParam();
     f->MarkPos = k.corner;
     SetPrinterBorder(3, 4);
-    const float s = static_cast<float>(S());
-    const float ox = static_cast<float>(f->PhysOffsetX / f->PxPerMmX) * s;
-    const float oy = static_cast<float>(f->PhysOffsetY / f->PxPerMmY) * s;
+    const double s = static_cast<float>(S()); // the preview's scale, held in single precision
+    const double ox = f->PhysOffsetX / f->PxPerMmX * s;
+    const double oy = f->PhysOffsetY / f->PxPerMmY * s;
     const TBitmap* page = Rebuild();
     EXPECT_TRUE(Same(page, ExpectedMark(k, ox, oy).get()));
 }

@@ -1,5 +1,6 @@
 // The multi-line paper preview drawn on the real main window's preview bitmap.
 #include "MultiLinePaperFixture.h"
+#include "PreviewPaper.h"
 
 #include "winlib/SysUtils.h"
 
@@ -30,7 +31,9 @@ TEST_F(MultiLinePaperTest, DefaultsDrawTwoGroupsOfFiveLines) {
     const std::vector<Span> along = rendertest::ColumnsAt(c, want[3], kSize, clWhite);
     ASSERT_EQ(along.size(), 1u);
     EXPECT_EQ(along[0].first, static_cast<int>(10 * S()));
-    EXPECT_EQ(along[0].last, static_cast<int>(kSize - static_cast<float>(15 * S())) - 1);
+    // The paper's right edge lies what the preview's size rounds off beyond the bitmap's.
+    const float paperRight = static_cast<float>(kSize + PreviewPaperExcess(f, true));
+    EXPECT_EQ(along[0].last, static_cast<int>(paperRight - static_cast<float>(15 * S())) - 1);
 }
 
 TEST_F(MultiLinePaperTest, ThicknessIsAStackOfOnePixelLines) {

@@ -18,7 +18,10 @@ class PageNumberPreviewTest : public DecorationTest {
         c->Font()->SetHeight(Px(6));
         c->Brush()->SetStyle(bsClear);
         const AnsiString text = "- Page 1 / 1 -";
-        c->TextOut((b->Width() - c->TextWidth(text)) / 2, b->Height() - c->TextHeight("Wq") - borderPx, text);
+        // Centred on the paper and standing on its bottom edge (the far edges a little beyond
+        // the bitmap's, PreviewPaper.h), lifted by the border.
+        c->TextOut(static_cast<int>((PaperW() - c->TextWidth(text)) / 2),
+                   static_cast<int>(PaperH()) - c->TextHeight("Wq") - borderPx, text);
         return b;
     }
 };

@@ -1,9 +1,10 @@
 // The free-text page on the printed sheet (built-in PDF printer, A4 at 600 dpi): positions from
-// the printable corner, sizes in millimetres, printed but not counted.
+// the paper's corner, sizes in millimetres, printed but not counted.
 #include "RenderTestUtil.h"
 #include "shell/MainWindowFixture.h"
 
 #include "render/Unit4.h"
+#include "winlib/Printers.h"
 
 #include <algorithm>
 #include <memory>
@@ -39,6 +40,7 @@ class TextItemsPrintTest : public MainWindowTest {
     void TearDown() override {
         if (f && f->PrinterRef->Printing()) f->PrinterRef->Abort();
         MainWindowTest::TearDown();
+        SetPdfPrinterBorderForTest(0, 0);
     }
 
     // Appends an item to the three containers, as the add command and the text-item window do.
@@ -83,16 +85,17 @@ TEST_F(TextItemsPrintTest, ThePrintCommandPrintsTheTextPageWithoutCountingIt) {
         EXPECT_EQ(f->ReadPrintCount(kind), 0) << "kind " << kind;
 }
 
-TEST_F(TextItemsPrintTest, PositionsCountFromThePrintableCornerWhateverTheMargins) {
+TEST_F(TextItemsPrintTest, PositionsCountFromThePaperCornerWhateverTheMarginsAndThePrinter) {
     Add("H", 20, 30, 10);
     const TRect plain = DarkExtent(PrintItems());
     ASSERT_GT(plain.Right, plain.Left) << "no text on the page";
-    // Margins, frame insets and an unprintable border move the content, not the text items:
-    // the printed page starts at the printable corner.
+    // Margins, frame insets and an unprintable border move the content, not the text items: on
+    // a printer that cannot print within 5 mm of the edges they print at the same place.
+    SetPdfPrinterBorderForTest(14.2, 14.2);
+    f->RefreshPrinterMetrics();
+    ASSERT_GT(f->PhysOffsetX, 0);
     f->MarginLeft = f->MarginTop = 15;
     f->FrameInsetLeft = f->FrameInsetTop = 5;
-    f->PhysOffsetX = static_cast<int>(5 * f->PxPerMmX);
-    f->PhysOffsetY = static_cast<int>(5 * f->PxPerMmY);
     const TRect moved = DarkExtent(PrintItems());
     EXPECT_EQ(moved.Left, plain.Left);
     EXPECT_EQ(moved.Top, plain.Top);
@@ -101,6 +104,7 @@ TEST_F(TextItemsPrintTest, PositionsCountFromThePrintableCornerWhateverTheMargin
     const TRect further = DarkExtent(PrintItems());
     EXPECT_NEAR(further.Left - plain.Left, 10 * kPxPerMm, 1.0);
     EXPECT_NEAR(further.Top - plain.Top, 10 * kPxPerMm, 1.0);
+    SetPdfPrinterBorderForTest(0, 0);
 }
 
 TEST_F(TextItemsPrintTest, TheFontSizeIsAHeightInMillimetresOnPaper) {

@@ -47,6 +47,22 @@ TEST(PrinterGeometry, PdfPrinterIsA4PortraitAt600DpiWithoutBorder) {
     EXPECT_EQ(p.GetDeviceCaps(12345), 0); // an index the layer does not know
 }
 
+TEST(PrinterGeometry, ThePdfPrinterCanActAsAPrinterWithUnprintableBorders) {
+    TPrinter p;
+    ASSERT_TRUE(p.SetPrinterByName(PdfPrinterName));
+    // 18 pt (150 pixels) at the sides and 36 pt (300 pixels) at top and bottom of A4.
+    SetPdfPrinterBorderForTest(18, 36);
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETX), 150);
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETY), 300);
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALWIDTH), 4961); // the sheet keeps its size
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALHEIGHT), 7016);
+    EXPECT_EQ(p.PageWidth(), 4961 - 300);
+    EXPECT_EQ(p.PageHeight(), 7016 - 600);
+    SetPdfPrinterBorderForTest(0, 0);
+    EXPECT_EQ(p.GetDeviceCaps(PHYSICALOFFSETX), 0);
+    EXPECT_EQ(p.PageWidth(), 4961);
+}
+
 struct BorderCase {
     const char* what;
     TWSPageMetrics page;

@@ -28,7 +28,14 @@ double PointsPerUnit(int unit) {
     }
 }
 
+// The unprintable border the PDF printer imitates for tests, in points (none by default).
+QMarginsF pdfBorderForTest;
+
 } // namespace
+
+void SetPdfPrinterBorderForTest(double LeftRightPt, double TopBottomPt) {
+    pdfBorderForTest = QMarginsF(LeftRightPt, TopBottomPt, LeftRightPt, TopBottomPt);
+}
 
 void TPrinterImpl::SelectPdf() {
     // A PDF has no unprintable border, so the printable area is the whole sheet and the offsets
@@ -92,7 +99,8 @@ TWSPageMetrics TPrinterImpl::PageMetrics() const {
     // In full-page mode the layout's margins are not applied; the device's printable margins are
     // its minimum margins.
     const QPageLayout layout = printer->pageLayout();
-    const QMarginsF margins = layout.minimumMargins() * PointsPerUnit(static_cast<int>(layout.units()));
+    const QMarginsF margins =
+        pdf ? pdfBorderForTest : layout.minimumMargins() * PointsPerUnit(static_cast<int>(layout.units()));
     m.MarginLeftPt = margins.left();
     m.MarginTopPt = margins.top();
     m.MarginRightPt = margins.right();

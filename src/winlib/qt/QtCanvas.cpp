@@ -23,22 +23,24 @@ QPen WidePen(TColor color, int width) {
     return QPen(cnv::ToQColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// A 1-pixel pen for shapes Qt outlines (ellipses, rounded rectangles), with the dash masks.
+// A 1-pixel pen for shapes Qt outlines (ellipses, rounded rectangles), with the dash masks at
+// the pen's dash scale.
 QPen CosmeticPen(const TPen& pen) {
     QPen q(cnv::ToQColor(pen.Color()), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     q.setCosmetic(true);
+    const qreal k = pen.DashScale();
     switch (pen.Style()) {
     case psDash:
-        q.setDashPattern({18, 6});
+        q.setDashPattern({18 * k, 6 * k});
         break;
     case psDot:
-        q.setDashPattern({3, 3});
+        q.setDashPattern({3 * k, 3 * k});
         break;
     case psDashDot:
-        q.setDashPattern({9, 6, 3, 6});
+        q.setDashPattern({9 * k, 6 * k, 3 * k, 6 * k});
         break;
     case psDashDotDot:
-        q.setDashPattern({9, 3, 3, 3, 3, 3});
+        q.setDashPattern({9 * k, 3 * k, 3 * k, 3 * k, 3 * k, 3 * k});
         break;
     default:
         break;
