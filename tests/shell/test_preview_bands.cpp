@@ -17,10 +17,12 @@ TEST_F(MainWindowTest, PreviewBandsEndWhereTheirMillimetresSay) {
     f->SpaceLineView1->SetChecked(false);
     f->ComboBox1->SetItemIndex(0); // 100 %
     f->ComboBox1Change(f->ComboBox1);
+    // Margins whose band edges fall well inside a preview pixel, so that a pixel more or less in
+    // a strip shows.
     f->eSpaceT->SetText("20");
-    f->eSpaceL->SetText("15");
-    f->eSpaceR->SetText("25");
-    f->eSpaceB->SetText("30");
+    f->eSpaceL->SetText("10");
+    f->eSpaceR->SetText("22");
+    f->eSpaceB->SetText("27");
     f->PaperColor = paper;
     f->Panel1->SetColor(paper);
     // A black picture well beyond every edge of the paper.
@@ -35,25 +37,34 @@ TEST_F(MainWindowTest, PreviewBandsEndWhereTheirMillimetresSay) {
 
     TABitmap* b = f->PreviewBitmap;
     const int W = b->Width(), H = b->Height();
-    // Preview pixels per millimetre at 100 %, in the single precision the preview uses.
-    const float s = static_cast<float>(ScreenPixelsPerInchX() / 25.4);
-    const int L = static_cast<int>(15 * s) - 1; // the left and top bands end a pixel early
-    const int T = static_cast<int>(20 * s) - 1;
-    const int R = static_cast<int>(25 * s);
-    const int B = static_cast<int>(30 * s);
+    // The preview hides the picture where the sheet's white strips do: each strip is the margin
+    // in whole printer pixels (600 dpi), less 0.1 mm, less one pixel, from the paper's edge; on the
+    // preview that length is scaled to its pixels (at 100 %) and the strip covers the pixels it
+    // reaches into.
+    const double printerPxPerMm = 600 / 25.4;
+    const double s = ScreenPixelsPerInchX() / 25.4;
+    auto strip = [&](double mm) {
+        const double px = std::floor(std::floor(mm * printerPxPerMm) - 0.1 * printerPxPerMm) - 1;
+        return px / printerPxPerMm * s;
+    };
+    const double paperW = 210 * s, paperH = 297 * s; // A4
+    const int L = static_cast<int>(strip(10));
+    const int T = static_cast<int>(strip(20));
+    const int R = static_cast<int>(paperW - strip(22));
+    const int B = static_cast<int>(paperH - strip(27));
     const int midY = H / 2, midX = W / 2;
     ASSERT_EQ(PixelAt(b, midX, midY), 0x000000u) << "the picture shows inside the margins";
 
     EXPECT_EQ(PixelAt(b, 0, midY), paper);
     EXPECT_EQ(PixelAt(b, L - 1, midY), paper) << "left band's last column";
     EXPECT_EQ(PixelAt(b, L, midY), 0x000000u) << "first column after the left band";
-    EXPECT_EQ(PixelAt(b, W - R - 1, midY), 0x000000u) << "last column before the right band";
-    EXPECT_EQ(PixelAt(b, W - R, midY), paper) << "right band's first column";
+    EXPECT_EQ(PixelAt(b, R - 1, midY), 0x000000u) << "last column before the right band";
+    EXPECT_EQ(PixelAt(b, R, midY), paper) << "right band's first column";
     EXPECT_EQ(PixelAt(b, W - 1, midY), paper);
 
     EXPECT_EQ(PixelAt(b, midX, T - 1), paper) << "top band's last row";
     EXPECT_EQ(PixelAt(b, midX, T), 0x000000u);
-    EXPECT_EQ(PixelAt(b, midX, H - B - 1), 0x000000u);
-    EXPECT_EQ(PixelAt(b, midX, H - B), paper) << "bottom band's first row";
+    EXPECT_EQ(PixelAt(b, midX, B - 1), 0x000000u);
+    EXPECT_EQ(PixelAt(b, midX, B), paper) << "bottom band's first row";
     EXPECT_EQ(PixelAt(b, midX, H - 1), paper);
 }
