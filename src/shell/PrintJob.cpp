@@ -32,6 +32,9 @@ void TForm1::PrintOutExecute(TObject*) {
     const int R = Strip(eSpaceR->Text(), PxPerMmX) - PhysOffsetX;
     const int B = Strip(eSpaceB->Text(), PxPerMmY) - PhysOffsetY;
 
+    // Between sheets the job lets waiting events through (paints, the desktop session's end), but
+    // no key or click, and any close or deferred call waits until the job is over.
+    TLongWork job;
     PrinterRef->BeginDoc();
     // Sheets are counted once the job has been handed on whole: a job that fails or is refused
     // counts nothing. A job that has begun is never left open: an error drops it before it is
@@ -54,6 +57,7 @@ void TForm1::PrintOutExecute(TObject*) {
             // The program is asked to end (an end signal, the desktop's log-out): the job ends
             // here, before its next sheet. Nothing of it has been handed on, so nothing is
             // counted, and the message loop then closes the window, which saves the settings.
+            Application->ProcessNonInputMessages();
             if (Application->EndRequested()) {
                 PrinterRef->Abort();
                 return;

@@ -60,6 +60,8 @@ void TApplication::CloseOnEndOfSession() {
 }
 
 void TApplication::CloseMainForm() {
+    // A second end (a signal after the session's end) finds the program closing already.
+    if (terminated_) return;
     if (mainForm_)
         RunGuarded([this] { mainForm_->Close(); });
     else
@@ -114,6 +116,18 @@ void TApplication::Terminate() {
 
 void TApplication::ProcessMessages() {
     ws::ProcessEvents();
+}
+
+void TApplication::ProcessNonInputMessages() {
+    ws::ProcessEventsExceptInput();
+}
+
+TLongWork::TLongWork() {
+    ws::HoldCalls();
+}
+
+TLongWork::~TLongWork() {
+    ws::ReleaseCalls();
 }
 
 void TApplication::DestroyForms() {

@@ -24,8 +24,9 @@ template <class Pred> TButton* FindButton(const TWinControl* c, Pred Wanted) {
 namespace wsevents {
 
 void CloseRequested(TForm* Form) {
-    // The form decides: OnClose may keep it open, hide it or end the program.
-    RunGuarded([Form] { Form->Close(); });
+    // The form decides: OnClose may keep it open, hide it or end the program. A close that comes
+    // while a job runs (the window manager's close button, the session's end) waits for its end.
+    ws::RunUnlessHeld([Form] { RunGuarded([Form] { Form->Close(); }); });
 }
 
 void ActivationChanged(TForm* Form, bool Active) {

@@ -115,6 +115,10 @@ class TApplication : public TComponent {
     // steps and stops, so that the program ends, its settings saved, within moments.
     bool EndRequested() const;
     void ProcessMessages();
+    // For long work inside a TLongWork scope, between its steps: handles the events waiting now
+    // except the user's keys and clicks, so the windows are painted and an end of the session is
+    // heard (EndRequested) while the work runs.
+    void ProcessNonInputMessages();
     // Destroys the forms in reverse order of creation (their OnDestroy runs).
     void DestroyForms();
 
@@ -144,6 +148,19 @@ class TApplication : public TComponent {
 };
 
 extern TApplication* Application;
+
+// Long work that keeps the message loop waiting (a print job) lives inside one of these. While
+// it lasts, whatever would run a form's handlers from outside the work (a close of a window, a
+// deferred message box, a form freed later) waits, and runs from the message loop once the
+// outermost scope has ended: the work's handler is never re-entered and its form never changes
+// under it, though it lets events through.
+class TLongWork {
+  public:
+    TLongWork();
+    ~TLongWork();
+    TLongWork(const TLongWork&) = delete;
+    TLongWork& operator=(const TLongWork&) = delete;
+};
 
 class TScreen : public TComponent {
   public:

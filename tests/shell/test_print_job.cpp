@@ -1,6 +1,9 @@
 // The print command on the built-in PDF printer: pages, counting, the printer question, errors.
 #include "FullDisk.h"
 #include "MainWindowFixture.h"
+#include "PrintCounts.h"
+#include "EventWait.h"
+#include "winlib/widgetset/WSDialogs.h"
 #include "winlib/test_printer_util.h"
 
 #include <cmath>
@@ -23,14 +26,6 @@ int PdfPageCount(const std::filesystem::path& pdf) {
     return pages;
 }
 
-DialogAnswer PrintTo(const std::filesystem::path& pdf) {
-    DialogAnswer a;
-    a.Kind = DialogKind::Print;
-    a.Ok = true;
-    a.PrinterName = PdfPrinterName;
-    a.FileName = pdf.string();
-    return a;
-}
 } // namespace
 
 TEST_F(MainWindowTest, PrintsTheRequestedSheetsAndCountsThem) {
@@ -232,4 +227,23 @@ TEST_F(MainWindowTest, WhiteStripsHideTheBackgroundPictureInTheMargins) {
     ASSERT_EQ(whole.size(), 1u);
     EXPECT_NEAR(whole[0].start, 0, 1.0);
     EXPECT_NEAR(whole[0].end, 210 * k, 1.0);
+}
+
+TEST_F(MainWindowTest, WhatWaitsToRunWhenAJobStartsRunsOnlyOnceTheJobIsOver) {
+    // The job lets waiting events through between its sheets; a call waiting in the message loop
+    // (here one that would change the sheet count and print again) must not run inside it.
+    bool ran = false, ranWhilePrinting = false;
+    ws::CallLater([&] {
+        ran = true;
+        ranWhilePrinting = f->PrinterRef->Printing();
+        f->Edit2->SetText("7");
+    });
+    f->Edit2->SetText("3");
+    ScriptDialogAnswer(PrintTo(Path("held.pdf")));
+    f->PrintOutExecute(f->PrintOut);
+    EXPECT_FALSE(ran) << "it ran inside the job";
+    EXPECT_EQ(PdfPageCount(Path("held.pdf")), 3);
+    EXPECT_EQ(f->ReadPrintCount(0), 3);
+    EXPECT_TRUE(eventwait::Until([&] { return ran; })) << "it never ran";
+    EXPECT_FALSE(ranWhilePrinting);
 }

@@ -2,6 +2,7 @@
 #include "FormImpl.h"
 
 #include "AppImpl.h"
+#include "winlib/widgetset/WSDialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -324,10 +325,7 @@ void TFormImpl::EndModalLoop() {
 void TFormImpl::FreeLater() {
     QPointer<QWidget> alive = Widget();
     TForm* form = form_;
-    QMetaObject::invokeMethod(
-        qApp,
-        [form, alive] {
-            if (alive) delete form;
-        },
-        Qt::QueuedConnection);
+    ws::CallLater([form, alive] {
+        if (alive) delete form;
+    });
 }

@@ -50,6 +50,16 @@ void OnEndSignal(int sig) {
     [[maybe_unused]] const ssize_t n = ::write(endSignalPipe[1], &c, 1);
 }
 
+// The end is pending from now until End has run: at once, or, while a job holds the calls
+// that would run a form's handlers, once the job is over.
+void EndSession(const std::function<void()>& End) {
+    endPending = 1;
+    ws::RunUnlessHeld([End] {
+        End();
+        endPending = 0;
+    });
+}
+
 } // namespace
 
 namespace ws {
@@ -79,8 +89,7 @@ void WatchEndOfSession(std::function<void()> End) {
         char buf[16];
         while (::read(endSignalPipe[0], buf, sizeof buf) > 0) {
         }
-        End();
-        endPending = 0;
+        EndSession(End);
     });
     struct sigaction sa {};
     sa.sa_handler = OnEndSignal;
@@ -89,8 +98,11 @@ void WatchEndOfSession(std::function<void()> End) {
     for (int sig : {SIGTERM, SIGHUP, SIGINT})
         sigaction(sig, &sa, nullptr);
 #if QT_CONFIG(sessionmanager)
-    // The desktop asks the program to save its work before the session ends.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [End](QSessionManager&) { End(); });
+    // The desktop asks the program to save its work before the session ends. The answer goes
+    // back once this returns, so a job running now must not wait for it: it sees the end pending
+    // and stops at its next sheet, and the window closes once the job is over.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
+                     [End](QSessionManager&) { EndSession(End); });
 #endif
 }
 

@@ -91,6 +91,15 @@ void RunMainLoop();
 void QuitMainLoop();
 // Handles the events waiting now, without waiting for more.
 void ProcessEvents();
+// The same without the user's input: keys and clicks stay queued for the message loop.
+void ProcessEventsExceptInput();
+// Between HoldCalls and the matching ReleaseCalls (long work under way) the calls of CallLater
+// and RunUnlessHeld wait; once the outermost hold is released they run from the message loop,
+// in the order they came.
+void HoldCalls();
+void ReleaseCalls();
+// Runs Call now, or, while calls are held, once they are released.
+void RunUnlessHeld(std::function<void()> Call);
 
 // A screen's whole area and its work area (the area less its panels and docks).
 struct TScreenArea {
