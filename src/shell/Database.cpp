@@ -12,6 +12,8 @@
 
 #include <sqlite3.h>
 
+#include <vector>
+
 namespace {
 // How long a statement waits for another program's lock on the file before it gives up.
 constexpr int kBusyWaitMs = 5000;
@@ -74,6 +76,21 @@ void OpenConnection(TForm1* f, int flags) {
     }
     f->DbHandle = db;
 }
+
+// Ends the transaction begun with "begin immediate": committed when its statements went well
+// (Rc), else rolled back as a whole, so that nothing of it is kept half-way. A failure that is
+// no expected refusal is then reported; the rollback comes first, as the report leaves the
+// file to a read-only connection.
+void EndTransaction(TForm1* f, int rc) {
+    if (rc == SQLITE_OK) {
+        f->SqlText = "commit";
+        rc = Execute(f);
+    }
+    if (rc == SQLITE_OK) return;
+    f->SqlText = "rollback";
+    Execute(f);
+    f->DatabaseResult(rc);
+}
 } // namespace
 
 bool TForm1::DatabaseResult(int Rc) {
@@ -105,39 +122,30 @@ void TForm1::OpenDatabase() {
     // (the rows exist but at the very first start, and a job seeds its own row).
     SqlText = "begin immediate";
     int rc = Execute(this);
-    if (rc == SQLITE_OK) {
-        SqlText = "create table MultiLine_individual(no Integer not null primary key,color,size,type)";
-        rc = Execute(this);
-        if (DatabaseResult(rc)) {
-            SqlText = "create table PrintCount(no Integer not null primary key,count Integer not null ,time "
-                      "Integer not null)";
-            rc = Execute(this);
-        }
-        for (int n = 0; n <= 9 && DatabaseResult(rc); ++n) {
-            SqlText = "insert into PrintCount(no,count,time) values(" + IntToStr(n) + ",0,0)";
-            rc = Execute(this);
-        }
-        if (DatabaseResult(rc)) {
-            SqlText = "commit";
-            rc = Execute(this);
-            if (rc != SQLITE_OK) {
-                SqlText = "rollback";
-                Execute(this);
-                DatabaseResult(rc);
-            }
-        }
-    } else {
+    if (rc != SQLITE_OK) {
         DatabaseResult(rc);
+    } else {
+        // A table or counter row that exists already is refused, as expected, and the
+        // transaction goes on; any other failure ends it.
+        std::vector<AnsiString> statements = {
+            "create table MultiLine_individual(no Integer not null primary key,color,size,type)",
+            "create table PrintCount(no Integer not null primary key,count Integer not null ,time "
+            "Integer not null)"};
+        for (int n = 0; n <= 9; ++n)
+            statements.push_back("insert into PrintCount(no,count,time) values(" + IntToStr(n) + ",0,0)");
+        for (const AnsiString& statement : statements) {
+            SqlText = statement;
+            rc = Execute(this);
+            if (!Expected(rc)) break;
+            rc = SQLITE_OK;
+        }
+        EndTransaction(this, rc);
     }
     SqlText = "select * from MultiLine_individual;";
     sqlite3_stmt* stmt = nullptr;
     if (DbHandle) sqlite3_prepare_v2(DbHandle, SqlText.c_str(), -1, &stmt, nullptr);
     while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-        const int no = sqlite3_column_int(stmt, 0);
-        (void)sqlite3_column_int(stmt, 1);
-        (void)sqlite3_column_double(stmt, 2);
-        (void)sqlite3_column_int(stmt, 3);
-        ListBox1->AddItem(IntToStr(no));
+        ListBox1->AddItem(IntToStr(sqlite3_column_int(stmt, 0)));
     }
     sqlite3_finalize(stmt);
 }
@@ -183,14 +191,5 @@ void TForm1::AddPrintCounts(const TPrintCounts& Sheets) {
                   " where no=" + IntToStr(static_cast<int>(k));
         rc = Execute(this);
     }
-    if (rc == SQLITE_OK) {
-        SqlText = "commit";
-        rc = Execute(this);
-    }
-    if (rc != SQLITE_OK) {
-        // Nothing of the job is kept half-way: the transaction goes back as a whole.
-        SqlText = "rollback";
-        Execute(this);
-        DatabaseResult(rc);
-    }
+    EndTransaction(this, rc);
 }

@@ -1,13 +1,15 @@
 // Counting printed sheets: each kind in its own row, one transaction for a job, a database that
 // another program holds for a while, and one that cannot be used at all.
+#include "FullDisk.h"
 #include "MainWindowFixture.h"
+#include "PrintCounts.h"
 #include "UnprivilegedScope.h"
 #include "render/BackgroundPrint.h"
 #include "winlib/test_printer_util.h"
 
 #include <sqlite3.h>
 
-#include <chrono>
+#include <condition_variable>
 #include <fstream>
 #include <future>
 #include <iterator>
@@ -18,35 +20,47 @@
 
 namespace {
 
-DialogAnswer PrintTo(const std::filesystem::path& pdf) {
-    DialogAnswer a;
-    a.Kind = DialogKind::Print;
-    a.Ok = true;
-    a.PrinterName = PdfPrinterName;
-    a.FileName = pdf.string();
-    return a;
-}
-
-// The count column of every PrintCount row, read through a connection of its own.
-std::vector<int> Counts(const std::filesystem::path& db) {
-    std::vector<int> counts;
-    sqlite3* c = nullptr;
-    if (sqlite3_open_v2(db.c_str(), &c, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_busy_timeout(c, 10000);
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(c, "select count from PrintCount order by no", -1, &st, nullptr);
-        while (st && sqlite3_step(st) == SQLITE_ROW)
-            counts.push_back(sqlite3_column_int(st, 0));
-        sqlite3_finalize(st);
-    }
-    sqlite3_close(c);
-    return counts;
-}
-
 int CountCommit(void* n) {
     ++*static_cast<int*>(n);
     return 0; // let the commit go on
 }
+
+// SQLite's busy wait sleeps through the file system layer between its tries for another
+// connection's lock. Connections opened while a BusyWaitWatch lives go through a layer that
+// passes everything on and tells each such sleep, so a test sees the program waiting.
+std::mutex busyMutex;
+std::condition_variable busyWaited;
+int busySleeps = 0;
+sqlite3_vfs* plainVfs = nullptr;
+
+int TellingSleep(sqlite3_vfs*, int us) {
+    {
+        std::lock_guard<std::mutex> g(busyMutex);
+        ++busySleeps;
+    }
+    busyWaited.notify_all();
+    return plainVfs->xSleep(plainVfs, us);
+}
+
+class BusyWaitWatch {
+  public:
+    BusyWaitWatch() {
+        // Kept for the whole run: a connection opened through it may outlive the watch.
+        static sqlite3_vfs telling = [] {
+            plainVfs = sqlite3_vfs_find(nullptr);
+            sqlite3_vfs v = *plainVfs;
+            v.zName = "ruliform-test-telling-sleep";
+            v.xSleep = TellingSleep;
+            return v;
+        }();
+        sqlite3_vfs_register(&telling, 1);
+        std::lock_guard<std::mutex> g(busyMutex);
+        busySleeps = 0;
+    }
+    ~BusyWaitWatch() { sqlite3_vfs_register(plainVfs, 1); }
+    BusyWaitWatch(const BusyWaitWatch&) = delete;
+    BusyWaitWatch& operator=(const BusyWaitWatch&) = delete;
+};
 
 // Another program's connection to the file that takes a lock of the kind Begin says ("begin
 // immediate" for a writer, "begin" and a read for a reader), keeps it until released, then
@@ -69,17 +83,26 @@ class OtherProgram {
         locked_ = isLocked.get();
     }
     ~OtherProgram() {
+        {
+            std::lock_guard<std::mutex> g(busyMutex);
+            ending_ = true;
+        }
+        busyWaited.notify_all();
+        if (releaser_.joinable()) releaser_.join();
         Release();
         thread_.join();
     }
     bool Locked() const { return locked_; }
-    // Ends the other program's transaction after Ms more milliseconds, from its own thread.
-    void ReleaseAfter(int Ms) {
-        releaser_ = std::thread([this, Ms] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(Ms));
+    // Ends the other program's transaction once a connection of this process, opened under a
+    // BusyWaitWatch, has waited for its lock: the program's job got as far as its counting and
+    // found the file busy. A program that does not wait keeps it locked to the end of the test.
+    void ReleaseOnceWaitedFor() {
+        releaser_ = std::thread([this] {
+            std::unique_lock<std::mutex> g(busyMutex);
+            busyWaited.wait(g, [this] { return busySleeps > 0 || ending_; });
+            g.unlock();
             Release();
         });
-        releaser_.detach();
     }
     void Release() {
         std::lock_guard<std::mutex> g(m_);
@@ -91,7 +114,7 @@ class OtherProgram {
     std::thread thread_, releaser_;
     std::promise<void> release_;
     std::mutex m_;
-    bool released_ = false, locked_ = false;
+    bool released_ = false, locked_ = false, ending_ = false;
 };
 
 std::string FileBytes(const std::filesystem::path& p) {
@@ -110,7 +133,7 @@ TEST_F(MainWindowTest, EachPaperKindCountsInItsOwnRowAndTheTextPageNowhere) {
         ASSERT_TRUE(std::filesystem::exists(Path("kind" + std::to_string(kind) + ".pdf")));
     }
     // Kind K printed K + 1 sheets, each counted in row K only; the text page (7) is not counted.
-    EXPECT_EQ(Counts(Path("rulif.db3")), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 0, 0}));
+    EXPECT_EQ(PrintCounts(Path("rulif.db3")), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 0, 0, 0}));
 }
 
 TEST_F(MainWindowTest, AJobOfTwoHundredSheetsIsOneCommit) {
@@ -135,14 +158,16 @@ TEST_F(MainWindowTest, BlankSheetsOfAJobAddNothingAndCommitNothing) {
     f->PrintOutExecute(f->PrintOut);
     sqlite3_commit_hook(f->DbHandle, nullptr, nullptr);
     EXPECT_EQ(commits, 0);
-    EXPECT_EQ(Counts(Path("rulif.db3")), std::vector<int>(10, 0));
+    EXPECT_EQ(PrintCounts(Path("rulif.db3")), std::vector<int>(10, 0));
 }
 
 TEST_F(MainWindowTest, SheetsPrintedWhileAnotherProgramHoldsAWriteLockAreAllCounted) {
+    BusyWaitWatch watch;
+    Restart(); // the program's connection through the watch
     OtherProgram other(Path("rulif.db3"), "begin immediate", "update PrintCount set time=0 where no=9");
     ASSERT_TRUE(other.Locked());
-    // The lock goes a second after the job starts; the job's commit waits for it.
-    other.ReleaseAfter(1000);
+    // The lock goes once the job's counting has waited for it.
+    other.ReleaseOnceWaitedFor();
     f->Edit2->SetText("3");
     ScriptDialogAnswer(PrintTo(Path("busy.pdf")));
     f->PrintOutExecute(f->PrintOut);
@@ -151,9 +176,11 @@ TEST_F(MainWindowTest, SheetsPrintedWhileAnotherProgramHoldsAWriteLockAreAllCoun
 }
 
 TEST_F(MainWindowTest, SheetsPrintedWhileAnotherProgramReadsAreAllCounted) {
+    BusyWaitWatch watch;
+    Restart();
     OtherProgram other(Path("rulif.db3"), "begin", "select count(*) from PrintCount");
     ASSERT_TRUE(other.Locked());
-    other.ReleaseAfter(1000);
+    other.ReleaseOnceWaitedFor();
     f->Edit2->SetText("3");
     ScriptDialogAnswer(PrintTo(Path("read.pdf")));
     f->PrintOutExecute(f->PrintOut);
@@ -246,6 +273,51 @@ TEST_F(MainWindowTest, AReadOnlyDatabaseIsReportedOnceAndItsEmphasisRowsStayRead
     }
     EXPECT_EQ(FileBytes(Path("rulif.db3")), before);
     std::filesystem::permissions(Path("rulif.db3"), std::filesystem::perms::owner_all);
+    Open();
+}
+
+TEST_F(MainWindowTest, AStartThatCannotFinishTheTablesKeepsTheFileAsItWasAndSaysSoOnce) {
+    // A database of an older start that has its emphasis table but no counters yet, on a disk
+    // with no room left: the counters' table cannot be made, as its journal cannot be written.
+    Close();
+    FullDisk disk(Path("small"), 64 * 1024);
+    const std::filesystem::path db = disk.Folder() / "rulif.db3";
+    {
+        sqlite3* c = nullptr;
+        ASSERT_EQ(sqlite3_open(db.c_str(), &c), SQLITE_OK);
+        for (const char* sql :
+             {"create table MultiLine_individual(no Integer not null primary key,color,size,type)",
+              "insert into MultiLine_individual(no,color,size,type) values(7,255,0.5,1)"})
+            ASSERT_EQ(sqlite3_exec(c, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+        sqlite3_close(c);
+    }
+    const std::string before = FileBytes(db);
+    disk.Fill();
+    if (disk.Tmpfs()) {
+        std::ofstream filler(disk.Folder() / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), block.size()))
+            filler.flush();
+    }
+    SetProgramFolderForTest(disk.Folder().string());
+    ShownMessages().clear();
+    Open();
+
+    const auto messages = DatabaseMessages(db);
+    ASSERT_EQ(messages.size(), 1u) << "said once";
+    if (disk.Tmpfs()) {
+        EXPECT_NE(messages[0].Text.find("ディスクがいっぱいです"), std::string::npos) << messages[0].Text;
+    }
+    EXPECT_EQ(FileBytes(db), before) << "nothing of the unfinished start is kept";
+    EXPECT_FALSE(std::filesystem::exists(db.string() + "-journal")) << "no transaction is left open";
+    ASSERT_EQ(f->ListBox1->ItemCount(), 1) << "the emphasis rows are still read";
+    EXPECT_EQ(f->ListBox1->Item(0), "7");
+    f->AddPrintCount(0);
+    f->UpdatePreview();
+    EXPECT_EQ(DatabaseMessages(db).size(), 1u) << "and not again";
+    Close();
+    EXPECT_EQ(FileBytes(db), before);
+    SetProgramFolderForTest(Path("").string());
     Open();
 }
 
