@@ -21,7 +21,12 @@ void PrintDensestGraphPaper(benchmark::State& state) {
 }
 
 // 1000 is the most the sheet count's spin offers.
-BENCHMARK(PrintDensestGraphPaper)->ArgName("sheets")->Arg(1)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PrintDensestGraphPaper)
+    ->ArgName("sheets")
+    ->Arg(1)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond);
 
 // The counting that follows a job of that many graph-paper sheets: one transaction, one commit
 // (and one sync of the file) however many sheets.
