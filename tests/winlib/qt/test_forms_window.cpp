@@ -1,9 +1,11 @@
 // Window behaviour of forms: modal running, showing, placement, border width, state, activation.
 #include "test_forms_support.h"
 
+#include "winlib/qt/AppImpl.h"
 #include "winlib/qt/FormImpl.h"
 #include "winlib/StdCtrls.h"
 
+#include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QScreen>
 
@@ -224,6 +226,38 @@ TEST_F(FormsWindow, ScreenListsSortedFontsAndAnswersTheCursorOverride) {
     SetCursorPosForTest(TPoint(123, 456));
     EXPECT_EQ(GetCursorPos(), TPoint(123, 456));
     ClearCursorPosForTest();
+}
+
+TEST_F(FormsWindow, AWindowClosedDuringLongWorkClosesOnlyOnceTheWorkIsOver) {
+    // The window manager's close button during a print job: the job lets events through, but the
+    // form's close handler must not run inside it.
+    TForm form(nullptr);
+    form.Show();
+    int closes = 0;
+    bool working = false, closedWhileWorking = false;
+    form.OnClose = [&](TObject*, TCloseAction&) {
+        ++closes;
+        closedWhileWorking = working;
+    };
+    bool timerRan = false;
+    {
+        TLongWork work;
+        working = true;
+        QCoreApplication::postEvent(winlib::FormWidget(&form), new QCloseEvent);
+        QTimer::singleShot(0, [&] { timerRan = true; });
+        QDeadlineTimer deadline(20000);
+        while (!timerRan && !deadline.hasExpired())
+            Application->ProcessNonInputMessages();
+        EXPECT_TRUE(timerRan) << "the work lets timers through";
+        EXPECT_EQ(closes, 0) << "the close ran inside the work";
+        working = false;
+    }
+    QDeadlineTimer deadline(20000);
+    while (closes == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(closes, 1) << "the close waited and then ran";
+    EXPECT_FALSE(closedWhileWorking);
+    EXPECT_FALSE(form.Visible());
 }
 
 } // namespace
