@@ -187,7 +187,7 @@ template <TFontDialog* TForm1::*D> AnsiString FontName(TForm1* f) {
     return (f->*D)->Font()->Name();
 }
 template <TFontDialog* TForm1::*D> void PutFontSize(TForm1* f, ReadPass&, const Stored& v) {
-    (f->*D)->Font()->SetSize(StoredFontSize(f, v.Int));
+    (f->*D)->Font()->SetSize(FontSizeWithinLargestPaper(f, v.Int));
 }
 template <TFontDialog* TForm1::*D> AnsiString FontSize(TForm1* f) {
     return IntToStr((f->*D)->Font()->Size());
