@@ -70,6 +70,7 @@ struct Key {
     Then then = nullptr;           // what follows the key before the next is read
     bool normalWindowOnly = false; // written only while the window is neither maximised nor minimised
     Writer defaultOf = nullptr;    // a default that depends on the printer, in place of defaultText
+    bool beforePass = false;       // read by the start-up update check, before the read pass
 };
 
 // The start-time range of a text value (see SettingLimits.h); lengths have their own binding.
@@ -330,6 +331,9 @@ void PutTransparentClose(TForm1* f, ReadPass&, const Stored& v) {
 AnsiString TransparentCloseText(TForm1* f) {
     return FlagText(f->TransparentClose);
 }
+void PutUpdateCheck(TForm1* f, ReadPass&, const Stored& v) {
+    f->CheckUpdate1->SetChecked(v.Int != 0);
+}
 AnsiString UpdateCheckText(TForm1* f) {
     return FlagText(f->CheckUpdate1->Checked());
 }
@@ -418,7 +422,8 @@ const Key kKeys[] = {
     {kMain, "CriticalFocus", Kind::Bool, "1", PutCriticalFocus, 28, CriticalFocusText},
     {kMain, "TransparentClose", Kind::Bool, "1", PutTransparentClose, 29, TransparentCloseText},
     // Read by the start-up update check, before this pass.
-    {kMain, "UpdateCheck", Kind::Bool, "1", nullptr, 30, UpdateCheckText},
+    {kMain, "UpdateCheck", Kind::Bool, "1", PutUpdateCheck, 30, UpdateCheckText, nullptr, false, nullptr,
+     true},
     {kMark, "Char", Kind::Text, "▼", PutEditText<&F::TntEdit1>, 31, EditText<&F::TntEdit1>},
     {kMark, "Pos", Kind::Int, "0", PutMarkCorner, 32, IntText<&F::MarkPos>},
     {kMark, "Size", Kind::Int, "3", PutFontSize<&F::FontDialog3>, 33, FontSize<&F::FontDialog3>},
@@ -559,9 +564,16 @@ void TForm1::ReadSettings() {
     ReadPass pass;
     pass.firstError = &SettingsReadError;
     for (const Key& k : kKeys) {
-        if (k.put) pass.Guarded([&] { k.put(this, pass, ReadKey(this, IniFile, k)); });
+        if (k.put && !k.beforePass) pass.Guarded([&] { k.put(this, pass, ReadKey(this, IniFile, k)); });
         if (k.then) pass.Guarded([&] { k.then(this, pass); });
     }
+}
+
+void TForm1::ReadUpdateCheckSetting() {
+    ReadPass pass;
+    pass.firstError = &SettingsReadError;
+    for (const Key& k : kKeys)
+        if (k.beforePass) pass.Guarded([&] { k.put(this, pass, ReadKey(this, IniFile, k)); });
 }
 
 void TForm1::WriteSettings() {

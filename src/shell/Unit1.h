@@ -159,6 +159,7 @@ class TForm1 : public TForm {
     void FormResize(TObject* Sender);
     // settings file
     void ReadSettings();
+    void ReadUpdateCheckSetting(); // the one key the start-up update check reads before the pass
     void WriteSettings();
     void ApplySkinScheme(int Scheme);
     void RestoreBackgroundPicture();
