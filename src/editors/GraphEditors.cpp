@@ -59,7 +59,7 @@ void FitCount(const GraphAxis& a) {
 }
 
 // A count is a whole number from 1 to its arrows' maximum: "0" becomes "1" as it stands, any
-// other text that is no such number "1" selected, a larger one the maximum selected.
+// other text that is no such number "1" selected, a larger one the maximum.
 void CountChanged(const GraphAxis& a) {
     if (a.count->Text() == "0") a.count->SetText("1");
     HoldCountWithinSpin(a.count, a.spin, 1);

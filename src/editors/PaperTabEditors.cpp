@@ -154,8 +154,8 @@ void TForm1::CSpinButton7DownClick(TObject*) {
 
 void TForm1::Edit26Change(TObject*) {
     // No divisions, or a whole number of them up to what its arrows offer (a quarter of a degree
-    // each): anything else (a negative count included) is refused as "0", more as that many,
-    // selected so that the next key replaces it; the write runs this handler again.
+    // each): anything else (a negative count included) is refused as "0", selected so that the
+    // next key replaces it, more as that many; the write runs this handler again.
     HoldCountWithinSpin(Edit26, UpDown17, 0);
     // "00" is the whole number 0 too: no interior angle, as for "0".
     if (Edit26->Text() != "0" && StrToFloat(Edit26->Text()) != 0)

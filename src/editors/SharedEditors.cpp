@@ -25,7 +25,7 @@ bool Acceptable(TForm1* f, TEdit* e) {
 
 void TForm1::OnChenge(TObject* Sender) {
     // A count is a whole number of at least 1 (and no more than its arrows offer, when it has
-    // them), else "1" or that maximum, selected so that the next key replaces it; a length takes
+    // them), else "1", selected so that the next key replaces it, or that maximum; a length takes
     // "1.0" in place of a text it cannot use, so that no renderer meets a value it would refuse.
     if (auto* edit = dynamic_cast<TEdit*>(Sender)) {
         if (edit->Tag() == WholeNumberTag)

@@ -14,7 +14,11 @@ bool HoldCountWithinSpin(TEdit* Edit, const TUpDown* Spin, int Lowest) {
     int n;
     const bool whole = TryStrToWhole(Edit->Text(), n) && n >= Lowest;
     if (whole && (!Spin || n <= Spin->Max())) return false;
-    Edit->SetText(IntToStr(whole ? Spin->Max() : Lowest));
+    if (whole) {
+        Edit->SetText(IntToStr(Spin->Max()));
+        return true;
+    }
+    Edit->SetText(IntToStr(Lowest));
     Edit->SelectAll();
     return true;
 }

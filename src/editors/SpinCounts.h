@@ -12,7 +12,7 @@ class TUpDown;
 TUpDown* SpinOf(TForm1* Form, TEdit* Edit);
 
 // Keeps the edit's text a whole number from Lowest to the arrows' maximum: any other text becomes
-// Lowest, a larger number the maximum, either selected so that the next key replaces it. The
-// write runs the edit's change handler again, which finds the text in range. True when the text
-// was replaced.
+// Lowest, selected so that the next key replaces it; a larger number becomes the maximum, which
+// further digits typed after it leave there, as the arrows stop there. The write runs the edit's
+// change handler again, which finds the text in range. True when the text was replaced.
 bool HoldCountWithinSpin(TEdit* Edit, const TUpDown* Spin, int Lowest);

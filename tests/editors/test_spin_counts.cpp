@@ -41,6 +41,12 @@ const Case kCases[] = {
     {"arc divisions", 6, {}, {&F::Edit26, "2000"}, "1440"},
 };
 
+// Every count field with arrows, to see that a restart shows each as it was.
+std::vector<TEdit*> SpinCountFields(TForm1* f) {
+    return {f->Edit1,  f->Edit27, f->Edit3,  f->Edit4,  f->Edit5, f->Edit6,
+            f->Edit14, f->Edit15, f->Edit26, f->Edit29, f->Edit30};
+}
+
 // Every pixel of the preview, to compare two drawings of the page.
 std::vector<uint8_t> PreviewPixels(TForm1* f) {
     f->UpdatePreview();
@@ -68,8 +74,7 @@ TEST_P(SpinCountTest, TheFieldShowsWhatIsDrawnSavedAndShownAgain) {
     e->UserSetText(c.typed.text);
     EXPECT_EQ(e->Text(), c.shown);
     std::vector<AnsiString> fields;
-    for (TEdit* edit : {f->Edit1, f->Edit27, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit14, f->Edit15,
-                        f->Edit26, f->Edit29, f->Edit30})
+    for (TEdit* edit : SpinCountFields(f))
         fields.push_back(edit->Text());
     const std::vector<uint8_t> drawn = PreviewPixels(f);
 
@@ -79,8 +84,7 @@ TEST_P(SpinCountTest, TheFieldShowsWhatIsDrawnSavedAndShownAgain) {
     f->PageControl1->SetActivePageIndex(c.page);
     EXPECT_EQ((f->*c.typed.edit)->Text(), c.shown);
     size_t i = 0;
-    for (TEdit* edit : {f->Edit1, f->Edit27, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit14, f->Edit15,
-                        f->Edit26, f->Edit29, f->Edit30})
+    for (TEdit* edit : SpinCountFields(f))
         EXPECT_EQ(edit->Text(), fields[i++]) << edit->Name();
     EXPECT_TRUE(PreviewPixels(f) == drawn) << "the page is drawn as before the restart";
 }
