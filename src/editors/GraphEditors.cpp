@@ -2,6 +2,7 @@
 // and the emphasis colour buttons.
 #include "GraphLimits.h"
 #include "NumberText.h"
+#include "SpinCounts.h"
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 
@@ -12,6 +13,7 @@ namespace {
 // pixels; down, in floating point.
 struct GraphAxis {
     TEdit* count;
+    TUpDown* spin; // the count's arrows, whose range the count keeps
     TEdit* size;
     TLabel* countLimit; // "MaxX:" count "px": the most cells of the current size
     TLabel* sizeLimit;  // "MaxX:" two-digit millimetres "mm": the largest cell for the count
@@ -22,10 +24,12 @@ struct GraphAxis {
 };
 
 GraphAxis Across(TForm1* f) {
-    return {f->eDotX, f->eMmX, f->Label14, f->Label9, "MaxX:", f->DrawableWidth, f->PxPerMmX, true};
+    return {f->eDotX, f->UpDown6,       f->eMmX,     f->Label14, f->Label9,
+            "MaxX:",  f->DrawableWidth, f->PxPerMmX, true};
 }
 GraphAxis Down(TForm1* f) {
-    return {f->eDotY, f->eMmY, f->Label12, f->Label10, "MaxY:", f->DrawableHeight, f->PxPerMmY, false};
+    return {f->eDotY, f->UpDown7,        f->eMmY,     f->Label12, f->Label10,
+            "MaxY:",  f->DrawableHeight, f->PxPerMmY, false};
 }
 
 // The count an edit holds; its handler keeps it a whole number of at least 1.
@@ -54,15 +58,11 @@ void FitCount(const GraphAxis& a) {
     }
 }
 
-// A count is a whole number of at least 1: "0" becomes "1" as it stands, any other text that
-// is no such number "1" selected, so that the next key replaces it.
+// A count is a whole number from 1 to its arrows' maximum: "0" becomes "1" as it stands, any
+// other text that is no such number "1" selected, a larger one the maximum.
 void CountChanged(const GraphAxis& a) {
     if (a.count->Text() == "0") a.count->SetText("1");
-    int n;
-    if (!TryStrToWhole(a.count->Text(), n) || n < 1) {
-        a.count->SetText("1");
-        a.count->SelectAll();
-    }
+    HoldCountWithinSpin(a.count, a.spin, 1);
     FitCount(a);
     if (BelowSmallestCell(StrToFloat(a.size->Text()))) a.size->SetText("1");
     ShowLimits(a);

@@ -2,6 +2,7 @@
 // corrected texts and linked spin controls; each ends by rebuilding the preview.
 #include "FieldLimits.h"
 #include "NumberText.h"
+#include "SpinCounts.h"
 #include "shell/Unit1.h"
 #include "shell/WholeNumbers.h"
 
@@ -44,7 +45,16 @@ void TForm1::TabSheet2Show(TObject*) {
     ShowCharacterCount(this);
 }
 
-void TForm1::Edit4Change(TObject*) {
+void TForm1::Edit4Change(TObject* Sender) {
+    // The cells across and down and the fold row are counts within their arrows' range (the fold
+    // may be row 0).
+    if (auto* edit = dynamic_cast<TEdit*>(Sender)) {
+        const TUpDown* spin = SpinOf(this, edit);
+        HoldCountWithinSpin(edit, spin, spin ? spin->Min() : 1);
+    }
+    // The fold lies within the rows: its arrows reach as far as there are rows, whether the rows
+    // were typed, stepped or read at start, so that a fold the file keeps finds its range there.
+    if (Sender == Edit5) UpDown5->SetMax(UpDown4->Position());
     ShowCharacterCount(this);
     UpdatePreview();
 }
@@ -143,17 +153,10 @@ void TForm1::CSpinButton7DownClick(TObject*) {
 }
 
 void TForm1::Edit26Change(TObject*) {
-    // No divisions, or a whole number of them: anything else (a negative count included) is
-    // refused as "0", selected so that the next key replaces it.
-    int divisions;
-    if (!TryStrToWhole(Edit26->Text(), divisions) || divisions < 0) {
-        Edit26->SetText("0");
-        Edit26->SelectAll();
-    }
-    // More divisions than its spin offers (a quarter of a degree each) are lowered to that many;
-    // the write runs this handler again.
-    else if (divisions > UpDown17->Max())
-        Edit26->SetText(IntToStr(UpDown17->Max()));
+    // No divisions, or a whole number of them up to what its arrows offer (a quarter of a degree
+    // each): anything else (a negative count included) is refused as "0", selected so that the
+    // next key replaces it, more as that many; the write runs this handler again.
+    HoldCountWithinSpin(Edit26, UpDown17, 0);
     // "00" is the whole number 0 too: no interior angle, as for "0".
     if (Edit26->Text() != "0" && StrToFloat(Edit26->Text()) != 0)
         Label54->SetCaption(FloatToStrF(360 / StrToFloat(Edit26->Text()), ffFixed, 4, 2) + "°");

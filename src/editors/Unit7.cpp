@@ -42,8 +42,8 @@ void TForm7::FormShow(TObject*) {
 void TForm7::Button1Click(TObject*) {
     TFont* font = Form1->FontDialog3->Font();
     font->SetColor(ColorListBox1->Selected());
-    // A mark no larger than the paper: a larger font cannot be shown and only stalls drawing.
-    font->SetSize(FontSizeWithinPaper(Form1, StrToWholeDef(Edit1->Text(), 3)));
+    // A mark no larger than the largest paper, as the next start holds it.
+    font->SetSize(FontSizeWithinLargestPaper(Form1, StrToWholeDef(Edit1->Text(), 3)));
     Close();
 }
 

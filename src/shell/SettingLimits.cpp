@@ -29,11 +29,6 @@ double PaperLongSideMm(const TForm1* Form) {
     return std::isfinite(longer) && longer > 0 ? longer : 297.0; // A4 when the printer says nothing usable
 }
 
-int FontSizeWithinPaper(const TForm1* Form, int Size) {
-    const int most = std::max(1, static_cast<int>(std::ceil(PaperLongSideMm(Form))));
-    return std::clamp(Size, 1, most);
-}
-
 double PictureReachMm(const TForm1* Form) {
     return kPictureReachInPapers * LargestPaperSideMm(Form);
 }
@@ -45,7 +40,7 @@ double LargestPaperSideMm(const TForm1* Form) {
     return longest;
 }
 
-int StoredFontSize(const TForm1* Form, int Size) {
+int FontSizeWithinLargestPaper(const TForm1* Form, int Size) {
     return std::clamp(Size, 1, std::max(1, static_cast<int>(std::ceil(LargestPaperSideMm(Form)))));
 }
 

@@ -9,9 +9,6 @@ class TForm1;
 // The paper's longer side in millimetres (see PaperSize.h), A4's when the printer gives none.
 double PaperLongSideMm(const TForm1* Form);
 
-// A font size (millimetres of cell height) held between 1 and the paper's longer side.
-int FontSizeWithinPaper(const TForm1* Form, int Size);
-
 // How far the background picture may reach either way, typed or stored: ten lengths of the
 // largest paper, enough to enlarge it and show a part of it, while every pixel position stays
 // representable; the same on every printer, so a picture placed on A3 stays placed on A4.
@@ -25,8 +22,10 @@ double PictureReachMm(const TForm1* Form);
 // printer offers a longer one.
 double LargestPaperSideMm(const TForm1* Form);
 
-// A stored font size (millimetres of cell height) held between 1 and the largest paper's side.
-int StoredFontSize(const TForm1* Form, int Size);
+// A font size (millimetres of cell height), typed or stored, held between 1 and the largest
+// paper's side: a larger font cannot be shown and only stalls drawing, and one bound for both
+// means a size typed on any printer is the size the next start shows.
+int FontSizeWithinLargestPaper(const TForm1* Form, int Size);
 
 // A stored size or position of the background picture held within its reach either way; a
 // value that is no finite number gives Fallback.

@@ -8,6 +8,7 @@
 #include "editors/NumberText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -69,20 +70,14 @@ struct Key {
     Then then = nullptr;           // what follows the key before the next is read
     bool normalWindowOnly = false; // written only while the window is neither maximised nor minimised
     Writer defaultOf = nullptr;    // a default that depends on the printer, in place of defaultText
+    bool beforePass = false;       // read by the start-up update check, before the read pass
 };
 
-// The start-time range of a text value (see SettingLimits.h).
-enum class Range { None, Length, Count };
+// The start-time range of a text value (see SettingLimits.h); lengths have their own binding.
+enum class Range { None, Count };
 
-AnsiString WithinRange(TForm1* f, Range r, const AnsiString& text) {
-    switch (r) {
-    case Range::Length:
-        return StoredLengthText(f, text);
-    case Range::Count:
-        return StoredCountText(text);
-    default:
-        return text;
-    }
+AnsiString WithinRange(Range r, const AnsiString& text) {
+    return r == Range::Count ? StoredCountText(text) : text;
 }
 
 AnsiString FlagText(bool on) {
@@ -92,7 +87,7 @@ AnsiString FlagText(bool on) {
 // Bindings of a key to one kind of control or field: how the value is put in, and its text
 // as written.
 template <TEdit* TForm1::*E, Range R = Range::None> void PutEditText(TForm1* f, ReadPass&, const Stored& v) {
-    (f->*E)->SetText(WithinRange(f, R, v.Text));
+    (f->*E)->SetText(WithinRange(R, v.Text));
 }
 template <TEdit* TForm1::*E> AnsiString EditText(TForm1* f) {
     return (f->*E)->Text();
@@ -100,6 +95,32 @@ template <TEdit* TForm1::*E> AnsiString EditText(TForm1* f) {
 // A count whose edit may hold no whole number: written as Fallback then.
 template <TEdit* TForm1::*E, int Fallback> AnsiString WholeText(TForm1* f) {
     return IntToStr(StrToWholeDef((f->*E)->Text(), Fallback));
+}
+// Whether a length its field refused at start was refused for the paper alone: a number longer
+// than the printable area's shorter side, which a larger paper may well take.
+bool TooLongForThisPaper(TForm1* f, const AnsiString& stored) {
+    double v;
+    const double shorter = std::min(f->DrawableWidth / f->PxPerMmX, f->DrawableHeight / f->PxPerMmY);
+    return TryStrToFloat(stored, v) && std::fabs(v) > shorter;
+}
+// A length put into its field; one the field cannot take on this paper is kept for the file.
+void PutLengthText(TForm1* f, TEdit* edit, const AnsiString& text) {
+    const AnsiString stored = StoredLengthText(f, text);
+    edit->SetText(stored);
+    if (edit->Text() != stored && TooLongForThisPaper(f, stored))
+        f->KeptLengths[edit] = {stored, edit->Text()};
+}
+// The text written for a length: the stored one while its field still shows what it took in
+// place of it, else Shown.
+AnsiString KeptOr(TForm1* f, const TEdit* edit, const AnsiString& shown) {
+    const auto kept = f->KeptLengths.find(edit);
+    return kept != f->KeptLengths.end() && edit->Text() == kept->second.shown ? kept->second.stored : shown;
+}
+template <TEdit* TForm1::*E> void PutLength(TForm1* f, ReadPass&, const Stored& v) {
+    PutLengthText(f, f->*E, v.Text);
+}
+template <TEdit* TForm1::*E> AnsiString LengthText(TForm1* f) {
+    return KeptOr(f, f->*E, (f->*E)->Text());
 }
 template <TCheckBox* TForm1::*C> void PutChecked(TForm1* f, ReadPass&, const Stored& v) {
     (f->*C)->SetChecked(v.Int != 0);
@@ -167,7 +188,7 @@ template <TFontDialog* TForm1::*D> AnsiString FontName(TForm1* f) {
     return (f->*D)->Font()->Name();
 }
 template <TFontDialog* TForm1::*D> void PutFontSize(TForm1* f, ReadPass&, const Stored& v) {
-    (f->*D)->Font()->SetSize(StoredFontSize(f, v.Int));
+    (f->*D)->Font()->SetSize(FontSizeWithinLargestPaper(f, v.Int));
 }
 template <TFontDialog* TForm1::*D> AnsiString FontSize(TForm1* f) {
     return IntToStr((f->*D)->Font()->Size());
@@ -310,6 +331,9 @@ void PutTransparentClose(TForm1* f, ReadPass&, const Stored& v) {
 AnsiString TransparentCloseText(TForm1* f) {
     return FlagText(f->TransparentClose);
 }
+void PutUpdateCheck(TForm1* f, ReadPass&, const Stored& v) {
+    f->CheckUpdate1->SetChecked(v.Int != 0);
+}
 AnsiString UpdateCheckText(TForm1* f) {
     return FlagText(f->CheckUpdate1->Checked());
 }
@@ -344,7 +368,10 @@ void PutFrameIndex(TForm1* f, ReadPass&, const Stored& v) {
 }
 // The manuscript cell size, stored as a whole number, shown as its text.
 void PutCellSize(TForm1* f, ReadPass&, const Stored& v) {
-    f->Edit7->SetText(StoredLengthText(f, IntToStr(v.Int)));
+    PutLengthText(f, f->Edit7, IntToStr(v.Int));
+}
+AnsiString CellSizeText(TForm1* f) {
+    return KeptOr(f, f->Edit7, WholeText<&TForm1::Edit7, 10>(f));
 }
 void PutLogOption(TForm1* f, ReadPass&, const Stored& v) {
     f->RadioButton5->SetChecked(v.Int != 0);
@@ -355,7 +382,7 @@ AnsiString LogOption(TForm1* f) {
 }
 
 using F = TForm1;
-constexpr Range L = Range::Length, C = Range::Count;
+constexpr Range C = Range::Count;
 
 // Every key of the file, in the order of reading.
 const Key kKeys[] = {
@@ -383,19 +410,20 @@ const Key kKeys[] = {
     {kMain, "PrintBar_Left", Kind::Int, "11", PutBarLeft<&F::ToolBar1>, 13, BarLeft<&F::ToolBar1>},
     {kMain, "PrintBar_Visible", Kind::Bool, "1", PutBarVisible<&F::ToolBar1, &F::MenuViewPrint>, 14,
      BarVisible<&F::ToolBar1>, HoldBarsOnControlBar},
-    {kSpace, "Top", Kind::Text, "", PutEditText<&F::eSpaceT, L>, 22, EditText<&F::eSpaceT>, nullptr, false,
+    {kSpace, "Top", Kind::Text, "", PutLength<&F::eSpaceT>, 22, LengthText<&F::eSpaceT>, nullptr, false,
      LeastMarginY},
-    {kSpace, "Left", Kind::Text, "", PutEditText<&F::eSpaceL, L>, 23, EditText<&F::eSpaceL>, nullptr, false,
+    {kSpace, "Left", Kind::Text, "", PutLength<&F::eSpaceL>, 23, LengthText<&F::eSpaceL>, nullptr, false,
      LeastMarginX},
-    {kSpace, "Right", Kind::Text, "", PutEditText<&F::eSpaceR, L>, 24, EditText<&F::eSpaceR>, nullptr, false,
+    {kSpace, "Right", Kind::Text, "", PutLength<&F::eSpaceR>, 24, LengthText<&F::eSpaceR>, nullptr, false,
      LeastMarginX},
-    {kSpace, "Bottom", Kind::Text, "", PutEditText<&F::eSpaceB, L>, 25, EditText<&F::eSpaceB>, nullptr, false,
+    {kSpace, "Bottom", Kind::Text, "", PutLength<&F::eSpaceB>, 25, LengthText<&F::eSpaceB>, nullptr, false,
      LeastMarginY},
     {kMain, "Zoom", Kind::Int, "5", PutZoom, 26, IndexText<&F::ComboBox1>},
     {kMain, "CriticalFocus", Kind::Bool, "1", PutCriticalFocus, 28, CriticalFocusText},
     {kMain, "TransparentClose", Kind::Bool, "1", PutTransparentClose, 29, TransparentCloseText},
     // Read by the start-up update check, before this pass.
-    {kMain, "UpdateCheck", Kind::Bool, "1", nullptr, 30, UpdateCheckText},
+    {kMain, "UpdateCheck", Kind::Bool, "1", PutUpdateCheck, 30, UpdateCheckText, nullptr, false, nullptr,
+     true},
     {kMark, "Char", Kind::Text, "▼", PutEditText<&F::TntEdit1>, 31, EditText<&F::TntEdit1>},
     {kMark, "Pos", Kind::Int, "0", PutMarkCorner, 32, IntText<&F::MarkPos>},
     {kMark, "Size", Kind::Int, "3", PutFontSize<&F::FontDialog3>, 33, FontSize<&F::FontDialog3>},
@@ -415,8 +443,8 @@ const Key kKeys[] = {
     {kHeader, "Enabled", Kind::Bool, "0", PutChecked<&F::CheckBoxHeader>, 42,
      CheckedText<&F::CheckBoxHeader>},
     {kHeader, "FrameIndex", Kind::Int, "1", PutFrameIndex, 44, IntText<&F::FrameIndex>},
-    {kHeader, "FrameScalemm", Kind::Text, "5", PutEditText<&F::EditFrameScale1, L>, 45,
-     EditText<&F::EditFrameScale1>},
+    {kHeader, "FrameScalemm", Kind::Text, "5", PutLength<&F::EditFrameScale1>, 45,
+     LengthText<&F::EditFrameScale1>},
     {kHeader, "Scale1Used", Kind::Bool, "1", PutChecked<&F::CheckScale1>, 46, CheckedText<&F::CheckScale1>},
     {kHeader, "Scale2Used", Kind::Bool, "1", PutChecked<&F::CheckScale2>, 47, CheckedText<&F::CheckScale2>},
     {kHeader, "Scale3Used", Kind::Bool, "1", PutChecked<&F::CheckScale3>, 48, CheckedText<&F::CheckScale3>},
@@ -424,8 +452,8 @@ const Key kKeys[] = {
     // The cell counts go through their spins, which hold them within the spins' range.
     {kGraph, "XPX", Kind::Int, "16", PutPosition<&F::UpDown6>, 52, EditText<&F::eDotX>},
     {kGraph, "YPX", Kind::Int, "16", PutPosition<&F::UpDown7>, 53, EditText<&F::eDotY>},
-    {kGraph, "Xmm", Kind::Text, "10.0", PutEditText<&F::eMmX, L>, 54, EditText<&F::eMmX>},
-    {kGraph, "Ymm", Kind::Text, "10.0", PutEditText<&F::eMmY, L>, 55, EditText<&F::eMmY>},
+    {kGraph, "Xmm", Kind::Text, "10.0", PutLength<&F::eMmX>, 54, LengthText<&F::eMmX>},
+    {kGraph, "Ymm", Kind::Text, "10.0", PutLength<&F::eMmY>, 55, LengthText<&F::eMmY>},
     // The cell counts again, now that the cell sizes are in: a count read before them was held to
     // what fits cells of the default size, and would come back smaller than it was saved.
     {kGraph, "XPX", Kind::Int, "16", PutPosition<&F::UpDown6>, 0, nullptr},
@@ -441,16 +469,16 @@ const Key kKeys[] = {
     {kGraph, "ExColor", Kind::Int, "255", PutColour<&F::ExColorPanel1>, 58, ColourText<&F::ExColorPanel1>},
     {kGraph, "ExColorY", Kind::Int, "255", PutColour<&F::ExColorPanel1Y>, 59, ColourText<&F::ExColorPanel1Y>},
     {kGraph, "ExPenStyle", Kind::Int, "0", PutIndex<&F::ComboBox8>, 62, IndexText<&F::ComboBox8>},
-    {kGraph, "LineWidth", Kind::Text, "0.05", PutEditText<&F::Edit32, L>, 63, EditText<&F::Edit32>},
-    {kGraph, "LineWidthEx", Kind::Text, "0.5", PutEditText<&F::Edit33, L>, 64, EditText<&F::Edit33>},
-    {kMulti, "interval", Kind::Text, "20", PutEditText<&F::EditFiveLineSpace, L>, 65,
-     EditText<&F::EditFiveLineSpace>},
-    {kMulti, "LineSpace", Kind::Text, "5", PutEditText<&F::EditFiveLineLSpace, L>, 66,
-     EditText<&F::EditFiveLineLSpace>},
+    {kGraph, "LineWidth", Kind::Text, "0.05", PutLength<&F::Edit32>, 63, LengthText<&F::Edit32>},
+    {kGraph, "LineWidthEx", Kind::Text, "0.5", PutLength<&F::Edit33>, 64, LengthText<&F::Edit33>},
+    {kMulti, "interval", Kind::Text, "20", PutLength<&F::EditFiveLineSpace>, 65,
+     LengthText<&F::EditFiveLineSpace>},
+    {kMulti, "LineSpace", Kind::Text, "5", PutLength<&F::EditFiveLineLSpace>, 66,
+     LengthText<&F::EditFiveLineLSpace>},
     {kMulti, "Count", Kind::Text, "5", PutEditText<&F::EditFiveLineCount, C>, 67,
      EditText<&F::EditFiveLineCount>},
     {kMulti, "PenStyle", Kind::Int, "0", PutIndex<&F::ComboBox3>, 68, IndexText<&F::ComboBox3>},
-    {kMulti, "PenSize", Kind::Text, "0.1", PutEditText<&F::EditLineSize, L>, 69, EditText<&F::EditLineSize>},
+    {kMulti, "PenSize", Kind::Text, "0.1", PutLength<&F::EditLineSize>, 69, LengthText<&F::EditLineSize>},
     {kMulti, "LineCount", Kind::Text, "5", PutEditText<&F::EditLineCount1, C>, 70,
      EditText<&F::EditLineCount1>},
     {kMulti, "ExEnabled", Kind::Bool, "0", PutChecked<&F::CheckMultiline1>, 71,
@@ -460,13 +488,13 @@ const Key kKeys[] = {
     {kMulti, "ExColorCount", Kind::Text, "5", PutEditText<&F::Edit3, C>, 0, nullptr},
     {kMulti, "ExColorCount", Kind::Int, "5", PutPosition<&F::UpDown2>, 74, WholeText<&F::Edit3, 2>},
     {kMulti, "ExColor", Kind::Int, "255", PutColour<&F::ExColorPanel2>, 73, ColourText<&F::ExColorPanel2>},
-    {kMulti, "ExPenSize", Kind::Text, "0.1", PutEditText<&F::EditLineSizeEx, L>, 75,
-     EditText<&F::EditLineSizeEx>},
+    {kMulti, "ExPenSize", Kind::Text, "0.1", PutLength<&F::EditLineSizeEx>, 75,
+     LengthText<&F::EditLineSizeEx>},
     {kManuscript, "横", Kind::Int, "10", PutPosition<&F::UpDown3>, 76, PositionText<&F::UpDown3>},
     {kManuscript, "縦", Kind::Int, "20", PutPosition<&F::UpDown4>, 77, PositionText<&F::UpDown4>},
     {kManuscript, "中央", Kind::Int, "10", PutPosition<&F::UpDown5>, 78, PositionText<&F::UpDown5>},
     {kManuscript, "サイズ指定", Kind::Bool, "0", PutChecked<&F::CheckBox3>, 79, CheckedText<&F::CheckBox3>},
-    {kManuscript, "サイズ", Kind::Int, "10", PutCellSize, 80, WholeText<&F::Edit7, 10>},
+    {kManuscript, "サイズ", Kind::Int, "10", PutCellSize, 80, CellSizeText},
     {kManuscript, "CenterString", Kind::Text, "", PutEditText<&F::Edit28>, 81, EditText<&F::Edit28>},
     {kManuscript, "CenterFontName", Kind::Text, "ＭＳ ゴシック", PutFontName<&F::FontDialog1>, 82,
      FontName<&F::FontDialog1>},
@@ -477,9 +505,9 @@ const Key kKeys[] = {
     {kManuscript, "CenterFontColor", Kind::Int, "0", PutFontColour<&F::FontDialog1>, 85,
      FontColour<&F::FontDialog1>},
     {kLog, "Type", Kind::Int, "0", PutIndex<&F::ComboBox4>, 86, IndexText<&F::ComboBox4>},
-    {kLog, "Xsmall", Kind::Text, "1", PutEditText<&F::Edit8, L>, 87, EditText<&F::Edit8>},
+    {kLog, "Xsmall", Kind::Text, "1", PutLength<&F::Edit8>, 87, LengthText<&F::Edit8>},
     {kLog, "Xcount", Kind::Text, "5", PutEditText<&F::Edit12, C>, 88, EditText<&F::Edit12>},
-    {kLog, "Ysmall", Kind::Text, "1", PutEditText<&F::Edit9, L>, 89, EditText<&F::Edit9>},
+    {kLog, "Ysmall", Kind::Text, "1", PutLength<&F::Edit9>, 89, LengthText<&F::Edit9>},
     {kLog, "Ycount", Kind::Text, "5", PutEditText<&F::Edit11, C>, 90, EditText<&F::Edit11>},
     {kLog, "倍率", Kind::Text, "1.3", PutEditText<&F::Edit10>, 91, EditText<&F::Edit10>},
     {kLog, "定数", Kind::Text, "0.3", PutEditText<&F::Edit20>, 92, EditText<&F::Edit20>},
@@ -488,17 +516,17 @@ const Key kKeys[] = {
     {kLog, "Option", Kind::Bool, "1", PutLogOption, 95, LogOption},
     {kGrid, "CountX", Kind::Int, "50", PutPosition<&F::UpDown9>, 96, PositionText<&F::UpDown9>},
     {kGrid, "CountY", Kind::Int, "50", PutPosition<&F::UpDown10>, 97, PositionText<&F::UpDown10>},
-    {kGrid, "SizeX", Kind::Text, "0.5", PutEditText<&F::Edit16, L>, 98, EditText<&F::Edit16>},
-    {kGrid, "SizeY", Kind::Text, "0.5", PutEditText<&F::Edit17, L>, 99, EditText<&F::Edit17>},
-    {kGrid, "Space", Kind::Text, "5.0", PutEditText<&F::Edit18, L>, 100, EditText<&F::Edit18>},
+    {kGrid, "SizeX", Kind::Text, "0.5", PutLength<&F::Edit16>, 98, LengthText<&F::Edit16>},
+    {kGrid, "SizeY", Kind::Text, "0.5", PutLength<&F::Edit17>, 99, LengthText<&F::Edit17>},
+    {kGrid, "Space", Kind::Text, "5.0", PutLength<&F::Edit18>, 100, LengthText<&F::Edit18>},
     {kGrid, "中抜き", Kind::Bool, "0", PutChecked<&F::CheckBox4>, 101, CheckedText<&F::CheckBox4>},
     {kGrid, "斜交い", Kind::Bool, "0", PutChecked<&F::CheckBox5>, 102, CheckedText<&F::CheckBox5>},
     {kSlant, "CountX", Kind::Int, "10", PutPosition<&F::UpDown12>, 103, PositionText<&F::UpDown12>},
     {kSlant, "CountY", Kind::Int, "10", PutPosition<&F::UpDown13>, 104, PositionText<&F::UpDown13>},
-    {kSlant, "Length", Kind::Text, "10", PutEditText<&F::Edit13, L>, 105, EditText<&F::Edit13>},
+    {kSlant, "Length", Kind::Text, "10", PutLength<&F::Edit13>, 105, LengthText<&F::Edit13>},
     {kSlant, "Type", Kind::Int, "0", PutIndex<&F::ComboBox7>, 106, IndexText<&F::ComboBox7>},
     {kSlant, "方向", Kind::Bool, "0", PutChecked<&F::CheckBox8>, 107, CheckedText<&F::CheckBox8>},
-    {kArc, "直径", Kind::Text, "100", PutEditText<&F::Edit24, L>, 108, EditText<&F::Edit24>},
+    {kArc, "直径", Kind::Text, "100", PutLength<&F::Edit24>, 108, LengthText<&F::Edit24>},
     {kArc, "N重", Kind::Text, "1", PutEditText<&F::Edit25, C>, 109, EditText<&F::Edit25>},
     {kArc, "分割数", Kind::Text, "0", PutEditText<&F::Edit26, C>, 110, EditText<&F::Edit26>},
     {kArc, "線種1", Kind::Int, "0", PutIndex<&F::ComboBox5>, 111, IndexText<&F::ComboBox5>},
@@ -536,9 +564,16 @@ void TForm1::ReadSettings() {
     ReadPass pass;
     pass.firstError = &SettingsReadError;
     for (const Key& k : kKeys) {
-        if (k.put) pass.Guarded([&] { k.put(this, pass, ReadKey(this, IniFile, k)); });
+        if (k.put && !k.beforePass) pass.Guarded([&] { k.put(this, pass, ReadKey(this, IniFile, k)); });
         if (k.then) pass.Guarded([&] { k.then(this, pass); });
     }
+}
+
+void TForm1::ReadUpdateCheckSetting() {
+    ReadPass pass;
+    pass.firstError = &SettingsReadError;
+    for (const Key& k : kKeys)
+        if (k.beforePass) pass.Guarded([&] { k.put(this, pass, ReadKey(this, IniFile, k)); });
 }
 
 void TForm1::WriteSettings() {

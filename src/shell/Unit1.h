@@ -16,6 +16,7 @@
 
 #include <array>
 #include <exception>
+#include <map>
 
 struct sqlite3;
 class TABitmap;
@@ -158,6 +159,7 @@ class TForm1 : public TForm {
     void FormResize(TObject* Sender);
     // settings file
     void ReadSettings();
+    void ReadUpdateCheckSetting(); // the one key the start-up update check reads before the pass
     void WriteSettings();
     void ApplySkinScheme(int Scheme);
     void RestoreBackgroundPicture();
@@ -339,7 +341,7 @@ class TForm1 : public TForm {
     TPrinter* PrinterRef = nullptr;
     TABitmap* PreviewBitmap = nullptr;
     TABitmap* BGBitmap = nullptr;
-    std::unique_ptr<TBackgroundPreview> BGPreview; // the preview's stretched, blended copy of it
+    std::unique_ptr<TBackgroundPreview> BGPreview;  // the preview's stretched, blended copy of it
     std::unique_ptr<TPrintBackground> BGPrintBlend; // a print job's blended copy, while it runs
     double PxPerMmX = 0, PxPerMmY = 0;
     double MarginLeft = 0, MarginTop = 0, MarginBottom = 0, MarginRight = 0;
@@ -351,6 +353,13 @@ class TForm1 : public TForm {
     int LogGroupsX = 0, LogGroupsY = 0;
     std::vector<TPoint> TextPositions; // the text items' positions in whole millimetres
     TTextItemFonts TextFonts;
+    // Lengths the settings file holds that this printer's paper cannot take (saved on a larger
+    // one): the field shows what it takes instead, and the file keeps the stored text for as
+    // long as the field still shows that, so that a start on a smaller paper loses nothing.
+    struct KeptLength {
+        AnsiString stored, shown;
+    };
+    std::map<const TEdit*, KeptLength> KeptLengths;
 
   private:
     bool SettingsRead = false;            // the read pass has run: the exit may write the file

@@ -52,7 +52,7 @@ bool OfferDownload(TForm1* form, const AnsiString& what) {
 } // namespace
 
 void TForm1::CheckForUpdateAtStart() {
-    CheckUpdate1->SetChecked(IniFile->ReadBool("Ruliform", "UpdateCheck", true));
+    ReadUpdateCheckSetting();
     if (!CheckUpdate1->Checked() || !UpdateServerConfigured()) return;
     const std::optional<Release> release = AskServer("version.txt");
     if (!release) {

@@ -77,10 +77,10 @@ const Input kInputs[] = {
     {kDotPitch, "0.5", "1.0"},
     {kDotPitch, "-2", "-2"},
     {kDotPitch, "300", "1.0"},
-    // Emphasis every N-th line: a whole number of at least 1.
-    {kGraphEvery, "0", "1"},
-    {kGraphEvery, "-3", "1"},
-    {kGraphEvery, "2.5", "1"},
+    // Emphasis every N-th line: a whole number within its arrows' range, from 2 on graph paper.
+    {kGraphEvery, "0", "2"},
+    {kGraphEvery, "-3", "2"},
+    {kGraphEvery, "2.5", "2"},
     {kGraphEvery, "3", "3"},
     {kMultiEvery, "0", "1"},
     {kMultiEvery, "2147483648", "1"},

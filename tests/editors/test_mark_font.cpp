@@ -4,6 +4,8 @@
 
 #include "editors/Unit7.h"
 
+#include <algorithm>
+
 class MarkFontTest : public EditorTest {
   protected:
     void SetUp() override {
@@ -48,11 +50,13 @@ TEST_F(MarkFontTest, OkAppliesTheListColourAndTheSize) {
     }
 }
 
-TEST_F(MarkFontTest, OkHoldsTheSizeWithinThePaper) {
+// Within the largest paper offered (A3 on the PDF printer), whatever the current paper: the bound
+// a start holds a stored size to.
+TEST_F(MarkFontTest, OkHoldsTheSizeWithinTheLargestPaper) {
     double longSide = 0;
     for (const TPrinterPaper& p : TPrinter::KnownPapers())
-        if (p.Name == Printer()->PaperName()) longSide = std::max(p.WidthMm, p.HeightMm);
-    ASSERT_GT(longSide, 0) << Printer()->PaperName();
+        longSide = std::max({longSide, p.WidthMm, p.HeightMm});
+    ASSERT_GE(longSide, 420);
     struct Case {
         const char* text;
         double low, high;
@@ -60,7 +64,8 @@ TEST_F(MarkFontTest, OkHoldsTheSizeWithinThePaper) {
                  {"2147483647", longSide - 1, longSide + 1},
                  {"0", 1, 1},
                  {"-40", 1, 1},
-                 {"150", 150, 150}};
+                 {"150", 150, 150},
+                 {"400", 400, 400}}; // beyond A4, the current paper, within A3
     for (const Case& c : cases) {
         w->Edit1->SetText(c.text);
         w->Button1->Click();
@@ -89,4 +94,18 @@ TEST_F(MarkFontTest, ListKeepsItsSelectionAcrossUses) {
     EXPECT_EQ(w->ColorListBox1->Selected(), clGreen);
     w->Button1->Click();
     EXPECT_EQ(MarkFont()->Color(), clGreen);
+}
+
+// A size that fits A3 typed on A4 is the size the mark is drawn with and the size a restart
+// shows, on A4 and on A3.
+TEST_F(MarkFontTest, ASizeTypedOnA4ComesBackAsTyped) {
+    ASSERT_EQ(Printer()->PaperName(), "A4");
+    w->Edit1->SetText("400");
+    w->Button1->Click();
+    EXPECT_EQ(MarkFont()->Size(), 400);
+    Restart();
+    EXPECT_EQ(MarkFont()->Size(), 400);
+    w->Show();
+    EXPECT_EQ(w->Edit1->Text(), "400");
+    w->Hide();
 }

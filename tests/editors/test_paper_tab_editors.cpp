@@ -5,12 +5,13 @@ TEST_F(MainWindowTest, ManuscriptLabelCountsTheCharacters) {
     f->Edit4->SetText("12");
     f->Edit5->SetText("25");
     EXPECT_EQ(f->Label15->Caption(), "300字詰め");
-    f->Edit4->SetText("x"); // not a whole number: counts as 10
-    EXPECT_EQ(f->Label15->Caption(), "250字詰め");
+    f->Edit4->SetText("x"); // not a whole number: refused as a count is
+    EXPECT_EQ(f->Edit4->Text(), "1");
+    EXPECT_EQ(f->Label15->Caption(), "25字詰め");
     f->Label15->SetCaption("");
     f->PageControl1->SetActivePageIndex(0);
     f->PageControl1->SetActivePageIndex(2); // showing the page updates the label too
-    EXPECT_EQ(f->Label15->Caption(), "250字詰め");
+    EXPECT_EQ(f->Label15->Caption(), "25字詰め");
 }
 
 TEST_F(MainWindowTest, UpDown4LinksTheFoldPositionToHalfTheCount) {

@@ -2,6 +2,7 @@
 // ends and byte-order marks, files that cannot be read, and symbolic links.
 #include "Cp932FileText.h"
 #include "MainWindowFixture.h"
+#include "winlib/IniFiles.h"
 
 #include <cstring>
 #include <fcntl.h>
@@ -223,6 +224,65 @@ TEST_F(SettingsFileTest, LengthsSavedOnA3SurviveAStartOnA4) {
     for (const char* kept : {"\nSize=400\n", "\nFontSize=410\n", "\nBGWidth=4000\n", "\nBGLeft=-3500\n"})
         EXPECT_NE(text.find(kept), std::string::npos) << kept;
     Open();
+}
+
+// Lengths typed on A3 that no A4 sheet takes: a start on A4 shows and draws what each field takes
+// there, says nothing, and saves the stored length back unless the user changed that field; the
+// next start on A3 shows each length as it was typed.
+TEST_F(SettingsFileTest, LengthsAnA4StartCannotTakeComeBackOnA3) {
+    struct Length {
+        int page;
+        TEdit* TForm1::*edit;
+        const char* typed;
+        const char* section;
+        const char* key;
+    } lengths[] = {
+        {0, &TForm1::eSpaceT, "350", "Space", "Top"},
+        {0, &TForm1::eSpaceL, "250", "Space", "Left"}, // wider than A4, not than A3 across
+        {3, &TForm1::EditFiveLineSpace, "380", "MultiLine", "interval"},
+        {0, &TForm1::Edit32, "300", "GraphPaper", "LineWidth"},
+        {6, &TForm1::Edit24, "400", "円弧", "直径"},
+        {2, &TForm1::Edit7, "350", "原稿用紙", "サイズ"},
+    };
+    {
+        PaperScope a3("A3");
+        Restart();
+        f->CheckBox3->SetChecked(true); // the manuscript's own cell size
+        for (const Length& l : lengths) {
+            f->PageControl1->SetActivePageIndex(l.page);
+            (f->*l.edit)->UserSetText(l.typed);
+            ASSERT_EQ((f->*l.edit)->Text(), l.typed) << (f->*l.edit)->Name() << " on A3";
+        }
+        Close();
+    }
+    ShownMessages().clear();
+    Open(); // on A4
+    ExpectNoBox("start on A4");
+    for (const Length& l : lengths)
+        EXPECT_NE((f->*l.edit)->Text(), l.typed) << (f->*l.edit)->Name() << " takes what A4 takes";
+    EXPECT_LT(f->MarginTop + f->MarginBottom, 297) << "the page is drawn with the margin it shows";
+    f->eSpaceB->UserSetText("15"); // a change elsewhere keeps the others
+    Close();
+    {
+        TIniFile ini(Path("Ruliform.ini").string());
+        for (const Length& l : lengths)
+            EXPECT_EQ(ini.ReadString(l.section, l.key, "-"), l.typed) << l.key;
+        EXPECT_EQ(ini.ReadString("Space", "Bottom", "-"), "15");
+    }
+    {
+        PaperScope a3("A3");
+        Open();
+        ExpectNoBox("start on A3");
+        for (const Length& l : lengths)
+            EXPECT_EQ((f->*l.edit)->Text(), l.typed) << (f->*l.edit)->Name() << " back on A3";
+        EXPECT_DOUBLE_EQ(f->MarginTop, 350);
+        Close();
+    }
+    // A length changed on the smaller paper is saved as changed.
+    Open();
+    f->eSpaceT->UserSetText("12");
+    Restart();
+    EXPECT_EQ(f->eSpaceT->Text(), "12");
 }
 
 // A file the program wrote, with its line ends changed and with or without a UTF-8 byte-order
