@@ -316,9 +316,8 @@ class TForm1 : public TForm {
     void WebForum1Click(TObject* Sender);
     void MailTo1Click(TObject* Sender);
 
-    // --- private fields shared with the renderers and editors ---
-    bool PanDragging = false;
-    int PanStartX = 0, PanStartY = 0;
+    // --- derived state, public because the renderers, the editors and the window's other units
+    // read and write it through Form1 ---
     YxDraw* CurrentSkin = nullptr;
     int EditPrinterIndex = 0;
     AnsiString VersionText;
@@ -339,7 +338,7 @@ class TForm1 : public TForm {
     TPrinter* PrinterRef = nullptr;
     TABitmap* PreviewBitmap = nullptr;
     TABitmap* BGBitmap = nullptr;
-    std::unique_ptr<TBackgroundPreview> BGPreview; // the preview's stretched, blended copy of it
+    std::unique_ptr<TBackgroundPreview> BGPreview;  // the preview's stretched, blended copy of it
     std::unique_ptr<TPrintBackground> BGPrintBlend; // a print job's blended copy, while it runs
     double PxPerMmX = 0, PxPerMmY = 0;
     double MarginLeft = 0, MarginTop = 0, MarginBottom = 0, MarginRight = 0;
@@ -353,6 +352,8 @@ class TForm1 : public TForm {
     TTextItemFonts TextFonts;
 
   private:
+    bool PanDragging = false;             // the right button drags the preview
+    int PanStartX = 0, PanStartY = 0;     // where the drag began, in preview pixels
     bool SettingsRead = false;            // the read pass has run: the exit may write the file
     std::exception_ptr SettingsReadError; // the first error of the read pass, shown after creation
     AnsiString SettingsFileFailure;       // why the settings file could not be read; it is then kept
