@@ -7,12 +7,6 @@
 
 namespace {
 int64_t maxPixels = int64_t(1) << 28; // 1 GiB at 32 bits per pixel
-
-constexpr uint32_t cIHDR = PngChunkType("IHDR"), cPLTE = PngChunkType("PLTE"), cIDAT = PngChunkType("IDAT"),
-                   cIEND = PngChunkType("IEND"), ctRNS = PngChunkType("tRNS"), cbKGD = PngChunkType("bKGD"),
-                   ccHRM = PngChunkType("cHRM"), cgAMA = PngChunkType("gAMA"), cpHYs = PngChunkType("pHYs"),
-                   csBIT = PngChunkType("sBIT"), ctEXt = PngChunkType("tEXt"), ctIME = PngChunkType("tIME"),
-                   cgIFg = PngChunkType("gIFg"), ctpNg = PngChunkType("tpNg");
 constexpr TColor PaletteIndexFlag = 0x01000000;
 constexpr TColor PaletteAlphaMark = 0x1FFFFFF;
 } // namespace

@@ -7,12 +7,6 @@
 #include <ctime>
 
 namespace {
-constexpr uint32_t cIHDR = PngChunkType("IHDR"), cPLTE = PngChunkType("PLTE"), cIDAT = PngChunkType("IDAT"),
-                   cIEND = PngChunkType("IEND"), ctRNS = PngChunkType("tRNS"), cbKGD = PngChunkType("bKGD"),
-                   ccHRM = PngChunkType("cHRM"), cgAMA = PngChunkType("gAMA"), cpHYs = PngChunkType("pHYs"),
-                   csBIT = PngChunkType("sBIT"), ctEXt = PngChunkType("tEXt"), ctIME = PngChunkType("tIME"),
-                   cgIFg = PngChunkType("gIFg"), ctpNg = PngChunkType("tpNg");
-
 int DeflateLevel(uint8_t Level) {
     switch (Level) {
     case gplNone:

@@ -57,6 +57,14 @@ constexpr uint32_t PngChunkType(const char (&s)[5]) {
     return uint32_t(uint8_t(s[0])) << 24 | uint32_t(uint8_t(s[1])) << 16 | uint32_t(uint8_t(s[2])) << 8 |
            uint32_t(uint8_t(s[3]));
 }
+// The chunk types the reader and the writer know, the two private ones included.
+inline constexpr uint32_t cIHDR = PngChunkType("IHDR"), cPLTE = PngChunkType("PLTE"),
+                          cIDAT = PngChunkType("IDAT"), cIEND = PngChunkType("IEND"),
+                          ctRNS = PngChunkType("tRNS"), cbKGD = PngChunkType("bKGD"),
+                          ccHRM = PngChunkType("cHRM"), cgAMA = PngChunkType("gAMA"),
+                          cpHYs = PngChunkType("pHYs"), csBIT = PngChunkType("sBIT"),
+                          ctEXt = PngChunkType("tEXt"), ctIME = PngChunkType("tIME"),
+                          cgIFg = PngChunkType("gIFg"), ctpNg = PngChunkType("tpNg");
 constexpr uint8_t PngSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
 constexpr uint32_t PixPNGMagic = 0x50495833; // "PIX3"
 

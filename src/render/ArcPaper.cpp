@@ -19,8 +19,7 @@
 namespace {
 constexpr float kRadiansPerDegree = 0.017453292f;
 
-// How one renderer places the tiles. The diameter, ring step and radius in pixels come from
-// the horizontal scale for both axes; only the rows' pitch uses the vertical scale.
+// How one renderer places the tiles.
 struct ArcLayout {
     float left = 0, top = 0;
     double scaleX = 0, scaleY = 0;
@@ -201,79 +200,137 @@ std::pair<int, int> LinesReach(const AxisEnds& a) {
     return {std::min(a.centre, *lo + 1), std::max(a.centre + 1, *hi)};
 }
 
+// How many tiles across and down: strict whole numbers (a text that is not one raises before
+// anything is drawn), 0 counting as 1.
+struct TileCounts {
+    int across = 1, down = 1;
+    bool None() const { return across < 0 || down < 0; } // a negative count draws nothing
+};
+TileCounts ReadTileCounts() {
+    TileCounts n;
+    n.across = StrToWhole(Form1->Edit37->Text());
+    n.down = StrToWhole(Form1->Edit38->Text());
+    if (n.across == 0) n.across = 1;
+    if (n.down == 0) n.down = 1;
+    return n;
+}
+
+// The sizes of a tile in pixels, the same for every tile. The diameter, ring step and radius come
+// from the horizontal scale for both axes; only the rows' pitch uses the vertical scale.
+struct TileSize {
+    int dp = 0;    // the diameter, truncated
+    float rho = 0; // the radius
+    float q = 0;   // the ring step
+    double pitchX = 0, pitchY = 0;
+};
+TileSize TileSizeOf(const ArcLayout& l, float diameter, int rings) {
+    TileSize t;
+    t.dp = ToPixel(diameter * l.scaleX);
+    t.rho = static_cast<float>(diameter * 0.5 * l.scaleX);
+    // Fewer than one ring leaves only the division lines (the ring step would divide by zero).
+    t.q = rings > 0 ? static_cast<float>(diameter * 0.5 / rings * l.scaleX) : 0.0f;
+    t.pitchX = diameter * l.scaleX;
+    t.pitchY = diameter * l.scaleY;
+    return t;
+}
+
+// The columns and rows of tiles that reach the canvas. Tiles wholly beyond it are skipped, so a
+// huge count costs no more than a page.
+struct TileRanges {
+    TIndexRange columns, rows;
+};
+TileRanges TilesOnCanvas(const ArcLayout& l, const TileSize& t, const TileCounts& n, int width, int height) {
+    const double lo = std::min(0, t.dp), hi = std::max(0, t.dp);
+    constexpr double kMargin = 2.0;
+    TileRanges r;
+    r.columns = VisibleIndexes(
+        n.across, t.pitchX, [&](int i) { return l.left + t.pitchX * i + lo; },
+        [&](int i) { return l.left + t.pitchX * i + hi; }, width, kMargin);
+    r.rows = VisibleIndexes(
+        n.down, t.pitchY, [&](int i) { return l.top + t.pitchY * i + lo; },
+        [&](int i) { return l.top + t.pitchY * i + hi; }, height, kMargin);
+    return r;
+}
+
+// What the tiles of one column (or of one row) share along that axis: where their division lines
+// end and their rings lie, whether the rings fill the circle, and, where the division lines fill
+// it, how far they reach.
+struct TileAxis {
+    AxisEnds ends;
+    RingEnds rings;
+    bool ringsFill = false;
+    std::pair<int, int> reach{0, 0};
+};
+TileAxis TileAxisAt(float band, double offset, const TileSize& t, int rings, const std::vector<Offset>& ends,
+                    bool across, bool linesFill) {
+    TileAxis a;
+    a.ends = EndsAlong(offset + band + t.rho, ends, across);
+    a.rings = RingsAlong(band, offset, t.dp, t.q, std::max(rings, 0));
+    a.ringsFill = RingsFill(a.rings);
+    if (linesFill) a.reach = LinesReach(a.ends);
+    return a;
+}
+
+// How a tile is drawn: line by line, or, on a printed page where its marks fill its circle, as a
+// disc. Solid division lines that fill the circle inside a solid outermost ring cover the disc of
+// the ring and of their own reach, with every other ring inside it; solid rings that fill the
+// circle are the disc of the outermost ring, with the division lines drawn over it.
+enum class TileDrawing { Lines, DiscOfRingAndLines, DiscUnderLines };
+TileDrawing TileDrawingFor(const ArcLayout& l, TPenStyle current, int rings, int circleStyle,
+                           int divisionStyle, bool linesFill, bool ringsFill) {
+    if (!l.discs || rings < 1) return TileDrawing::Lines;
+    // The styles the tile's rings and lines would be drawn in: a line type out of range keeps the
+    // style in force.
+    const TPenStyle ringStyle = StyleAfter(current, circleStyle);
+    const TPenStyle lineStyle = StyleAfter(ringStyle, divisionStyle);
+    if (ringStyle == psSolid && linesFill && lineStyle == psSolid) return TileDrawing::DiscOfRingAndLines;
+    if (ringStyle == psSolid && ringsFill) return TileDrawing::DiscUnderLines;
+    return TileDrawing::Lines;
+}
+
+void DrawTile(TCanvas* c, const ArcLayout& l, const TileAxis& column, const TileAxis& row, TileDrawing how,
+              int circleStyle, int divisionStyle) {
+    switch (how) {
+    case TileDrawing::DiscOfRingAndLines: {
+        const TRect ring = OuterRing(column.rings, row.rings);
+        const auto [x0, x1] = column.reach;
+        const auto [y0, y1] = row.reach;
+        DrawDisc(c, TRect(std::min(ring.Left, x0), std::min(ring.Top, y0), std::max(ring.Right, x1),
+                          std::max(ring.Bottom, y1)));
+        return;
+    }
+    case TileDrawing::DiscUnderLines:
+        DrawDisc(c, OuterRing(column.rings, row.rings));
+        break;
+    case TileDrawing::Lines:
+        ApplyLineType(c, circleStyle);
+        DrawRings(c, column.rings, row.rings);
+        break;
+    }
+    ApplyLineType(c, divisionStyle);
+    DrawDivisions(c, l, column.ends, row.ends);
+}
+
 void DrawArcs(TCanvas* c, const ArcLayout& l, int width, int height, float diameter, int divisions, int rings,
               int circleStyle, int divisionStyle) {
-    // Strict counts: a text that is not a whole number ends the renderer before it draws.
-    int across = StrToWhole(Form1->Edit37->Text());
-    int down = StrToWhole(Form1->Edit38->Text());
-    if (across == 0) across = 1;
-    if (down == 0) down = 1;
-    if (across < 0 || down < 0) return;
+    const TileCounts counts = ReadTileCounts();
+    if (counts.None()) return;
     // A diameter of 0 gives empty rings and lines of no length: nothing to draw.
     if (diameter == 0) return;
 
-    const int dp = ToPixel(diameter * l.scaleX);
-    const float rho = static_cast<float>(diameter * 0.5 * l.scaleX);
-    // Fewer than one ring leaves only the division lines (the ring step would divide by zero).
-    const float q = rings > 0 ? static_cast<float>(diameter * 0.5 / rings * l.scaleX) : 0.0f;
-    const double pitchX = diameter * l.scaleX, pitchY = diameter * l.scaleY;
-    const double lo = std::min(0, dp), hi = std::max(0, dp);
-    constexpr double kMargin = 2.0;
-
-    // Tiles wholly beyond the canvas are skipped, so a huge count costs no more than a page.
-    const TIndexRange columns = VisibleIndexes(
-        across, pitchX, [&](int i) { return l.left + pitchX * i + lo; },
-        [&](int i) { return l.left + pitchX * i + hi; }, width, kMargin);
-    const TIndexRange rows = VisibleIndexes(
-        down, pitchY, [&](int i) { return l.top + pitchY * i + lo; },
-        [&](int i) { return l.top + pitchY * i + hi; }, height, kMargin);
-    const std::vector<Offset> ends = DivisionEnds(divisions, rho);
+    const TileSize size = TileSizeOf(l, diameter, rings);
+    const TileRanges tiles = TilesOnCanvas(l, size, counts, width, height);
+    const std::vector<Offset> ends = DivisionEnds(divisions, size.rho);
     const bool linesFill = l.discs && LinesFill(ends);
-    std::vector<AxisEnds> rowEnds;
-    std::vector<RingEnds> rowRings;
-    std::vector<char> rowFilled;
-    std::vector<std::pair<int, int>> rowReach;
-    for (int row = rows.First; row < rows.Last; ++row) {
-        const double oy = pitchY * row;
-        rowEnds.push_back(EndsAlong(oy + l.top + rho, ends, false));
-        rowRings.push_back(RingsAlong(l.top, oy, dp, q, std::max(rings, 0)));
-        rowFilled.push_back(RingsFill(rowRings.back()));
-        if (linesFill) rowReach.push_back(LinesReach(rowEnds.back()));
-    }
-    for (int col = columns.First; col < columns.Last; ++col) {
-        const double ox = pitchX * col;
-        const AxisEnds colEnds = EndsAlong(ox + l.left + rho, ends, true);
-        const RingEnds colRings = RingsAlong(l.left, ox, dp, q, std::max(rings, 0));
-        const bool colFilled = RingsFill(colRings);
-        const std::pair<int, int> colReach = linesFill ? LinesReach(colEnds) : std::pair(0, 0);
-        for (int row = rows.First; row < rows.Last; ++row) {
-            const size_t r = static_cast<size_t>(row - rows.First);
-            if (l.discs && rings >= 1) {
-                // Solid rings that fill the circle are the disc of the outermost ring, with the
-                // division lines over it; solid lines that fill it, inside a solid outermost
-                // ring, cover the disc of the ring and of their own reach, with every other ring
-                // inside it.
-                const TPenStyle ringStyle = StyleAfter(c->Pen()->Style(), circleStyle);
-                const TPenStyle lineStyle = StyleAfter(ringStyle, divisionStyle);
-                if (ringStyle == psSolid && linesFill && lineStyle == psSolid) {
-                    const TRect ring = OuterRing(colRings, rowRings[r]);
-                    const auto [x0, x1] = colReach;
-                    const auto [y0, y1] = rowReach[r];
-                    DrawDisc(c, TRect(std::min(ring.Left, x0), std::min(ring.Top, y0),
-                                      std::max(ring.Right, x1), std::max(ring.Bottom, y1)));
-                    continue;
-                }
-                if (ringStyle == psSolid && colFilled && rowFilled[r]) {
-                    DrawDisc(c, OuterRing(colRings, rowRings[r]));
-                    ApplyLineType(c, divisionStyle);
-                    DrawDivisions(c, l, colEnds, rowEnds[r]);
-                    continue;
-                }
-            }
-            ApplyLineType(c, circleStyle);
-            DrawRings(c, colRings, rowRings[r]);
-            ApplyLineType(c, divisionStyle);
-            DrawDivisions(c, l, colEnds, rowEnds[r]);
+    std::vector<TileAxis> rowAxes;
+    for (int row = tiles.rows.First; row < tiles.rows.Last; ++row)
+        rowAxes.push_back(TileAxisAt(l.top, size.pitchY * row, size, rings, ends, false, linesFill));
+    for (int col = tiles.columns.First; col < tiles.columns.Last; ++col) {
+        const TileAxis column = TileAxisAt(l.left, size.pitchX * col, size, rings, ends, true, linesFill);
+        for (const TileAxis& row : rowAxes) {
+            const TileDrawing how = TileDrawingFor(l, c->Pen()->Style(), rings, circleStyle, divisionStyle,
+                                                   linesFill, column.ringsFill && row.ringsFill);
+            DrawTile(c, l, column, row, how, circleStyle, divisionStyle);
         }
     }
 }

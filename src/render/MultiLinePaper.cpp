@@ -116,19 +116,6 @@ class LineSequence {
     double groupHeight_ = 0;
 };
 
-// The rows a stack W pixels thick centred at Y covers, held to the canvas as TStackPass holds
-// them, so that lines with the same key draw the same pixels.
-struct RowKey {
-    int first, last;
-    bool operator==(const RowKey&) const = default;
-};
-RowKey RowsOf(double y, double w, int extent) {
-    if (!(w > 0)) return {0, -1};
-    const double top = y - w * 0.5, bottom = top + std::ceil(w) - 1;
-    if (bottom < -1.0 || top >= extent) return {0, -1};
-    return {ToPixel(std::max(top, -1.0)), ToPixel(std::min(bottom, double(extent)))};
-}
-
 // One line to draw: its place in the drawing order and its pen.
 struct Stroke {
     int64_t t;
@@ -167,7 +154,8 @@ std::vector<Stroke> VisibleStrokes(TForm1* f, const MultiLineSettings& m, const 
     const int64_t last =
         FirstTrue64(first, seq.Count(), [&](int64_t t) { return seq.Y(t) - reach > height; });
     auto key = [&](int64_t t) {
-        return std::pair(RowsOf(seq.Y(t), m.plain.px, height), RowsOf(seq.Y(t), m.emphasis.px, height));
+        // Lines with the same rows for both pens draw the same pixels.
+        return std::pair(StackRows(seq.Y(t), m.plain.px, height), StackRows(seq.Y(t), m.emphasis.px, height));
     };
     for (int64_t a = first; a < last;) {
         const auto k = key(a);

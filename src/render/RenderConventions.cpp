@@ -153,32 +153,6 @@ double BorderMmY(const TForm1* Form) {
     return Form->PxPerMmY > 0 ? Form->PhysOffsetY / Form->PxPerMmY : 0.0;
 }
 
-int StackCount(double W) {
-    if (!std::isfinite(W)) throw EInvalidOp("Invalid floating point operation");
-    if (W <= 0) return 0;
-    return ToPixel(std::ceil(W)); // the j with 0 <= j < W
-}
-
-void ForEachStackLine(double Across, double W, const std::function<void(int Offset)>& Draw) {
-    const int n = StackCount(W);
-    for (int j = 0; j < n; ++j)
-        Draw(ToPixel(Across - W * 0.5 + j));
-}
-
-void StackedHorizontal(TCanvas* Canvas, int X1, int X2, double Y, double W) {
-    ForEachStackLine(Y, W, [&](int y) {
-        Canvas->MoveTo(X1, y);
-        Canvas->LineTo(X2, y);
-    });
-}
-
-void StackedVertical(TCanvas* Canvas, double X, int Y1, int Y2, double W) {
-    ForEachStackLine(X, W, [&](int x) {
-        Canvas->MoveTo(x, Y1);
-        Canvas->LineTo(x, Y2);
-    });
-}
-
 TPenStyle PenStyleOf(int Index) {
     static constexpr TPenStyle styles[5] = {psSolid, psDash, psDot, psDashDot, psDashDotDot};
     return Index >= 0 && Index < 5 ? styles[Index] : psSolid;

@@ -12,7 +12,9 @@
 //   in double precision; every conversion to a pixel truncates toward zero (ToPixel).
 // - A position p mm inside the content rectangle lies at ToPixel(p * scale + origin).
 // - A line t mm thick is a stack of one-pixel lines (so dashes stay visible); the thickness in
-//   pixels always uses the horizontal scale, for horizontal lines too.
+//   pixels always uses the horizontal scale, for horizontal lines too. The lines of a stack W
+//   pixels thick lie at ToPixel(position + origin - W * 0.5 + j) for j = 0, 1, ... while j < W;
+//   renderers draw their stacks through a TStackPass (StackPass.h), which draws just these rows.
 // - Renderers leave pen, brush and font as they set them; the next renderer sets what it needs.
 //
 // A preview renderer for ruled lines, in outline:
@@ -21,14 +23,14 @@
 //   page.Canvas->Pen()->SetColor(LineColor(Form1));
 //   SetLinePen(page.Canvas, Form1->ComboBox3->ItemIndex());
 //   const double w = page.Thickness(ParseThickness(Form1->EditLineSize->Text()));
+//   TStackPass lines(page.Canvas, true, page.Height);
 //   for (each line at y mm)
-//       StackedHorizontal(page.Canvas, page.X(0), page.X(lengthMm), y * page.ScaleY + page.Top, w);
+//       lines.Add(page.X(0), page.X(lengthMm), y * page.ScaleY + page.Top, w);
+//   lines.Flush();
 // Its print renderer is the same with PrintSurface(Form1) and white where the preview uses Paper.
 #pragma once
 
 #include "winlib/Graphics.h"
-
-#include <functional>
 
 class TForm1;
 
@@ -137,21 +139,6 @@ double PreviewPaperHeight(TForm1* Form, double ScaleY);
 // gives the canvas's pen the dash scale of the preview against the printer (ScaleX / PxPerMmX),
 // so that dashed lines keep on the preview the length in millimetres they print with.
 TPageSurface PreviewSurface(TForm1* Form, double ScaleX, double ScaleY);
-
-// ---- thick lines -------------------------------------------------------------------------------
-
-// How many one-pixel lines make a line W pixels thick: j = 0, 1, ... while j < W. So W <= 0
-// gives none, 0 < W <= 1 exactly one, 1.2 two. A W that is not finite raises EInvalidOp.
-int StackCount(double W);
-// Calls Draw(offset) for each line of the stack, offset = ToPixel(Across - W * 0.5 + j), where
-// Across is the line's floating position across its direction including the origin
-// (position + origin). Slanted and curved renderers draw their own shape at each offset.
-void ForEachStackLine(double Across, double W, const std::function<void(int Offset)>& Draw);
-// A horizontal line from X1 to X2 (X2 itself is not drawn, as with LineTo) at the floating row
-// Y (position + origin), W pixels thick. The current pen is used as it is.
-void StackedHorizontal(TCanvas* Canvas, int X1, int X2, double Y, double W);
-// A vertical line from Y1 to Y2 at the floating column X (position + origin), W pixels thick.
-void StackedVertical(TCanvas* Canvas, double X, int Y1, int Y2, double W);
 
 // ---- pen styles ----------------------------------------------------------------------------------
 

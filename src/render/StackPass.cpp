@@ -19,18 +19,21 @@ struct Rows {
 TStackPass::TStackPass(TCanvas* Canvas, bool Horizontal, int Extent)
     : canvas_(Canvas), horizontal_(Horizontal), extent_(Extent) {}
 
-void TStackPass::Add(int From, int To, double Across, double W) {
-    if (!std::isfinite(W) || !std::isfinite(Across)) throw EInvalidOp("Invalid floating point operation");
-    if (W <= 0) return;
-    // The rows trunc(Across - W / 2 + j) for j = 0 ... ceil(W) - 1, a run without gaps, held to
-    // the canvas before any conversion so that a stack thicker than any page converts safely.
+TStackRows StackRows(double Across, double W, int Extent) {
+    if (!(W > 0)) return {};
     const double top = Across - W * 0.5;
     const double bottom = top + std::ceil(W) - 1;
-    if (bottom < -1.0 || top >= extent_) return;
-    const int first = ToPixel(std::max(top, -1.0)), last = ToPixel(std::min(bottom, double(extent_)));
+    if (bottom < -1.0 || top >= Extent) return {};
+    return {ToPixel(std::max(top, -1.0)), ToPixel(std::min(bottom, double(Extent)))};
+}
+
+void TStackPass::Add(int From, int To, double Across, double W) {
+    if (!std::isfinite(W) || !std::isfinite(Across)) throw EInvalidOp("Invalid floating point operation");
+    const TStackRows rows = StackRows(Across, W, extent_);
+    if (rows.Empty()) return;
     const TPen* p = canvas_->Pen();
     const Pen pen{p->Color(), p->Style(), p->Mode(), p->Width()};
-    stacks_.push_back({From, To, std::max(first, 0), std::min(last, extent_ - 1), pen});
+    stacks_.push_back({From, To, std::max(rows.First, 0), std::min(rows.Last, extent_ - 1), pen});
 }
 
 void TStackPass::Draw(const Stack& s, int first, int last) {

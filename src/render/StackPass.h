@@ -11,6 +11,18 @@
 
 #include <vector>
 
+// The rows (columns, for a vertical stack) a stack W pixels thick centred at the floating
+// position Across covers on a canvas Extent rows high: trunc(Across - W / 2 + j) for
+// j = 0 ... ceil(W) - 1, a run without gaps. It is held to one row beyond each edge before any
+// conversion, so that a stack thicker than any page converts safely. Empty when W is not above 0
+// or the stack misses the canvas.
+struct TStackRows {
+    int First = 0, Last = -1;
+    bool Empty() const { return Last < First; }
+    bool operator==(const TStackRows&) const = default;
+};
+TStackRows StackRows(double Across, double W, int Extent);
+
 class TStackPass {
   public:
     // Horizontal stacks run across a canvas Extent pixels high; vertical ones down a canvas
@@ -19,8 +31,8 @@ class TStackPass {
 
     // A line from From to To along its direction (To itself not drawn, as with LineTo), centred
     // across at the floating position Across (position + origin) and W pixels thick, in the
-    // canvas's current pen. The rows are those of ForEachStackLine. A W that is not finite
-    // raises EInvalidOp, as StackCount does.
+    // canvas's current pen. The rows are those of StackRows. A W or an Across that is not
+    // finite raises EInvalidOp.
     void Add(int From, int To, double Across, double W);
 
     // Draws what was added, in order, and empties the pass. The canvas keeps the pen of the last

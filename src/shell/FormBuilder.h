@@ -1,9 +1,12 @@
 // Small helpers for building a window's controls in code.
 #pragma once
 
+#include "render/RenderConventions.h"
 #include "winlib/ComCtrls.h"
 #include "winlib/ExtCtrls.h"
 #include "winlib/StdCtrls.h"
+
+#include <iterator>
 
 // Creates a control owned by Owner, placed on Parent at the given bounds.
 template <class T>
@@ -70,17 +73,11 @@ inline TButton* MakeButton(TComponent* Owner, TWinControl* Parent, const char* N
     return b;
 }
 
-// The five line types offered in every line-type list, by pen-style index.
-inline const std::vector<AnsiString>& PenStyleNames() {
-    static const std::vector<AnsiString> names{"実線", "破線", "点線", "一点鎖線", "二点鎖線"};
-    return names;
-}
-
 inline TComboBox* MakePenStyleCombo(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
                                     int Top, int Width = 90) {
     auto* c = MakeControl<TComboBox>(Owner, Parent, Name, Left, Top, Width, 21);
     c->SetStyle(csDropDownList);
-    c->SetItems(PenStyleNames());
+    c->SetItems(std::vector<AnsiString>(std::begin(LineTypeItems), std::end(LineTypeItems)));
     c->SetItemIndex(0);
     return c;
 }

@@ -318,9 +318,8 @@ class TForm1 : public TForm {
     void WebForum1Click(TObject* Sender);
     void MailTo1Click(TObject* Sender);
 
-    // --- private fields shared with the renderers and editors ---
-    bool PanDragging = false;
-    int PanStartX = 0, PanStartY = 0;
+    // --- derived state, public because the renderers, the editors and the window's other units
+    // read and write it through Form1 ---
     YxDraw* CurrentSkin = nullptr;
     int EditPrinterIndex = 0;
     AnsiString VersionText;
@@ -362,6 +361,8 @@ class TForm1 : public TForm {
     std::map<const TEdit*, KeptLength> KeptLengths;
 
   private:
+    bool PanDragging = false;             // the right button drags the preview
+    int PanStartX = 0, PanStartY = 0;     // where the drag began, in preview pixels
     bool SettingsRead = false;            // the read pass has run: the exit may write the file
     std::exception_ptr SettingsReadError; // the first error of the read pass, shown after creation
     AnsiString SettingsFileFailure;       // why the settings file could not be read; it is then kept

@@ -2,8 +2,10 @@
 // in is full, the queue chosen in the set-up dialog is removed while the dialog is open, the
 // server is stopped. Nothing is sent, nothing is counted, and the user is told in Japanese what
 // went wrong and where; the program carries on and keeps its settings.
+#include "CupsQueueAdmin.h"
 #include "CupsWindowFixture.h"
 #include "FullDisk.h"
+#include "ScopedEnv.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,56 +14,16 @@
 
 namespace {
 
+using cupsadmin::Admin;
+using cupsadmin::JobsEverSent;
+using cupsadmin::LastErrorBox;
 using printertest::Quote;
-using printertest::RunCommand;
-
-bool Admin(const std::string& command) {
-    int status = -1;
-    RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\" " + command, &status);
-    return status == 0;
-}
-
-size_t JobsEverSent() {
-    const std::string list = RunCommand("lpstat -W all -o");
-    return static_cast<size_t>(std::count(list.begin(), list.end(), '\n'));
-}
-
-std::string LastErrorBox() {
-    for (auto m = ShownMessages().rbegin(); m != ShownMessages().rend(); ++m)
-        if (m->Kind == ShownMessageKind::Exception) return m->Text;
-    return "";
-}
-
-// Sets an environment variable for one test.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old, had_ = true;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            setenv(name_, old_.c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::string old_;
-    bool had_ = false;
-};
 
 class CupsPrintFailure : public CupsMainWindow {
   protected:
     void TearDown() override {
         CupsMainWindow::TearDown();
-        if (!TheCups().Running()) return;
-        // The spare queue back as it was, for the tests after this one.
-        const std::string spare = TheCups().spareQueue;
-        if (RunCommand("lpstat -p " + Quote(spare)).empty()) {
-            EXPECT_TRUE(Admin("lpadmin -p " + Quote(spare) + " -E -v cups-pdf:/ -P " + Quote(TheCups().ppd)));
-        }
+        if (TheCups().Running()) cupsadmin::RestoreSpareQueue();
     }
     // Prints Sheets sheets from the menu, as a user does, on the current printer.
     void PrintFromTheMenu(int sheets) {

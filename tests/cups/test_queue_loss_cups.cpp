@@ -1,5 +1,6 @@
 // No print lost or misdirected: a queue removed while the program runs, a queue that refuses
 // jobs, and the papers a queue offers, on the private CUPS server's spare queue.
+#include "CupsQueueAdmin.h"
 #include "CupsWindowFixture.h"
 #include "winlib/PrintDialogs.h"
 #include "winlib/SysUtils.h"
@@ -9,21 +10,10 @@
 
 namespace {
 
+using cupsadmin::Admin;
+using cupsadmin::JobsEverSent;
+using cupsadmin::LastErrorBox;
 using printertest::Quote;
-using printertest::RunCommand;
-
-// An administration command of the private server; true when it succeeded.
-bool Admin(const std::string& command) {
-    int status = -1;
-    RunCommand("PATH=\"$PATH:/usr/sbin:/sbin\" " + command, &status);
-    return status == 0;
-}
-
-// Every job the server has had, finished or not: one line each.
-size_t JobsEverSent() {
-    const std::string list = RunCommand("lpstat -W all -o");
-    return static_cast<size_t>(std::count(list.begin(), list.end(), '\n'));
-}
 
 class CupsQueueLoss : public CupsMainWindow {
   protected:
@@ -36,16 +26,8 @@ class CupsQueueLoss : public CupsMainWindow {
         CupsMainWindow::TearDown();
         if (!TheCups().Running()) return;
         // The spare queue back as it was, for the tests after this one.
-        if (RunCommand("lpstat -p " + Quote(spare)).empty()) {
-            EXPECT_TRUE(Admin("lpadmin -p " + Quote(spare) + " -E -v cups-pdf:/ -P " + Quote(TheCups().ppd)));
-        }
+        cupsadmin::RestoreSpareQueue();
         EXPECT_TRUE(Admin("cupsaccept " + Quote(spare)));
-    }
-    // The text of the last exception box, empty when none was shown.
-    static AnsiString LastError() {
-        for (auto m = ShownMessages().rbegin(); m != ShownMessages().rend(); ++m)
-            if (m->Kind == ShownMessageKind::Exception) return m->Text;
-        return "";
     }
     std::string spare;
 };
@@ -55,8 +37,8 @@ TEST_F(CupsQueueLoss, PickingAQueueThatWasRemovedSaysSoAndKeepsThePrinter) {
     const int width = f->PreViewBox->Width();
     ASSERT_TRUE(Admin("lpadmin -x " + Quote(spare)));
     PickFromTheMenu(spare);
-    EXPECT_NE(LastError().find("プリンター「" + spare + "」が見つかりません"), std::string::npos)
-        << LastError();
+    EXPECT_NE(LastErrorBox().find("プリンター「" + spare + "」が見つかりません"), std::string::npos)
+        << LastErrorBox();
     EXPECT_EQ(Printer()->PrinterIndex(), before);
     EXPECT_EQ(f->EditPrinterIndex, before);
     EXPECT_EQ(f->PreViewBox->Width(), width);

@@ -2,7 +2,7 @@
 // beyond int. A value the field cannot take is refused with the field's own correction text; what
 // the field then shows is what the page is drawn with, and neither a rebuild nor a one-sheet
 // print raises anything. A4 upright on the PDF printer, no offsets.
-#include "EditorFixture.h"
+#include "TextItemWindowFixture.h"
 
 #include "editors/Unit8.h"
 #include "winlib/IniFiles.h"
@@ -108,17 +108,8 @@ const Input kInputs[] = {
 };
 } // namespace
 
-class FieldKindTest : public EditorTest, public ::testing::WithParamInterface<size_t> {
+class FieldKindTest : public TextItemWindowTest, public ::testing::WithParamInterface<size_t> {
   protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        MojiPanel = new TMojiPanel(nullptr);
-    }
-    void TearDown() override {
-        delete MojiPanel;
-        MojiPanel = nullptr;
-        EditorTest::TearDown();
-    }
     void PrintOneSheet() {
         DialogAnswer print;
         print.Kind = DialogKind::Print;

@@ -1,23 +1,14 @@
 // The text page's items: adding, selecting and deleting them, and editing the current item's
 // text, position and font in the text-item window.
-#include "EditorFixture.h"
+#include "TextItemWindowFixture.h"
 
 #include "editors/Unit8.h"
 #include "winlib/qt/ControlImpl.h"
 
 #include <memory>
 
-class TextItemsEditingTest : public EditorTest {
+class TextItemsEditingTest : public TextItemWindowTest {
   protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        MojiPanel = new TMojiPanel(nullptr);
-    }
-    void TearDown() override {
-        delete MojiPanel;
-        MojiPanel = nullptr;
-        EditorTest::TearDown();
-    }
     void Add() { f->ToolButton9->Click(); }
     int Count() const { return f->TntListBox1->ItemCount(); }
     void ExpectParallel(int n) {

@@ -1,6 +1,7 @@
 // The multi-line paper preview drawn on the real main window's preview bitmap.
 #include "MultiLinePaperFixture.h"
 #include "PreviewPaper.h"
+#include "StackReference.h"
 
 #include "winlib/SysUtils.h"
 
@@ -269,7 +270,7 @@ void DrawEveryLine(TForm1* f, TCanvas* c) {
             }
             c->Pen()->SetColor(colour);
             SetLinePen(c, type);
-            StackedHorizontal(c, x1, x2, (lines * p + q) * g + k * p + top, mm * s);
+            rendertest::EveryStackLineAcross(c, x1, x2, (lines * p + q) * g + k * p + top, mm * s);
         }
 }
 

@@ -2,6 +2,7 @@
 #include "RenderTestUtil.h"
 
 #include "render/RenderConventions.h"
+#include "render/StackPass.h"
 #include "winlib/SysUtils.h"
 
 #include <gtest/gtest.h>
@@ -27,96 +28,103 @@ TEST(RenderConventions, ToPixelRefusesWhatNoPixelCanHold) {
         EXPECT_THROW(ToPixel(v), EInvalidOp) << v;
 }
 
-TEST(RenderConventions, StackCountIsTheNumberOfPixelsBelowTheThickness) {
-    struct Case {
-        double w;
-        int n;
-    };
-    // 0.25 mm at 23.6 px/mm is 5.9 px: six lines.
-    for (const Case& c : {Case{0.0, 0}, Case{-3.0, 0}, Case{0.01, 1}, Case{1.0, 1}, Case{1.2, 2},
-                          Case{0.25 * 23.6, 6}, Case{6.0, 6}})
-        EXPECT_EQ(StackCount(c.w), c.n) << c.w;
-    EXPECT_THROW(StackCount(std::numeric_limits<double>::infinity()), EInvalidOp);
-}
-
-TEST(RenderConventions, StackLinesAreCentredOnThePosition) {
-    struct Case {
-        double across, w;
-        std::vector<int> offsets;
-    };
-    const std::vector<Case> cases = {
-        {100.0, 5.9, {97, 98, 99, 100, 101, 102}}, // 100 - 2.95 + j
-        {10.5, 1.0, {10}},
-        {10.0, 0.0, {}},
-        {37.795, 0.189, {37}},
-        // Truncation toward zero: both lines of a stack straddling 0 land on 0.
-        {0.2, 2.0, {0, 0}},
-    };
-    for (const Case& c : cases) {
-        std::vector<int> got;
-        ForEachStackLine(c.across, c.w, [&](int o) { got.push_back(o); });
-        EXPECT_EQ(got, c.offsets) << c.across << " " << c.w;
-    }
-}
-
 namespace {
-// A white 60 x 60 bitmap with a black solid one-pixel pen.
+// A white 60 x 60 bitmap with a black solid one-pixel pen. Stack draws one thick line through
+// the pass the renderers draw their stacks with.
 class StackOnBitmap : public ::testing::Test {
   protected:
     void SetUp() override {
         bmp.SetPixelFormat(pf32bit);
-        bmp.SetSize(60, 60);
+        bmp.SetSize(kSize, kSize);
         c = bmp.Canvas();
         c->Brush()->SetColor(clWhite);
-        c->FillRect(TRect(0, 0, 60, 60));
+        c->FillRect(TRect(0, 0, kSize, kSize));
         c->Pen()->SetColor(clBlack);
         c->Pen()->SetWidth(1);
         c->Pen()->SetStyle(psSolid);
     }
+    void Stack(bool horizontal, int from, int to, double across, double w) {
+        TStackPass pass(c, horizontal, kSize);
+        pass.Add(from, to, across, w);
+        pass.Flush();
+    }
+    static constexpr int kSize = 60;
     TBitmap bmp;
     TCanvas* c = nullptr;
 };
 } // namespace
 
+TEST_F(StackOnBitmap, AStackHasALineForEveryPixelBelowItsThicknessCentredOnItsPosition) {
+    struct Case {
+        double across, w;
+        int first, last; // rows drawn in column 30; none when last < first
+    };
+    const Case cases[] = {
+        {30.0, 0.0, 0, -1},
+        {30.0, -3.0, 0, -1},
+        {30.0, 0.01, 29, 29},        // 0 < w <= 1: exactly one line
+        {30.0, 1.0, 29, 29},         // trunc(29.5)
+        {30.0, 1.2, 29, 30},         // two lines
+        {50.0, 0.25 * 23.6, 47, 52}, // 0.25 mm at 23.6 px/mm is 5.9 px: six lines from trunc(47.05)
+        {30.0, 6.0, 27, 32},
+        {10.5, 1.0, 10, 10},
+        {37.795, 0.189, 37, 37},
+        // Truncation toward zero: both lines of a stack straddling 0 land on row 0.
+        {0.2, 2.0, 0, 0},
+    };
+    for (const Case& k : cases) {
+        SetUp();
+        Stack(true, 0, kSize, k.across, k.w);
+        const std::vector<Span> rows = rendertest::RowsAt(c, 30, kSize, clWhite);
+        if (k.last < k.first) {
+            EXPECT_TRUE(rows.empty()) << k.across << " " << k.w;
+            continue;
+        }
+        ASSERT_EQ(rows.size(), 1u) << k.across << " " << k.w;
+        EXPECT_EQ(rows[0].first, k.first) << k.across << " " << k.w;
+        EXPECT_EQ(rows[0].last, k.last) << k.across << " " << k.w;
+    }
+}
+
 TEST_F(StackOnBitmap, HorizontalStackCoversItsRowsAndLeavesOutTheEndPixel) {
-    StackedHorizontal(c, 5, 30, 20.0, 3.78); // rows trunc(18.11 + j), j = 0..3
-    const std::vector<Span> rows = rendertest::RowsAt(c, 12, 60, clWhite);
+    Stack(true, 5, 30, 20.0, 3.78); // rows trunc(18.11 + j), j = 0..3
+    const std::vector<Span> rows = rendertest::RowsAt(c, 12, kSize, clWhite);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].first, 18);
     EXPECT_EQ(rows[0].last, 21);
-    const std::vector<Span> cols = rendertest::ColumnsAt(c, 19, 60, clWhite);
+    const std::vector<Span> cols = rendertest::ColumnsAt(c, 19, kSize, clWhite);
     ASSERT_EQ(cols.size(), 1u);
     EXPECT_EQ(cols[0].first, 5);
     EXPECT_EQ(cols[0].last, 29);
 }
 
 TEST_F(StackOnBitmap, VerticalStackCoversItsColumns) {
-    StackedVertical(c, 40.0, 2, 50, 1.2); // columns trunc(39.4) and trunc(40.4)
-    const std::vector<Span> cols = rendertest::ColumnsAt(c, 25, 60, clWhite);
+    Stack(false, 2, 50, 40.0, 1.2); // columns trunc(39.4) and trunc(40.4)
+    const std::vector<Span> cols = rendertest::ColumnsAt(c, 25, kSize, clWhite);
     ASSERT_EQ(cols.size(), 1u);
     EXPECT_EQ(cols[0].first, 39);
     EXPECT_EQ(cols[0].last, 40);
-    const std::vector<Span> rows = rendertest::RowsAt(c, 39, 60, clWhite);
+    const std::vector<Span> rows = rendertest::RowsAt(c, 39, kSize, clWhite);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].first, 2);
     EXPECT_EQ(rows[0].last, 49);
 }
 
 TEST_F(StackOnBitmap, ZeroThicknessDrawsNothing) {
-    StackedHorizontal(c, 0, 60, 30.0, 0.0);
-    StackedVertical(c, 30.0, 0, 60, -1.0);
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 60; ++x)
+    Stack(true, 0, kSize, 30.0, 0.0);
+    Stack(false, 0, kSize, 30.0, -1.0);
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x)
             ASSERT_EQ(c->Pixel(x, y), clWhite) << x << "," << y;
 }
 
 TEST_F(StackOnBitmap, StyledStackKeepsItsGapsInEveryLine) {
     SetLinePen(c, 1); // dash
-    StackedHorizontal(c, 0, 60, 30.0, 3.0);
+    Stack(true, 0, kSize, 30.0, 3.0);
     for (int y : {28, 29, 30}) { // trunc(30 - 1.5 + j)
-        const std::vector<Span> dashes = rendertest::ColumnsAt(c, y, 60, clWhite);
+        const std::vector<Span> dashes = rendertest::ColumnsAt(c, y, kSize, clWhite);
         EXPECT_GE(dashes.size(), 2u) << "row " << y; // the dash pattern shows as gaps
-        EXPECT_EQ(Firsts(dashes), Firsts(rendertest::ColumnsAt(c, 29, 60, clWhite))) << "row " << y;
+        EXPECT_EQ(Firsts(dashes), Firsts(rendertest::ColumnsAt(c, 29, kSize, clWhite))) << "row " << y;
     }
 }
 
@@ -128,8 +136,6 @@ TEST(RenderConventions, PenStyleFollowsTheLineTypeList) {
     for (const Case& c : {Case{0, psSolid}, Case{1, psDash}, Case{2, psDot}, Case{3, psDashDot},
                           Case{4, psDashDotDot}, Case{-1, psSolid}, Case{5, psSolid}})
         EXPECT_EQ(PenStyleOf(c.index), c.style) << c.index;
-    EXPECT_STREQ(LineTypeItems[0], "実線");
-    EXPECT_STREQ(LineTypeItems[4], "二点鎖線");
 }
 
 TEST(RenderConventions, SetLinePenGoesBackToOnePixel) {

@@ -1,5 +1,7 @@
 // Stacked lines drawn through a pass give exactly the picture of drawing each stack at once,
 // however thick and however they overlap.
+#include "StackReference.h"
+
 #include "render/RenderConventions.h"
 #include "render/StackPass.h"
 #include "winlib/SysUtils.h"
@@ -43,9 +45,9 @@ void ExpectSamePicture(const std::vector<Line>& lines, bool horizontal, const ch
         c->Pen()->SetColor(l.color);
         SetLinePen(c, l.type);
         if (horizontal)
-            StackedHorizontal(c, l.from, l.to, l.across, l.w);
+            rendertest::EveryStackLineAcross(c, l.from, l.to, l.across, l.w);
         else
-            StackedVertical(c, l.across, l.from, l.to, l.w);
+            rendertest::EveryStackLineDown(c, l.across, l.from, l.to, l.w);
     }
     TCanvas* p = passed.Canvas();
     TStackPass pass(p, horizontal, horizontal ? 50 : 70);

@@ -1,4 +1,5 @@
 // Print jobs on the built-in PDF printer, checked with poppler's tools on the written file.
+#include "ScopedEnv.h"
 #include "test_printer_util.h"
 #include "winlib/Graphics.h"
 #include "winlib/Printers.h"
@@ -261,27 +262,6 @@ TEST_F(PdfJob, CanvasDrawsNothingOutsideAJob) {
 } // namespace
 
 namespace {
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        had_ = std::getenv(name) != nullptr;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            setenv(name_, old_.c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::string old_;
-    bool had_ = false;
-};
 
 // Works in another folder for the life of the object.
 class ScopedFolder {
