@@ -3,6 +3,8 @@
 // preview, the opacity bar's position tip and the busy cursor while a large picture loads.
 #include "WmSupport.h"
 
+#include "CursorWatch.h"
+
 #include "shell/SecondaryForms.h"
 #include "shell/Unit1.h"
 #include "winlib/DialogScript.h"
@@ -17,11 +19,9 @@
 
 #include <zlib.h>
 
-#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 namespace {
 
@@ -327,31 +327,6 @@ void WriteLargePng(const std::string& path, uint32_t side) {
     chunk(png, "IEND", "");
     std::ofstream(path, std::ios::binary) << png;
 }
-
-// Watches the cursor the program shows, from a thread of its own, while the one thread of the
-// program is held by the work.
-class CursorWatch {
-  public:
-    CursorWatch()
-        : thread_([this] {
-              started_ = true;
-              while (!stop_)
-                  if (Screen->Cursor() == crHourGlass) sawBusy_ = true;
-          }) {
-        while (!started_)
-            std::this_thread::yield();
-    }
-    ~CursorWatch() { Stop(); }
-    bool Stop() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-        return sawBusy_;
-    }
-
-  private:
-    std::atomic<bool> started_{false}, stop_{false}, sawBusy_{false};
-    std::thread thread_;
-};
 
 TEST_F(WmWindowFinish, BusyCursorShowsWhileALargePictureLoadsAndGoesOnEveryPath) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ruliform-wm-busy";
