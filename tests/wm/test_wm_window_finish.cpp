@@ -5,6 +5,7 @@
 
 #include "CursorWatch.h"
 
+#include "shell/AboutUnit.h"
 #include "shell/SecondaryForms.h"
 #include "shell/Unit1.h"
 #include "winlib/DialogScript.h"
@@ -70,15 +71,14 @@ bool ShowPageOf(TControl* c) {
 class WmWindowFinish : public WmTest {};
 
 // Each caption's text, measured in the font its label is drawn with, fits inside the label and
-// its parent and ends before the next control on its row begins.
-TEST_F(WmWindowFinish, EveryCaptionOfTheMainWindowShowsWhole) {
+// its parent and ends before the next control on its row begins. Returns the labels checked.
+int ExpectCaptionsWhole(TWinControl* window) {
     std::vector<TLabel*> labels;
-    CollectLabels(Form1, labels);
-    ASSERT_GT(labels.size(), 40u);
+    CollectLabels(window, labels);
     int checked = 0;
     for (TLabel* label : labels) {
         if (label->Caption().empty() || !label->Visible() || !ShowPageOf(label)) continue;
-        SCOPED_TRACE(label->Name() + " \"" + label->Caption() + "\"");
+        SCOPED_TRACE(window->Name() + ": " + label->Name() + " \"" + label->Caption() + "\"");
         QWidget* w = WidgetOf(label);
         const QString text = QString::fromUtf8(label->Caption().c_str());
         const int textWidth = QFontMetrics(w->font()).horizontalAdvance(text);
@@ -98,8 +98,24 @@ TEST_F(WmWindowFinish, EveryCaptionOfTheMainWindowShowsWhole) {
         }
         ++checked;
     }
-    EXPECT_GT(checked, 40);
+    return checked;
+}
+
+TEST_F(WmWindowFinish, EveryCaptionOfTheMainWindowShowsWhole) {
+    EXPECT_GT(ExpectCaptionsWhole(Form1), 40);
     Form1->PageControl5->SetVisible(false);
+}
+
+TEST_F(WmWindowFinish, EveryCaptionOfTheTextItemWindowAndTheAboutBoxShowsWhole) {
+    Form1->ToolButton9Click(Form1->ToolButton9);
+    ASSERT_TRUE(WaitShownAndActive(MojiPanel));
+    EXPECT_GT(ExpectCaptionsWhole(MojiPanel), 4);
+    Form1->ToolButton10Click(Form1->ToolButton10);
+    MojiPanel->Hide();
+    Form1->About1Click(Form1);
+    ASSERT_TRUE(WaitShownAndActive(AboutBox));
+    EXPECT_GT(ExpectCaptionsWhole(AboutBox), 2);
+    Screenshot("wm-about-box.png");
 }
 
 void CollectChecks(TWinControl* parent, std::vector<TButtonControl*>& out) {
