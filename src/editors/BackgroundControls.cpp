@@ -4,6 +4,7 @@
 #include "render/RenderConventions.h"
 #include "shell/Abitmap.h"
 #include "shell/BackgroundPicture.h"
+#include "shell/BusyCursor.h"
 #include "shell/Buinpicfilters.h"
 #include "shell/SettingLimits.h"
 #include "shell/Unit1.h"
@@ -62,6 +63,8 @@ void TForm1::TrackBar1Change(TObject*) {
 }
 
 void TForm1::Button5Click(TObject*) {
+    // Turning a picture of tens of millions of pixels takes a moment.
+    const TBusyCursor busy;
     TBuinPicFilters filters;
     filters.Rotate90Right(BGBitmap);
     BGRoted = BGRoted >= 3 ? 0 : BGRoted + 1;
@@ -69,6 +72,7 @@ void TForm1::Button5Click(TObject*) {
 }
 
 void TForm1::Button4Click(TObject*) {
+    const TBusyCursor busy;
     TBuinPicFilters filters;
     filters.RotateMirror(BGBitmap);
     OnChenge(this);

@@ -8,6 +8,8 @@
 #include "shell/WholeNumbers.h"
 #include "winlib/SysUtils.h"
 
+#include <algorithm>
+
 TMojiPanel* MojiPanel = nullptr;
 
 TMojiPanel::TMojiPanel(TComponent* Owner) : TForm(Owner) {
@@ -57,8 +59,22 @@ void TMojiPanel::LoadItem(int I) {
     const TPoint at = TextItemPosition(Form1, I);
     TntEdit3->SetText(IntToStr(at.x));
     TntEdit4->SetText(IntToStr(at.y));
+    if (!Visible()) PlaceBesideTextPage();
     Show();
     BringToFront();
+}
+
+void TMojiPanel::PlaceBesideTextPage() {
+    // Right of the panel that holds the paper pages, level with the page's tool bar; where the
+    // screen ends there, pushed back onto it.
+    constexpr int kGap = 8;
+    TControl* pages = Form1->Panel6;
+    const TPoint corner = pages->ClientToScreen(TPoint(pages->Width(), 0));
+    const int top = Form1->ToolBarText->ClientToScreen(TPoint(0, 0)).y;
+    const TRect area = Screen->WorkAreaNear(corner);
+    const int left = std::max(area.Left, std::min(corner.x + kGap, area.Right - Width()));
+    const int y = std::max(area.Top, std::min(top, area.Bottom - Height()));
+    SetBounds(left, y, Width(), Height());
 }
 
 void TMojiPanel::ItemRemoved(int I) {

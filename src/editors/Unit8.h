@@ -33,6 +33,9 @@ class TMojiPanel : public TForm {
     void TntButton1Click(TObject* Sender);
 
   private:
+    // Puts the window beside the main window's text page, on the screen, so that it does not
+    // cover the list and the buttons it is used with.
+    void PlaceBesideTextPage();
     bool EditsCurrentSelection() const;
     void PositionChanged(TEdit* Edit, int TPoint::*Axis); // x or y of the current item
     void StoreDialogFont(); // the dialog's font into the current item and the name label

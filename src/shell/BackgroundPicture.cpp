@@ -1,6 +1,7 @@
 #include "BackgroundPicture.h"
 
 #include "Abitmap.h"
+#include "BusyCursor.h"
 #include "image/Pixpng.h"
 #include "winlib/Printers.h"
 #include "winlib/SysUtils.h"
@@ -54,6 +55,8 @@ TPictureLimit BackgroundPictureLimit() {
 
 void LoadBackgroundPicture(const AnsiString& Path, TABitmap* Target, bool Guarded) {
     if (Path.empty()) return;
+    // A large picture takes seconds to decode.
+    const TBusyCursor busy;
     try {
         const TPictureFile picture = PictureFor(Path);
         picture.graphic->LoadLimit = BackgroundPictureLimit();

@@ -3,9 +3,12 @@
 
 #include "PaperKinds.h"
 #include "PixelMath.h"
+#include "BusyCursor.h"
 #include "WholeNumbers.h"
 #include "render/BackgroundPrint.h"
 #include "render/Unit4.h"
+
+#include <optional>
 
 namespace {
 // A margin strip in printer pixels: the margin as typed, less 0.1 mm.
@@ -35,6 +38,8 @@ void TForm1::PrintOutExecute(TObject*) {
     // Between sheets the job lets waiting events through (paints, the desktop session's end), but
     // no key or click, and any close or deferred call waits until the job is over.
     TLongWork job;
+    // The job holds the window until its last sheet is drawn and handed on.
+    std::optional<TBusyCursor> busy(std::in_place);
     PrinterRef->BeginDoc();
     // Sheets are counted once the job has been handed on whole: a job that fails or is refused
     // counts nothing. A job that has begun is never left open: an error drops it before it is
@@ -93,5 +98,7 @@ void TForm1::PrintOutExecute(TObject*) {
         if (PrinterRef->Printing()) PrinterRef->Abort();
         throw;
     }
+    // Counting may tell of a database fault in a box, which the user answers with a plain cursor.
+    busy.reset();
     AddPrintCounts(sheets);
 }

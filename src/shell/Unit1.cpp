@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "Abitmap.h"
+#include "CaptionFit.h"
 #include "Yxdraw.h"
 #include "render/BackgroundPreview.h"
 #include "render/BackgroundPrint.h"
@@ -34,6 +35,10 @@ TForm1::TForm1(TComponent* Owner) : TForm(Owner) {
     VersionText = "1.31";
     BindHandlers();
     Realign();
+    FitCaptions(this);
+    // The window had its first size before the resize handler was bound: the hint panel takes
+    // its width from that size now, as from every later one.
+    FormResize(this);
 }
 
 TForm1::~TForm1() {

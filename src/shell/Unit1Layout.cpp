@@ -622,6 +622,7 @@ void TForm1::BuildBackgroundTab() {
     TrackBar1->SetPageSize(5);
     TrackBar1->SetFrequency(32);
     TrackBar1->SetTickMarks(tmBoth);
+    TrackBar1->SetPositionToolTip(ptTop);
     TrackBar1->SetPosition(127);
     y += 42;
     Button5 = MakeButton(this, p, "Button5", "回転", 4, y, 50, 22);

@@ -41,6 +41,8 @@ class TUpDown : public TWinControl {
 
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 enum TTrackBarOrientation { trHorizontal, trVertical };
+// Where a track bar shows its position while its thumb is dragged.
+enum TPositionToolTip { ptNone, ptTop, ptLeft, ptBottom, ptRight };
 
 class TTrackBar : public TWinControl {
   public:
@@ -60,11 +62,14 @@ class TTrackBar : public TWinControl {
     void SetTickMarks(TTickMark t);
     void SetOrientation(TTrackBarOrientation o);
     void SetThumbLength(int) {}
+    TPositionToolTip PositionToolTip() const { return positionToolTip_; }
+    void SetPositionToolTip(TPositionToolTip t) { positionToolTip_ = t; }
 
     TNotifyEvent OnChange;
 
   private:
     int min_ = 0, max_ = 10, position_ = 0, pageSize_ = 2, lineSize_ = 1, frequency_ = 1;
+    TPositionToolTip positionToolTip_ = ptNone;
 };
 
 class TPageControl;

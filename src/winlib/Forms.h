@@ -4,6 +4,9 @@
 #include "ExtCtrls.h"
 #include "HandlerCall.h"
 #include "Menus.h"
+#include "UITypes.h"
+
+#include <atomic>
 
 class TWSForm;
 
@@ -175,9 +178,14 @@ class TScreen : public TComponent {
     int PixelsPerInch() const { return ScreenPixelsPerInchX(); }
     const TStringList& Fonts(); // installed font families, sorted
     TForm* ActiveForm() const;
+    // The cursor shown over all the program's windows: crDefault lets each window show its own,
+    // crHourGlass the busy cursor while long work holds the program. Readable from any thread.
+    TCursor Cursor() const { return cursor_.load(); }
+    void SetCursor(TCursor Cursor);
 
   private:
     TStringList fonts_;
+    std::atomic<TCursor> cursor_{crDefault};
 };
 
 extern TScreen* Screen;

@@ -76,6 +76,11 @@ const TStringList& TScreen::Fonts() {
     return fonts_;
 }
 
+void TScreen::SetCursor(TCursor Cursor) {
+    if (cursor_.exchange(Cursor) == Cursor) return;
+    ws::ShowScreenCursor(Cursor);
+}
+
 TForm* TScreen::ActiveForm() const {
     return ws::ActiveForm();
 }

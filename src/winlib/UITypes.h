@@ -11,3 +11,8 @@ using TShiftState = uint8_t;
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+
+// The mouse cursor's shape over every window of the program.
+using TCursor = int16_t;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crHourGlass = -11;

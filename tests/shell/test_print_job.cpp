@@ -1,4 +1,5 @@
 // The print command on the built-in PDF printer: pages, counting, the printer question, errors.
+#include "CursorWatch.h"
 #include "FullDisk.h"
 #include "MainWindowFixture.h"
 #include "PrintCounts.h"
@@ -121,6 +122,31 @@ TEST_F(MainWindowTest, AMarginWiderThanTheSheetIsRefusedAndTheSheetPrints) {
     f->PrintOutExecute(f->PrintOut);
     EXPECT_EQ(PdfPageCount(Path("sheet.pdf")), 1);
     EXPECT_TRUE(ShownMessages().empty());
+}
+
+// The busy cursor stays over the window while the sheets are drawn and handed on, and goes when
+// the job ends, however it ends.
+TEST_F(MainWindowTest, AJobShowsTheBusyCursorUntilItEndsWhateverTheEnd) {
+    struct Case {
+        const char* what;
+        const char* pages;
+        bool prints;
+    };
+    for (const Case& c :
+         {Case{"a long job", "100", true}, Case{"a page count that fails in the job", "x", false}}) {
+        SCOPED_TRACE(c.what);
+        f->Edit2->SetText(c.pages);
+        ScriptDialogAnswer(PrintTo(Path("busy.pdf")));
+        CursorWatch watch;
+        if (c.prints) {
+            f->PrintOutExecute(f->PrintOut);
+            EXPECT_TRUE(watch.Stop()) << "no busy cursor while the sheets were drawn";
+            EXPECT_EQ(PdfPageCount(Path("busy.pdf")), 100);
+        } else {
+            EXPECT_THROW(f->PrintOutExecute(f->PrintOut), EConvertError);
+        }
+        EXPECT_EQ(Screen->Cursor(), crDefault);
+    }
 }
 
 TEST_F(MainWindowTest, AJobThatCannotBeWrittenIsReportedAndCountsNothing) {

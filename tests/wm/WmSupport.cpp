@@ -34,22 +34,6 @@ std::string& Reason() {
     return reason;
 }
 
-// Runs xdotool with the arguments and waits for it.
-void Xdotool(const std::vector<std::string>& args) {
-    std::vector<std::string> all{"xdotool"};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawnp(&pid, "xdotool", nullptr, nullptr, argv.data(), environ), 0)
-        << "xdotool did not start";
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool " << args.front() << " failed";
-}
-
 QWidget* WindowWidget(TControl* c) {
     QWidget* w = c && c->Impl() ? c->Impl()->Widget() : nullptr;
     return w ? w->window() : nullptr;
@@ -63,6 +47,21 @@ const std::string& SkipReason() {
 
 void SetSkipReason(const std::string& r) {
     Reason() = r;
+}
+
+void Xdotool(const std::vector<std::string>& args) {
+    std::vector<std::string> all{"xdotool"};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawnp(&pid, "xdotool", nullptr, nullptr, argv.data(), environ), 0)
+        << "xdotool did not start";
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "xdotool " << args.front() << " failed";
 }
 
 bool WaitUntil(const std::function<bool()>& Done, int DeadlineMs) {
@@ -163,8 +162,21 @@ Program* running = nullptr;
 }
 
 Program& Program::Get() {
-    if (!running) running = new Program();
+    if (!running) running = new Program("");
     return *running;
+}
+
+void Program::Restart() {
+    if (!running) {
+        Get();
+        return;
+    }
+    const std::string folder = running->folder_;
+    // The windows go as at the program's end, writing the settings into the folder, and come
+    // back from them as at the next start.
+    Application->DestroyForms();
+    delete running;
+    running = new Program(folder);
 }
 
 void Program::End() {
@@ -177,9 +189,9 @@ void Program::End() {
     running = nullptr;
 }
 
-Program::Program() {
+Program::Program(const std::string& Folder) : folder_(Folder) {
     std::string tmpl = (std::filesystem::temp_directory_path() / "ruliform-wm-XXXXXX").string();
-    if (mkdtemp(tmpl.data())) folder_ = tmpl;
+    if (folder_.empty() && mkdtemp(tmpl.data())) folder_ = tmpl;
     SetProgramFolderForTest(folder_);
     EXPECT_TRUE(Printer()->SetPrinterByName(PdfPrinterName));
     Application->SetTitle("Ruliform");

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace wm {
 
@@ -30,7 +31,8 @@ bool WaitShownAndActive(TForm* Form);
 bool WaitHidden(TForm* Form);
 
 // A person's input, through the X server's test extension (xdotool).
-void Key(const std::string& KeySym); // "Return", "Escape", "Right", "alt+F4", ...
+void Xdotool(const std::vector<std::string>& Args); // any command: wheel clicks, drags, ...
+void Key(const std::string& KeySym);                // "Return", "Escape", "Right", "alt+F4", ...
 void Type(const std::string& Text);
 void Click(int X, int Y);
 void DoubleClick(int X, int Y);
@@ -55,12 +57,13 @@ class Program {
   public:
     static Program& Get(); // starts the program the first time
     static void End();     // destroys the windows, removes the folder
+    static void Restart(); // ends the program and starts it again on the settings it stored
     // Hides every window but the main one, and brings the main one back to its first size,
     // unmaximised and active.
     void Reset();
 
   private:
-    Program();
+    explicit Program(const std::string& Folder); // a new temporary folder when empty
     std::string folder_;
     TRect firstBounds_; // the main window's frame once it first came up
 };

@@ -4,6 +4,7 @@
 
 #include "ControlImpl.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
@@ -85,6 +86,14 @@ class TScrollBoxImpl : public TControlImpl {
         Layout();
     }
 
+    // Eighths of a degree of the wheel; one notch (120) moves the lines the desktop sets.
+    void Wheel(QPoint delta) {
+        constexpr int kLinePixels = 20;
+        const int notchPixels = QApplication::wheelScrollLines() * kLinePixels;
+        if (delta.x()) horz->setValue(horz->value() - delta.x() * notchPixels / 120);
+        if (delta.y()) vert->setValue(vert->value() - delta.y() * notchPixels / 120);
+    }
+
     void Layout() {
         QSize full = TControlImpl::ClientSize();
         QSize client = ClientSize();
@@ -118,11 +127,19 @@ TScrollBoxImpl* BoxImpl(const TScrollBox* b) {
 }
 
 void TScrollBoxWidget::wheelEvent(QWheelEvent* ev) {
-    // The box itself does not scroll on the wheel; the program's handler does.
     ev->accept();
-    QPoint global = ev->globalPosition().toPoint();
-    wsevents::ScrollBoxWheel(box_, ShiftStateOf(ev->modifiers(), ev->buttons()), ev->angleDelta().y(),
-                             TPoint(global.x(), global.y()));
+    if (box_->OnMouseWheel) {
+        // A box with a wheel handler scrolls as its handler says, and only so.
+        QPoint global = ev->globalPosition().toPoint();
+        wsevents::ScrollBoxWheel(box_, ShiftStateOf(ev->modifiers(), ev->buttons()), ev->angleDelta().y(),
+                                 TPoint(global.x(), global.y()));
+        return;
+    }
+    // Otherwise the wheel pans it as a desktop scroll area does: up and down, and sideways with
+    // Shift held or with a wheel that tilts.
+    QPoint delta = ev->angleDelta();
+    if (ev->modifiers() & Qt::ShiftModifier) delta = QPoint(delta.y() ? delta.y() : delta.x(), 0);
+    BoxImpl(box_)->Wheel(delta);
 }
 } // namespace
 

@@ -61,6 +61,21 @@ TForm* ActiveForm() {
     return winlib::FormOfWidget(QApplication::activeWindow());
 }
 
+void ShowScreenCursor(TCursor Cursor) {
+    if (!QCoreApplication::instance()) return;
+    // One cursor of the program's own over the windows' cursors: set, changed or taken away.
+    if (Cursor == crDefault) {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+        return;
+    }
+    const QCursor shape(Cursor == crHourGlass ? Qt::WaitCursor : Qt::ArrowCursor);
+    if (QApplication::overrideCursor())
+        QApplication::changeOverrideCursor(shape);
+    else
+        QApplication::setOverrideCursor(shape);
+}
+
 TPoint CursorPos() {
     EnsureToolkit();
     QPoint p = QCursor::pos();

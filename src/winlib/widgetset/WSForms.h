@@ -114,6 +114,8 @@ std::vector<AnsiString> FontFamilies();
 // The form whose window is the active one, or null.
 TForm* ActiveForm();
 TPoint CursorPos();
+// Shows Cursor over every window of the program (crDefault: each window's own again).
+void ShowScreenCursor(TCursor Cursor);
 
 } // namespace ws
 

@@ -261,3 +261,21 @@ TEST_F(FormsWindow, AWindowClosedDuringLongWorkClosesOnlyOnceTheWorkIsOver) {
 }
 
 } // namespace
+
+namespace {
+
+// The screen's cursor is one cursor over every window: set once however often it is asked for,
+// and gone at crDefault.
+TEST_F(FormsWindow, ScreenCursorShowsTheBusyCursorOverEveryWindowUntilDefault) {
+    ASSERT_EQ(QApplication::overrideCursor(), nullptr);
+    Screen->SetCursor(crHourGlass);
+    Screen->SetCursor(crHourGlass);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(Screen->Cursor(), crHourGlass);
+    Screen->SetCursor(crDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+}
+
+} // namespace
