@@ -2,6 +2,7 @@
 // program's icon and the end signals of the desktop session.
 #include "AppImpl.h"
 #include "ImageListImpl.h"
+#include "JapaneseTexts.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -49,6 +50,12 @@ void OnEndSignal(int sig) {
     const char c = static_cast<char>(sig);
     [[maybe_unused]] const ssize_t n = ::write(endSignalPipe[1], &c, 1);
 }
+
+// Every application object, the program's or a test's, speaks Japanese from its start.
+void InstallTextsAtStart() {
+    winlib::InstallJapaneseTexts();
+}
+Q_COREAPP_STARTUP_FUNCTION(InstallTextsAtStart)
 
 } // namespace
 
