@@ -6,6 +6,7 @@
 #include "FullDisk.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -24,6 +25,23 @@ bool Admin(const std::string& command) {
 size_t JobsEverSent() {
     const std::string list = RunCommand("lpstat -W all -o");
     return static_cast<size_t>(std::count(list.begin(), list.end(), '\n'));
+}
+
+// The Latin words of a message once the names it quotes (queues, the server's socket) are taken
+// out: what would be English to the user.
+std::string EnglishIn(std::string text, const std::vector<std::string>& names) {
+    for (const std::string& n : names)
+        for (size_t at; (at = text.find(n)) != std::string::npos;)
+            text.erase(at, n.size());
+    std::string words;
+    for (size_t i = 0; i < text.size(); ++i) {
+        size_t j = i;
+        while (j < text.size() && std::isalpha(static_cast<unsigned char>(text[j])))
+            ++j;
+        if (j - i >= 2) words += text.substr(i, j - i) + " ";
+        i = j;
+    }
+    return words;
 }
 
 std::string LastErrorBox() {
@@ -155,6 +173,8 @@ TEST_F(CupsPrintFailure, AStoppedServerIsReportedAsSuchNotAsAMissingQueue) {
     EXPECT_NE(box.find("印刷サーバーに接続できません"), std::string::npos) << box;
     EXPECT_NE(box.find("プリンター「" + queue + "」"), std::string::npos) << box;
     EXPECT_EQ(box.find("見つかりません"), std::string::npos) << box;
+    // The cause too is the user's Japanese.
+    EXPECT_EQ(EnglishIn(box, {queue, TheCups().socket}), "") << box;
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_EQ(f->ReadPrintCount(0), 0);
 
@@ -164,6 +184,7 @@ TEST_F(CupsPrintFailure, AStoppedServerIsReportedAsSuchNotAsAMissingQueue) {
     PickFromTheMenu(spare);
     box = LastErrorBox();
     EXPECT_NE(box.find("印刷サーバーに接続できません"), std::string::npos) << box;
+    EXPECT_EQ(EnglishIn(box, {spare, TheCups().socket}), "") << box;
     EXPECT_EQ(Printer()->PrinterIndex(), before);
 
     restart.done = true;
