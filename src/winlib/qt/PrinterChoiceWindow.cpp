@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStylePainter>
 
 namespace winlib {
 
@@ -40,6 +42,25 @@ QString PaperCaption(const AnsiString& name) {
     return Q(name);
 }
 
+// The printer list, whose closed face cuts a name too long for it in the middle, where queue
+// names that share a beginning still differ at their ends.
+class PrinterList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect text =
+            style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideMiddle, text.width() - 2);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+};
+
 // The papers of the printer at Index, Selected chosen when it is among them (nothing chosen
 // otherwise: that printer's own default then applies).
 void FillPapers(QComboBox* papers, TPrinter* p, int index, const AnsiString& selected) {
@@ -61,7 +82,7 @@ PrinterChoiceWindow::PrinterChoiceWindow(TPrinterChoiceKind Kind, TPrinter* P, Q
     setWindowTitle(Kind == TPrinterChoiceKind::Print ? U("印刷") : U("プリンターの設定"));
     auto* form = new QFormLayout(this);
 
-    printers_ = new QComboBox(this);
+    printers_ = new PrinterList(this);
     printers_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     printers_->setMinimumContentsLength(kNameChars);
     for (const AnsiString& name : P->Printers().Items()) {
