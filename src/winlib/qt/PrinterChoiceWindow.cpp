@@ -18,6 +18,8 @@
 #include <QStyle>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace winlib {
 
 namespace {
