@@ -1,6 +1,7 @@
 // The background tab: choosing and clearing the picture, its size, position and opacity, the
 // fit buttons, and the quarter turn and mirror applied to the picture's pixels.
 #include "NumberText.h"
+#include "PictureFault.h"
 #include "render/RenderConventions.h"
 #include "shell/Abitmap.h"
 #include "shell/BackgroundPicture.h"
@@ -40,7 +41,7 @@ void TForm1::Button6Click(TObject*) {
     try {
         LoadBackgroundPicture(file, BGBitmap, /*Guarded=*/false);
     } catch (const std::exception& e) {
-        ShowMessage("画像を読み込めませんでした。\n" + file + "\n" + e.what());
+        ShowMessage("画像を読み込めませんでした。\n" + file + "\n" + PictureFaultText(e));
         return;
     }
     BGRoted = 0;

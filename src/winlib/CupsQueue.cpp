@@ -18,6 +18,45 @@ AnsiString LastCupsError() {
     return text && *text ? AnsiString(text) : "error " + std::to_string(int(cupsLastError()));
 }
 
+// Why the server could not be reached, in the user's words.
+AnsiString ConnectionCause(int error) {
+    switch (error) {
+    // Nothing listens where the server should be.
+    case ENOENT:
+    case ECONNREFUSED:
+        return "サーバーが動いていません";
+    // libcups leaves this when the connection it tried was closed again unanswered.
+    case EBADF:
+    case ETIMEDOUT:
+        return "サーバーが応答しません";
+    case EACCES:
+    case EPERM:
+        return "接続する権限がありません";
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case EHOSTDOWN:
+        return "サーバーに届きません";
+    default:
+        return "エラー番号 " + std::to_string(error);
+    }
+}
+
+// A server that answered the question about a queue with an error.
+AnsiString RefusalCause(ipp_status_t status) {
+    switch (status) {
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+        return "サーバーが受け付けていません";
+    case IPP_STATUS_ERROR_NOT_AUTHORIZED:
+    case IPP_STATUS_ERROR_FORBIDDEN:
+    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
+        return "問い合わせる権限がありません";
+    default:
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%04X", unsigned(status));
+        return AnsiString("サーバーのエラー ") + code;
+    }
+}
+
 AnsiString ServerName() {
     const char* server = cupsServer();
     return server && *server ? AnsiString(server) : AnsiString("localhost");
@@ -33,7 +72,7 @@ TQueueCheck AskServer(const AnsiString& name) {
         httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
     if (!http) {
         check.State = TQueueState::ServerUnreachable;
-        check.Detail = errno ? AnsiString(std::strerror(errno)) : LastCupsError();
+        if (errno) check.Detail = ConnectionCause(errno);
         return check;
     }
     char uri[HTTP_MAX_URI];
@@ -51,7 +90,7 @@ TQueueCheck AskServer(const AnsiString& name) {
         check.State = TQueueState::Gone;
     else if (!response || status > IPP_STATUS_OK_EVENTS_COMPLETE) {
         check.State = TQueueState::ServerUnreachable;
-        check.Detail = LastCupsError();
+        check.Detail = RefusalCause(status);
     }
     return check;
 }

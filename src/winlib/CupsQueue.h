@@ -12,7 +12,7 @@ enum class TQueueState {
 struct TQueueCheck {
     TQueueState State = TQueueState::Ready;
     AnsiString Server; // the server asked (a host or a socket)
-    AnsiString Detail; // libcups' reason, when the server did not answer
+    AnsiString Detail; // why the server did not answer, in the user's words
 };
 
 // Whether Queue can take a job now. A queue that libcups does not find is Gone only when the

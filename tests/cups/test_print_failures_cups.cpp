@@ -8,6 +8,7 @@
 #include "ScopedEnv.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -18,6 +19,24 @@ using cupsadmin::Admin;
 using cupsadmin::JobsEverSent;
 using cupsadmin::LastErrorBox;
 using printertest::Quote;
+using printertest::RunCommand;
+
+// The Latin words of a message once the names it quotes (queues, the server's socket) are taken
+// out: what would be English to the user.
+std::string EnglishIn(std::string text, const std::vector<std::string>& names) {
+    for (const std::string& n : names)
+        for (size_t at; (at = text.find(n)) != std::string::npos;)
+            text.erase(at, n.size());
+    std::string words;
+    for (size_t i = 0; i < text.size(); ++i) {
+        size_t j = i;
+        while (j < text.size() && std::isalpha(static_cast<unsigned char>(text[j])))
+            ++j;
+        if (j - i >= 2) words += text.substr(i, j - i) + " ";
+        i = j;
+    }
+    return words;
+}
 
 class CupsPrintFailure : public CupsMainWindow {
   protected:
@@ -117,6 +136,8 @@ TEST_F(CupsPrintFailure, AStoppedServerIsReportedAsSuchNotAsAMissingQueue) {
     EXPECT_NE(box.find("印刷サーバーに接続できません"), std::string::npos) << box;
     EXPECT_NE(box.find("プリンター「" + queue + "」"), std::string::npos) << box;
     EXPECT_EQ(box.find("見つかりません"), std::string::npos) << box;
+    // The cause too is the user's Japanese.
+    EXPECT_EQ(EnglishIn(box, {queue, TheCups().socket}), "") << box;
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_EQ(f->ReadPrintCount(0), 0);
 
@@ -126,6 +147,7 @@ TEST_F(CupsPrintFailure, AStoppedServerIsReportedAsSuchNotAsAMissingQueue) {
     PickFromTheMenu(spare);
     box = LastErrorBox();
     EXPECT_NE(box.find("印刷サーバーに接続できません"), std::string::npos) << box;
+    EXPECT_EQ(EnglishIn(box, {spare, TheCups().socket}), "") << box;
     EXPECT_EQ(Printer()->PrinterIndex(), before);
 
     restart.done = true;

@@ -185,14 +185,16 @@ TEST_F(BackgroundControlsTest, APictureThatCannotBeReadWholeIsRefusedWithAMessag
     struct Case {
         const char* what;
         std::string file;
+        const char* cause; // in the user's words
     } cases[] = {
-        {"bitmap bytes under a PNG name", WriteBmp("bitmap.png", 5, 5)},
-        {"no such file", Path("missing.jpg").string()},
-        {"PNG cut inside its image", Cut(WritePng("cut.png", 40, 30), 20)},
-        {"PNG without image data", WriteBytes("noimage.png", noImage)},
-        {"palette PNG without a palette", WriteBytes("nopalette.png", noPalette)},
-        {"JPEG cut inside its rows", Cut(WriteJpeg("cut.jpg", 64, 64), 200)},
-        {"bitmap cut inside its rows", Cut(WriteBmp("cut.bmp", 5, 5), 10)},
+        {"bitmap bytes under a PNG name", WriteBmp("bitmap.png", 5, 5), "PNG画像として読めません"},
+        {"no such file", Path("missing.jpg").string(), "ファイルを開けません"},
+        {"PNG cut inside its image", Cut(WritePng("cut.png", 40, 30), 20), "PNG画像として読めません"},
+        {"PNG without image data", WriteBytes("noimage.png", noImage), "PNG画像として読めません"},
+        {"palette PNG without a palette", WriteBytes("nopalette.png", noPalette), "PNG画像として読めません"},
+        {"JPEG cut inside its rows", Cut(WriteJpeg("cut.jpg", 64, 64), 200), "JPEG画像として読めません"},
+        {"bitmap cut inside its rows", Cut(WriteBmp("cut.bmp", 5, 5), 10),
+         "ビットマップ画像として読めません"},
     };
     for (const Case& c : cases) {
         ShownMessages().clear();
@@ -205,6 +207,7 @@ TEST_F(BackgroundControlsTest, APictureThatCannotBeReadWholeIsRefusedWithAMessag
         ASSERT_EQ(ShownMessages().size(), 1u) << c.what;
         EXPECT_EQ(ShownMessages()[0].Kind, ShownMessageKind::Message) << c.what;
         EXPECT_NE(ShownMessages()[0].Text.find(c.file), std::string::npos) << c.what;
+        EXPECT_NE(ShownMessages()[0].Text.find(c.cause), std::string::npos) << ShownMessages()[0].Text;
         EXPECT_FALSE(PreviewRebuilt()) << c.what; // nothing changed
     }
     EXPECT_EQ(f->BGRoted, 2);

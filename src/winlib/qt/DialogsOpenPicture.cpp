@@ -1,5 +1,6 @@
 // The open-picture dialog's window.
 #include "AppImpl.h"
+#include "FileDialogTexts.h"
 #include "OpenPictureDialogImpl.h"
 #include "winlib/widgetset/WSDialogs.h"
 
@@ -22,7 +23,7 @@ void SetUpPictureDialog(QFileDialog& dialog, const TOpenPictureDialog& source) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Qt's own dialog, so that patterns match without regard to case on every desktop; the
     // list shows the program's descriptions as they are.
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    UseJapaneseFileDialog(dialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     QStringList filters;

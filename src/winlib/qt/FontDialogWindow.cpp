@@ -1,5 +1,6 @@
 // The font dialog's window: family, size in points, style and colour.
 #include "FontDialogWindow.h"
+#include "JapaneseTexts.h"
 
 #include "winlib/Forms.h"
 
@@ -34,8 +35,8 @@ FontDialogWindow::FontDialogWindow(QWidget* parent) : QDialog(parent) {
     colorButton_->setFixedWidth(60);
     connect(colorButton_, &QPushButton::clicked, this, [this] { ChooseColor(); });
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Q("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(Q("キャンセル"), QDialogButtonBox::RejectRole);
+    buttons->addButton(Q(kOkText), QDialogButtonBox::AcceptRole);
+    buttons->addButton(Q(kCancelText), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -111,8 +112,8 @@ void FontDialogWindow::SetColor(TColor c) {
 
 void FontDialogWindow::ChooseColor() {
     const TColor rgb = ColorToRGB(color_);
-    const QColor c =
-        QColorDialog::getColor(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)), this, Q("色の設定"));
+    const QColor c = QColorDialog::getColor(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)), this,
+                                            Q("色の設定"), QColorDialog::DontUseNativeDialog);
     if (c.isValid()) SetColor(RGB(c.red(), c.green(), c.blue()));
 }
 

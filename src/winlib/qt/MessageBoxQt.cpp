@@ -1,5 +1,6 @@
 // The message boxes as Qt's, centred on the window dialogs belong to.
 #include "AppImpl.h"
+#include "JapaneseTexts.h"
 #include "winlib/Dialogs.h"
 #include "winlib/widgetset/WSDialogs.h"
 
@@ -10,11 +11,19 @@ namespace {
 QString Q(const AnsiString& s) {
     return QString::fromStdString(s);
 }
+
+// A button captioned as the program's own forms caption theirs.
+QPushButton* AddButton(QMessageBox& box, const char* text, QMessageBox::ButtonRole role) {
+    return box.addButton(QString::fromUtf8(text), role);
+}
 } // namespace
 
 void ws::ShowMessageBox(bool Error, const AnsiString& Caption, const AnsiString& Text) {
-    QMessageBox box(Error ? QMessageBox::Critical : QMessageBox::NoIcon, Q(Caption), Q(Text), QMessageBox::Ok,
-                    winlib::DialogParent());
+    QMessageBox box(Error ? QMessageBox::Critical : QMessageBox::NoIcon, Q(Caption), Q(Text),
+                    QMessageBox::NoButton, winlib::DialogParent());
+    QPushButton* ok = AddButton(box, winlib::kOkText, QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
     box.exec();
 }
 
@@ -26,23 +35,23 @@ int ws::AskMessageBox(const AnsiString& Caption, const AnsiString& Text, unsigne
     QPushButton* cancel = nullptr;
     switch (Buttons) {
     case MB_YESNO:
-        yes = box.addButton(QMessageBox::Yes);
-        no = box.addButton(QMessageBox::No);
+        yes = AddButton(box, winlib::kYesText, QMessageBox::YesRole);
+        no = AddButton(box, winlib::kNoText, QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;
     case MB_YESNOCANCEL:
-        yes = box.addButton(QMessageBox::Yes);
-        no = box.addButton(QMessageBox::No);
-        cancel = box.addButton(QMessageBox::Cancel);
+        yes = AddButton(box, winlib::kYesText, QMessageBox::YesRole);
+        no = AddButton(box, winlib::kNoText, QMessageBox::NoRole);
+        cancel = AddButton(box, winlib::kCancelText, QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
     case MB_OKCANCEL:
-        ok = box.addButton(QMessageBox::Ok);
-        cancel = box.addButton(QMessageBox::Cancel);
+        ok = AddButton(box, winlib::kOkText, QMessageBox::AcceptRole);
+        cancel = AddButton(box, winlib::kCancelText, QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
     default:
-        ok = box.addButton(QMessageBox::Ok);
+        ok = AddButton(box, winlib::kOkText, QMessageBox::AcceptRole);
         box.setEscapeButton(ok);
         break;
     }

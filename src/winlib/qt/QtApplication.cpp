@@ -2,6 +2,7 @@
 // program's icon and the end signals of the desktop session.
 #include "AppImpl.h"
 #include "ImageListImpl.h"
+#include "JapaneseTexts.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -59,6 +60,12 @@ void EndSession(const std::function<void()>& End) {
         endPending = 0;
     });
 }
+
+// Every application object, the program's or a test's, speaks Japanese from its start.
+void InstallTextsAtStart() {
+    winlib::InstallJapaneseTexts();
+}
+Q_COREAPP_STARTUP_FUNCTION(InstallTextsAtStart)
 
 } // namespace
 

@@ -12,9 +12,13 @@
 #include <QFileSystemModel>
 #include <QListView>
 #include <QListWidget>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace {
 
@@ -203,6 +207,23 @@ TEST_F(Dialogs, PictureDialogTakesTheScriptedFileOrKeepsItsNameOnCancel) {
     ScriptDialogAnswer(a);
     EXPECT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.FileName(), "/home/user/写真.jpg");
+}
+
+// The menu the toolkit gives every edit field speaks the program's Japanese too.
+TEST_F(Dialogs, TheToolkitsOwnMenusAreJapanese) {
+    QLineEdit edit;
+    edit.setText("10.0");
+    std::unique_ptr<QMenu> editMenu(edit.createStandardContextMenu());
+    int items = 0;
+    ASSERT_TRUE(editMenu);
+    for (QAction* a : editMenu->actions()) {
+        if (a->isSeparator()) continue;
+        ++items;
+        // The caption, without its accelerator mark and the shortcut (Ctrl+Z) beside it.
+        const QString caption = a->text().section('\t', 0, 0).remove('&');
+        EXPECT_FALSE(caption.contains(QRegularExpression("[A-Za-z]{2,}"))) << caption.toStdString();
+    }
+    EXPECT_GE(items, 6);
 }
 
 } // namespace
