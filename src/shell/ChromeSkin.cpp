@@ -35,11 +35,21 @@ void TForm1::Skin1Click(TObject* Sender) {
     MainMenu1->SetOwnerDraw(CurrentSkin->SchemeId != 0);
     // Hiding and showing the window repaints every bar and panel in the new colours.
     Hide();
-    for (TControl* c : std::initializer_list<TControl*>{ScrollBox2, Panel4, Panel5})
-        c->SetColor(CurrentSkin->MidColor);
+    PaintChromeInScheme();
     RecolourHeadings(this);
     Sleep(1);
     Show();
+}
+
+void TForm1::PaintChromeInScheme() {
+    // The tool bars' captions take the scheme's text colour here, not only at start: a scheme
+    // chosen later must not leave the previous one's colour on them.
+    for (TToolBar* bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4})
+        CurrentSkin->ApplyToToolBar(bar);
+    CurrentSkin->ApplyToControlBar(ControlBar1);
+    CurrentSkin->ApplyToControl(Panel4);
+    CurrentSkin->ApplyToControl(Panel5);
+    ScrollBox2->SetColor(CurrentSkin->MidColor);
 }
 
 void TForm1::CriticalFocus1Click(TObject*) {

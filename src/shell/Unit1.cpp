@@ -318,12 +318,7 @@ void TForm1::FormCreate(TObject*) {
     // The scheme's painting of the bars and panels, under a guard of its own.
     try {
         UpDown5->SetMax(UpDown4->Position());
-        for (TToolBar* bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4})
-            CurrentSkin->ApplyToToolBar(bar);
-        CurrentSkin->ApplyToControlBar(ControlBar1);
-        CurrentSkin->ApplyToControl(Panel4);
-        CurrentSkin->ApplyToControl(Panel5);
-        ScrollBox2->SetColor(CurrentSkin->MidColor);
+        PaintChromeInScheme();
     } catch (...) {
     }
     // The preview size.

@@ -280,6 +280,8 @@ class TForm1 : public TForm {
     void ToolButton10Click(TObject* Sender);
     // colour schemes and owner-drawn chrome
     void Skin1Click(TObject* Sender);
+    // The current scheme's painting and colours on the tool bars, the control bar and the panels.
+    void PaintChromeInScheme();
     void CriticalFocus1Click(TObject* Sender);
     // The focus frame: OnEnter/OnExit on the paper pages, OnEnter2/OnExit2 in the settings panel.
     void OnEnter(TObject* Sender);

@@ -685,6 +685,7 @@ void TForm1::BuildDialogs() {
     ImageList1 = new TImageList(this);
     ImageList1->SetName("ImageList1");
     FillImageList1(ImageList1);
+    MainMenu1->SetImages(ImageList1);
     ColorDialog1 = new TColorDialog(this);
     ColorDialog1->SetName("ColorDialog1");
     ColorDialog2 = new TColorDialog(this);

@@ -4,6 +4,7 @@
 
 #include "DialogScript.h"
 #include "MessageBoxImpl.h"
+#include "StatusBarHint.h"
 #include "SysUtils.h"
 #include "widgetset/WSForms.h"
 
@@ -174,5 +175,10 @@ void TApplication::HandleException() {
 void TApplication::SetHint(const AnsiString& h) {
     if (h == hint_) return;
     hint_ = h;
-    if (OnHint) OnHint(this);
+    // Whatever set it (a control the pointer entered, a menu item being highlighted), the hint
+    // reaches the user the same way.
+    if (OnHint)
+        OnHint(this);
+    else
+        ShowHintInStatusBars(h);
 }

@@ -2,7 +2,6 @@
 #include "widgetset/WSControls.h"
 
 #include "Forms.h"
-#include "StatusBarHint.h"
 
 namespace {
 // The one control of the application that has been entered and not yet left. Each enter is
@@ -54,13 +53,10 @@ void MouseMove(TControl* c, TShiftState Shift, int X, int Y) {
 
 void MouseEntered(TControl* c) {
     if (Application) {
-        // A change of the hint goes to the auto-hint status bars when no OnHint handler takes it;
-        // entering a control that changes nothing keeps what they show.
-        AnsiString h = LongHint(HintFor(c));
-        if (h != Application->Hint()) {
-            RunGuarded([&] { Application->SetHint(h); });
-            if (!Application->OnHint) ShowHintInStatusBars(h);
-        }
+        // Entering a control whose hint is the one shown changes nothing, so what the status
+        // bars show stays.
+        const AnsiString h = LongHint(HintFor(c));
+        RunGuarded([&] { Application->SetHint(h); });
     }
     RunGuarded([&] { Fire(c->OnMouseEnter, c); });
 }

@@ -78,10 +78,9 @@ void ControlBarChildChanged(TControlBar* Bar, TControl* Child, TControlBarBands&
     Arrange(Bar, Bands);
 }
 
-bool ControlBarPaint(TControlBar* Bar) {
+void ControlBarPaint(TControlBar* Bar) {
     // The paint handler may set the bar's colour; that asks for at most one more paint.
     RunPaintGuarded(Bar, [&] { Fire(Bar->OnPaint, Bar); });
-    return static_cast<bool>(Bar->OnPaint);
 }
 
 uint8_t ControlBarPaintBand(TControlBar* Bar, TControl* Band, TRect& Rect) {

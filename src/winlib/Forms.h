@@ -135,7 +135,8 @@ class TApplication : public TComponent {
     // handler that a user's action runs.
     void HandleException();
     const AnsiString& Hint() const { return hint_; }
-    void SetHint(const AnsiString& h); // runs OnHint
+    // A new hint runs OnHint; without one, the status bars that show hints show it.
+    void SetHint(const AnsiString& h);
     TNotifyEvent OnHint;
 
   private:

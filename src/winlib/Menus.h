@@ -4,6 +4,7 @@
 
 #include "Controls.h"
 
+class TImageList;
 class TMenu;
 class TMenuItem;
 class TWSMenuItem;
@@ -57,10 +58,15 @@ class TMenu : public TComponent {
     TMenuItem* Items() { return &root_; }
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool o) { ownerDraw_ = o; }
+    // The list whose image ImageIndex names beside each item the menu draws itself (not
+    // owned). An owner-drawn item draws what it likes.
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* l) { images_ = l; }
 
   private:
     TMenuItem root_;
     bool ownerDraw_ = false;
+    TImageList* images_ = nullptr;
 };
 
 class TMainMenu : public TMenu {

@@ -12,6 +12,8 @@ void WriteText(const std::filesystem::path& p, const std::string& text) {
 
 TEST_F(MainWindowTest, EverySkinItemChecksItselfAndSetsTheScheme) {
     const TColor mids[] = {clBtnFace, 0xDFDFDF, 0xFFD09F, 0xDFDFFF, 0xCFFFCF, 0xBF80BF, clBtnFace, clBtnFace};
+    // The hidden schemes keep the caption colour of the scheme before them (purple's white).
+    const TColor texts[] = {clBtnText, 0x000000, 0x000000, 0xFF0000, 0x000000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
     for (int i = 0; i < 8; ++i) {
         f->Skin->Items(i)->Click();
         for (int j = 0; j < 8; ++j)
@@ -21,6 +23,8 @@ TEST_F(MainWindowTest, EverySkinItemChecksItselfAndSetsTheScheme) {
         EXPECT_EQ(f->MainMenu1->OwnerDraw(), i != 0) << i;
         for (TControl* c : std::initializer_list<TControl*>{f->ScrollBox2, f->Panel4, f->Panel5})
             EXPECT_EQ(c->Color(), mids[i]) << i << " " << c->Name();
+        for (TToolBar* b : {f->ToolBar1, f->ToolBar2, f->ToolBar3, f->ToolBar4})
+            EXPECT_EQ(b->Font()->Color(), texts[i]) << i << " " << b->Name();
         EXPECT_TRUE(f->Visible());
     }
 }

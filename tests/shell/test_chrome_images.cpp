@@ -1,6 +1,6 @@
 // The main window's images on the screen: check marks and sub-menu arrows in the owner-drawn
 // menus of every scheme, the printer of the status bar, the tool buttons' images, the program's
-// icon; and the readable zoom list and first hint.
+// icon; and the readable zoom list and the hints of controls and menu items.
 #include "MainWindowFixture.h"
 #include "ScreenPixels.h"
 
@@ -119,17 +119,23 @@ TEST_F(ChromeImages, SkinItemShowsItsSubMenuArrow) {
     menu->hide();
 }
 
-TEST_F(ChromeImages, ItemsShowTheirImages) {
-    QMenu* menu = winlib::SubMenu(f->MenuFile);
-    menu->popup(QPoint(10, 10));
-    Application->ProcessMessages();
-    const QImage shot = menu->grab().toImage();
-    for (TMenuItem* item : {f->Print1, f->PrinterSetup1, f->Exit1}) {
-        const QRect row = menu->actionGeometry(winlib::ItemAction(item));
-        EXPECT_TRUE(ShowsAt(shot, ListImage(f->ImageList1, item->ImageIndex()), 0, row.top()))
-            << item->Name();
+TEST_F(ChromeImages, ItemsShowTheirImagesOwnerDrawnOrDrawnByTheMenu) {
+    // A scheme draws the image at the item's left edge; the standard scheme leaves the items to
+    // the menu, which shows the same image where it puts images.
+    for (TMenuItem* skin : {f->Skin1, f->Skin0}) {
+        skin->Click();
+        QMenu* menu = winlib::SubMenu(f->MenuFile);
+        menu->popup(QPoint(10, 10));
+        Application->ProcessMessages();
+        const QImage shot = menu->grab().toImage();
+        for (TMenuItem* item : {f->Print1, f->PrinterSetup1, f->Exit1}) {
+            const QRect row = menu->actionGeometry(winlib::ItemAction(item));
+            const QImage picture = ListImage(f->ImageList1, item->ImageIndex());
+            EXPECT_TRUE(skin == f->Skin0 ? ShowsIn(shot, picture, row) : ShowsAt(shot, picture, 0, row.top()))
+                << skin->Name() << " " << item->Name();
+        }
+        menu->hide();
     }
-    menu->hide();
 }
 
 TEST_F(ChromeImages, PrinterPanelShowsThePrinter) {
@@ -277,6 +283,19 @@ TEST_F(MainWindowTest, FirstHintStaysUntilAControlWithAHintIsPointedAt) {
     enter(f->eDotX);
     EXPECT_EQ(f->StatusBar1->Panels(0)->Text, "横方向のマス数を変更");
     enter(f->ScrollBox1);
+    EXPECT_EQ(f->StatusBar1->Panels(0)->Text, "");
+}
+
+TEST_F(MainWindowTest, HighlightedMenuItemsHintShowsInTheStatusBarUntilTheMenuCloses) {
+    ASSERT_FALSE(Application->OnHint) << "the program takes no hint itself";
+    Application->SetHint("");
+    ASSERT_TRUE(ShowActive(f));
+    QMenu* menu = winlib::SubMenu(f->MenuSettings);
+    menu->popup(QPoint(10, 10));
+    ASSERT_TRUE(WaitUntil([menu] { return menu->isVisible(); }));
+    menu->setActiveAction(winlib::ItemAction(f->N3)); // as the pointer or the arrow keys do
+    EXPECT_EQ(f->StatusBar1->Panels(0)->Text, "線の色を変更します");
+    menu->hide();
     EXPECT_EQ(f->StatusBar1->Panels(0)->Text, "");
 }
 

@@ -4,6 +4,7 @@
 #include "winlib/MessageBoxImpl.h"
 #include "CanvasImpl.h"
 #include "ControlImpl.h"
+#include "ImageListImpl.h"
 #include "MenuItemImpl.h"
 
 #include <QAction>
@@ -20,6 +21,13 @@ MenuItemImpl* ImplOf(const TMenuItem* item) {
 
 QString Q(const AnsiString& s) {
     return QString::fromStdString(s);
+}
+
+// The item's image from its menu's list, beside the caption when the menu draws the item.
+QIcon ItemIcon(const TMenuItem* item) {
+    const TMenu* menu = item->GetParentMenu();
+    const QImage image = ImageAt(menu ? menu->Images() : nullptr, item->ImageIndex());
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
 
 // A canvas on the menu's painter while the program draws one item.
@@ -142,6 +150,7 @@ void MenuItemImpl::Changed() {
     if (QAction* a = action) {
         a->setSeparator(separator);
         a->setText(Q(item->Caption()));
+        a->setIcon(ItemIcon(item));
         a->setEnabled(item->Enabled());
         a->setVisible(item->Visible());
         a->setCheckable(item->Checked());
@@ -150,6 +159,7 @@ void MenuItemImpl::Changed() {
     if (subMenu) {
         subMenu->setTitle(Q(item->Caption()));
         QAction* a = subMenu->menuAction();
+        a->setIcon(ItemIcon(item));
         a->setEnabled(item->Enabled());
         a->setVisible(item->Visible());
     }

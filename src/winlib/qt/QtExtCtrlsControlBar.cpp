@@ -1,5 +1,5 @@
-// The Qt side of control bars: the bar's paint (its OnPaint, then each band's frame and grabber
-// as OnBandPaint leaves them) on the bar's canvas.
+// The Qt side of control bars: the bar's paint (its colour, its OnPaint, then each band's frame
+// and grabber as OnBandPaint leaves them) on the bar's canvas.
 #include "winlib/widgetset/WSExtCtrls.h"
 
 #include "ControlCanvas.h"
@@ -18,9 +18,11 @@ class TControlBarWidget : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         TLiveCanvasImpl::Scope scope(live, &p);
-        bool painted = wsevents::ControlBarPaint(bar_);
-        QColor back = ToQColor(bar_->Color());
-        if (back.isValid() && !painted) p.fillRect(rect(), back);
+        // The bar's colour fills the area the bands leave free; OnPaint draws over it, and a
+        // colour it sets shows with the repaint that the change asks for.
+        const QColor back = ToQColor(bar_->Color());
+        if (back.isValid()) p.fillRect(rect(), back);
+        wsevents::ControlBarPaint(bar_);
         for (int i = 0; i < bar_->ControlCount(); ++i) {
             TControl* band = bar_->Controls(i);
             if (!band->Visible()) continue;

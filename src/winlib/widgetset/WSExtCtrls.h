@@ -63,9 +63,8 @@ void PanelPaint(TPanel* Panel);
 void PaintBoxPaint(TPaintBox* Box);
 // The picture is drawn on Canvas, the image's own of a Width x Height area.
 void ImagePaint(TImage* Image, TCanvas* Canvas, int Width, int Height);
-// The bar's OnPaint runs on its canvas; returns false when there is none (the bar fills its
-// background itself).
-bool ControlBarPaint(TControlBar* Bar);
+// The bar's OnPaint runs on its canvas, over the bar's colour.
+void ControlBarPaint(TControlBar* Bar);
 // Band is painted: Rect is its frame, with the grabber at the left. Returns the parts the bar
 // draws (ControlBarGrabber, ControlBarFrame) as OnBandPaint left them.
 uint8_t ControlBarPaintBand(TControlBar* Bar, TControl* Band, TRect& Rect);

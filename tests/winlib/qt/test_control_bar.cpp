@@ -67,6 +67,19 @@ TEST_F(ControlBarBands, BandsOfOtherRowsAndHiddenBandsAreLeftWhereTheyAre) {
     EXPECT_EQ(hidden->Left(), 100);
 }
 
+TEST_F(ControlBarBands, AreaLeftFreeByTheBandsShowsTheColourItsPaintHandlerSets) {
+    Band(10, 100);
+    // 0xFFD09F is blue 255, green 208, red 159.
+    bar->OnPaint = [this](TObject*) { bar->SetColor(0xFFD09F); };
+    QWidget* w = bar->Impl()->Widget();
+    w->update();
+    QColor seen;
+    EXPECT_TRUE(eventwait::Until([&] {
+        return (seen = w->grab().toImage().pixelColor(300, 30)) == QColor(159, 208, 255);
+    })) << seen.red()
+        << "," << seen.green() << "," << seen.blue();
+}
+
 TEST_F(ControlBarBands, AToolBarThatSizesItselfShowsEveryCaptionWhole) {
     TToolBar* a = Band(10, 40);
     TToolBar* next = Band(60, 50);
