@@ -101,22 +101,9 @@ class DecorationTest : public MainWindowTest {
     }
 };
 
-// Prints one sheet through the print command onto the built-in PDF printer.
+// The decorations printed onto the built-in PDF printer (PrintSheets) and read back as text.
 class DecorationPrintTest : public DecorationTest {
   protected:
-    // Runs the print command for Pages sheets into File; the path of the PDF.
-    std::string PrintSheets(const std::string& file, const AnsiString& pages = "1") {
-        const std::string pdf = Path(file).string();
-        f->Edit2->SetText(pages);
-        DialogAnswer a;
-        a.Kind = DialogKind::Print;
-        a.Ok = true;
-        a.PrinterName = PdfPrinterName;
-        a.FileName = pdf;
-        ScriptDialogAnswer(a);
-        f->PrintOutExecute(f->PrintOut);
-        return pdf;
-    }
     // The text pdftotext finds in the PDF, pages separated by form feeds.
     static std::string PdfText(const std::string& pdf) {
         const std::string txt = pdf + ".txt";

@@ -35,15 +35,7 @@ class BorderedSheetTest : public MainWindowTest, public ::testing::WithParamInte
     // One sheet through the print command onto the PDF printer; the document's path.
     sheet::PrintPage Printer() {
         return [this] {
-            const std::string pdf = Path("sheet" + std::to_string(++printed_) + ".pdf").string();
-            f->Edit2->SetText("1");
-            DialogAnswer a;
-            a.Kind = DialogKind::Print;
-            a.Ok = true;
-            a.PrinterName = PdfPrinterName;
-            a.FileName = pdf;
-            ScriptDialogAnswer(a);
-            f->PrintOutExecute(f->PrintOut);
+            const std::string pdf = PrintSheets("sheet" + std::to_string(++printed_) + ".pdf");
             EXPECT_TRUE(ShownMessages().empty()) << ShownMessages().front().Text;
             return std::filesystem::exists(pdf) ? pdf : std::string();
         };

@@ -6,6 +6,7 @@
 #include "shell/Unit1.h"
 #include "shell/Yxfile.h"
 #include "winlib/DialogScript.h"
+#include "winlib/Printers.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,20 @@ class MainWindowTest : public ::testing::Test {
         Open();
     }
     std::filesystem::path Path(const std::string& name) const { return folder_ / name; }
+    // Runs the print command for Pages sheets onto the built-in PDF printer, into File in the
+    // test's folder; the path of the PDF.
+    std::string PrintSheets(const std::string& file, const AnsiString& pages = "1") {
+        const std::string pdf = Path(file).string();
+        f->Edit2->SetText(pages);
+        DialogAnswer a;
+        a.Kind = DialogKind::Print;
+        a.Ok = true;
+        a.PrinterName = PdfPrinterName;
+        a.FileName = pdf;
+        ScriptDialogAnswer(a);
+        f->PrintOutExecute(f->PrintOut);
+        return pdf;
+    }
 
     TForm1* f = nullptr;
 

@@ -2,12 +2,15 @@
 // pages.
 #pragma once
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
 
 namespace printertest {
 
@@ -91,25 +94,38 @@ inline GreyImage RenderPage(const std::string& pdf, int page, int dpi, int x = 0
     if (w > 0 && h > 0)
         cmd += " -x " + std::to_string(x) + " -y " + std::to_string(y) + " -W " + std::to_string(w) + " -H " +
                std::to_string(h);
-    const std::string pgm = RunCommand(cmd + " " + Quote(pdf));
+    // A page at 600 dpi is some 35 MB: read it from the pipe straight into the image, in large
+    // reads, rather than growing a string and copying it again.
+    FILE* pipe = popen((cmd + " " + Quote(pdf) + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return {};
+    fcntl(fileno(pipe), F_SETPIPE_SZ, 1 << 20); // fewer, larger reads; the default works too
     GreyImage img;
     // "P5\n<w> <h>\n255\n" then the bytes.
-    size_t pos = 0;
-    auto token = [&]() {
-        while (pos < pgm.size() && isspace(static_cast<unsigned char>(pgm[pos])))
-            ++pos;
-        size_t b = pos;
-        while (pos < pgm.size() && !isspace(static_cast<unsigned char>(pgm[pos])))
-            ++pos;
-        return pgm.substr(b, pos - b);
+    auto number = [&]() {
+        int c = std::fgetc(pipe);
+        while (c != EOF && std::isspace(c))
+            c = std::fgetc(pipe);
+        long v = -1;
+        for (; c != EOF && std::isdigit(c); c = std::fgetc(pipe))
+            v = (v < 0 ? 0 : v * 10) + (c - '0');
+        return (c == EOF || !std::isspace(c)) ? -1L : v; // one white space ends each field
     };
-    if (token() != "P5") return img;
-    img.width = std::stoi(token());
-    img.height = std::stoi(token());
-    token();
-    ++pos;
-    if (pgm.size() - pos < static_cast<size_t>(img.width) * img.height) return GreyImage{};
-    img.pixels.assign(pgm.begin() + static_cast<long>(pos), pgm.end());
+    const bool magic = std::fgetc(pipe) == 'P' && std::fgetc(pipe) == '5';
+    const long width = magic ? number() : -1, height = width > 0 ? number() : -1;
+    const long maxval = height > 0 ? number() : -1;
+    if (maxval == 255) {
+        img.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+        if (std::fread(img.pixels.data(), 1, img.pixels.size(), pipe) == img.pixels.size()) {
+            img.width = static_cast<int>(width);
+            img.height = static_cast<int>(height);
+        }
+    }
+    if (img.width == 0) img.pixels.clear(); // a short or foreign output: no image
+    // Whatever is left (nothing, from a sound run) is drained so that pdftoppm ends.
+    char rest[4096];
+    while (std::fread(rest, 1, sizeof rest, pipe) > 0) {
+    }
+    pclose(pipe);
     return img;
 }
 
