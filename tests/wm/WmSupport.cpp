@@ -189,6 +189,15 @@ void Program::End() {
     running = nullptr;
 }
 
+namespace {
+// The main window's frame is where the program believes it is: a window centred on it by the
+// program is then centred on what the screen shows.
+bool FrameAgreesWithForm1() {
+    const Window w = WindowOf(Form1);
+    return w && FrameGeometry(w) == XRect{Form1->Left(), Form1->Top(), Form1->Width(), Form1->Height()};
+}
+} // namespace
+
 Program::Program(const std::string& Folder) : folder_(Folder) {
     std::string tmpl = (std::filesystem::temp_directory_path() / "ruliform-wm-XXXXXX").string();
     if (folder_.empty() && mkdtemp(tmpl.data())) folder_ = tmpl;
@@ -203,6 +212,9 @@ Program::Program(const std::string& Folder) : folder_(Folder) {
     Application->CreateForm(AboutBox);
     Form1->Show();
     EXPECT_TRUE(WaitShownAndActive(Form1)) << "the main window did not come up";
+    // The window manager may still move the new frame; the bounds every test starts from are
+    // taken once the program has seen where its frame finally is.
+    EXPECT_TRUE(WaitUntil(FrameAgreesWithForm1)) << "the main window's frame did not settle";
     firstBounds_ =
         TRect(Form1->Left(), Form1->Top(), Form1->Left() + Form1->Width(), Form1->Top() + Form1->Height());
 }
@@ -222,6 +234,7 @@ void Program::Reset() {
             return FrameGeometry(WindowOf(Form1)) == XRect{b.Left, b.Top, b.Width(), b.Height()};
         }));
     }
+    EXPECT_TRUE(WaitUntil(FrameAgreesWithForm1)) << "the main window's frame did not settle";
     // The graph paper's pages, as at start.
     Form1->PageControl1->SetActivePage(Form1->TabSheet1);
     Form1->PageControl2->SetActivePage(Form1->TabSheet8);
