@@ -112,15 +112,7 @@ TEST_P(DemandingValuesTest, ThePreviewAndAOneSheetPrintComeBackWithoutAnErrorBox
         (f->*edit)->UserSetText(text);
     if (d.extra) d.extra(f);
     f->UpdatePreview();
-    const std::string pdf = Path("sheet.pdf").string();
-    DialogAnswer print;
-    print.Kind = DialogKind::Print;
-    print.Ok = true;
-    print.PrinterName = PdfPrinterName;
-    print.FileName = pdf;
-    ScriptDialogAnswer(print);
-    f->Edit2->SetText("1");
-    f->PrintOutExecute(f->PrintOut);
+    const std::string pdf = PrintSheets("sheet.pdf");
     EXPECT_FALSE(Printer()->Printing());
     EXPECT_TRUE(std::filesystem::exists(pdf));
     for (const ShownMessage& m : ShownMessages())
