@@ -238,8 +238,19 @@ void Program::Reset() {
     // The graph paper's pages, as at start.
     Form1->PageControl1->SetActivePage(Form1->TabSheet1);
     Form1->PageControl2->SetActivePage(Form1->TabSheet8);
-    Activate(WindowOf(Form1));
-    EXPECT_TRUE(WaitShownAndActive(Form1));
+    // The window manager may already count the main window as active after a box went away
+    // while the toolkit has not been given the focus back: asking once more, and giving the
+    // window the input focus as well, settles both.
+    const bool active = WaitUntil([] {
+        const Window w = WindowOf(Form1);
+        if (w && ActiveWindow() == w && Form1->Active()) return true;
+        if (w) {
+            Activate(w);
+            Xdotool({"windowfocus", "--sync", std::to_string(w)});
+        }
+        return WaitUntil([w] { return w && ActiveWindow() == w && Form1->Active(); }, 2000);
+    });
+    EXPECT_TRUE(active && WaitShownAndActive(Form1));
     ClearScriptedAnswers();
     ShownMessages().clear();
 }

@@ -143,8 +143,13 @@ bool ListsWhatItShows(QWidget* top) {
 // The window on the screen: mapped, framed by the window manager, active, and its lists filled.
 bool OnTheScreen(QWidget* w) {
     return WaitUntil([w] {
-        const Window x = FindWindow(w->windowTitle().toStdString());
-        return w->isVisible() && x && Framed(x) && ActiveWindow() == x && ListsWhatItShows(w);
+        // The toolkit's own window of the widget: a box may share its title with the main window.
+        const Window x = w->isVisible() ? static_cast<Window>(w->winId()) : 0;
+        if (!(x && Viewable(x) && Framed(x))) return false;
+        // On a busy machine the window manager may map a box the program opened by itself
+        // without focusing it; a person would click on it.
+        if (ActiveWindow() != x && !WaitUntil([x] { return ActiveWindow() == x; }, 2000)) Activate(x);
+        return ActiveWindow() == x && ListsWhatItShows(w);
     });
 }
 

@@ -67,6 +67,23 @@ TToolButton* MenuButton(TMenuItem* item) {
     return nullptr;
 }
 
+// A person points at the item's row and clicks once the menu has taken the pointer: a click
+// before the popup is on the screen would land on the window below and close the menu.
+void ClickRow(QMenu* menu, TMenuItem* item) {
+    QAction* action = winlib::ItemAction(item);
+    int nudge = 0;
+    const bool pointed = WaitUntil([&] {
+        if (menu->activeAction() == action) return true;
+        const XRect row = RowOnScreen(menu, item);
+        nudge = 1 - nudge; // a new position each time, so the popup gets a motion event
+        Xdotool({"mousemove", "--sync", std::to_string(row.x + row.width / 2 + nudge),
+                 std::to_string(row.y + row.height / 2)});
+        return WaitUntil([&] { return menu->activeAction() == action; }, 2000);
+    });
+    EXPECT_TRUE(pointed) << item->Name() << " never took the pointer";
+    Xdotool({"click", "1"});
+}
+
 // A person opens the top-level menu by its button on the menu bar.
 QMenu* OpenMenu(TMenuItem* top) {
     TToolButton* b = MenuButton(top);
@@ -91,12 +108,10 @@ void CloseMenus() {
 void ChooseScheme(TMenuItem* item) {
     QMenu* settings = OpenMenu(Form1->MenuSettings);
     ASSERT_TRUE(settings);
-    const XRect skinRow = RowOnScreen(settings, Form1->Skin);
-    Click(skinRow.x + skinRow.width / 2, skinRow.y + skinRow.height / 2);
+    ClickRow(settings, Form1->Skin);
     QMenu* skins = winlib::SubMenu(Form1->Skin);
     ASSERT_TRUE(WaitUntil([skins] { return skins->isVisible() && !skins->geometry().isEmpty(); }));
-    const XRect row = RowOnScreen(skins, item);
-    Click(row.x + row.width / 2, row.y + row.height / 2);
+    ClickRow(skins, item);
     ASSERT_TRUE(WaitUntil([item] { return Form1->CurrentSkin->SchemeId == item->Tag(); })) << item->Name();
     ASSERT_TRUE(WaitUntil([settings, skins] { return !settings->isVisible() && !skins->isVisible(); }));
     ASSERT_TRUE(WaitShownAndActive(Form1));

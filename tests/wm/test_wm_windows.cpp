@@ -88,7 +88,9 @@ TEST_F(WmWindows, EverySecondaryWindowKeepsItsClientSizeAndPlaceInsideTheFrame) 
                                      << XRect{form->Left(), form->Top(), form->Width(), form->Height()};
                 EXPECT_EQ(client.width, w.clientWidth);
                 EXPECT_EQ(client.height, w.clientHeight);
-                EXPECT_TRUE(PlacedRight(w.place, frame)) << "frame " << frame;
+                EXPECT_TRUE(PlacedRight(w.place, frame))
+                    << "frame " << frame << ", the main window's frame " << FrameGeometry(WindowOf(Form1))
+                    << ", its bounds " << XRect{Form1->Left(), Form1->Top(), Form1->Width(), Form1->Height()};
                 // The frame holds the client whole.
                 EXPECT_LE(frame.x, client.x);
                 EXPECT_LE(frame.y, client.y);
