@@ -180,7 +180,7 @@ void TFormImpl::CenterOn(const TRect& area) {
     // The frame's size is not known before the window manager has framed the window: centre
     // again then, with it.
     centreArea_ = area;
-    centrePending_ = framePending_;
+    centrePending_ = framePending_ || !Showing();
 }
 
 void TFormImpl::MoveTo(int l, int t) {
@@ -235,15 +235,18 @@ bool TFormImpl::eventFilter(QObject* obj, QEvent* ev) {
                         const TRect b = bounds_;
                         ApplyBounds(b.Left, b.Top, b.Width(), b.Height());
                     }
-                    if (centrePending_) {
-                        centrePending_ = false;
-                        const QMargins fm = FrameMargins();
-                        const QSize c = w->size().grownBy(fm);
-                        MoveTo(centreArea_.Left + (centreArea_.Width() - c.width()) / 2,
-                               centreArea_.Top + (centreArea_.Height() - c.height()) / 2);
-                    }
                 } else {
                     bounds_ = Bounds();
+                }
+                // A window centred while hidden was centred by the size it had then, which may
+                // lack its frame (a window shown again is framed anew): centre it again now
+                // that the frame is there.
+                if (centrePending_ && !m.isNull()) {
+                    centrePending_ = false;
+                    const QSize c = w->size().grownBy(m);
+                    const int l = centreArea_.Left + (centreArea_.Width() - c.width()) / 2;
+                    const int t = centreArea_.Top + (centreArea_.Height() - c.height()) / 2;
+                    if (l != Bounds().Left || t != Bounds().Top) MoveTo(l, t);
                 }
             }
             break;
