@@ -3,22 +3,19 @@
 
 #include "Yxdraw.h"
 
-namespace {
-// Each heading label of the settings panel follows whether its group box is shown.
-void RecolourHeadings(TForm1* f) {
-    struct Heading {
-        TLabel* label;
-        TGroupBox* group;
-    };
-    for (const Heading& h : {Heading{f->Label41, f->GroupBox3}, Heading{f->Label42, f->GroupBox2},
-                             Heading{f->Label43, f->GroupBox6}, Heading{f->Label44, f->GroupBox5},
-                             Heading{f->Label45, f->GroupBox8}}) {
-        const bool shown = h.group->Visible();
-        h.label->SetColor(shown ? clActiveCaption : clInactiveCaption);
-        h.label->Font()->SetColor(shown ? clCaptionText : clInactiveCaptionText);
+std::array<TForm1::TSettingsHeading, 5> TForm1::SettingsHeadings() const {
+    return {TSettingsHeading{Label41, GroupBox3}, TSettingsHeading{Label42, GroupBox2},
+            TSettingsHeading{Label43, GroupBox6}, TSettingsHeading{Label44, GroupBox5},
+            TSettingsHeading{Label45, GroupBox8}};
+}
+
+void TForm1::RecolourSettingsHeadings() {
+    for (const TSettingsHeading& h : SettingsHeadings()) {
+        const bool shown = h.Group->Visible();
+        h.Label->SetColor(shown ? clActiveCaption : clInactiveCaption);
+        h.Label->Font()->SetColor(shown ? clCaptionText : clInactiveCaptionText);
     }
 }
-} // namespace
 
 void TForm1::ApplySkinScheme(int Scheme) {
     if (CurrentSkin) CurrentSkin->SetScheme(Scheme);
@@ -36,7 +33,7 @@ void TForm1::Skin1Click(TObject* Sender) {
     // Hiding and showing the window repaints every bar and panel in the new colours.
     Hide();
     PaintChromeInScheme();
-    RecolourHeadings(this);
+    RecolourSettingsHeadings();
     Sleep(1);
     Show();
 }

@@ -222,18 +222,11 @@ AnsiString SkinText(TForm1* f) {
 }
 // The settings panel's headings, coloured by whether the group below each is shown.
 void ColourHeadings(TForm1* f, ReadPass&) {
-    struct Heading {
-        TLabel* label;
-        TGroupBox* group;
-    };
-    for (const Heading& h : {Heading{f->Label41, f->GroupBox3}, Heading{f->Label42, f->GroupBox2},
-                             Heading{f->Label43, f->GroupBox6}, Heading{f->Label44, f->GroupBox5},
-                             Heading{f->Label45, f->GroupBox8}}) {
-        h.label->SetTransparent(false);
-        h.label->SetColor(h.group->Visible() ? clActiveCaption : clInactiveCaption);
-        h.label->Font()->SetColor(h.group->Visible() ? clCaptionText : clInactiveCaptionText);
-        h.label->SetCaption("  " + h.label->Caption());
+    for (const TForm1::TSettingsHeading& h : f->SettingsHeadings()) {
+        h.Label->SetTransparent(false);
+        h.Label->SetCaption("  " + h.Label->Caption());
     }
+    f->RecolourSettingsHeadings();
 }
 
 // The window's bounds, placed once all four are read, inside the work area of the screen

@@ -282,6 +282,14 @@ class TForm1 : public TForm {
     void Skin1Click(TObject* Sender);
     // The current scheme's painting and colours on the tool bars, the control bar and the panels.
     void PaintChromeInScheme();
+    // The settings panel's heading labels, each over the group box it names.
+    struct TSettingsHeading {
+        TLabel* Label;
+        TGroupBox* Group;
+    };
+    std::array<TSettingsHeading, 5> SettingsHeadings() const;
+    // Each heading takes the caption colours of whether its group box is shown.
+    void RecolourSettingsHeadings();
     void CriticalFocus1Click(TObject* Sender);
     // The focus frame: OnEnter/OnExit on the paper pages, OnEnter2/OnExit2 in the settings panel.
     void OnEnter(TObject* Sender);
