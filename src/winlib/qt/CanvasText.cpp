@@ -1,6 +1,7 @@
 // Text on a Qt surface, and text metrics: the position is the top-left corner of the cell.
 #include "CanvasImpl.h"
 #include "CanvasQt.h"
+#include "ControlImpl.h"
 #include "FontMapping.h"
 
 #include <QFontMetrics>
@@ -8,10 +9,6 @@
 #include <QPainter>
 
 namespace {
-
-QString ToQString(const AnsiString& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QPaintDevice* MetricsDevice(TWSCanvas* surface) {
     return surface ? static_cast<TCanvasImpl*>(surface)->MetricsDevice() : nullptr;

@@ -19,10 +19,6 @@ MenuItemImpl* ImplOf(const TMenuItem* item) {
     return item ? static_cast<MenuItemImpl*>(item->WS()) : nullptr;
 }
 
-QString Q(const AnsiString& s) {
-    return QString::fromStdString(s);
-}
-
 // The item's image from its menu's list, beside the caption when the menu draws the item.
 QIcon ItemIcon(const TMenuItem* item) {
     const TMenu* menu = item->GetParentMenu();
@@ -149,7 +145,7 @@ void MenuItemImpl::Changed() {
     const bool separator = item->Caption() == "-";
     if (QAction* a = action) {
         a->setSeparator(separator);
-        a->setText(Q(item->Caption()));
+        a->setText(ToQString(item->Caption()));
         a->setIcon(ItemIcon(item));
         a->setEnabled(item->Enabled());
         a->setVisible(item->Visible());
@@ -157,7 +153,7 @@ void MenuItemImpl::Changed() {
         a->setChecked(item->Checked());
     }
     if (subMenu) {
-        subMenu->setTitle(Q(item->Caption()));
+        subMenu->setTitle(ToQString(item->Caption()));
         QAction* a = subMenu->menuAction();
         a->setIcon(ItemIcon(item));
         a->setEnabled(item->Enabled());

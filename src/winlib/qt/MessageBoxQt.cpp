@@ -1,5 +1,6 @@
 // The message boxes as Qt's, centred on the window dialogs belong to.
 #include "AppImpl.h"
+#include "ControlImpl.h"
 #include "JapaneseTexts.h"
 #include "winlib/Dialogs.h"
 #include "winlib/widgetset/WSDialogs.h"
@@ -8,10 +9,6 @@
 #include <QPushButton>
 
 namespace {
-QString Q(const AnsiString& s) {
-    return QString::fromStdString(s);
-}
-
 // A button captioned as the program's own forms caption theirs.
 QPushButton* AddButton(QMessageBox& box, const char* text, QMessageBox::ButtonRole role) {
     return box.addButton(QString::fromUtf8(text), role);
@@ -19,7 +16,7 @@ QPushButton* AddButton(QMessageBox& box, const char* text, QMessageBox::ButtonRo
 } // namespace
 
 void ws::ShowMessageBox(bool Error, const AnsiString& Caption, const AnsiString& Text) {
-    QMessageBox box(Error ? QMessageBox::Critical : QMessageBox::NoIcon, Q(Caption), Q(Text),
+    QMessageBox box(Error ? QMessageBox::Critical : QMessageBox::NoIcon, ToQString(Caption), ToQString(Text),
                     QMessageBox::NoButton, winlib::DialogParent());
     QPushButton* ok = AddButton(box, winlib::kOkText, QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -28,7 +25,8 @@ void ws::ShowMessageBox(bool Error, const AnsiString& Caption, const AnsiString&
 }
 
 int ws::AskMessageBox(const AnsiString& Caption, const AnsiString& Text, unsigned Buttons) {
-    QMessageBox box(QMessageBox::NoIcon, Q(Caption), Q(Text), QMessageBox::NoButton, winlib::DialogParent());
+    QMessageBox box(QMessageBox::NoIcon, ToQString(Caption), ToQString(Text), QMessageBox::NoButton,
+                    winlib::DialogParent());
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* ok = nullptr;

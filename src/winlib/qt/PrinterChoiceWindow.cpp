@@ -1,4 +1,5 @@
 #include "PrinterChoiceWindow.h"
+#include "ControlImpl.h"
 #include "FileDialogTexts.h"
 #include "JapaneseTexts.h"
 
@@ -24,10 +25,6 @@ namespace winlib {
 
 namespace {
 
-QString Q(const AnsiString& s) {
-    return QString::fromStdString(s);
-}
-
 QString U(const char* s) {
     return QString::fromUtf8(s);
 }
@@ -41,7 +38,7 @@ constexpr int kNameChars = 32;
 QString PaperCaption(const AnsiString& name) {
     if (name == "Letter") return U("レター");
     if (name == "Legal") return U("リーガル");
-    return Q(name);
+    return ToQString(name);
 }
 
 // The printer list, whose closed face cuts a name too long for it in the middle, where queue
@@ -69,12 +66,12 @@ void FillPapers(QComboBox* papers, TPrinter* p, int index, const AnsiString& sel
     const QSignalBlocker quiet(papers);
     papers->clear();
     for (const AnsiString& name : PrinterChoicePapers(p, index))
-        papers->addItem(PaperCaption(name), Q(name));
-    papers->setCurrentIndex(papers->findData(Q(selected)));
+        papers->addItem(PaperCaption(name), ToQString(name));
+    papers->setCurrentIndex(papers->findData(ToQString(selected)));
 }
 
 AnsiString PaperName(const QComboBox* papers) {
-    return papers->currentData().toString().toStdString();
+    return FromQString(papers->currentData().toString());
 }
 
 } // namespace
@@ -88,8 +85,8 @@ PrinterChoiceWindow::PrinterChoiceWindow(TPrinterChoiceKind Kind, TPrinter* P, Q
     printers_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     printers_->setMinimumContentsLength(kNameChars);
     for (const AnsiString& name : P->Printers().Items()) {
-        printers_->addItem(Q(name));
-        printers_->setItemData(printers_->count() - 1, Q(name), Qt::ToolTipRole);
+        printers_->addItem(ToQString(name));
+        printers_->setItemData(printers_->count() - 1, ToQString(name), Qt::ToolTipRole);
     }
     printers_->setCurrentIndex(P->PrinterIndex());
     form->addRow(U("プリンター名(&N):"), printers_);
@@ -127,7 +124,7 @@ void PrinterChoiceWindow::ShowWholeNames() {
 
 void PrinterChoiceWindow::AddFileRow(TPrinter* p) {
     const int pdfIndex = p->Printers().IndexOf(PdfPrinterName);
-    file_ = new QLineEdit(Q(p->OutputFileName()), this);
+    file_ = new QLineEdit(ToQString(p->OutputFileName()), this);
     auto* browse = new QPushButton(U("参照(&B)..."), this);
     auto* row = new QHBoxLayout;
     row->addWidget(file_);
@@ -169,8 +166,8 @@ void PrinterChoiceWindow::AddPaperRows(TPrinter* p) {
 
 TPrinterChoice PrinterChoiceWindow::Choice() const {
     TPrinterChoice choice;
-    choice.PrinterName = printers_->currentText().toStdString();
-    if (file_) choice.FileName = file_->text().toStdString();
+    choice.PrinterName = FromQString(printers_->currentText());
+    if (file_) choice.FileName = FromQString(file_->text());
     if (papers_) choice.PaperName = PaperName(papers_);
     if (orientation_) choice.Orientation = orientation_->currentIndex() == 1 ? poLandscape : poPortrait;
     return choice;
